@@ -1,0 +1,40 @@
+#pragma once
+// Start-up, settings reader, text helpers and the character test.
+//
+// The start-up values are set once by SubMain before the window exists and
+// are only read afterwards.
+
+#include <QString>
+#include <cstdint>
+
+namespace ModCommonProc {
+
+// 0: metric units (mm, m/s); any other value: English units (inch, ft/s).
+extern std::int16_t UnitFlag;
+// 0: Japanese texts; any other value: English texts.
+extern std::int16_t LangFlag;
+// 0 (Japanese) or 5000 (English); added to every text id.
+extern std::int16_t LangOffset;
+// Text 1 of the run's language: the font name of the window's controls.
+extern QString CaptionFontName;
+
+// Settings file beside the program, and the redirection it may name.
+extern QString DefaultIniPath;
+extern QString AltIniPath;
+
+// The program's entry point: one-copy rule, settings, window.
+void SubMain();
+
+// True once SubMain has opened the window (false when another copy runs).
+bool IsWindowOpen();
+
+// Reads one settings file into UnitFlag and LangFlag and sets AltIniPath.
+bool FncReadIni(const QString& path);
+
+// The characters before the first NUL.
+QString FncTrimNul(const QString& text);
+
+// Character test of a numeric field: 1 empty, -1 refused, 0 allowed.
+std::int32_t FncChkNumText(const QString& text, std::int32_t length);
+
+}  // namespace ModCommonProc

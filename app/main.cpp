@@ -1,0 +1,10 @@
+#include <QApplication>
+
+#include "app/ModCommonProc.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ModCommonProc::SubMain();
+    if (!ModCommonProc::IsWindowOpen()) return 0;
+    return app.exec();
+}

@@ -1,0 +1,12 @@
+#pragma once
+// The calculator window.
+
+#include <QWidget>
+
+class frmCalc : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmCalc(QWidget* parent = nullptr);
+    ~frmCalc() override;
+};
