@@ -1,0 +1,22 @@
+#pragma once
+// Conversions between numbers and text.
+
+#include <QLocale>
+#include <QString>
+
+// Typed text to a double in `locale`. Empty text is 0. Anything the locale
+// cannot read, and anything that is not finite ("inf", "nan"), throws
+// CalcError(ConversionFailure).
+double FncTextToDouble(const QString& text, const QLocale& locale);
+
+// A fixed limit text written with a point ("6.00", "3.9380"), read the same
+// under every locale. Throws CalcError(ConversionFailure) if unreadable.
+double FncLimitTextToDouble(const QString& text);
+
+// Plain number text: rounded to 15 significant digits, no trailing zeros, the
+// locale's decimal separator, no grouping.
+QString FncPlainNumberText(double value, const QLocale& locale);
+
+// "#,##0.00"-style text: the locale's group separator between groups of three
+// integer digits, at least one integer digit, exactly `decimals` decimals.
+QString FncFormatGrouped(double value, int decimals, const QLocale& locale);

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Velkara with its tests and runs every test
+# headless. Exits non-zero on any failure.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+jobs="$(nproc 2>/dev/null || echo 2)"
+
+"$root/scripts/install-deps.sh"
+
+build="$root/build-test"
+echo "==> Configuring the test build ($build)"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DVELKARA_BUILD_TESTS=ON -DVELKARA_BUILD_BENCH=ON >/dev/null
+echo "==> Building"
+cmake --build "$build" -j "$jobs"
+echo "==> Running the unit, window and end-to-end tests (headless)"
+ctest --test-dir "$build" --output-on-failure -j "$jobs"
+
+if [[ -x "$root/scripts/test-sanitize.sh" ]]; then
+    "$root/scripts/test-sanitize.sh"
+fi
+if [[ -x "$root/scripts/fuzz.sh" ]]; then
+    # A short pass; run scripts/fuzz.sh alone for the full 60 s per target.
+    "$root/scripts/fuzz.sh" 5
+fi
+echo "==> All tests passed."
