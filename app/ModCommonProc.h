@@ -22,11 +22,27 @@ extern QString CaptionFontName;
 extern QString DefaultIniPath;
 extern QString AltIniPath;
 
+// The folder that holds the program file; settings files are looked up here.
+extern QString ProgramFolder;
+
+// Name of the settings file beside the program.
+inline constexpr char kIniFileName[] = "Velkara.ini";
+
 // The program's entry point: one-copy rule, settings, window.
 void SubMain();
 
 // True once SubMain has opened the window (false when another copy runs).
 bool IsWindowOpen();
+
+// The settings part of start-up, for a given program folder: sets
+// DefaultIniPath, reads the settings file (and the file it redirects to),
+// then fixes LangOffset and CaptionFontName. Creates no window and does not
+// look for another running copy.
+void FncLoadStartupValues(const QString& programFolder);
+
+// A name taken relative to the program folder. Both '\\' and '/' in the name
+// separate folders, so a settings file written on Windows works unchanged.
+QString FncProgramFolderPath(const QString& folder, const QString& name);
 
 // Reads one settings file into UnitFlag and LangFlag and sets AltIniPath.
 bool FncReadIni(const QString& path);

@@ -14,9 +14,9 @@ struct SpacingInputs {
     int fluidPosition = -1;   // KIND_OF_FLUIDCombo
     int mountPosition = -1;   // SENSOR_MOUNTCombo
 
-    QString wallThicknessText;    // WALL_THICKNESSText
-    QString liningThicknessText;  // LINING_THICKNESSText
-    QString outerDiameterText;    // OUTER_DIAMETERText
+    QString wallThicknessText;        // WALL_THICKNESSText
+    QString liningThicknessText;      // LINING_THICKNESSText
+    QString outerDiameterText;        // OUTER_DIAMETERText
     QString pipeSoundVelocityText;    // TRANS_FREQUENCYText
     QString liningSoundVelocityText;  // LINING_S_VText
     QString fluidSoundVelocityText;   // FLUID_S_VText
@@ -33,6 +33,10 @@ struct SpacingResult {
     QString result1Text;  // for txtResult1Text
     QString result2Text;  // for txtResult2Text (empty unless the sensor has 3 mm steps)
 };
+
+// The spacing in millimetres before presentation: never negative, 0 when no
+// mounting method is selected. Throws CalcError like FncCalcSpacing.
+double FncSpacingMm(const SpacingInputs& inputs, const QLocale& locale);
 
 // Runs the whole calculation. Typed numbers are read with `locale`; results
 // are written with its separators.

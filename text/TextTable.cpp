@@ -86,13 +86,14 @@ constexpr std::array kRows = std::to_array<TextRow>({
 });
 
 static_assert(std::is_sorted(kRows.begin(), kRows.end(),
-                             [](const TextRow& a, const TextRow& b) { return a.baseId < b.baseId; }),
+                             [](const TextRow& a, const TextRow& b) {
+                                 return a.baseId < b.baseId;
+                             }),
               "text rows must stay sorted by base id");
 
 const TextRow* FindRow(int baseId) {
-    const auto it = std::lower_bound(
-        kRows.begin(), kRows.end(), baseId,
-        [](const TextRow& row, int id) { return row.baseId < id; });
+    const auto it = std::lower_bound(kRows.begin(), kRows.end(), baseId,
+                                     [](const TextRow& row, int id) { return row.baseId < id; });
     if (it == kRows.end() || it->baseId != baseId) return nullptr;
     return &*it;
 }
@@ -139,4 +140,6 @@ QString ComposedMountSizeCaption(int index) {
     return FncGetText(1380) + QString::number(index);
 }
 
-QString ComposedInputRequiredLegend() { return QStringLiteral("* : ") + FncGetText(1967); }
+QString ComposedInputRequiredLegend() {
+    return QStringLiteral("* : ") + FncGetText(1967);
+}

@@ -1,8 +1,192 @@
 #include "window/frmCalc.h"
 
+#include <QApplication>
+#include <QIcon>
+#include <QPalette>
+#include <QShowEvent>
+#include <utility>
+
+#include "window/FontSubstitutions.h"
+#include "window/frmCalcLayout.h"
+
+// The icons live in the core library, which is static: its resources must
+// be registered by hand. Q_INIT_RESOURCE has to stand outside any namespace.
+static void InitResources() {
+    Q_INIT_RESOURCE(velkara);
+}
+
+namespace {
+
+template <typename T>
+T* Control(QWidget* window, const char* name) {
+    T* control = window->findChild<T*>(QString::fromLatin1(name));
+    if (control == nullptr) qFatal("frmCalc: control %s missing from the layout", name);
+    return control;
+}
+
+}  // namespace
+
 frmCalc::frmCalc(QWidget* parent) : QWidget(parent) {
+    InitResources();
+    InstallFontSubstitutions();
     setObjectName(QStringLiteral("frmCalc"));
-    setFixedSize(926, 471);
+    setWindowTitle(DesignWindowCaption());
+    setFixedSize(TwipsToPixels(kWindowWidthTwips), TwipsToPixels(kWindowHeightTwips));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/velkara-16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/icons/velkara-32.png"), QSize(32, 32));
+    setWindowIcon(icon);
+
+    BuildWindowControls(this);
+    BindControls();
+    SetUpFieldBehaviour();
+    SetUpFocusOrder();
+    ConnectHandlers();
+    Form_Load();
+    SetUpAccessibility();
+    OUTER_DIAMETERText->setFocus(Qt::OtherFocusReason);
+    SetUpValidators();
 }
 
 frmCalc::~frmCalc() = default;
+
+void frmCalc::BindControls() {
+    OUTER_DIAMETER = Control<QLabel>(this, "OUTER_DIAMETER");
+    PIPE_MATERIAL = Control<QLabel>(this, "PIPE_MATERIAL");
+    TRANS_FREQUENCY = Control<QLabel>(this, "TRANS_FREQUENCY");
+    WALL_THICKNESS = Control<QLabel>(this, "WALL_THICKNESS");
+    SENSOR_MOUNT = Control<QLabel>(this, "SENSOR_MOUNT");
+    SENSOR_TYPE = Control<QLabel>(this, "SENSOR_TYPE");
+    LINING_MATERIAL = Control<QLabel>(this, "LINING_MATERIAL");
+    LINING_S_V = Control<QLabel>(this, "LINING_S_V");
+    LINING_THICKNESS = Control<QLabel>(this, "LINING_THICKNESS");
+    KIND_OF_FLUID = Control<QLabel>(this, "KIND_OF_FLUID");
+    FLUID_S_V = Control<QLabel>(this, "FLUID_S_V");
+
+    OUTER_DIAMETERText = Control<QLineEdit>(this, "OUTER_DIAMETERText");
+    TRANS_FREQUENCYText = Control<QLineEdit>(this, "TRANS_FREQUENCYText");
+    WALL_THICKNESSText = Control<QLineEdit>(this, "WALL_THICKNESSText");
+    LINING_S_VText = Control<QLineEdit>(this, "LINING_S_VText");
+    LINING_THICKNESSText = Control<QLineEdit>(this, "LINING_THICKNESSText");
+    FLUID_S_VText = Control<QLineEdit>(this, "FLUID_S_VText");
+    PIPE_MATERIALCombo = Control<QComboBox>(this, "PIPE_MATERIALCombo");
+    SENSOR_MOUNTCombo = Control<QComboBox>(this, "SENSOR_MOUNTCombo");
+    SENSOR_TYPECombo = Control<QComboBox>(this, "SENSOR_TYPECombo");
+    LINING_MATERIALCombo = Control<QComboBox>(this, "LINING_MATERIALCombo");
+    KIND_OF_FLUIDCombo = Control<QComboBox>(this, "KIND_OF_FLUIDCombo");
+
+    OUTER_DIAMETER_RANGE = Control<QLabel>(this, "OUTER_DIAMETER_RANGE");
+    TRANS_FREQUENCY_RANGE = Control<QLabel>(this, "TRANS_FREQUENCY_RANGE");
+    WALL_THICKNESS_RANGE = Control<QLabel>(this, "WALL_THICKNESS_RANGE");
+    LINING_S_V_RANGE = Control<QLabel>(this, "LINING_S_V_RANGE");
+    LINING_THICKNESS_RANGE = Control<QLabel>(this, "LINING_THICKNESS_RANGE");
+    FLUID_S_V_RANGE = Control<QLabel>(this, "FLUID_S_V_RANGE");
+
+    Label8 = {Control<QLabel>(this, "Label8_0"), Control<QLabel>(this, "Label8_1")};
+    Label12 = {Control<QLabel>(this, "Label12_0")};
+    Label1 = {Control<QLabel>(this, "Label1_0"), Control<QLabel>(this, "Label1_1")};
+    Label2 = {Control<QLabel>(this, "Label2_0")};
+    Label4 = Control<QLabel>(this, "Label4");
+
+    for (std::size_t i = 0; i < lblRequired.size(); ++i) {
+        const QByteArray name = "lblRequired_" + QByteArray::number(static_cast<int>(i));
+        lblRequired[i] = Control<QLabel>(this, name.constData());
+    }
+    lblInputRequired = Control<QLabel>(this, "lblInputRequired");
+
+    fraResult = Control<QGroupBox>(this, "fraResult");
+    MOUNT_SIZE1 = Control<QLabel>(this, "MOUNT_SIZE1");
+    MOUNT_SIZE2 = Control<QLabel>(this, "MOUNT_SIZE2");
+    txtResult1Text = Control<QLineEdit>(this, "txtResult1Text");
+    txtResult2Text = Control<QLineEdit>(this, "txtResult2Text");
+    lblMount2Sensor = Control<QLabel>(this, "lblMount2Sensor");
+    ExecuteCalcButton = Control<QPushButton>(this, "ExecuteCalc");
+}
+
+void frmCalc::SetUpFieldBehaviour() {
+    for (QLineEdit* field : {OUTER_DIAMETERText, TRANS_FREQUENCYText, WALL_THICKNESSText,
+                             LINING_S_VText, LINING_THICKNESSText, FLUID_S_VText}) {
+        field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // Numbers only: an input method editor would just get in the way.
+        field->setAttribute(Qt::WA_InputMethodEnabled, false);
+    }
+    for (QLineEdit* result : {txtResult1Text, txtResult2Text}) {
+        result->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        SetFieldLocked(result, true);
+        // The results lie inside the frame's rectangle but belong to the
+        // window; they must be drawn over the frame.
+        result->raise();
+    }
+
+    const std::pair<QLabel*, QWidget*> buddies[] = {
+        {OUTER_DIAMETER, OUTER_DIAMETERText},
+        {PIPE_MATERIAL, PIPE_MATERIALCombo},
+        {TRANS_FREQUENCY, TRANS_FREQUENCYText},
+        {WALL_THICKNESS, WALL_THICKNESSText},
+        {SENSOR_MOUNT, SENSOR_MOUNTCombo},
+        {SENSOR_TYPE, SENSOR_TYPECombo},
+        {LINING_MATERIAL, LINING_MATERIALCombo},
+        {LINING_S_V, LINING_S_VText},
+        {LINING_THICKNESS, LINING_THICKNESSText},
+        {KIND_OF_FLUID, KIND_OF_FLUIDCombo},
+        {FLUID_S_V, FLUID_S_VText},
+        {MOUNT_SIZE1, txtResult1Text},
+        {MOUNT_SIZE2, txtResult2Text},
+    };
+    for (const auto& [caption, field] : buddies) caption->setBuddy(field);
+}
+
+void frmCalc::SetUpFocusOrder() {
+    QWidget* const order[] = {
+        OUTER_DIAMETERText,   PIPE_MATERIALCombo, TRANS_FREQUENCYText,  WALL_THICKNESSText,
+        SENSOR_MOUNTCombo,    SENSOR_TYPECombo,   LINING_MATERIALCombo, LINING_S_VText,
+        LINING_THICKNESSText, KIND_OF_FLUIDCombo, FLUID_S_VText,        ExecuteCalcButton,
+        txtResult1Text,       txtResult2Text,
+    };
+    const QList<QWidget*> focusable(std::begin(order), std::end(order));
+    // Only the controls of the layout; the lists' own popups keep theirs.
+    QList<QWidget*> controls = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    controls += fraResult->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* control : controls) {
+        if (!focusable.contains(control)) control->setFocusPolicy(Qt::NoFocus);
+    }
+    for (QWidget* control : order) control->setFocusPolicy(Qt::StrongFocus);
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void frmCalc::ConnectHandlers() {
+    // currentIndexChanged covers selections set by the program, activated a
+    // user's pick of the entry that is already selected.
+    const std::pair<QComboBox*, void (frmCalc::*)()> handlers[] = {
+        {PIPE_MATERIALCombo, &frmCalc::PIPE_MATERIALCombo_Click},
+        {LINING_MATERIALCombo, &frmCalc::LINING_MATERIALCombo_Click},
+        {KIND_OF_FLUIDCombo, &frmCalc::KIND_OF_FLUIDCombo_Click},
+    };
+    for (const auto& [list, handler] : handlers) {
+        connect(list, &QComboBox::currentIndexChanged, this, handler);
+        connect(list, &QComboBox::activated, this, handler);
+    }
+    connect(ExecuteCalcButton, &QPushButton::clicked, this, &frmCalc::ExecuteCalc);
+}
+
+void frmCalc::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!firstShowDone_) {
+        firstShowDone_ = true;
+        OUTER_DIAMETERText->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void frmCalc::SetFieldLocked(QLineEdit* field, bool locked) {
+    field->setReadOnly(locked);
+    // QLineEdit turns the input method back on whenever it becomes editable.
+    field->setAttribute(Qt::WA_InputMethodEnabled, false);
+    const QPalette system = QApplication::palette();
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, system.color(locked ? QPalette::Button : QPalette::Base));
+    field->setPalette(palette);
+}
+
+bool frmCalc::IsFieldLocked(QLineEdit* field) const {
+    return field->isReadOnly();
+}

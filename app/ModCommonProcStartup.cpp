@@ -1,0 +1,75 @@
+// Start-up: the one-copy rule, the start-up values and the window.
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QStyle>
+#include <memory>
+
+#include "app/ModCommonProc.h"
+#include "app/SingleInstance.h"
+#include "text/TextTable.h"
+#include "window/frmCalc.h"
+
+namespace ModCommonProc {
+
+namespace {
+
+// Held for the whole run: while it lives, no second copy starts.
+std::unique_ptr<SingleInstance> instanceGuard;
+
+// Deleted when the user closes it; the last window closed ends the program.
+QPointer<frmCalc> calcWindow;
+
+void CentreOnPrimaryScreen(QWidget& window) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    window.move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
+                                    screen->availableGeometry())
+                    .topLeft());
+}
+
+}  // namespace
+
+void FncLoadStartupValues(const QString& programFolder) {
+    ProgramFolder = programFolder;
+    DefaultIniPath = FncProgramFolderPath(programFolder, QString::fromLatin1(kIniFileName));
+    AltIniPath.clear();
+
+    FncReadIni(DefaultIniPath);
+    // The default file may redirect to another file once; that file alone
+    // decides, and its own INI_FILENAME is not followed.
+    const QString redirection = AltIniPath;
+    if (!redirection.isEmpty() && redirection != DefaultIniPath) {
+        FncReadIni(redirection);
+        // Whatever the second file names is ignored; AltIniPath keeps naming
+        // the file that decided.
+        AltIniPath = redirection;
+    }
+
+    LangOffset = LangFlag != 0 ? 5000 : 0;
+    CaptionFontName = FncGetText(1);
+}
+
+void SubMain() {
+    instanceGuard = std::make_unique<SingleInstance>();
+    if (instanceGuard->AnotherCopyRunning()) return;
+
+    FncLoadStartupValues(QCoreApplication::applicationDirPath());
+
+    calcWindow = new frmCalc;
+    calcWindow->setAttribute(Qt::WA_DeleteOnClose);
+    calcWindow->setFixedSize(926, 471);
+    CentreOnPrimaryScreen(*calcWindow);
+    // A window still open when the application quits by other means goes
+    // before the application object does.
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { delete calcWindow.data(); });
+    calcWindow->show();
+}
+
+bool IsWindowOpen() {
+    return !calcWindow.isNull();
+}
+
+}  // namespace ModCommonProc

@@ -1,0 +1,126 @@
+#include "calc/SpacingCalculation.h"
+
+#include <cmath>
+
+#include "calc/CalcError.h"
+#include "calc/NumberText.h"
+#include "calc/NumericFunctions.h"
+#include "calc/PropertyTables.h"
+
+namespace {
+
+constexpr int kVMethod = 0;
+constexpr int kZMethod = 1;
+constexpr int kNoLining = 0;
+// The two sensor types whose spacing is also given in whole steps of 3 mm.
+constexpr int kFirstStepSensor = 2;
+constexpr int kLastStepSensor = 3;
+constexpr double kStepMm = 3.0;
+
+// sin and tan of finite angles are finite in practice; checked all the same,
+// because nothing that is not a number may ever reach a result field.
+double Checked(double value) {
+    if (std::isnan(value)) throw CalcError(CalcErrorKind::InvalidArgument);
+    if (std::isinf(value)) throw CalcError(CalcErrorKind::Overflow);
+    return value;
+}
+
+bool IsEnglish(const SpacingInputs& in) {
+    return in.unitFlag != 0;
+}
+
+// Empty text stays 0 and is not converted, in both unit systems.
+double ReadLengthMm(const QString& text, bool english, const QLocale& locale) {
+    if (text.isEmpty()) return 0.0;
+    const double value = FncTextToDouble(text, locale);
+    return english ? FncInchToMm(value) : value;
+}
+
+double ReadTypedVelocity(const QString& text, bool english, const QLocale& locale) {
+    if (text.isEmpty()) return 0.0;
+    const double value = FncTextToDouble(text, locale);
+    return english ? FncFtToM(value) : value;
+}
+
+// Snell's law straight from the wedge: sin(theta) / C is the same in every
+// layer, so each layer's angle needs only its own velocity. A velocity of 0
+// means the layer is absent and the beam crosses it without advancing.
+double LayerAngle(double velocity, double wedgeVelocity, double sinWedgeAngle) {
+    if (velocity == 0.0) return 0.0;
+    return FncASin(CheckedMul(CheckedDiv(velocity, wedgeVelocity), sinWedgeAngle));
+}
+
+double Sum(double a, double b, double c) {
+    return CheckedAdd(CheckedAdd(a, b), c);
+}
+
+}  // namespace
+
+double FncSpacingMm(const SpacingInputs& in, const QLocale& locale) {
+    const bool english = IsEnglish(in);
+
+    // Inputs are read in a fixed order, so the first unreadable one is the
+    // failure reported. Table values are metric already and never converted.
+    const double tw = ReadLengthMm(in.wallThicknessText, english, locale);
+    // Without a lining the thickness field is left unread, whatever it holds.
+    const double tl = in.liningPosition != kNoLining
+                          ? ReadLengthMm(in.liningThicknessText, english, locale)
+                          : 0.0;
+    const double d = ReadLengthMm(in.outerDiameterText, english, locale);
+    const double cp = in.pipeSoundVelocityLocked
+                          ? PipeSVTable(in.pipePosition)
+                          : ReadTypedVelocity(in.pipeSoundVelocityText, english, locale);
+    const double cl = in.liningSoundVelocityLocked
+                          ? LiningSVTable(in.liningPosition)
+                          : ReadTypedVelocity(in.liningSoundVelocityText, english, locale);
+    const double cf = in.fluidSoundVelocityLocked
+                          ? FluidSVTable(in.fluidPosition)
+                          : ReadTypedVelocity(in.fluidSoundVelocityText, english, locale);
+
+    // The sensor row is first needed here, after every field has been read.
+    const SensorSpec& sensor = SensorTable(in.sensorPosition);
+    const double cs = sensor.WedgeSV;
+    const double thetaW = CheckedMul(CheckedDiv(sensor.WedgeAngle, 180.0), FncPi());
+    const double sinThetaW = Checked(std::sin(thetaW));
+
+    const double thetaP = LayerAngle(cp, cs, sinThetaW);
+    const double aw = CheckedMul(Checked(std::tan(thetaP)), tw);
+
+    const double thetaL = LayerAngle(cl, cs, sinThetaW);
+    const double al = CheckedMul(Checked(std::tan(thetaL)), tl);
+
+    const double thetaF = LayerAngle(cf, cs, sinThetaW);
+    const double innerDiameter = CheckedSub(d, CheckedMul(CheckedAdd(tl, tw), 2.0));
+    const double af = CheckedMul(innerDiameter, Checked(std::tan(thetaF)));
+
+    const double offsets = CheckedMul(sensor.MountOffset, 2.0);
+    double s = 0.0;
+    if (in.mountPosition == kVMethod) {
+        // Down and back up again: the fluid is crossed twice.
+        s = CheckedSub(CheckedMul(CheckedAdd(Sum(aw, sensor.WedgeRun, al), af), 2.0), offsets);
+    } else if (in.mountPosition == kZMethod) {
+        s = CheckedSub(CheckedAdd(CheckedMul(Sum(aw, sensor.WedgeRun, al), 2.0), af), offsets);
+    }
+
+    // Written so that a NaN, should one ever get this far, also ends as 0.
+    if (!(s >= 0.0)) s = 0.0;
+    return s;
+}
+
+SpacingResult FncCalcSpacing(const SpacingInputs& in, const QLocale& locale) {
+    double s = FncSpacingMm(in, locale);
+    const bool english = IsEnglish(in);
+
+    SpacingResult result;
+    if (in.sensorPosition >= kFirstStepSensor && in.sensorPosition <= kLastStepSensor) {
+        const double steps = std::trunc(CheckedDiv(s, kStepMm));
+        result.result2Text = FncPlainNumberText(steps, locale);
+        s = CheckedMul(steps, kStepMm);
+        result.result1Text = english ? FncPlainNumberText(FncRoundDown(FncMmToInch(s), 3), locale)
+                                     : FncPlainNumberText(s, locale);
+    } else {
+        result.result1Text = english ? FncFormatGrouped(FncRoundDown(FncMmToInch(s), 3), 3, locale)
+                                     : FncFormatGrouped(FncRoundDown(s, 2), 2, locale);
+    }
+    return result;
+}

@@ -1,0 +1,188 @@
+// The window's load step: captions, fonts, unit and range texts, lists and
+// the default selections, in the run's language and unit system.
+#include <QPalette>
+#include <QSignalBlocker>
+#include <algorithm>
+#include <utility>
+
+#include "app/ModCommonProc.h"
+#include "calc/PropertyTables.h"
+#include "text/TextTable.h"
+#include "window/frmCalc.h"
+#include "window/frmCalcLayout.h"
+
+namespace {
+
+// Every font of the window carries the caption font name of the run; the
+// groups differ only in size and weight.
+QFont GroupFont(double points, bool bold) {
+    QFont font(ModCommonProc::CaptionFontName);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    return font;
+}
+
+void SetCaption(QWidget* control, const QString& caption) {
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        label->setText(caption);
+    } else if (auto* button = qobject_cast<QPushButton*>(control)) {
+        button->setText(caption);
+    } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+        frame->setTitle(caption);
+    }
+}
+
+}  // namespace
+
+void frmCalc::Form_Load() {
+    using ModCommonProc::LangFlag;
+    using ModCommonProc::UnitFlag;
+
+    // Fixed single border: the user cannot drag the window to another size.
+    setFixedSize(TwipsToPixels(kWindowWidthTwips), TwipsToPixels(kWindowHeightTwips));
+
+    const QFont captionFont = GroupFont(12, true);
+    const std::pair<QWidget*, QString> captions[] = {
+        {OUTER_DIAMETER, FncGetText(1240)},
+        {PIPE_MATERIAL, FncGetText(2060)},
+        {WALL_THICKNESS, FncGetText(2880)},
+        {TRANS_FREQUENCY, FncGetText(2050)},
+        {LINING_MATERIAL, FncGetText(1120)},
+        {LINING_THICKNESS, FncGetText(1110)},
+        {LINING_S_V, FncGetText(1100)},
+        {KIND_OF_FLUID, FncGetText(2210)},
+        {FLUID_S_V, FncGetText(2200)},
+        {SENSOR_MOUNT, FncGetText(790)},
+        {SENSOR_TYPE, FncGetText(800)},
+        {MOUNT_SIZE1, ComposedMountSizeCaption(1)},
+        {MOUNT_SIZE2, ComposedMountSizeCaption(2)},
+        {ExecuteCalcButton, FncGetText(3922)},
+        {fraResult, FncGetText(3926)},
+    };
+    for (const auto& [control, caption] : captions) {
+        SetCaption(control, caption);
+        control->setFont(captionFont);
+    }
+
+    const QFont unitFont = GroupFont(8, false);
+    setWindowTitle(ComposedWindowTitle());
+    setFont(unitFont);
+
+    SubGetUnitForm1(UnitFlag);
+    const QString lengthUnit = QLatin1Char('[') + UnitText[0] + QLatin1Char(']');
+    const QString velocityUnit = QLatin1Char('[') + UnitText[1] + QLatin1Char(']');
+    const std::pair<QLabel*, QString> unitLabels[] = {
+        {Label8[0], lengthUnit},   {Label8[1], lengthUnit},   {Label2[0], lengthUnit},
+        {Label1[0], velocityUnit}, {Label1[1], velocityUnit}, {Label12[0], velocityUnit},
+        {Label4, lengthUnit},
+    };
+    for (const auto& [label, caption] : unitLabels) {
+        label->setText(caption);
+        label->setFont(unitFont);
+    }
+
+    // The range labels keep their design font for the whole run.
+    SubGetUnitRange(UnitFlag);
+    const auto range = [this](int lower, int unit) {
+        return RangeText[lower] + QLatin1Char('-') + RangeText[lower + 1] + UnitText[unit];
+    };
+    OUTER_DIAMETER_RANGE->setText(range(0, 0));
+    TRANS_FREQUENCY_RANGE->setText(range(2, 1));
+    WALL_THICKNESS_RANGE->setText(range(4, 0));
+    LINING_S_V_RANGE->setText(range(2, 1));
+    LINING_THICKNESS_RANGE->setText(range(8, 0));
+    FLUID_S_V_RANGE->setText(range(6, 1));
+
+    PipeNameList = BuildPipeNameList();
+    FluidNameList = BuildFluidNameList();
+    LiningNameList = BuildLiningNameList();
+    MountNameList = BuildMountNameList();
+    SensorNameList = BuildSensorNameList();
+
+    const QFont listFont = GroupFont(12, false);
+    FillList(PIPE_MATERIALCombo, PipeNameList, listFont);
+    FillList(KIND_OF_FLUIDCombo, FluidNameList, listFont);
+    FillList(LINING_MATERIALCombo, LiningNameList, listFont);
+    FillList(SENSOR_MOUNTCombo, MountNameList, listFont);
+    FillList(SENSOR_TYPECombo, SensorNameList, listFont);
+    for (QLineEdit* field : {OUTER_DIAMETERText, TRANS_FREQUENCYText, WALL_THICKNESSText,
+                             FLUID_S_VText, LINING_S_VText, LINING_THICKNESSText}) {
+        field->setFont(listFont);
+    }
+
+    const QFont resultFont = GroupFont(12, true);
+    for (QLineEdit* result : {txtResult1Text, txtResult2Text}) {
+        result->setFont(resultFont);
+        QPalette palette = result->palette();
+        palette.setColor(QPalette::Text, QColor(255, 0, 0));
+        result->setPalette(palette);
+    }
+
+    const QFont markFont = GroupFont(LangFlag != 0 ? 14 : 12, true);
+    for (QLabel* mark : lblRequired) {
+        mark->setText(QStringLiteral("*"));
+        mark->setFont(markFont);
+    }
+    lblInputRequired->setText(ComposedInputRequiredLegend());
+    lblInputRequired->setFont(markFont);
+
+    const QFont noteFont = GroupFont(10, false);
+    lblMount2Sensor->setText(QStringLiteral("(TA_01,TA_02)"));
+    lblMount2Sensor->setFont(noteFont);
+
+    // The property tables are constant data (calc/PropertyTables.h), ready
+    // before any list gets its first selection.
+
+    // Each selection runs the list's handler before the next one is set.
+    for (QComboBox* list : {PIPE_MATERIALCombo, SENSOR_MOUNTCombo, SENSOR_TYPECombo,
+                            LINING_MATERIALCombo, KIND_OF_FLUIDCombo}) {
+        list->setCurrentIndex(0);
+    }
+
+    for (QLineEdit* field :
+         {TRANS_FREQUENCYText, LINING_S_VText, LINING_THICKNESSText, FLUID_S_VText}) {
+        SetFieldLocked(field, true);
+    }
+
+    // A field takes as many characters as its upper limit has.
+    const std::pair<QLineEdit*, int> upperLimits[] = {
+        {OUTER_DIAMETERText, 1}, {TRANS_FREQUENCYText, 3},  {WALL_THICKNESSText, 5},
+        {LINING_S_VText, 3},     {LINING_THICKNESSText, 9}, {FLUID_S_VText, 7},
+    };
+    for (const auto& [field, slot] : upperLimits) {
+        field->setMaxLength(static_cast<int>(RangeText[slot].size()));
+    }
+}
+
+void frmCalc::FillList(QComboBox* list, const QStringList& names, const QFont& font) {
+    // Adding the first entry selects it by itself; the handlers are meant to
+    // run for the default selections only, once the lists are complete.
+    const QSignalBlocker blocker(list);
+    list->clear();
+    const int count = std::clamp(names.value(0).toInt(), 0, static_cast<int>(names.size()) - 1);
+    for (int i = 1; i <= count; ++i) list->addItem(names.at(i));
+    list->setFont(font);
+    list->setCurrentIndex(-1);
+}
+
+void frmCalc::SetUpAccessibility() {
+    const std::pair<QLabel*, QWidget*> fields[] = {
+        {OUTER_DIAMETER, OUTER_DIAMETERText},
+        {PIPE_MATERIAL, PIPE_MATERIALCombo},
+        {TRANS_FREQUENCY, TRANS_FREQUENCYText},
+        {WALL_THICKNESS, WALL_THICKNESSText},
+        {SENSOR_MOUNT, SENSOR_MOUNTCombo},
+        {SENSOR_TYPE, SENSOR_TYPECombo},
+        {LINING_MATERIAL, LINING_MATERIALCombo},
+        {LINING_S_V, LINING_S_VText},
+        {LINING_THICKNESS, LINING_THICKNESSText},
+        {KIND_OF_FLUID, KIND_OF_FLUIDCombo},
+        {FLUID_S_V, FLUID_S_VText},
+        {MOUNT_SIZE1, txtResult1Text},
+        {MOUNT_SIZE2, txtResult2Text},
+    };
+    for (const auto& [caption, field] : fields) field->setAccessibleName(caption->text());
+}

@@ -1,0 +1,159 @@
+#include "window/frmCalcLayout.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+#include <array>
+
+namespace {
+
+using K = ControlKind;
+using F = DesignFont;
+
+// In the order of creation; a frame comes before the controls it holds, and
+// the result fields come after the frame so that they lie in front of it.
+constexpr std::array<ControlSpec, 54> kWindowLayout{{
+    // Left column, row 1: outer diameter
+    {"OUTER_DIAMETER", -1, K::Label, nullptr, 240, 600, 2415, 255, u"外形寸法", F::System},
+    {"lblRequired", 0, K::Label, nullptr, 2880, 600, 255, 255, u"*", F::System},
+    {"OUTER_DIAMETERText", -1, K::TextField, nullptr, 3240, 480, 2412, 405, nullptr, F::System},
+    {"Label8", 0, K::Label, nullptr, 5760, 600, 735, 255, u"[mm]", F::Terminal},
+    {"OUTER_DIAMETER_RANGE", -1, K::Label, nullptr, 3240, 900, 2415, 255, u"6.00～6200.00mm",
+     F::Terminal},
+    // Left column, row 2: pipe material
+    {"PIPE_MATERIAL", -1, K::Label, nullptr, 240, 1320, 2415, 255, u"配管材質", F::System},
+    {"lblRequired", 1, K::Label, nullptr, 2880, 1320, 255, 255, u"*", F::System},
+    {"PIPE_MATERIALCombo", -1, K::DropDownList, nullptr, 3240, 1200, 3255, 390, nullptr, F::System},
+    // Left column, row 3: pipe sound velocity
+    {"TRANS_FREQUENCY", -1, K::Label, nullptr, 240, 2040, 2415, 255, u"配管音速", F::System},
+    {"lblRequired", 2, K::Label, nullptr, 2880, 2040, 255, 255, u"*", F::System},
+    {"TRANS_FREQUENCYText", -1, K::TextField, nullptr, 3240, 1920, 2412, 405, nullptr, F::System},
+    {"Label12", 0, K::Label, nullptr, 5760, 2040, 735, 255, u"[m/s]", F::Terminal},
+    {"TRANS_FREQUENCY_RANGE", -1, K::Label, nullptr, 3240, 2340, 2415, 255, u"1000～3700m/s",
+     F::Terminal},
+    // Left column, row 4: wall thickness
+    {"WALL_THICKNESS", -1, K::Label, nullptr, 240, 2760, 2415, 255, u"配管厚さ", F::System},
+    {"lblRequired", 3, K::Label, nullptr, 2880, 2760, 255, 255, u"*", F::System},
+    {"WALL_THICKNESSText", -1, K::TextField, nullptr, 3240, 2640, 2412, 405, nullptr, F::System},
+    {"Label8", 1, K::Label, nullptr, 5760, 2760, 735, 255, u"[mm]", F::Terminal},
+    {"WALL_THICKNESS_RANGE", -1, K::Label, nullptr, 3240, 3060, 2415, 255, u"0.10～100.00mm",
+     F::Terminal},
+    // Left column, row 5: sensor mounting method
+    {"SENSOR_MOUNT", -1, K::Label, nullptr, 240, 3480, 2415, 255, u"ｾﾝｻ取付け法", F::System},
+    {"lblRequired", 4, K::Label, nullptr, 2880, 3480, 255, 255, u"*", F::System},
+    {"SENSOR_MOUNTCombo", -1, K::DropDownList, nullptr, 3240, 3360, 2415, 390, nullptr, F::System},
+    // Left column, row 6: sensor type
+    {"SENSOR_TYPE", -1, K::Label, nullptr, 240, 4200, 2415, 255, u"ｾﾝｻ種類", F::System},
+    {"lblRequired", 5, K::Label, nullptr, 2880, 4200, 255, 255, u"*", F::System},
+    {"SENSOR_TYPECombo", -1, K::DropDownList, nullptr, 3240, 4080, 2415, 390, nullptr, F::System},
+    // Right column, row 1: lining material
+    {"LINING_MATERIAL", -1, K::Label, nullptr, 6720, 600, 3015, 255, u"ライニング材質", F::System},
+    {"lblRequired", 6, K::Label, nullptr, 9960, 600, 255, 255, u"*", F::System},
+    {"LINING_MATERIALCombo", -1, K::DropDownList, nullptr, 10320, 480, 3255, 390, nullptr,
+     F::System},
+    // Right column, row 2: lining sound velocity
+    {"LINING_S_V", -1, K::Label, nullptr, 6720, 1320, 3015, 255, u"ライニング音速", F::System},
+    {"lblRequired", 7, K::Label, nullptr, 9960, 1320, 255, 255, u"*", F::System},
+    {"LINING_S_VText", -1, K::TextField, nullptr, 10320, 1200, 2415, 405, nullptr, F::System},
+    {"Label1", 0, K::Label, nullptr, 12840, 1320, 735, 255, u"[m/s]", F::Terminal},
+    {"LINING_S_V_RANGE", -1, K::Label, nullptr, 10320, 1620, 2415, 255, u"1000～3700m/s",
+     F::Terminal},
+    // Right column, row 3: lining thickness
+    {"LINING_THICKNESS", -1, K::Label, nullptr, 6720, 2040, 3015, 255, u"ライニング厚さ",
+     F::System},
+    {"lblRequired", 8, K::Label, nullptr, 9960, 2040, 255, 255, u"*", F::System},
+    {"LINING_THICKNESSText", -1, K::TextField, nullptr, 10320, 1920, 2415, 405, nullptr, F::System},
+    {"Label2", 0, K::Label, nullptr, 12840, 2040, 735, 255, u"[mm]", F::Terminal},
+    {"LINING_THICKNESS_RANGE", -1, K::Label, nullptr, 10320, 2340, 2415, 255, u"0.10～100.00mm",
+     F::Terminal},
+    // Right column, row 4: kind of fluid
+    {"KIND_OF_FLUID", -1, K::Label, nullptr, 6720, 2760, 3015, 255, u"流体種類", F::System},
+    {"lblRequired", 9, K::Label, nullptr, 9960, 2760, 255, 255, u"*", F::System},
+    {"KIND_OF_FLUIDCombo", -1, K::DropDownList, nullptr, 10320, 2640, 3255, 390, nullptr,
+     F::System},
+    // Right column, row 5: fluid sound velocity
+    {"FLUID_S_V", -1, K::Label, nullptr, 6720, 3480, 3015, 255, u"流体音速", F::System},
+    {"lblRequired", 10, K::Label, nullptr, 9960, 3480, 255, 255, u"*", F::System},
+    {"FLUID_S_VText", -1, K::TextField, nullptr, 10320, 3360, 2415, 405, nullptr, F::System},
+    {"Label1", 1, K::Label, nullptr, 12840, 3480, 735, 255, u"[m/s]", F::Terminal},
+    {"FLUID_S_V_RANGE", -1, K::Label, nullptr, 10320, 3780, 2415, 255, u"300～2500m/s",
+     F::Terminal},
+    // Bottom area: the result frame and what lies in and beside it
+    {"fraResult", -1, K::Frame, nullptr, 240, 4800, 8535, 1815, u"計算結果", F::System},
+    {"MOUNT_SIZE1", -1, K::Label, "fraResult", 240, 480, 2655, 255, u"取付け寸法１", F::System},
+    {"txtResult1Text", -1, K::TextField, nullptr, 3360, 5280, 3255, 405, nullptr, F::System},
+    {"Label4", -1, K::Label, "fraResult", 6600, 600, 735, 255, u"[mm]", F::Terminal},
+    {"MOUNT_SIZE2", -1, K::Label, "fraResult", 240, 1200, 2655, 255, u"取付け寸法２", F::System},
+    {"txtResult2Text", -1, K::TextField, nullptr, 3360, 6000, 3255, 375, nullptr, F::System},
+    {"lblMount2Sensor", -1, K::Label, "fraResult", 6600, 1320, 1815, 375, u"(TA_01,TA_02)",
+     F::System},
+    {"lblInputRequired", -1, K::Label, nullptr, 9000, 4080, 1215, 375, u"* : 入力", F::System},
+    {"ExecuteCalc", -1, K::Button, nullptr, 9840, 5040, 3615, 1215, u"実行", F::System},
+}};
+
+QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
+    const QString caption = spec.caption != nullptr ? QString::fromUtf16(spec.caption) : QString();
+    switch (spec.kind) {
+        case ControlKind::Label:
+            return new QLabel(caption, parent);
+        case ControlKind::TextField:
+            return new QLineEdit(parent);
+        case ControlKind::DropDownList: {
+            auto* list = new QComboBox(parent);
+            list->setEditable(false);
+            return list;
+        }
+        case ControlKind::Frame:
+            return new QGroupBox(caption, parent);
+        case ControlKind::Button:
+            return new QPushButton(caption, parent);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+QString DesignWindowCaption() {
+    return QStringLiteral(u"超音波流量計 - 取付け寸法計算ツール ");
+}
+
+std::span<const ControlSpec> WindowLayout() {
+    return kWindowLayout;
+}
+
+QString ControlObjectName(const ControlSpec& spec) {
+    QString name = QString::fromLatin1(spec.name);
+    if (spec.index >= 0) name += QLatin1Char('_') + QString::number(spec.index);
+    return name;
+}
+
+QFont DesignFontOf(DesignFont font) {
+    QFont result(font == DesignFont::Terminal ? QStringLiteral("Terminal")
+                                              : QStringLiteral("System"));
+    result.setPointSizeF(font == DesignFont::Terminal ? 9.75 : 13.5);
+    result.setWeight(QFont::Normal);
+    result.setItalic(false);
+    result.setUnderline(false);
+    result.setStrikeOut(false);
+    return result;
+}
+
+void BuildWindowControls(QWidget* window) {
+    QHash<QString, QWidget*> containers;
+    for (const ControlSpec& spec : WindowLayout()) {
+        QWidget* parent = window;
+        if (spec.container != nullptr)
+            parent = containers.value(QString::fromLatin1(spec.container));
+        Q_ASSERT(parent != nullptr);
+        QWidget* control = CreateControl(spec, parent);
+        control->setObjectName(ControlObjectName(spec));
+        control->setGeometry(TwipsToPixels(spec.left), TwipsToPixels(spec.top),
+                             TwipsToPixels(spec.width), TwipsToPixels(spec.height));
+        control->setFont(DesignFontOf(spec.font));
+        if (spec.kind == ControlKind::Frame) containers.insert(control->objectName(), control);
+    }
+}

@@ -1,0 +1,46 @@
+#pragma once
+// The design of the calculator window as one table: every control with its
+// kind, container, position, size, design caption and design font. The
+// window is built from this table alone.
+
+#include <QFont>
+#include <QString>
+#include <span>
+
+class QWidget;
+
+enum class ControlKind { Label, TextField, DropDownList, Frame, Button };
+enum class DesignFont { System, Terminal };
+
+struct ControlSpec {
+    const char* name;
+    int index;  // item of a control array, or -1
+    ControlKind kind;
+    const char* container;         // nullptr: the window itself; else a frame's name
+    int left, top, width, height;  // twips, relative to the container
+    const char16_t* caption;       // design caption, or nullptr
+    DesignFont font;
+};
+
+// Client area of the window in twips.
+inline constexpr int kWindowWidthTwips = 13890;
+inline constexpr int kWindowHeightTwips = 7065;
+
+// Twips to pixels at 96 dots per inch (15 twips a pixel).
+constexpr int TwipsToPixels(int twips) {
+    return (twips + 7) / 15;
+}
+
+// The window's design caption; initialisation replaces it.
+QString DesignWindowCaption();
+
+std::span<const ControlSpec> WindowLayout();
+
+// objectName of a control: its name, or name_index for an item of an array.
+QString ControlObjectName(const ControlSpec& spec);
+
+QFont DesignFontOf(DesignFont font);
+
+// Creates every control of the table as a child of `window` (or of its
+// frame), with objectName, geometry, design caption and design font.
+void BuildWindowControls(QWidget* window);

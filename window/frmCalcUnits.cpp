@@ -1,0 +1,34 @@
+// Unit names and input limits of the two unit systems. The English limits
+// are the metric ones converted, lower limits rounded down and upper limits
+// rounded up at the precision written, so no metric value is shut out.
+#include "window/frmCalc.h"
+
+namespace {
+
+const std::array<QString, 2> kMetricUnits = {QStringLiteral("mm"), QStringLiteral("m/s")};
+const std::array<QString, 2> kEnglishUnits = {QStringLiteral("inch"), QStringLiteral("ft/s")};
+
+// Lower/upper pairs: outer diameter, sound velocity of pipe wall and lining,
+// wall thickness, fluid sound velocity, lining thickness.
+const std::array<QString, 10> kMetricRanges = {
+    QStringLiteral("6.00"),   QStringLiteral("6200.00"), QStringLiteral("1000"),
+    QStringLiteral("3700"),   QStringLiteral("0.10"),    QStringLiteral("100.00"),
+    QStringLiteral("300"),    QStringLiteral("2500"),    QStringLiteral("0.01"),
+    QStringLiteral("100.00"),
+};
+const std::array<QString, 10> kEnglishRanges = {
+    QStringLiteral("0.2362"), QStringLiteral("244.100"), QStringLiteral("3280"),
+    QStringLiteral("12140"),  QStringLiteral("0.0039"),  QStringLiteral("3.9380"),
+    QStringLiteral("984"),    QStringLiteral("8203"),    QStringLiteral("0.0003"),
+    QStringLiteral("3.9380"),
+};
+
+}  // namespace
+
+void frmCalc::SubGetUnitForm1(const std::int16_t& iFlag) {
+    UnitText = iFlag == 0 ? kMetricUnits : kEnglishUnits;
+}
+
+void frmCalc::SubGetUnitRange(const std::int16_t& iFlag) {
+    RangeText = iFlag == 0 ? kMetricRanges : kEnglishRanges;
+}
