@@ -57,6 +57,8 @@ bool FncReadIni(const QString& path) {
         FncTrimNul(QString::fromUtf8(buffer, static_cast<qsizetype>(copied)));
     AltIniPath =
         iniFileName.isEmpty() ? DefaultIniPath : FncProgramFolderPath(ProgramFolder, iniFileName);
+    // False tells that a flag had to be replaced by 0; the file was still
+    // read to its end.
     return allRead;
 }
 

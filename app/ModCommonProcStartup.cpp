@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QStyle>
+#include <algorithm>
 #include <memory>
 
 #include "app/ModCommonProc.h"
@@ -25,9 +26,13 @@ QPointer<frmCalc> calcWindow;
 void CentreOnPrimaryScreen(QWidget& window) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) return;
-    window.move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
-                                    screen->availableGeometry())
-                    .topLeft());
+    const QRect available = screen->availableGeometry();
+    QPoint topLeft =
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(), available).topLeft();
+    // On a screen smaller than the window, keep the title bar within reach.
+    topLeft.setX(std::max(topLeft.x(), available.left()));
+    topLeft.setY(std::max(topLeft.y(), available.top()));
+    window.move(topLeft);
 }
 
 }  // namespace

@@ -6,9 +6,6 @@
 
 #if defined(Q_OS_UNIX)
 #include <unistd.h>
-#else
-#include <QCryptographicHash>
-#include <QDir>
 #endif
 #if !defined(Q_OS_LINUX)
 #include <QLocalSocket>
@@ -68,8 +65,8 @@ QString SingleInstance::DefaultName() {
 #if defined(Q_OS_UNIX)
     return QStringLiteral("velkara-single-instance-%1").arg(::getuid());
 #else
-    const QByteArray user =
-        QCryptographicHash::hash(QDir::homePath().toUtf8(), QCryptographicHash::Sha1).toHex();
-    return QStringLiteral("velkara-single-instance-") + QString::fromLatin1(user.left(16));
+    // Elsewhere the local server's names are already private to the log-on
+    // session.
+    return QStringLiteral("velkara-single-instance");
 #endif
 }

@@ -77,8 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 1) return 0;
     const QLocale& locale = LocaleFor(data[0]);
     // UTF-8 gives the mutator easy access to ASCII and to full-width forms alike.
-    const QString text =
-        QString::fromUtf8(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + 1),
+                                           static_cast<qsizetype>(size - 1));
     CheckCharacterTest(text);
     CheckConversion(text, locale);
     return 0;

@@ -53,8 +53,8 @@ void CheckIniFileName(const QByteArray& path, QByteArrayView content) {
     Require(buffer[kBufferSize] == 'x', "nothing written past the buffer");
 
     // What the file holds (the reader reads only a bounded prefix of it).
-    const QByteArrayView readable = content.first(
-        std::min<qsizetype>(content.size(), ModFileProc::kProfileReadLimit));
+    const QByteArrayView readable =
+        content.first(std::min<qsizetype>(content.size(), ModFileProc::kProfileReadLimit));
     const std::optional<QByteArray> value =
         ProfileData::Parse(readable).Value("SYSTEM", "INI_FILENAME");
     if (content.size() > ModFileProc::kProfileReadLimit) return;  // last line may be dropped
@@ -74,8 +74,7 @@ void CheckIniFileName(const QByteArray& path, QByteArrayView content) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QByteArrayView content(reinterpret_cast<const char*>(data),
-                                 static_cast<qsizetype>(size));
+    const QByteArrayView content(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const QString folder = ProgramFolder().path();
     const QString iniPath = QDir(folder).filePath(QString::fromLatin1(ModCommonProc::kIniFileName));
     {

@@ -71,7 +71,9 @@ SpacingInputs Inputs(FuzzedDataProvider& in, const QLocale& locale) {
     return inputs;
 }
 
-QString Escaped(const QString& separator) { return QRegularExpression::escape(separator); }
+QString Escaped(const QString& separator) {
+    return QRegularExpression::escape(separator);
+}
 
 // "#,##0.00" / "#,##0.000" with the locale's separators and ASCII digits.
 bool IsGrouped(const QString& text, int decimals, const QLocale& locale) {

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <memory>
+#include <ostream>
 
 #include "app/ModCommonProc.h"
 #include "support/TestSupport.h"
@@ -69,8 +70,12 @@ private:
 
 inline const RunSettings kAllRunSettings[] = {{0, 0}, {0, 1}, {1, 0}, {1, 1}};
 
-inline QColor ButtonFaceColour() { return QApplication::palette().color(QPalette::Button); }
-inline QColor WindowBackgroundColour() { return QApplication::palette().color(QPalette::Base); }
+inline QColor ButtonFaceColour() {
+    return QApplication::palette().color(QPalette::Button);
+}
+inline QColor WindowBackgroundColour() {
+    return QApplication::palette().color(QPalette::Base);
+}
 
 inline bool LooksLocked(QLineEdit* field) {
     return field->isReadOnly() && field->palette().color(QPalette::Base) == ButtonFaceColour();

@@ -21,7 +21,7 @@ QString In(const TwoTexts& texts, const RunSettings& run) {
     return QString::fromUtf8(run.english() ? texts.english : texts.japanese);
 }
 
-QStringList In(const std::vector<TwoTexts>& list, const RunSettings& run) {
+QStringList AllIn(const std::vector<TwoTexts>& list, const RunSettings& run) {
     QStringList texts;
     for (const auto& entry : list) texts << In(entry, run);
     return texts;
@@ -53,30 +53,54 @@ const CaptionCase kCaptions[] = {
 };
 
 const std::vector<TwoTexts> kPipes = {
-    {"鋼管", "CARBON STEEL"}, {"ｽﾃﾝﾚｽ管", "STAINLESS STEEL"}, {"塩ﾋﾞ管", "PVC"},
-    {"銅管", "COPPER"},       {"鋳鉄管", "CAST IRON"},        {"ｱﾙﾐﾆｳﾑ管", "ALUMINUM"},
-    {"FRP", "FRP"},           {"ﾀﾞｸﾀｲﾙ鋳鉄管", "DUCTILE IRON"}, {"PEEK", "PEEK"},
-    {"PVDF", "PVDF"},         {"ｱｸﾘﾙ管", "ACRYLIC"},          {"PP", "PP"},
+    {"鋼管", "CARBON STEEL"},
+    {"ｽﾃﾝﾚｽ管", "STAINLESS STEEL"},
+    {"塩ﾋﾞ管", "PVC"},
+    {"銅管", "COPPER"},
+    {"鋳鉄管", "CAST IRON"},
+    {"ｱﾙﾐﾆｳﾑ管", "ALUMINUM"},
+    {"FRP", "FRP"},
+    {"ﾀﾞｸﾀｲﾙ鋳鉄管", "DUCTILE IRON"},
+    {"PEEK", "PEEK"},
+    {"PVDF", "PVDF"},
+    {"ｱｸﾘﾙ管", "ACRYLIC"},
+    {"PP", "PP"},
     {"配管音速", "PIPE S.V."},
 };
 const std::vector<TwoTexts> kLinings = {
-    {"ﾗｲﾆﾝｸﾞ無し", "NO LINING"}, {"ﾀｰﾙｴﾎﾟｷｼ", "TAR EPOXY"},       {"ﾓﾙﾀﾙ", "MORTAR"},
-    {"ｺﾞﾑ", "RUBBER"},           {"ﾃﾌﾛﾝ", "TEFLON"},              {"ﾊﾟｲﾚｯｸｽｶﾞﾗｽ", "PYREX GLASS"},
-    {"塩ビ", "PVC"},             {"ﾗｲﾆﾝｸﾞ音速", "LINING S.V."},
+    {"ﾗｲﾆﾝｸﾞ無し", "NO LINING"},
+    {"ﾀｰﾙｴﾎﾟｷｼ", "TAR EPOXY"},
+    {"ﾓﾙﾀﾙ", "MORTAR"},
+    {"ｺﾞﾑ", "RUBBER"},
+    {"ﾃﾌﾛﾝ", "TEFLON"},
+    {"ﾊﾟｲﾚｯｸｽｶﾞﾗｽ", "PYREX GLASS"},
+    {"塩ビ", "PVC"},
+    {"ﾗｲﾆﾝｸﾞ音速", "LINING S.V."},
 };
 const std::vector<TwoTexts> kFluids = {
-    {"水", "WATER"},          {"海水", "SEAWATER"},     {"蒸留水", "DIST. WATER"},
-    {"ｱﾝﾓﾆｱ", "AMMONIA"},     {"ｱﾙｺｰﾙ", "ALCOHOL"},     {"ﾍﾞﾝｾﾞﾝ", "BENZENE"},
-    {"ﾌﾞﾘﾏｲﾄﾞ", "BROMIDE"},   {"ｴﾀﾉｰﾙ", "ETHANOL"},     {"ｸﾞﾘｺｰﾙ", "GLYCOL"},
-    {"ｹﾛｼﾝ", "KEROSENE"},     {"ﾐﾙｸ", "MILK"},          {"ﾒﾀﾉｰﾙ", "METHANOL"},
-    {"ﾄﾙｴﾝ", "TOLUOL"},       {"潤滑油", "LUBE OIL"},   {"燃料油", "FUEL OIL"},
-    {"ｶﾞｿﾘﾝ", "PETROL"},      {"冷媒 R410", "REFRIGERANT R410"},
+    {"水", "WATER"},
+    {"海水", "SEAWATER"},
+    {"蒸留水", "DIST. WATER"},
+    {"ｱﾝﾓﾆｱ", "AMMONIA"},
+    {"ｱﾙｺｰﾙ", "ALCOHOL"},
+    {"ﾍﾞﾝｾﾞﾝ", "BENZENE"},
+    {"ﾌﾞﾘﾏｲﾄﾞ", "BROMIDE"},
+    {"ｴﾀﾉｰﾙ", "ETHANOL"},
+    {"ｸﾞﾘｺｰﾙ", "GLYCOL"},
+    {"ｹﾛｼﾝ", "KEROSENE"},
+    {"ﾐﾙｸ", "MILK"},
+    {"ﾒﾀﾉｰﾙ", "METHANOL"},
+    {"ﾄﾙｴﾝ", "TOLUOL"},
+    {"潤滑油", "LUBE OIL"},
+    {"燃料油", "FUEL OIL"},
+    {"ｶﾞｿﾘﾝ", "PETROL"},
+    {"冷媒 R410", "REFRIGERANT R410"},
     {"流体音速", "FLUID S.V."},
 };
 const std::vector<TwoTexts> kMounts = {{"V法", "V METHOD"}, {"Z法", "Z METHOD"}};
 const QStringList kSensors = {
-    "RESERVE",     "RESERVE",     "TA_01",       "TA_02",       "TB_01/TC_01", "TB_02/TC_02",
-    "TB_03/TC_03", "TB_04/TC_04", "TB_05/TC_05", "TD_01",       "TD_02",       "TD_03",
+    "RESERVE",     "RESERVE",     "TA_01",       "TA_02", "TB_01/TC_01", "TB_02/TC_02",
+    "TB_03/TC_03", "TB_04/TC_04", "TB_05/TC_05", "TD_01", "TD_02",       "TD_03",
 };
 
 QString CaptionOf(QWidget* control) {
@@ -91,9 +115,10 @@ class WindowInitTest : public ::testing::TestWithParam<RunSettings> {};
 TEST_P(WindowInitTest, TitleAndCaptionsAreInTheRunsLanguage) {
     const RunSettings run = GetParam();
     WindowUnderTest w(run);
-    EXPECT_EQ(w->windowTitle(), In({"超音波流量計 - 取付け寸法計算ツール",
-                                    "Ultrasonic Flowmeter - Sensor Spacing Calculation Tool"},
-                                   run));
+    EXPECT_EQ(w->windowTitle(),
+              In(TwoTexts{"超音波流量計 - 取付け寸法計算ツール",
+                          "Ultrasonic Flowmeter - Sensor Spacing Calculation Tool"},
+                 run));
     for (const auto& c : kCaptions) {
         SCOPED_TRACE(c.control);
         auto* control = w->findChild<QWidget*>(QString::fromLatin1(c.control));
@@ -110,10 +135,10 @@ TEST_P(WindowInitTest, ListsHoldTheirEntriesAndStartOnTheFirst) {
         QComboBox* list;
         QStringList entries;
     } const lists[] = {
-        {w->PIPE_MATERIALCombo, In(kPipes, run)},
-        {w->KIND_OF_FLUIDCombo, In(kFluids, run)},
-        {w->LINING_MATERIALCombo, In(kLinings, run)},
-        {w->SENSOR_MOUNTCombo, In(kMounts, run)},
+        {w->PIPE_MATERIALCombo, AllIn(kPipes, run)},
+        {w->KIND_OF_FLUIDCombo, AllIn(kFluids, run)},
+        {w->LINING_MATERIALCombo, AllIn(kLinings, run)},
+        {w->SENSOR_MOUNTCombo, AllIn(kMounts, run)},
         {w->SENSOR_TYPECombo, kSensors},
     };
     for (const auto& [list, entries] : lists) {
@@ -191,18 +216,20 @@ TEST_P(WindowInitTest, FontGroupsCarryTheCaptionFontName) {
         bool bold;
     } const groups[] = {
         {{w->OUTER_DIAMETER, w->PIPE_MATERIAL, w->TRANS_FREQUENCY, w->WALL_THICKNESS,
-          w->SENSOR_MOUNT, w->SENSOR_TYPE, w->LINING_MATERIAL, w->LINING_S_V,
-          w->LINING_THICKNESS, w->KIND_OF_FLUID, w->FLUID_S_V, w->MOUNT_SIZE1, w->MOUNT_SIZE2,
-          w->ExecuteCalcButton, w->fraResult},
-         12, true},
-        {{&*w, w->Label8[0], w->Label8[1], w->Label12[0], w->Label1[0], w->Label1[1],
-          w->Label2[0], w->Label4},
-         8, false},
+          w->SENSOR_MOUNT, w->SENSOR_TYPE, w->LINING_MATERIAL, w->LINING_S_V, w->LINING_THICKNESS,
+          w->KIND_OF_FLUID, w->FLUID_S_V, w->MOUNT_SIZE1, w->MOUNT_SIZE2, w->ExecuteCalcButton,
+          w->fraResult},
+         12,
+         true},
+        {{&*w, w->Label8[0], w->Label8[1], w->Label12[0], w->Label1[0], w->Label1[1], w->Label2[0],
+          w->Label4},
+         8,
+         false},
         {{w->PIPE_MATERIALCombo, w->KIND_OF_FLUIDCombo, w->LINING_MATERIALCombo,
-          w->SENSOR_MOUNTCombo, w->SENSOR_TYPECombo, w->OUTER_DIAMETERText,
-          w->TRANS_FREQUENCYText, w->WALL_THICKNESSText, w->LINING_S_VText,
-          w->LINING_THICKNESSText, w->FLUID_S_VText},
-         12, false},
+          w->SENSOR_MOUNTCombo, w->SENSOR_TYPECombo, w->OUTER_DIAMETERText, w->TRANS_FREQUENCYText,
+          w->WALL_THICKNESSText, w->LINING_S_VText, w->LINING_THICKNESSText, w->FLUID_S_VText},
+         12,
+         false},
         {{w->txtResult1Text, w->txtResult2Text}, 12, true},
         {{w->lblRequired.begin(), w->lblRequired.end()}, run.english() ? 14.0 : 12.0, true},
         {{w->lblInputRequired}, run.english() ? 14.0 : 12.0, true},
@@ -218,9 +245,9 @@ TEST_P(WindowInitTest, FontGroupsCarryTheCaptionFontName) {
         }
     }
     // The range labels keep their design font for the whole run.
-    for (QLabel* range : {w->OUTER_DIAMETER_RANGE, w->TRANS_FREQUENCY_RANGE,
-                          w->WALL_THICKNESS_RANGE, w->LINING_S_V_RANGE,
-                          w->LINING_THICKNESS_RANGE, w->FLUID_S_V_RANGE}) {
+    for (QLabel* range :
+         {w->OUTER_DIAMETER_RANGE, w->TRANS_FREQUENCY_RANGE, w->WALL_THICKNESS_RANGE,
+          w->LINING_S_V_RANGE, w->LINING_THICKNESS_RANGE, w->FLUID_S_V_RANGE}) {
         EXPECT_EQ(range->font().family(), "Terminal");
         EXPECT_DOUBLE_EQ(range->font().pointSizeF(), 9.75);
         EXPECT_FALSE(range->font().bold());
@@ -232,9 +259,9 @@ TEST_P(WindowInitTest, UnitAndRangeTextsAreKeptForTheValidators) {
     WindowUnderTest w(run);
     const std::array<QString, 2> units =
         run.inch() ? std::array<QString, 2>{"inch", "ft/s"} : std::array<QString, 2>{"mm", "m/s"};
-    const std::array<QString, 10> metric = {"6.00", "6200.00", "1000", "3700", "0.10",
-                                            "100.00", "300",   "2500", "0.01", "100.00"};
-    const std::array<QString, 10> inch = {"0.2362", "244.100", "3280", "12140", "0.0039",
+    const std::array<QString, 10> metric = {"6.00",   "6200.00", "1000", "3700", "0.10",
+                                            "100.00", "300",     "2500", "0.01", "100.00"};
+    const std::array<QString, 10> inch = {"0.2362", "244.100", "3280", "12140",  "0.0039",
                                           "3.9380", "984",     "8203", "0.0003", "3.9380"};
     EXPECT_EQ(w->UnitText, units);
     EXPECT_EQ(w->RangeText, run.inch() ? inch : metric);
@@ -244,13 +271,19 @@ TEST_P(WindowInitTest, FieldsAreAnnouncedByTheirCaptions) {
     const RunSettings run = GetParam();
     WindowUnderTest w(run);
     EXPECT_EQ(w->OUTER_DIAMETERText->accessibleName(),
-              In({"外径寸法", "OUTER DIAMETER"}, run));
-    EXPECT_EQ(w->KIND_OF_FLUIDCombo->accessibleName(), In({"流体種類", "KIND OF FLUID"}, run));
-    EXPECT_EQ(w->txtResult2Text->accessibleName(), In({"取付け寸法2", "SENSOR SPACING2"}, run));
+              In(TwoTexts{"外径寸法", "OUTER DIAMETER"}, run));
+    EXPECT_EQ(w->KIND_OF_FLUIDCombo->accessibleName(),
+              In(TwoTexts{"流体種類", "KIND OF FLUID"}, run));
+    EXPECT_EQ(w->txtResult2Text->accessibleName(),
+              In(TwoTexts{"取付け寸法2", "SENSOR SPACING2"}, run));
     EXPECT_EQ(w->FLUID_S_V->buddy(), w->FLUID_S_VText);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllRuns, WindowInitTest, ::testing::ValuesIn(kAllRunSettings));
+INSTANTIATE_TEST_SUITE_P(AllRuns, WindowInitTest, ::testing::ValuesIn(kAllRunSettings),
+                         [](const auto& info) {
+                             return std::string(info.param.english() ? "English" : "Japanese") +
+                                    (info.param.inch() ? "Inch" : "Metric");
+                         });
 
 // Any non-zero flag means English, not only 1.
 TEST(WindowInitOddFlags, AnyNonZeroFlagSelectsEnglishUnitsAndMarkSize) {

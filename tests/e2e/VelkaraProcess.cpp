@@ -1,0 +1,206 @@
+#include "e2e/VelkaraProcess.h"
+
+#include <fcntl.h>
+#include <sys/inotify.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QSet>
+#include <QThread>
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+
+#ifndef VELKARA_EXE_PATH
+#error "VELKARA_EXE_PATH must name the built program"
+#endif
+
+namespace e2e {
+
+namespace {
+
+QByteArray readProcFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+}
+
+// Inodes of the sockets the process has open.
+QSet<QByteArray> socketInodes(qint64 pid) {
+    QSet<QByteArray> inodes;
+    const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
+    for (const QString& fd :
+         fds.entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System)) {
+        const QString target = QFile::symLinkTarget(fds.filePath(fd));
+        if (target.startsWith(QLatin1String("socket:["))) {
+            inodes.insert(target.mid(8, target.size() - 9).toLatin1());
+        }
+    }
+    return inodes;
+}
+
+struct UnixSocket {
+    QByteArray inode;
+    QByteArray path;
+    bool listening = false;
+};
+
+// /proc/net/unix: "Num RefCount Protocol Flags Type St Inode [Path]".
+std::vector<UnixSocket> unixSockets() {
+    constexpr unsigned kAcceptConnections = 0x10000;  // __SO_ACCEPTCON
+    std::vector<UnixSocket> sockets;
+    const QList<QByteArray> lines = readProcFile(QStringLiteral("/proc/net/unix")).split('\n');
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QList<QByteArray> fields = lines[i].simplified().split(' ');
+        if (fields.size() < 7) continue;
+        UnixSocket socket;
+        socket.listening = (fields[3].toUInt(nullptr, 16) & kAcceptConnections) != 0;
+        socket.inode = fields[6];
+        if (fields.size() > 7) socket.path = fields[7];
+        sockets.push_back(socket);
+    }
+    return sockets;
+}
+
+// The user-interface thread sits in the event loop's wait: poll and its
+// relatives. A start-up blocked on a file would sit in open or read instead.
+bool mainThreadWaitsForEvents(qint64 pid) {
+    const QByteArray text = readProcFile(QStringLiteral("/proc/%1/syscall").arg(pid));
+    const long number = text.split(' ').value(0).toLong();
+    return number == SYS_poll || number == SYS_ppoll || number == SYS_epoll_wait ||
+           number == SYS_epoll_pwait || number == SYS_select || number == SYS_pselect6;
+}
+
+}  // namespace
+
+ProgramFolder::ProgramFolder() {
+    if (!dir_.isValid()) return;
+    const QString copy = programPath();
+    valid_ = QFile::copy(QStringLiteral(VELKARA_EXE_PATH), copy) &&
+             QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                             QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
+                                             QFile::ExeOther);
+}
+
+QString ProgramFolder::programPath() const {
+    return dir_.filePath(QStringLiteral("velkara"));
+}
+
+QString ProgramFolder::filePath(const QString& name) const {
+    return dir_.filePath(name);
+}
+
+void ProgramFolder::writeFile(const QString& name, const QByteArray& content) const {
+    QFile file(filePath(name));
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(content);
+}
+
+OpenedFilesWatch::OpenedFilesWatch(const QString& folder) {
+    fd_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (fd_ >= 0) watch_ = ::inotify_add_watch(fd_, QFile::encodeName(folder).constData(), IN_OPEN);
+}
+
+OpenedFilesWatch::~OpenedFilesWatch() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+QStringList OpenedFilesWatch::takeOpenedIniFiles() {
+    QSet<QString> names;
+    alignas(inotify_event) char buffer[16384];
+    for (;;) {
+        const ssize_t got = ::read(fd_, buffer, sizeof buffer);
+        if (got <= 0) break;
+        for (ssize_t at = 0; at < got;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+            if (event->len > 0 && (event->mask & IN_ISDIR) == 0) {
+                const QString name = QFile::decodeName(event->name);
+                if (name.endsWith(QLatin1String(".ini"), Qt::CaseInsensitive)) names.insert(name);
+            }
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+        }
+    }
+    QStringList sorted(names.begin(), names.end());
+    sorted.sort();
+    return sorted;
+}
+
+Runner::~Runner() {
+    killAll();
+}
+
+QProcess& Runner::start(const QString& program) {
+    auto process = std::make_unique<QProcess>();
+    process->setProgram(program);
+    process->setArguments({});
+    process->setWorkingDirectory(QDir::tempPath());
+    // Qt's own warnings (no runtime folder, fonts) are not the test's subject.
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    process->start();
+    process->waitForStarted(kSettleLimitMs);
+    processes_.push_back(std::move(process));
+    return *processes_.back();
+}
+
+void Runner::killAll() {
+    for (const auto& process : processes_) {
+        if (process->state() != QProcess::NotRunning) killHard(*process);
+    }
+    processes_.clear();
+}
+
+bool waitUntilSettled(QProcess& process) {
+    const QDeadlineTimer deadline(kSettleLimitMs);
+    while (!deadline.hasExpired()) {
+        if (process.state() != QProcess::Running) return false;
+        const qint64 pid = process.processId();
+        // Seen twice in a row, so a passing wait inside start-up does not count.
+        if (holdsListeningSocket(pid) && mainThreadWaitsForEvents(pid)) {
+            QThread::msleep(50);
+            if (process.state() == QProcess::Running && mainThreadWaitsForEvents(pid)) return true;
+        }
+        process.waitForFinished(20);
+    }
+    return false;
+}
+
+bool holdsListeningSocket(qint64 pid) {
+    if (pid <= 0) return false;
+    const QSet<QByteArray> inodes = socketInodes(pid);
+    if (inodes.isEmpty()) return false;
+    const std::vector<UnixSocket> sockets = unixSockets();
+    return std::any_of(sockets.begin(), sockets.end(), [&](const UnixSocket& socket) {
+        return socket.listening && inodes.contains(socket.inode);
+    });
+}
+
+QStringList foreignProgramSockets() {
+    QStringList names;
+    for (const UnixSocket& socket : unixSockets()) {
+        if (socket.listening && socket.path.toLower().contains("velkara"))
+            names << QString::fromLatin1(socket.path);
+    }
+    return names;
+}
+
+void killHard(QProcess& process) {
+    if (process.state() == QProcess::NotRunning) return;
+    ::kill(static_cast<pid_t>(process.processId()), SIGKILL);
+    process.waitForFinished(kSettleLimitMs);
+}
+
+bool fifoHasReader(const QString& path) {
+    // Opening the write end without blocking fails with ENXIO when nobody
+    // reads.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0) {
+        ::close(fd);
+        return true;
+    }
+    return errno != ENXIO;
+}
+
+}  // namespace e2e

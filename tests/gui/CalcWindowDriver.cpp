@@ -1,0 +1,69 @@
+#include "CalcWindowDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "MessageBoxWatchdog.h"
+#include "app/ModCommonProc.h"
+#include "text/TextTable.h"
+#include "window/UserNumberLocale.h"
+
+ScopedCalcRun::ScopedCalcRun(const CalcRun& run)
+    : unitFlag_(ModCommonProc::UnitFlag),
+      langFlag_(ModCommonProc::LangFlag),
+      langOffset_(ModCommonProc::LangOffset),
+      captionFontName_(ModCommonProc::CaptionFontName) {
+    ModCommonProc::UnitFlag = run.unitFlag;
+    ModCommonProc::LangFlag = run.langFlag;
+    ModCommonProc::LangOffset = run.langFlag == 0 ? 0 : 5000;
+    ModCommonProc::CaptionFontName = FncGetText(1);
+    SetUserNumberLocaleOverride(run.locale);
+}
+
+ScopedCalcRun::~ScopedCalcRun() {
+    SetUserNumberLocaleOverride(std::nullopt);
+    ModCommonProc::UnitFlag = unitFlag_;
+    ModCommonProc::LangFlag = langFlag_;
+    ModCommonProc::LangOffset = langOffset_;
+    ModCommonProc::CaptionFontName = captionFontName_;
+}
+
+CalcWindowDriver::CalcWindowDriver(const CalcRun& run)
+    : run_(run), window_(std::make_unique<frmCalc>()) {
+    window_->show();
+    window_->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    Settle();
+}
+
+CalcWindowDriver::~CalcWindowDriver() = default;
+
+void CalcWindowDriver::Settle() {
+    SettleEvents();
+}
+
+void CalcWindowDriver::TypeInto(QLineEdit* field, const QString& text) {
+    QTest::mouseClick(field, Qt::LeftButton);
+    Settle();
+    ASSERT_TRUE(field->hasFocus()) << field->objectName().toStdString();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
+    ASSERT_EQ(field->text(), text) << field->objectName().toStdString();
+}
+
+void CalcWindowDriver::Pick(QComboBox* list, int position) {
+    list->setFocus(Qt::TabFocusReason);
+    Settle();
+    ASSERT_TRUE(list->hasFocus()) << list->objectName().toStdString();
+    for (int steps = list->count(); steps > 0 && list->currentIndex() != position; --steps) {
+        QTest::keyClick(list, list->currentIndex() > position ? Qt::Key_Up : Qt::Key_Down);
+    }
+    ASSERT_EQ(list->currentIndex(), position) << list->objectName().toStdString();
+}
+
+void CalcWindowDriver::ClickExecute() {
+    QTest::mouseClick(window_->ExecuteCalcButton, Qt::LeftButton);
+    Settle();
+}
