@@ -84,13 +84,9 @@ void FieldValidator::Refuse(QLineEdit* field, const QString& message, bool moved
 
     // The window or the validator may have gone while the box was open.
     if (!self) return;
-    if (guardedField) {
-        QWidget* window = guardedField->window();
-        if (window->isVisible()) {
-            window->activateWindow();
-            guardedField->setFocus(Qt::OtherFocusReason);
-            guardedField->selectAll();
-        }
+    if (guardedField && guardedField->window()->isVisible()) {
+        guardedField->setFocus(Qt::OtherFocusReason);
+        guardedField->selectAll();
     }
     refusing_ = false;
 

@@ -6,6 +6,7 @@
 
 #include "MessageBoxWatchdog.h"
 #include "app/ModCommonProc.h"
+#include "support/TestSupport.h"
 #include "text/TextTable.h"
 #include "window/UserNumberLocale.h"
 
@@ -49,7 +50,14 @@ void CalcWindowDriver::TypeInto(QLineEdit* field, const QString& text) {
     ASSERT_TRUE(field->hasFocus()) << field->objectName().toStdString();
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(field, Qt::Key_Delete);
-    QTest::keyClicks(field, text);
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(field, c.toLatin1());
+        } else {
+            // Characters beyond ASCII (full-width digits) have no key code.
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
     ASSERT_EQ(field->text(), text) << field->objectName().toStdString();
 }
 

@@ -19,6 +19,8 @@ struct WorkedExample {
     int sensor;
     int mount;
     int lining;
+    int pipe;
+    int fluid;
     const char* outerDiameter;
     const char* wallThickness;
     const char* liningThickness;  // typed only when a lining is chosen
@@ -27,20 +29,29 @@ struct WorkedExample {
 };
 
 const WorkedExample kWorkedExamples[] = {
-    {"TB_01 V", 0, Pos::kTB01, Pos::kVMethod, Pos::kNoLining, "114.3", "6.0", "", "65.47", ""},
-    {"TB_01 Z", 0, Pos::kTB01, Pos::kZMethod, Pos::kNoLining, "114.3", "6.0", "", "22.84", ""},
-    {"TA_01 steps", 0, Pos::kTA01, Pos::kVMethod, Pos::kNoLining, "60.5", "3.0", "", "51", "17"},
-    {"TB_04 grouped", 0, Pos::kTB04, Pos::kVMethod, Pos::kNoLining, "2000", "20", "", "1,687.09",
-     ""},
-    {"TB_05 tar epoxy", 0, Pos::kTB05, Pos::kZMethod, Pos::kTarEpoxy, "508", "10", "5", "234.98",
-     ""},
-    {"TB_01 V inch", 1, Pos::kTB01, Pos::kVMethod, Pos::kNoLining, "4.5", "0.25", "", "2.591", ""},
-    {"TA_01 inch", 1, Pos::kTA01, Pos::kVMethod, Pos::kNoLining, "2.375", "0.125", "", "2.007",
-     "17"},
-    {"diameter below the walls", 0, Pos::kTB01, Pos::kVMethod, Pos::kNoLining, "6", "6", "", "0.00",
-     ""},
-    {"diameter below the walls TA", 0, Pos::kTA01, Pos::kVMethod, Pos::kNoLining, "6", "6", "", "0",
-     "0"},
+    {"TB_01 V", 0, Pos::kTB01, Pos::kVMethod, Pos::kNoLining, Pos::kCarbonSteel, Pos::kWater,
+     "114.3", "6.0", "", "65.47", ""},
+    {"TB_01 Z", 0, Pos::kTB01, Pos::kZMethod, Pos::kNoLining, Pos::kCarbonSteel, Pos::kWater,
+     "114.3", "6.0", "", "22.84", ""},
+    {"TA_01 steps", 0, Pos::kTA01, Pos::kVMethod, Pos::kNoLining, Pos::kCarbonSteel, Pos::kWater,
+     "60.5", "3.0", "", "51", "17"},
+    {"TB_04 grouped", 0, Pos::kTB04, Pos::kVMethod, Pos::kNoLining, Pos::kCarbonSteel, Pos::kWater,
+     "2000", "20", "", "1,687.09", ""},
+    {"TB_05 tar epoxy", 0, Pos::kTB05, Pos::kZMethod, Pos::kTarEpoxy, Pos::kCarbonSteel,
+     Pos::kWater, "508", "10", "5", "234.98", ""},
+    {"TB_01 V inch", 1, Pos::kTB01, Pos::kVMethod, Pos::kNoLining, Pos::kCarbonSteel, Pos::kWater,
+     "4.5", "0.25", "", "2.591", ""},
+    {"TA_01 inch", 1, Pos::kTA01, Pos::kVMethod, Pos::kNoLining, Pos::kCarbonSteel, Pos::kWater,
+     "2.375", "0.125", "", "2.007", "17"},
+    {"diameter below the walls", 0, Pos::kTB01, Pos::kVMethod, Pos::kNoLining, Pos::kCarbonSteel,
+     Pos::kWater, "6", "6", "", "0.00", ""},
+    // Empty velocity fields count as 0: S = (R - O) x 2, negative, shown as 0.
+    {"no velocities", 0, Pos::kTB01, Pos::kVMethod, Pos::kNoLining, Pos::kPipeSV, Pos::kFluidSV,
+     "114.3", "6", "", "0.00", ""},
+    {"no velocities TA", 0, Pos::kTA01, Pos::kVMethod, Pos::kNoLining, Pos::kPipeSV, Pos::kFluidSV,
+     "114.3", "6", "", "0", "0"},
+    {"lining thickness ignored without lining", 0, Pos::kTB01, Pos::kVMethod, Pos::kNoLining,
+     Pos::kCarbonSteel, Pos::kWater, "114.3", "6", "50", "65.47", ""},
 };
 
 void EnterExample(CalcWindowDriver& d, const WorkedExample& e) {
@@ -48,10 +59,14 @@ void EnterExample(CalcWindowDriver& d, const WorkedExample& e) {
     d.TypeInto(d->WALL_THICKNESSText, QString::fromLatin1(e.wallThickness));
     d.Pick(d->SENSOR_MOUNTCombo, e.mount);
     d.Pick(d->SENSOR_TYPECombo, e.sensor);
-    d.Pick(d->LINING_MATERIALCombo, e.lining);
-    if (e.lining != Pos::kNoLining) {
+    d.Pick(d->PIPE_MATERIALCombo, e.pipe);
+    d.Pick(d->KIND_OF_FLUIDCombo, e.fluid);
+    if (*e.liningThickness) {
+        // Typed while a lining is chosen; with "NO LINING" it stays but counts as 0.
+        d.Pick(d->LINING_MATERIALCombo, Pos::kTarEpoxy);
         d.TypeInto(d->LINING_THICKNESSText, QString::fromLatin1(e.liningThickness));
     }
+    d.Pick(d->LINING_MATERIALCombo, e.lining);
 }
 
 }  // namespace
@@ -177,8 +192,8 @@ TEST(ExecuteCalculation, RefusedFieldStopsTheClickThatLeftIt) {
     d.ClickExecute();
     EXPECT_EQ(watchdog.Shown().size(), 1u);
     EXPECT_TRUE(d->ExecuteCalcButton->hasFocus());
-    EXPECT_EQ(d.Result1(), QStringLiteral("65.47"));
-    EXPECT_EQ(d->OUTER_DIAMETERText->text(), QString()) << "backspace removed the selected text";
+    ASSERT_EQ(d->OUTER_DIAMETERText->text(), QString()) << "backspace removed the selected text";
+    EXPECT_EQ(d.Result1(), QStringLiteral("0.00")) << "an empty diameter counts as 0";
 }
 
 // The typical request of a user who never touches the mouse: the focus

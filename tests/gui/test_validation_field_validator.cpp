@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "MessageBoxWatchdog.h"
+#include "support/TestSupport.h"
 #include "window/FieldValidator.h"
 #include "window/MessageBox.h"
 
