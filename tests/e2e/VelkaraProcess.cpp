@@ -34,9 +34,13 @@ QSet<QByteArray> socketInodes(qint64 pid) {
     const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
     for (const QString& fd :
          fds.entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System)) {
-        const QString target = QFile::symLinkTarget(fds.filePath(fd));
-        if (target.startsWith(QLatin1String("socket:["))) {
-            inodes.insert(target.mid(8, target.size() - 9).toLatin1());
+        // The link text is "socket:[inode]", not a path, so it is read raw.
+        char target[64] = {};
+        const QByteArray link = QFile::encodeName(fds.filePath(fd));
+        const ssize_t size = ::readlink(link.constData(), target, sizeof target - 1);
+        const QByteArray text(target, size > 0 ? size : 0);
+        if (text.startsWith("socket:[") && text.endsWith(']')) {
+            inodes.insert(text.mid(8, text.size() - 9));
         }
     }
     return inodes;

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QPointer>
 
 MessageBoxWatchdog::MessageBoxWatchdog() {
     timer_.setInterval(2);
@@ -36,7 +37,9 @@ void MessageBoxWatchdog::Poll() {
         seen.isMessageBox = false;
     }
     shown_.push_back(seen);
+    QPointer<QWidget> guard(modal);
     if (probe_) probe_(*modal);
+    if (!guard) return;  // the probe closed it
 
     if (box && box->button(QMessageBox::Ok)) {
         box->button(QMessageBox::Ok)->click();
