@@ -167,6 +167,9 @@ void frmCalc::ConnectHandlers() {
         connect(list, &QComboBox::activated, this, handler);
     }
     connect(ExecuteCalcButton, &QPushButton::clicked, this, &frmCalc::ExecuteCalc);
+    // Outside dialogs a push button ignores Enter unless it is auto-default;
+    // keyboard users expect Enter on the focused Execute button to calculate.
+    ExecuteCalcButton->setAutoDefault(true);
 }
 
 void frmCalc::showEvent(QShowEvent* event) {

@@ -198,10 +198,13 @@ TEST(ExecuteCalculation, RefusedFieldStopsTheClickThatLeftIt) {
 
 // The typical request of a user who never touches the mouse: the focus
 // starts in the outer diameter, Tab walks the window in its order, arrow keys
-// pick list entries and Space presses Execute.
+// pick list entries and Space or Enter presses Execute.
 TEST(ExecuteCalculation, TypicalRequestByKeyboardAlone) {
-    for (std::int16_t lang : {0, 1}) {
-        SCOPED_TRACE(lang);
+    for (const auto& [lang, pressKey] : {std::pair<std::int16_t, Qt::Key>{0, Qt::Key_Space},
+                                         {1, Qt::Key_Space},
+                                         {0, Qt::Key_Return},
+                                         {1, Qt::Key_Enter}}) {
+        SCOPED_TRACE(testing::Message() << "lang " << lang << " key " << pressKey);
         CalcWindowDriver d({0, lang});
         MessageBoxWatchdog watchdog;
         frmCalc& w = d.window();
@@ -228,7 +231,7 @@ TEST(ExecuteCalculation, TypicalRequestByKeyboardAlone) {
             typeAndTab(passing, {});
         }
         ASSERT_TRUE(w.ExecuteCalcButton->hasFocus());
-        QTest::keyClick(w.ExecuteCalcButton, Qt::Key_Space);
+        QTest::keyClick(w.ExecuteCalcButton, pressKey);
         SettleEvents();
 
         EXPECT_EQ(w.SENSOR_MOUNTCombo->currentText(), FncGetText(3140));
