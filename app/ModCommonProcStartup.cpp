@@ -65,7 +65,6 @@ void SubMain() {
 
     calcWindow = new frmCalc;
     calcWindow->setAttribute(Qt::WA_DeleteOnClose);
-    calcWindow->setFixedSize(926, 471);
     CentreOnPrimaryScreen(*calcWindow);
     // A window still open when the application quits by other means goes
     // before the application object does.

@@ -10,6 +10,9 @@ packages=(
     clang libclang-rt-dev
     fonts-noto-cjk fonts-liberation fonts-dejavu-core
     dpkg-dev file
+    # Locales with a decimal comma, so the tests can prove numbers do not
+    # depend on the C library's locale.
+    locales-all
 )
 
 missing=()

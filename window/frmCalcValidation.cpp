@@ -60,11 +60,12 @@ void frmCalc::SetUpValidators() {
 
     auto* validator = new FieldValidator(this);
     for (const auto& [field, lowerSlot] : fields) {
-        validator->Watch(field, [this, lowerSlot](const QString& text) -> std::optional<QString> {
-            const std::optional<std::int16_t> refusal = FncRefusalOf(
-                text, RangeText[lowerSlot], RangeText[lowerSlot + 1], UserNumberLocale());
-            if (!refusal) return std::nullopt;
-            return FncGetText(*refusal);
-        });
+        validator->Watch(
+            field, [this, lowerSlot = lowerSlot](const QString& text) -> std::optional<QString> {
+                const std::optional<std::int16_t> refusal = FncRefusalOf(
+                    text, RangeText[lowerSlot], RangeText[lowerSlot + 1], UserNumberLocale());
+                if (!refusal) return std::nullopt;
+                return FncGetText(*refusal);
+            });
     }
 }
