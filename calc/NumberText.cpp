@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <string>
+#include <string_view>
 #include <system_error>
 
 #include "calc/CalcError.h"
@@ -46,6 +48,58 @@ bool ShowsZero(const QString& asciiDigits) {
     return true;
 }
 
+// A finite value rounded to a number of significant digits: value =
+// 0.digits x 10^pointPosition, without trailing zeros; zero is "0".
+struct RoundedDigits {
+    bool negative = false;
+    std::string digits;
+    int pointPosition = 0;
+};
+
+RoundedDigits RoundToSignificantDigits(double value, int significantDigits) {
+    // to_chars ignores the C locale and rounds correctly.
+    char buffer[64];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                       std::chars_format::scientific, significantDigits - 1);
+    if (written.ec != std::errc{}) throw CalcError(CalcErrorKind::Overflow);
+    const std::string_view text(buffer, static_cast<std::size_t>(written.ptr - buffer));
+    // "-d.ddde+XX"
+    RoundedDigits rounded;
+    std::size_t pos = 0;
+    if (text[pos] == '-') {
+        rounded.negative = true;
+        ++pos;
+    }
+    const std::size_t exponentMark = text.find('e');
+    for (; pos < exponentMark; ++pos) {
+        if (text[pos] != '.') rounded.digits += text[pos];
+    }
+    int exponent = 0;
+    const char* first = text.data() + exponentMark + 1;
+    if (*first == '+') ++first;
+    std::from_chars(first, text.data() + text.size(), exponent);
+    const std::size_t last = rounded.digits.find_last_not_of('0');
+    rounded.digits.erase(last == std::string::npos ? 1 : last + 1);
+    rounded.pointPosition = exponent + 1;
+    return rounded;
+}
+
+// Plain fixed notation with a point, never an exponent, no sign.
+QString FixedNotation(const RoundedDigits& rounded) {
+    const std::string& digits = rounded.digits;
+    const int count = static_cast<int>(digits.size());
+    std::string text;
+    if (rounded.pointPosition <= 0) {
+        text = "0." + std::string(static_cast<std::size_t>(-rounded.pointPosition), '0') + digits;
+    } else if (rounded.pointPosition >= count) {
+        text = digits + std::string(static_cast<std::size_t>(rounded.pointPosition - count), '0');
+    } else {
+        text = digits.substr(0, static_cast<std::size_t>(rounded.pointPosition)) + '.' +
+               digits.substr(static_cast<std::size_t>(rounded.pointPosition));
+    }
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 void RequireFinite(double value) {
     if (std::isnan(value)) throw CalcError(CalcErrorKind::InvalidArgument);
     if (std::isinf(value)) throw CalcError(CalcErrorKind::Overflow);
@@ -67,21 +121,13 @@ double FncLimitTextToDouble(const QString& text) {
 QString FncPlainNumberText(double value, const QLocale& locale) {
     RequireFinite(value);
     // Fifteen significant digits hide the representation error of the
-    // arithmetic; the shortest fixed notation of that value then drops
-    // trailing zeros and never switches to an exponent. to_chars/from_chars
-    // ignore the C locale, so only `locale` decides the separators.
-    char buffer[400];  // the longest fixed notation of a double fits
-    auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    double rounded = 0.0;
-    std::from_chars(buffer, written.ptr, rounded);
-    written =
-        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(rounded), std::chars_format::fixed);
-    if (written.ec != std::errc{}) throw CalcError(CalcErrorKind::Overflow);
-    const QString digits = QString::fromLatin1(buffer, written.ptr - buffer);
-    const QString text = WithLocaleSeparators(digits, QString(), locale);
-    // -0 is not below zero and so prints as "0".
-    return rounded < 0.0 ? locale.negativeSign() + text : text;
+    // arithmetic. The text is laid out from those digits themselves: going
+    // back through a double would bring the binary value's digits back
+    // beyond the fifteenth (83537848281048992 must stay 83537848281049000).
+    const RoundedDigits rounded = RoundToSignificantDigits(value, 15);
+    if (rounded.digits == "0") return QStringLiteral("0");  // -0 prints "0"
+    const QString text = WithLocaleSeparators(FixedNotation(rounded), QString(), locale);
+    return rounded.negative ? locale.negativeSign() + text : text;
 }
 
 QString FncFormatGrouped(double value, int decimals, const QLocale& locale) {

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "window/FontSubstitutions.h"
+#include "window/WheelGuard.h"
 #include "window/frmCalcLayout.h"
 
 // The icons live in the core library, which is static: its resources must
@@ -134,6 +135,14 @@ void frmCalc::SetUpFieldBehaviour() {
         {MOUNT_SIZE2, txtResult2Text},
     };
     for (const auto& [caption, field] : buddies) caption->setBuddy(field);
+
+    // A list may change only while the user works in it, never because the
+    // wheel turned over it on the way to another control.
+    auto* wheelGuard = new WheelGuard(this);
+    for (QComboBox* list : {PIPE_MATERIALCombo, SENSOR_MOUNTCombo, SENSOR_TYPECombo,
+                            LINING_MATERIALCombo, KIND_OF_FLUIDCombo}) {
+        wheelGuard->Guard(list);
+    }
 }
 
 void frmCalc::SetUpFocusOrder() {

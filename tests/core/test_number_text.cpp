@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "calc/CalcError.h"
 #include "calc/NumberText.h"
@@ -68,28 +69,55 @@ TEST(NumberTextRead, LimitTextsReadTheSameUnderEveryLocale) {
 
 struct FormatCase {
     double value;
-    const char* expected;
+    std::string expected;
 };
 
+// Fifteen significant digits, laid out in fixed notation: no exponent, no
+// trailing zeros, and no digits of the binary value beyond the fifteenth.
 TEST(NumberTextWrite, PlainNumberText) {
     const FormatCase usCases[] = {
-        {17.0, "17"},
         {51.0, "51"},
+        {17.0, "17"},
         {2.007, "2.007"},
-        {0.0, "0"},
-        {-0.0, "0"},
-        {1234567.0, "1234567"},
         {0.1 + 0.2, "0.3"},
+        {1e-7, "0.0000001"},
+        {83537848281048992.0, "83537848281049000"},
+        {-0.0, "0"},
+        {0.0, "0"},
+        {123456789012345678901.0, "123456789012346000000"},
+        {1234567.0, "1234567"},
         {114.99999999999999, "115"},
+        {999999999999999.9, "1000000000000000"},
         {1e20, "100000000000000000000"},
         {-1.5, "-1.5"},
+        {-83537848281048992.0, "-83537848281049000"},
+        {0.000123456789012345678, "0.000123456789012346"},
+        {123.456, "123.456"},
+        {1e-300, "0." + std::string(299, '0') + "1"},
     };
     for (const auto& c : usCases) {
         SCOPED_TRACE(c.expected);
-        EXPECT_EQ(FncPlainNumberText(c.value, kUs), QString::fromUtf8(c.expected));
+        EXPECT_EQ(FncPlainNumberText(c.value, kUs), QString::fromStdString(c.expected));
     }
-    EXPECT_EQ(FncPlainNumberText(2.007, kGerman), QStringLiteral("2,007"));
-    EXPECT_EQ(FncPlainNumberText(1234.5, kGerman), QStringLiteral("1234,5"));
+}
+
+TEST(NumberTextWrite, PlainNumberTextTakesTheLocaleDecimalSeparatorOnly) {
+    const FormatCase germanCases[] = {
+        {2.007, "2,007"},
+        {1234.5, "1234,5"},
+        {0.1 + 0.2, "0,3"},
+        {1e-7, "0,0000001"},
+        {-1.5, "-1,5"},
+        {-0.0, "0"},
+        {83537848281048992.0, "83537848281049000"},
+    };
+    for (const auto& c : germanCases) {
+        SCOPED_TRACE(c.expected);
+        EXPECT_EQ(FncPlainNumberText(c.value, kGerman), QString::fromStdString(c.expected));
+    }
+    // Native digits of the locale are not used; its separator is.
+    const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
+    EXPECT_EQ(FncPlainNumberText(2.5, arabic), QStringLiteral("2") + arabic.decimalPoint() + "5");
 }
 
 TEST(NumberTextWrite, GroupedKeepsTheTruncatedDigits) {
