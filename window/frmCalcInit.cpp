@@ -162,9 +162,12 @@ void frmCalc::FillList(QComboBox* list, const QStringList& names, const QFont& f
     // run for the default selections only, once the lists are complete.
     const QSignalBlocker blocker(list);
     list->clear();
-    const int count = std::clamp(names.value(0).toInt(), 0, static_cast<int>(names.size()) - 1);
-    for (int i = 1; i <= count; ++i) list->addItem(names.at(i));
+    // The font goes on while the list is still empty: a font change makes
+    // the list's popup lay out all its entries again, which costs nothing
+    // now. The list ends with the same font as when it follows every entry.
     list->setFont(font);
+    const int count = std::clamp(names.value(0).toInt(), 0, static_cast<int>(names.size()) - 1);
+    list->addItems(names.mid(1, count));
     list->setCurrentIndex(-1);
 }
 

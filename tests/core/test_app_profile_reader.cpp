@@ -3,9 +3,10 @@
 // that must neither hang nor crash the reader.
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -219,10 +220,29 @@ TEST_F(ProfileFileTest, UnreadableThingsGiveDefaults) {
 }
 
 TEST_F(ProfileFileTest, FileWithoutReadPermissionGivesDefaults) {
-    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
     const QByteArray path = Write("[S]\nK=1\n");
     ASSERT_EQ(::chmod(path.constData(), 0), 0);
-    EXPECT_EQ(GetPrivateProfileIntA("S", "K", kDefault, path.constData()), kDefault);
+    if (::geteuid() != 0) {
+        EXPECT_EQ(GetPrivateProfileIntA("S", "K", kDefault, path.constData()), kDefault);
+        return;
+    }
+    // Permissions do not bind root: read as an ordinary user in a child
+    // process instead, with the folder opened up so only the file's own mode
+    // stands in the way.
+    ASSERT_EQ(::chmod(QFile::encodeName(dir_.path()).constData(), 0755), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(2);
+        const bool gotDefault =
+            GetPrivateProfileIntA("S", "K", kDefault, path.constData()) == kDefault;
+        ::_exit(gotDefault ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the unreadable file was read; 2: could not drop root";
 }
 
 // A huge file is read only up to the bound; a line that the bound cuts is not
