@@ -119,7 +119,19 @@ void frmCalc::SetUpFieldBehaviour() {
         result->raise();
     }
 
-    const std::pair<QLabel*, QWidget*> buddies[] = {
+    for (const auto& [caption, field] : CaptionedFields()) caption->setBuddy(field);
+
+    // A list may change only while the user works in it, never because the
+    // wheel turned over it on the way to another control.
+    auto* wheelGuard = new WheelGuard(this);
+    for (QComboBox* list : {PIPE_MATERIALCombo, SENSOR_MOUNTCombo, SENSOR_TYPECombo,
+                            LINING_MATERIALCombo, KIND_OF_FLUIDCombo}) {
+        wheelGuard->Guard(list);
+    }
+}
+
+std::vector<std::pair<QLabel*, QWidget*>> frmCalc::CaptionedFields() const {
+    return {
         {OUTER_DIAMETER, OUTER_DIAMETERText},
         {PIPE_MATERIAL, PIPE_MATERIALCombo},
         {TRANS_FREQUENCY, TRANS_FREQUENCYText},
@@ -134,15 +146,6 @@ void frmCalc::SetUpFieldBehaviour() {
         {MOUNT_SIZE1, txtResult1Text},
         {MOUNT_SIZE2, txtResult2Text},
     };
-    for (const auto& [caption, field] : buddies) caption->setBuddy(field);
-
-    // A list may change only while the user works in it, never because the
-    // wheel turned over it on the way to another control.
-    auto* wheelGuard = new WheelGuard(this);
-    for (QComboBox* list : {PIPE_MATERIALCombo, SENSOR_MOUNTCombo, SENSOR_TYPECombo,
-                            LINING_MATERIALCombo, KIND_OF_FLUIDCombo}) {
-        wheelGuard->Guard(list);
-    }
 }
 
 void frmCalc::SetUpFocusOrder() {

@@ -15,6 +15,8 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 class QShowEvent;
 
@@ -122,6 +124,8 @@ private:
     void Form_Load();
     void FillList(QComboBox* list, const QStringList& names, const QFont& font);
     void SetUpAccessibility();
+    // Each caption label with the field or list it names.
+    std::vector<std::pair<QLabel*, QWidget*>> CaptionedFields() const;
     void SetUpValidators();
 
     bool firstShowDone_ = false;

@@ -172,20 +172,7 @@ void frmCalc::FillList(QComboBox* list, const QStringList& names, const QFont& f
 }
 
 void frmCalc::SetUpAccessibility() {
-    const std::pair<QLabel*, QWidget*> fields[] = {
-        {OUTER_DIAMETER, OUTER_DIAMETERText},
-        {PIPE_MATERIAL, PIPE_MATERIALCombo},
-        {TRANS_FREQUENCY, TRANS_FREQUENCYText},
-        {WALL_THICKNESS, WALL_THICKNESSText},
-        {SENSOR_MOUNT, SENSOR_MOUNTCombo},
-        {SENSOR_TYPE, SENSOR_TYPECombo},
-        {LINING_MATERIAL, LINING_MATERIALCombo},
-        {LINING_S_V, LINING_S_VText},
-        {LINING_THICKNESS, LINING_THICKNESSText},
-        {KIND_OF_FLUID, KIND_OF_FLUIDCombo},
-        {FLUID_S_V, FLUID_S_VText},
-        {MOUNT_SIZE1, txtResult1Text},
-        {MOUNT_SIZE2, txtResult2Text},
-    };
-    for (const auto& [caption, field] : fields) field->setAccessibleName(caption->text());
+    for (const auto& [caption, field] : CaptionedFields()) {
+        field->setAccessibleName(caption->text());
+    }
 }

@@ -17,17 +17,6 @@
 
 namespace {
 
-class LanguageScope {
-public:
-    explicit LanguageScope(std::int16_t offset) : saved_(ModCommonProc::LangOffset) {
-        ModCommonProc::LangOffset = offset;
-    }
-    ~LanguageScope() { ModCommonProc::LangOffset = saved_; }
-
-private:
-    std::int16_t saved_;
-};
-
 struct NamedRow {
     const char* japanese;  // UTF-8
     const char* english;

@@ -15,18 +15,6 @@
 
 namespace {
 
-// Sets the run's language for one test and restores it afterwards.
-class LanguageScope {
-public:
-    explicit LanguageScope(std::int16_t offset) : saved_(ModCommonProc::LangOffset) {
-        ModCommonProc::LangOffset = offset;
-    }
-    ~LanguageScope() { ModCommonProc::LangOffset = saved_; }
-
-private:
-    std::int16_t saved_;
-};
-
 struct TextCase {
     std::int16_t baseId;
     const char* japanese;  // UTF-8
