@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     clang libclang-rt-dev
     fonts-noto-cjk fonts-liberation fonts-dejavu-core
-    dpkg-dev file
+    dpkg-dev file desktop-file-utils
     # Locales with a decimal comma, so the tests can prove numbers do not
     # depend on the C library's locale.
     locales-all
