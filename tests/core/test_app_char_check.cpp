@@ -5,53 +5,31 @@
 
 #include <QString>
 #include <cstdint>
+#include <string_view>
 
 #include "app/ModCommonProc.h"
 #include "support/TestSupport.h"
 
 namespace {
 
-struct CharCase {
-    QString text;
-    std::int32_t expected;
-};
-
-const CharCase kCases[] = {
-    {QString(), 1},
-    {QStringLiteral("0123456789"), 0},
-    {QStringLiteral("114.3"), 0},
-    {QStringLiteral("1,500"), 0},
-    {QStringLiteral("-5"), 0},
-    {QStringLiteral("+12"), 0},
-    // Only their count and place are left to the conversion.
-    {QStringLiteral("1.2.3"), 0},
-    {QStringLiteral("--"), 0},
-    {QStringLiteral("+"), 0},
-    {QStringLiteral(","), -1},
-    {QStringLiteral("."), -1},
-    {QStringLiteral("-"), -1},
-    {QStringLiteral(" 5"), -1},
-    {QStringLiteral("5 "), -1},
-    {QStringLiteral("1 0"), -1},
-    {QStringLiteral("1e3"), -1},
-    {QStringLiteral("abc"), -1},
-    {QStringLiteral("１２"), -1},  // full-width digits
-    {QStringLiteral("٣"), -1},     // Arabic-Indic digit
-    {QStringLiteral("1\t"), -1},
-    {QString::fromUtf16(u"1\0", 2), -1},
-    {QStringLiteral("１．５"), -1},  // full-width point
-};
-
-TEST(FncChkNumText, ClassifiesTexts) {
-    for (const CharCase& c : kCases) {
-        EXPECT_EQ(ModCommonProc::FncChkNumText(c.text, static_cast<std::int32_t>(c.text.size())),
-                  c.expected)
-            << c.text.toStdString();
-    }
+QString Text(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), text.size());
 }
 
-TEST(FncChkNumText, NonPositiveLengthMeansEmpty) {
-    EXPECT_EQ(ModCommonProc::FncChkNumText(QString(), 0), 1);
+std::int32_t Check(std::u16string_view text) {
+    return ModCommonProc::FncChkNumText(Text(text), static_cast<std::int32_t>(text.size()));
+}
+
+TEST(FncChkNumText, ClassifiesTexts) {
+    // The count and place of signs and points are left to the conversion.
+    const std::u16string_view passed[] = {u"0123456789", u"114.3", u"1,500", u"-5",
+                                          u"+12",        u"1.2.3", u"--",    u"+"};
+    const std::u16string_view refused[] = {u",",   u".",        u"-",     u" 5",   u"5 ",
+                                           u"1 0", u"1e3",      u"abc",   u"１２", u"٣",
+                                           u"1\t", {u"1\0", 2}, u"１．５"};
+    for (const auto text : passed) EXPECT_EQ(Check(text), 0) << Text(text).toStdString();
+    for (const auto text : refused) EXPECT_EQ(Check(text), -1) << Text(text).toStdString();
+    EXPECT_EQ(Check(u""), 1);
     EXPECT_EQ(ModCommonProc::FncChkNumText(QString(), -3), 1);
 }
 

@@ -1,6 +1,6 @@
 // The profile reader on real files: the reading rules Windows users rely on,
-// integer reading, the buffer contract of the string function, and files
-// that must neither hang nor crash the reader.
+// integers, the string buffer contract, and files that must neither hang nor
+// crash the reader.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -14,7 +14,6 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
-#include <optional>
 #include <string>
 
 #include "app/ModFileProc.h"
@@ -66,13 +65,11 @@ struct RuleCase {
 const RuleCase kRules[] = {
     {"plain", "[SYSTEM]\nUNIT_FLAG=1\n", "SYSTEM", "UNIT_FLAG", "1"},
     {"letter case of names", "[system]\nUnit_Flag=1\n", "SYSTEM", "UNIT_FLAG", "1"},
-    {"blanks around names and value", "  [ SYSTEM ]  \n \t UNIT_FLAG \t=\t 7 \t\n", "SYSTEM",
-     "UNIT_FLAG", "7"},
-    {"blanks inside value kept", "[S]\nK= a  b \n", "S", "K", "a  b"},
+    {"blanks around names and value", "  [ SYSTEM ]  \n \t UNIT_FLAG \t=\t 7  7 \t\n", "SYSTEM",
+     "UNIT_FLAG", "7  7"},
     {"double quotes", "[S]\nK=\" a b \"\n", "S", "K", " a b "},
     {"single quotes", "[S]\nK='x'\n", "S", "K", "x"},
     {"unmatched quotes kept", "[S]\nK=\"x'\n", "S", "K", "\"x'"},
-    {"lone quote kept", "[S]\nK=\"\n", "S", "K", "\""},
     {"empty value is present", "[S]\nK=\n", "S", "K", ""},
     {"equals sign inside value", "[S]\nK=a=b\n", "S", "K", "a=b"},
     {"comment line", "[S]\n;K=1\nK=2\n", "S", "K", "2"},
@@ -84,9 +81,7 @@ const RuleCase kRules[] = {
     {"first section of a name wins", "[S]\nK=1\n[T]\n[s]\nK=2\n", "S", "K", "1"},
     {"repeated section hidden", "[S]\nA=1\n[S]\nK=2\n", "S", "K", kMissing},
     {"keys before any section", "K=1\n[S]\n", "S", "K", kMissing},
-    {"key of another section", "[T]\nK=1\n[S]\n", "S", "K", kMissing},
     {"missing section", "[T]\nK=1\n", "S", "K", kMissing},
-    {"CRLF", "[S]\r\nK=1\r\nJ=2\r\n", "S", "K", "1"},
     {"lone CR", "[S]\rK=3\rJ=4", "S", "J", "4"},
     {"mixed line ends", "[S]\n\rK=5\r\n\r\nJ=6", "S", "J", "6"},
     {"byte-order mark", "\xEF\xBB\xBF[S]\nK=1\n", "S", "K", "1"},
@@ -113,29 +108,27 @@ constexpr std::int32_t kDefault = 99;
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 
-const IntCase kInts[] = {
-    {"12", 12},
-    {"12abc", 12},
-    {"abc", 0},
-    {"", kDefault},
-    {"\"\"", kDefault},
-    {"\"12\"", 12},
-    {"-5", -5},
-    {"+7", 7},
-    {"007", 7},
-    {"1.9", 1},
-    {"- 5", 0},
-    {"--5", 0},
-    {"+", 0},
-    {"0x10", 0},
-    {"2147483647", kMax},
-    {"2147483648", kMax},
-    {"-2147483648", kMin},
-    {"-2147483649", kMin},
-    {"4294967297", kMax},
-    {QByteArray(5000, '9'), kMax},
-    {"-" + QByteArray(5000, '9'), kMin},
-};
+const IntCase kInts[] = {{"12", 12},
+                         {"12abc", 12},
+                         {"abc", 0},
+                         {"", kDefault},
+                         {"\"\"", kDefault},
+                         {"\"12\"", 12},
+                         {"-5", -5},
+                         {"+7", 7},
+                         {"007", 7},
+                         {"1.9", 1},
+                         {"- 5", 0},
+                         {"--5", 0},
+                         {"+", 0},
+                         {"0x10", 0},
+                         {"2147483647", kMax},
+                         {"2147483648", kMax},
+                         {"-2147483648", kMin},
+                         {"-2147483649", kMin},
+                         {"4294967297", kMax},
+                         {QByteArray(5000, '9'), kMax},
+                         {"-" + QByteArray(5000, '9'), kMin}};
 
 TEST_F(ProfileFileTest, IntegerReading) {
     for (const IntCase& c : kInts) {
@@ -143,14 +136,6 @@ TEST_F(ProfileFileTest, IntegerReading) {
         EXPECT_EQ(GetPrivateProfileIntA("S", "K", kDefault, path.constData()), c.expected)
             << c.value.left(40).toStdString();
     }
-}
-
-TEST_F(ProfileFileTest, IntegerDefaultWhenFileSectionOrKeyMissing) {
-    const QByteArray path = Write("[S]\nK=1\n");
-    EXPECT_EQ(GetPrivateProfileIntA("S", "J", kDefault, path.constData()), kDefault);
-    EXPECT_EQ(GetPrivateProfileIntA("T", "K", kDefault, path.constData()), kDefault);
-    EXPECT_EQ(GetPrivateProfileIntA("S", "K", kDefault, PathOf("nothing.ini").constData()),
-              kDefault);
 }
 
 struct CutCase {
@@ -184,8 +169,10 @@ TEST_F(ProfileFileTest, StringIsCutToBufferOnCharacterBoundary) {
     }
 }
 
-TEST_F(ProfileFileTest, StringDefaultAndTinyBuffers) {
+TEST_F(ProfileFileTest, DefaultsAndTinyBuffers) {
     const QByteArray path = Write("[S]\nK=value\n");
+    EXPECT_EQ(GetPrivateProfileIntA("S", "J", kDefault, path.constData()), kDefault);
+    EXPECT_EQ(GetPrivateProfileIntA("T", "K", kDefault, path.constData()), kDefault);
     char buffer[8];
     EXPECT_EQ(GetPrivateProfileStringA("S", "J", "dflt", buffer, sizeof buffer, path.constData()),
               4u);
@@ -219,30 +206,23 @@ TEST_F(ProfileFileTest, UnreadableThingsGiveDefaults) {
     EXPECT_EQ(GetPrivateProfileIntA("S", "K", kDefault, nullptr), kDefault);
 }
 
+// Permissions do not bind root, so root reads as nobody, with the folder
+// opened so only the file's own mode stands in the way.
 TEST_F(ProfileFileTest, FileWithoutReadPermissionGivesDefaults) {
     const QByteArray path = Write("[S]\nK=1\n");
     ASSERT_EQ(::chmod(path.constData(), 0), 0);
-    if (::geteuid() != 0) {
-        EXPECT_EQ(GetPrivateProfileIntA("S", "K", kDefault, path.constData()), kDefault);
-        return;
-    }
-    // Permissions do not bind root: read as an ordinary user in a child
-    // process instead, with the folder opened up so only the file's own mode
-    // stands in the way.
     ASSERT_EQ(::chmod(QFile::encodeName(dir_.path()).constData(), 0755), 0);
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
         constexpr uid_t kNobody = 65534;
-        if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(2);
-        const bool gotDefault =
-            GetPrivateProfileIntA("S", "K", kDefault, path.constData()) == kDefault;
-        ::_exit(gotDefault ? 0 : 1);
+        if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) ::_exit(2);
+        ::_exit(GetPrivateProfileIntA("S", "K", kDefault, path.constData()) == kDefault ? 0 : 1);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the unreadable file was read; 2: could not drop root";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        << "1: the unreadable file was read; 2: could not drop root";
 }
 
 // A huge file is read only up to the bound; a line that the bound cuts is not

@@ -3,14 +3,13 @@
 // and that no settings file can stop or stall start-up.
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdint>
-#include <map>
 
 #include "app/ModCommonProc.h"
 #include "support/TestSupport.h"
@@ -19,19 +18,12 @@ namespace {
 
 using namespace ModCommonProc;
 
-const QString kJapaneseFont = QStringLiteral("ＭＳ ゴシック");
-const QString kEnglishFont = QStringLiteral("Arial");
-
 class StartupTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
 
     // Other suites in this runner expect Japanese texts and metric units.
-    void TearDown() override {
-        UnitFlag = 0;
-        LangFlag = 0;
-        LangOffset = 0;
-    }
+    void TearDown() override { UnitFlag = LangFlag = LangOffset = 0; }
 
     void Write(const QString& name, const QByteArray& content) {
         QFile file(dir_.filePath(name));
@@ -46,92 +38,77 @@ protected:
 
 struct StartupCase {
     const char* what;
-    std::map<QString, QByteArray> files;
     std::int16_t unitFlag;
     std::int16_t langFlag;
+    const char* main = nullptr;  // Velkara.ini
+    const char* altName = nullptr;
+    const char* altContent = nullptr;
 };
 
+// third.ini (LANG_FLAG=1) lies in every folder; only a redirection followed
+// from the second file would reach it.
 const StartupCase kCases[] = {
-    {"no settings file", {}, 0, 0},
-    {"sample file", {{"Velkara.ini", "[SYSTEM]\nUNIT_FLAG=1\nLANG_FLAG=1\n"}}, 1, 1},
-    {"any non-zero flag counts", {{"Velkara.ini", "[SYSTEM]\nUNIT_FLAG=2\nLANG_FLAG=7\n"}}, 2, 7},
-    {"negative flags", {{"Velkara.ini", "[SYSTEM]\nUNIT_FLAG=-32768\nLANG_FLAG=-1\n"}}, -32768, -1},
-    {"other section ignored", {{"Velkara.ini", "[OTHER]\nUNIT_FLAG=1\nLANG_FLAG=1\n"}}, 0, 0},
-    {"Windows-written file",
-     {{"Velkara.ini", "\xEF\xBB\xBF[System]\r\nUnit_Flag = 1\r\nLang_Flag = 0\r\n"}},
-     1,
-     0},
-    {"second file decides, its missing key is 0",
-     {{"Velkara.ini", "[SYSTEM]\nUNIT_FLAG=1\nINI_FILENAME=alt.ini\n"},
-      {"alt.ini", "[SYSTEM]\nLANG_FLAG=1\n"}},
-     0,
-     1},
-    {"redirection to a missing file",
-     {{"Velkara.ini", "[SYSTEM]\nUNIT_FLAG=1\nLANG_FLAG=1\nINI_FILENAME=none.ini\n"}},
-     0,
-     0},
-    {"redirection to itself",
-     {{"Velkara.ini", "[SYSTEM]\nUNIT_FLAG=1\nINI_FILENAME=Velkara.ini\n"}},
-     1,
-     0},
-    {"redirection in the second file not followed",
-     {{"Velkara.ini", "[SYSTEM]\nINI_FILENAME=alt.ini\n"},
-      {"alt.ini", "[SYSTEM]\nUNIT_FLAG=1\nINI_FILENAME=third.ini\n"},
-      {"third.ini", "[SYSTEM]\nLANG_FLAG=1\n"}},
-     1,
-     0},
-    {"empty redirection", {{"Velkara.ini", "[SYSTEM]\nUNIT_FLAG=1\nINI_FILENAME=\n"}}, 1, 0},
-    {"quoted redirection",
-     {{"Velkara.ini", "[SYSTEM]\nINI_FILENAME=\"alt.ini\"\n"},
-      {"alt.ini", "[SYSTEM]\nLANG_FLAG=1\n"}},
-     0,
-     1},
-    {"backslash subfolder",
-     {{"Velkara.ini", "[SYSTEM]\nINI_FILENAME=sub\\alt.ini\n"},
-      {"sub/alt.ini", "[SYSTEM]\nUNIT_FLAG=1\n"}},
-     1,
-     0},
-    {"slash subfolder",
-     {{"Velkara.ini", "[SYSTEM]\nINI_FILENAME=sub/alt.ini\n"},
-      {"sub/alt.ini", "[SYSTEM]\nUNIT_FLAG=1\n"}},
-     1,
-     0},
-    {"absolute-looking name stays in the program folder",
-     {{"Velkara.ini", "[SYSTEM]\nINI_FILENAME=\\sub\\alt.ini\n"},
-      {"sub/alt.ini", "[SYSTEM]\nUNIT_FLAG=1\n"}},
-     1,
-     0},
+    {"no settings file", 0, 0},
+    {"sample file", 1, 1, "UNIT_FLAG=1\nLANG_FLAG=1"},
+    {"any non-zero flag counts", 2, 7, "UNIT_FLAG=2\nLANG_FLAG=7"},
+    {"negative flags", -32768, -1, "UNIT_FLAG=-32768\nLANG_FLAG=-1"},
+    {"other section ignored", 0, 0, "[OTHER]\nUNIT_FLAG=1\nLANG_FLAG=1"},
+    {"Windows-written", 1, 0, "\xEF\xBB\xBF[System]\r\nUnit_Flag = 1\r\nLang_Flag = 0\r\n"},
+    {"second file decides", 0, 1, "UNIT_FLAG=1\nINI_FILENAME=alt.ini", "alt.ini", "LANG_FLAG=1"},
+    {"redirection to a missing file", 0, 0, "UNIT_FLAG=1\nLANG_FLAG=1\nINI_FILENAME=none.ini"},
+    {"redirection to itself", 1, 0, "UNIT_FLAG=1\nINI_FILENAME=Velkara.ini"},
+    {"second redirection not followed", 1, 0, "INI_FILENAME=alt.ini", "alt.ini",
+     "UNIT_FLAG=1\nINI_FILENAME=third.ini"},
+    {"empty redirection", 1, 0, "UNIT_FLAG=1\nINI_FILENAME="},
+    {"quoted redirection", 0, 1, "INI_FILENAME=\"alt.ini\"", "alt.ini", "LANG_FLAG=1"},
+    {"backslash", 1, 0, "INI_FILENAME=sub\\alt.ini", "sub/alt.ini", "UNIT_FLAG=1"},
+    {"slash", 1, 0, "INI_FILENAME=sub/alt.ini", "sub/alt.ini", "UNIT_FLAG=1"},
+    {"leading backslash", 1, 0, "INI_FILENAME=\\sub\\alt.ini", "sub/alt.ini", "UNIT_FLAG=1"},
     // A value out of the 16-bit range counts as missing and the file is read
     // on, so the redirection after it still works.
-    {"flag above 16 bits", {{"Velkara.ini", "[SYSTEM]\nUNIT_FLAG=32768\nLANG_FLAG=1\n"}}, 0, 1},
-    {"flag below 16 bits", {{"Velkara.ini", "[SYSTEM]\nUNIT_FLAG=1\nLANG_FLAG=-32769\n"}}, 1, 0},
-    {"huge flag then redirection",
-     {{"Velkara.ini", "[SYSTEM]\nUNIT_FLAG=99999999999999999999\nINI_FILENAME=alt.ini\n"},
-      {"alt.ini", "[SYSTEM]\nLANG_FLAG=1\n"}},
-     0,
-     1},
-    {"garbage values", {{"Velkara.ini", "[SYSTEM]\nUNIT_FLAG=yes\nLANG_FLAG=2nd\n"}}, 0, 2},
+    {"flag above 16 bits", 0, 1, "UNIT_FLAG=32768\nLANG_FLAG=1"},
+    {"flag below 16 bits", 1, 0, "UNIT_FLAG=1\nLANG_FLAG=-32769"},
+    {"huge flag then redirection", 0, 1, "UNIT_FLAG=99999999999999999999\nINI_FILENAME=alt.ini",
+     "alt.ini", "LANG_FLAG=1"},
+    {"garbage values", 0, 2, "UNIT_FLAG=yes\nLANG_FLAG=2nd"},
+    // No file to read gives the defaults, and reading never waits for a writer.
+    {"folder as settings file", 0, 0, "<folder>"},
+    {"FIFO as settings file", 0, 0, "<fifo>"},
+    {"redirection to a FIFO", 0, 0, "UNIT_FLAG=1\nINI_FILENAME=pipe", "pipe", "<fifo>"},
 };
 
 TEST_F(StartupTest, SettingsDecideUnitsAndLanguage) {
     for (const StartupCase& c : kCases) {
+        SCOPED_TRACE(c.what);
         QTemporaryDir folder;
-        ASSERT_TRUE(folder.isValid());
-        QDir(folder.path()).mkdir(QStringLiteral("sub"));
-        for (const auto& [name, content] : c.files) {
-            QFile file(folder.filePath(name));
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << c.what;
-            file.write(content);
-        }
+        ASSERT_TRUE(folder.isValid() && QDir(folder.path()).mkdir(QStringLiteral("sub")));
+        auto write = [&](const char* name, QByteArray content) {
+            const QString path = folder.filePath(QString::fromUtf8(name));
+            if (content == "<folder>") {
+                ASSERT_TRUE(QDir().mkdir(path));
+            } else if (content == "<fifo>") {
+                ASSERT_EQ(::mkfifo(QFile::encodeName(path), 0600), 0);
+            } else {
+                if (!content.startsWith('[') && !content.startsWith('\xEF')) {
+                    content.prepend("[SYSTEM]\n");
+                }
+                QFile file(path);
+                ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+                file.write(content + '\n');
+            }
+        };
+        write("third.ini", "LANG_FLAG=1");
+        if (c.main) write("Velkara.ini", c.main);
+        if (c.altName) write(c.altName, c.altContent);
         FncLoadStartupValues(folder.path());
-        EXPECT_EQ(UnitFlag, c.unitFlag) << c.what;
-        EXPECT_EQ(LangFlag, c.langFlag) << c.what;
-        EXPECT_EQ(LangOffset, c.langFlag != 0 ? 5000 : 0) << c.what;
-        EXPECT_EQ(CaptionFontName, c.langFlag != 0 ? kEnglishFont : kJapaneseFont) << c.what;
+        EXPECT_EQ(UnitFlag, c.unitFlag);
+        EXPECT_EQ(LangFlag, c.langFlag);
+        EXPECT_EQ(LangOffset, c.langFlag != 0 ? 5000 : 0);
+        EXPECT_EQ(CaptionFontName, QString::fromUtf8(c.langFlag != 0 ? "Arial" : "ＭＳ ゴシック"));
     }
 }
 
-TEST_F(StartupTest, PathsAreTakenFromTheProgramFolder) {
+TEST_F(StartupTest, PathsAreTakenFromTheProgramFolderAndNeverLeakIntoTheNextLoad) {
     Write(QStringLiteral("Velkara.ini"), "[SYSTEM]\nINI_FILENAME=Velkara.ini\n");
     Load();
     EXPECT_EQ(ProgramFolder, dir_.path());
@@ -142,92 +119,35 @@ TEST_F(StartupTest, PathsAreTakenFromTheProgramFolder) {
     Load();
     EXPECT_EQ(AltIniPath, dir_.path() + QStringLiteral("/sub/deeper/alt.ini"));
 
-    EXPECT_EQ(FncProgramFolderPath(QStringLiteral("/"), QStringLiteral("Velkara.ini")),
-              QStringLiteral("/Velkara.ini"));
-}
-
-// Nothing of an earlier run's redirection may leak into the next.
-TEST_F(StartupTest, EachLoadStartsFromScratch) {
-    Write(QStringLiteral("Velkara.ini"), "[SYSTEM]\nINI_FILENAME=alt.ini\n");
-    Load();
-    ASSERT_NE(AltIniPath, DefaultIniPath);
-
     QTemporaryDir empty;
     ASSERT_TRUE(empty.isValid());
     FncLoadStartupValues(empty.path());
     EXPECT_EQ(AltIniPath, DefaultIniPath);
-    EXPECT_EQ(UnitFlag, 0);
-    EXPECT_EQ(LangFlag, 0);
+
+    EXPECT_EQ(FncProgramFolderPath(QStringLiteral("/"), QStringLiteral("Velkara.ini")),
+              QStringLiteral("/Velkara.ini"));
 }
 
-// INI_FILENAME holds at most 254 bytes; a longer name is cut there, and never
-// inside a character.
-TEST_F(StartupTest, LongRedirectionIsCutAt254Bytes) {
-    const QString name254(254, u'a');
-    Write(QStringLiteral("Velkara.ini"),
-          "[SYSTEM]\nINI_FILENAME=" + name254.toUtf8() + "tail.ini\n");
-    Write(name254, "[SYSTEM]\nLANG_FLAG=1\n");
-    Load();
-    EXPECT_EQ(AltIniPath, dir_.path() + u'/' + name254);
-    EXPECT_EQ(LangFlag, 1);
-
-    const QString name253(253, u'b');
-    Write(QStringLiteral("Velkara.ini"),
-          "[SYSTEM]\nINI_FILENAME=" + name253.toUtf8() + "\xC3\xA9.ini\n");  // é crosses 254
-    Write(name253, "[SYSTEM]\nUNIT_FLAG=1\n");
-    Load();
-    EXPECT_EQ(AltIniPath, dir_.path() + u'/' + name253);
-    EXPECT_EQ(UnitFlag, 1);
-}
-
-TEST_F(StartupTest, NulInRedirectionEndsTheName) {
-    static constexpr char kContent[] = "[SYSTEM]\nINI_FILENAME=alt.ini\0junk\n";
-    Write(QStringLiteral("Velkara.ini"), QByteArray(kContent, sizeof kContent - 1));
-    Write(QStringLiteral("alt.ini"), "[SYSTEM]\nLANG_FLAG=1\n");
-    Load();
-    EXPECT_EQ(AltIniPath, dir_.filePath(QStringLiteral("alt.ini")));
-    EXPECT_EQ(LangFlag, 1);
-}
-
-// A folder or a FIFO where a settings file is expected gives the defaults,
-// and reading never waits for a writer.
-TEST_F(StartupTest, SettingsPathsThatAreNoFilesGiveDefaults) {
-    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("Velkara.ini")));
-    Load();
-    EXPECT_EQ(UnitFlag, 0);
-    EXPECT_EQ(LangOffset, 0);
-
-    QTemporaryDir fifoFolder;
-    ASSERT_TRUE(fifoFolder.isValid());
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifoFolder.filePath(QStringLiteral("Velkara.ini"))), 0600),
-              0);
-    FncLoadStartupValues(fifoFolder.path());
-    EXPECT_EQ(UnitFlag, 0);
-    EXPECT_EQ(CaptionFontName, kJapaneseFont);
-
-    QTemporaryDir redirected;
-    ASSERT_TRUE(redirected.isValid());
-    QFile file(redirected.filePath(QStringLiteral("Velkara.ini")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[SYSTEM]\nUNIT_FLAG=1\nINI_FILENAME=pipe\n");
-    file.close();
-    ASSERT_EQ(::mkfifo(QFile::encodeName(redirected.filePath(QStringLiteral("pipe"))), 0600), 0);
-    FncLoadStartupValues(redirected.path());
-    EXPECT_EQ(UnitFlag, 0);
-}
-
-TEST(FncTrimNul, CutsAtFirstNul) {
-    struct Case {
-        QString text;
-        QString expected;
+// INI_FILENAME holds at most 254 bytes; a longer name is cut there, never
+// inside a character, and a NUL ends it early.
+TEST_F(StartupTest, RedirectionNameIsCutAt254BytesOrAtNul) {
+    const struct {
+        QByteArray value;
+        QString target;
+    } cases[] = {
+        {QByteArray(254, 'a') + "tail.ini", QString(254, u'a')},
+        {QByteArray(253, 'b') + "\xC3\xA9.ini", QString(253, u'b')},  // é crosses byte 254
+        {QByteArray("alt.ini\0junk", 12), QStringLiteral("alt.ini")},
     };
-    const Case cases[] = {
-        {QString(), QString()},
-        {QStringLiteral("abc"), QStringLiteral("abc")},
-        {QString::fromUtf16(u"ab\0cd", 5), QStringLiteral("ab")},
-        {QString::fromUtf16(u"\0abc", 4), QString()},
-    };
-    for (const Case& c : cases) EXPECT_EQ(FncTrimNul(c.text), c.expected);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.target.left(10).toStdString());
+        Write(QStringLiteral("Velkara.ini"), "[SYSTEM]\nINI_FILENAME=" + c.value + "\n");
+        Write(c.target, "[SYSTEM]\nUNIT_FLAG=1\nLANG_FLAG=1\n");
+        Load();
+        EXPECT_EQ(AltIniPath, dir_.path() + u'/' + c.target);
+        EXPECT_EQ(UnitFlag, 1);
+        EXPECT_EQ(LangFlag, 1);
+    }
 }
 
 }  // namespace

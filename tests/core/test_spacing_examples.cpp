@@ -3,7 +3,7 @@
 
 #include <QLocale>
 
-#include "calc/SpacingCalculation.h"
+#include "support/SpacingTestInputs.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -11,40 +11,44 @@ namespace {
 const QLocale kUs(QLocale::English, QLocale::UnitedStates);
 const QLocale kGerman(QLocale::German, QLocale::Germany);
 
-enum Sensor { kReserve = 0, kTA01 = 2, kTB01 = 4, kTB04 = 7, kTB05 = 8 };
-enum Mount { kV = 0, kZ = 1 };
-constexpr int kNoLining = 0;
-constexpr int kTarEpoxy = 1;
-
-// Carbon steel, water, all sound velocities from the tables.
-SpacingInputs Pipe(int sensor, int mount, const char* diameter, const char* wall,
-                   std::int16_t unitFlag = 0) {
-    SpacingInputs in;
-    in.sensorPosition = sensor;
-    in.pipePosition = 0;
-    in.liningPosition = kNoLining;
-    in.fluidPosition = 0;
-    in.mountPosition = mount;
-    in.outerDiameterText = QString::fromUtf8(diameter);
-    in.wallThicknessText = QString::fromUtf8(wall);
-    in.unitFlag = unitFlag;
-    return in;
-}
-
 struct Example {
     const char* name;
     SpacingInputs inputs;
-    double spacingMm;
+    double spacingMm;  // negative: not checked
     const char* result1;
     const char* result2;
+    const QLocale& locale = kUs;
 };
 
-TEST(SpacingExamples, MetricAndEnglish) {
-    SpacingInputs lined = Pipe(kTB05, kZ, "508", "10");
-    lined.liningPosition = kTarEpoxy;
-    lined.liningThicknessText = QStringLiteral("5");
+void ExpectExamples(std::initializer_list<Example> examples) {
+    for (const Example& e : examples) {
+        SCOPED_TRACE(e.name);
+        if (e.spacingMm >= 0) {
+            EXPECT_NEAR(FncSpacingMm(e.inputs, e.locale), e.spacingMm, e.spacingMm == 0 ? 0 : 1e-3);
+        }
+        const SpacingResult r = FncCalcSpacing(e.inputs, e.locale);
+        EXPECT_EQ(r.result1Text, QString::fromUtf8(e.result1));
+        EXPECT_EQ(r.result2Text, QString::fromUtf8(e.result2));
+    }
+}
 
-    const Example examples[] = {
+SpacingInputs Typed(SpacingInputs in, const char* pipe, const char* lining, const char* fluid) {
+    if (pipe) in.pipeSoundVelocityLocked = false, in.pipeSoundVelocityText = pipe;
+    if (lining) in.liningSoundVelocityLocked = false, in.liningSoundVelocityText = lining;
+    if (fluid) in.fluidSoundVelocityLocked = false, in.fluidSoundVelocityText = fluid;
+    return in;
+}
+
+TEST(SpacingExamples, BothUnitSystemsAndLocales) {
+    SpacingInputs lined = Pipe(kTB05, kZ, "508", "10");
+    lined.liningPosition = 1;  // TAR EPOXY
+    lined.liningThicknessText = QStringLiteral("5");
+    // A locked field takes the table value whatever text it holds.
+    SpacingInputs locked = Pipe(kTB01, kV, "114.3", "6");
+    locked.pipeSoundVelocityText = QStringLiteral("not read");
+    locked.fluidSoundVelocityText = QStringLiteral("9999");
+
+    ExpectExamples({
         {"TB_01 V", Pipe(kTB01, kV, "114.3", "6.0"), 65.4746, "65.47", ""},
         {"TB_01 Z", Pipe(kTB01, kZ, "114.3", "6.0"), 22.8451, "22.84", ""},
         {"TA_01 V", Pipe(kTA01, kV, "60.5", "3.0"), 52.531, "51", "17"},
@@ -55,102 +59,41 @@ TEST(SpacingExamples, MetricAndEnglish) {
         {"TB_01 V inch", Pipe(kTB01, kV, "4.5", "0.25", 1), 65.8289, "2.591", ""},
         {"TA_01 V inch", Pipe(kTA01, kV, "2.375", "0.125", 1), 52.564, "2.007", "17"},
         {"any non-zero flag is English", Pipe(kTB01, kV, "4.5", "0.25", -3), 65.8289, "2.591", ""},
-    };
-    for (const auto& e : examples) {
-        SCOPED_TRACE(e.name);
-        EXPECT_NEAR(FncSpacingMm(e.inputs, kUs), e.spacingMm, 1e-3);
-        const SpacingResult r = FncCalcSpacing(e.inputs, kUs);
-        EXPECT_EQ(r.result1Text, QString::fromUtf8(e.result1));
-        EXPECT_EQ(r.result2Text, QString::fromUtf8(e.result2));
-    }
-}
-
-TEST(SpacingExamples, DecimalCommaLocale) {
-    struct Case {
-        SpacingInputs inputs;
-        const char* result1;
-        const char* result2;
-    };
-    const Case cases[] = {
-        {Pipe(kTB01, kV, "114,3", "6"), "65,47", ""},
-        {Pipe(kTB04, kV, "2000", "20"), "1.687,09", ""},
-        {Pipe(kTA01, kV, "2,375", "0,125", 1), "2,007", "17"},
-        {Pipe(kTB01, kV, "4,5", "0,25", 1), "2,591", ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.result1);
-        const SpacingResult r = FncCalcSpacing(c.inputs, kGerman);
-        EXPECT_EQ(r.result1Text, QString::fromUtf8(c.result1));
-        EXPECT_EQ(r.result2Text, QString::fromUtf8(c.result2));
-    }
-}
-
-TEST(SpacingExamples, TypedVelocitiesAreConvertedTableValuesAreNot) {
-    // 3000 m/s and 1440 m/s typed in ft/s give the table's spacing.
-    SpacingInputs typed = Pipe(kTB01, kV, "4.5", "0.25", 1);
-    typed.pipeSoundVelocityLocked = false;
-    typed.pipeSoundVelocityText = QStringLiteral("9842.5197");
-    typed.fluidSoundVelocityLocked = false;
-    typed.fluidSoundVelocityText = QStringLiteral("4724.4094");
-    EXPECT_NEAR(FncSpacingMm(typed, kUs), FncSpacingMm(Pipe(kTB01, kV, "4.5", "0.25", 1), kUs),
-                1e-4);
-
-    SpacingInputs metric = Pipe(kTB01, kV, "114.3", "6");
-    metric.pipeSoundVelocityLocked = false;
-    metric.pipeSoundVelocityText = QStringLiteral("3000");
-    EXPECT_EQ(FncCalcSpacing(metric, kUs).result1Text, QStringLiteral("65.47"));
-}
-
-TEST(SpacingExamples, LockedFieldTakesTheTableWhateverItsText) {
-    SpacingInputs in = Pipe(kTB01, kV, "114.3", "6");
-    in.pipeSoundVelocityText = QStringLiteral("not read");
-    in.fluidSoundVelocityText = QStringLiteral("9999");
-    EXPECT_EQ(FncCalcSpacing(in, kUs).result1Text, QStringLiteral("65.47"));
+        {"locked fields", locked, -1, "65.47", ""},
+        {"typed metric velocity", Typed(Pipe(kTB01, kV, "114.3", "6"), "3000", 0, 0), -1, "65.47",
+         ""},
+        // 3000 m/s and 1440 m/s typed in ft/s give the table's spacing.
+        {"typed ft/s velocities",
+         Typed(Pipe(kTB01, kV, "4.5", "0.25", 1), "9842.5197", 0, "4724.4094"), 65.8289, "2.591",
+         ""},
+        {"comma TB_01", Pipe(kTB01, kV, "114,3", "6"), -1, "65,47", "", kGerman},
+        {"comma TB_04", Pipe(kTB04, kV, "2000", "20"), -1, "1.687,09", "", kGerman},
+        {"comma TA_01 inch", Pipe(kTA01, kV, "2,375", "0,125", 1), -1, "2,007", "17", kGerman},
+        {"comma TB_01 inch", Pipe(kTB01, kV, "4,5", "0,25", 1), -1, "2,591", "", kGerman},
+    });
 }
 
 TEST(SpacingExamples, NoLiningLeavesTheThicknessUnread) {
-    const char* thicknesses[] = {"", "5", "garbage", "inf"};
-    for (const char* t : thicknesses) {
-        SCOPED_TRACE(t);
+    for (const char* t : {"", "garbage", "inf"}) {
         SpacingInputs in = Pipe(kTB01, kV, "114.3", "6");
         in.liningThicknessText = QString::fromUtf8(t);
-        EXPECT_EQ(FncCalcSpacing(in, kUs).result1Text, QStringLiteral("65.47"));
+        EXPECT_EQ(FncCalcSpacing(in, kUs).result1Text, QStringLiteral("65.47")) << t;
     }
 }
 
 TEST(SpacingExamples, SpacingThatWouldBeNegativeShowsZero) {
-    struct Case {
-        const char* name;
-        SpacingInputs inputs;
-        const char* result1;
-        const char* result2;
-    };
-    auto silent = [](SpacingInputs in, const char* velocityText) {
-        in.pipeSoundVelocityLocked = in.liningSoundVelocityLocked = in.fluidSoundVelocityLocked =
-            false;
-        in.pipeSoundVelocityText = in.liningSoundVelocityText = in.fluidSoundVelocityText =
-            QString::fromUtf8(velocityText);
-        return in;
-    };
-    const Case cases[] = {
-        // (R - O) x 2 is negative for every sensor.
-        {"velocities typed 0", silent(Pipe(kTB01, kV, "114.3", "6"), "0"), "0.00", ""},
-        {"velocities empty", silent(Pipe(kTB01, kV, "114.3", "6"), ""), "0.00", ""},
-        {"velocities empty Z", silent(Pipe(kTB01, kZ, "114.3", "6"), ""), "0.00", ""},
-        {"diameter below walls", Pipe(kTB01, kV, "10", "6"), "0.00", ""},
-        {"diameter below walls inch", Pipe(kTB01, kV, "0.4", "0.25", 1), "0.000", ""},
-        {"diameter below walls TA_01", Pipe(kTA01, kV, "0.1", "0.5"), "0", "0"},
-        {"no mounting method", Pipe(kTB01, -1, "114.3", "6"), "0.00", ""},
-        {"unknown mounting method", Pipe(kTB01, 2, "114.3", "6"), "0.00", ""},
-        {"no mounting method TA_01", Pipe(kTA01, -1, "60.5", "3"), "0", "0"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(FncSpacingMm(c.inputs, kUs), 0.0);
-        const SpacingResult r = FncCalcSpacing(c.inputs, kUs);
-        EXPECT_EQ(r.result1Text, QString::fromUtf8(c.result1));
-        EXPECT_EQ(r.result2Text, QString::fromUtf8(c.result2));
-    }
+    // (R - O) x 2 is negative for every sensor.
+    ExpectExamples({
+        {"velocities typed 0", Typed(Pipe(kTB01, kV, "114.3", "6"), "0", "0", "0"), 0, "0.00", ""},
+        {"velocities empty", Typed(Pipe(kTB01, kV, "114.3", "6"), "", "", ""), 0, "0.00", ""},
+        {"velocities empty Z", Typed(Pipe(kTB01, kZ, "114.3", "6"), "", "", ""), 0, "0.00", ""},
+        {"diameter below walls", Pipe(kTB01, kV, "10", "6"), 0, "0.00", ""},
+        {"diameter below walls inch", Pipe(kTB01, kV, "0.4", "0.25", 1), 0, "0.000", ""},
+        {"diameter below walls TA_01", Pipe(kTA01, kV, "0.1", "0.5"), 0, "0", "0"},
+        {"no mounting method", Pipe(kTB01, -1, "114.3", "6"), 0, "0.00", ""},
+        {"unknown mounting method", Pipe(kTB01, 2, "114.3", "6"), 0, "0.00", ""},
+        {"no mounting method TA_01", Pipe(kTA01, -1, "60.5", "3"), 0, "0", "0"},
+    });
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QSet>
 #include <QThread>
 #include <algorithm>
@@ -24,8 +25,7 @@ namespace {
 
 QByteArray readProcFile(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Inodes of the sockets the process has open.
@@ -36,35 +36,26 @@ QSet<QByteArray> socketInodes(qint64 pid) {
          fds.entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System)) {
         // The link text is "socket:[inode]", not a path, so it is read raw.
         char target[64] = {};
-        const QByteArray link = QFile::encodeName(fds.filePath(fd));
-        const ssize_t size = ::readlink(link.constData(), target, sizeof target - 1);
+        const ssize_t size =
+            ::readlink(QFile::encodeName(fds.filePath(fd)).constData(), target, sizeof target - 1);
         const QByteArray text(target, size > 0 ? size : 0);
-        if (text.startsWith("socket:[") && text.endsWith(']')) {
-            inodes.insert(text.mid(8, text.size() - 9));
-        }
+        if (text.startsWith("socket:[") && text.endsWith(']'))
+            inodes.insert(text.mid(8).chopped(1));
     }
     return inodes;
 }
 
-struct UnixSocket {
-    QByteArray inode;
-    QByteArray path;
-    bool listening = false;
-};
-
-// /proc/net/unix: "Num RefCount Protocol Flags Type St Inode [Path]".
-std::vector<UnixSocket> unixSockets() {
+// Listening local sockets, inode to path, from /proc/net/unix:
+// "Num RefCount Protocol Flags Type St Inode [Path]".
+QHash<QByteArray, QByteArray> listeningUnixSockets() {
     constexpr unsigned kAcceptConnections = 0x10000;  // __SO_ACCEPTCON
-    std::vector<UnixSocket> sockets;
+    QHash<QByteArray, QByteArray> sockets;
     const QList<QByteArray> lines = readProcFile(QStringLiteral("/proc/net/unix")).split('\n');
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QList<QByteArray> fields = lines[i].simplified().split(' ');
-        if (fields.size() < 7) continue;
-        UnixSocket socket;
-        socket.listening = (fields[3].toUInt(nullptr, 16) & kAcceptConnections) != 0;
-        socket.inode = fields[6];
-        if (fields.size() > 7) socket.path = fields[7];
-        sockets.push_back(socket);
+        if (fields.size() >= 7 && (fields[3].toUInt(nullptr, 16) & kAcceptConnections) != 0) {
+            sockets.insert(fields[6], fields.value(7));
+        }
     }
     return sockets;
 }
@@ -84,17 +75,7 @@ ProgramFolder::ProgramFolder() {
     if (!dir_.isValid()) return;
     const QString copy = programPath();
     valid_ = QFile::copy(QStringLiteral(VELKARA_EXE_PATH), copy) &&
-             QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                             QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
-                                             QFile::ExeOther);
-}
-
-QString ProgramFolder::programPath() const {
-    return dir_.filePath(QStringLiteral("velkara"));
-}
-
-QString ProgramFolder::filePath(const QString& name) const {
-    return dir_.filePath(name);
+             QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 void ProgramFolder::writeFile(const QString& name, const QByteArray& content) const {
@@ -112,7 +93,7 @@ OpenedFilesWatch::~OpenedFilesWatch() {
 }
 
 QStringList OpenedFilesWatch::takeOpenedIniFiles() {
-    QSet<QString> names;
+    QStringList names;
     alignas(inotify_event) char buffer[16384];
     for (;;) {
         const ssize_t got = ::read(fd_, buffer, sizeof buffer);
@@ -121,38 +102,30 @@ QStringList OpenedFilesWatch::takeOpenedIniFiles() {
             const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
             if (event->len > 0 && (event->mask & IN_ISDIR) == 0) {
                 const QString name = QFile::decodeName(event->name);
-                if (name.endsWith(QLatin1String(".ini"), Qt::CaseInsensitive)) names.insert(name);
+                if (name.endsWith(QLatin1String(".ini"), Qt::CaseInsensitive)) names << name;
             }
             at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
         }
     }
-    QStringList sorted(names.begin(), names.end());
-    sorted.sort();
-    return sorted;
+    names.removeDuplicates();
+    names.sort();
+    return names;
 }
 
-Runner::~Runner() {
-    killAll();
-}
-
-QProcess& Runner::start(const QString& program) {
+QProcess& EndToEnd::start(const QString& program) {
     auto process = std::make_unique<QProcess>();
-    process->setProgram(program);
-    process->setArguments({});
     process->setWorkingDirectory(QDir::tempPath());
     // Qt's own warnings (no runtime folder, fonts) are not the test's subject.
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());
-    process->start();
+    process->start(program, {});
     process->waitForStarted(kSettleLimitMs);
     processes_.push_back(std::move(process));
     return *processes_.back();
 }
 
-void Runner::killAll() {
-    for (const auto& process : processes_) {
-        if (process->state() != QProcess::NotRunning) killHard(*process);
-    }
+void EndToEnd::killAll() {
+    for (const auto& process : processes_) killHard(*process);
     processes_.clear();
 }
 
@@ -173,19 +146,16 @@ bool waitUntilSettled(QProcess& process) {
 
 bool holdsListeningSocket(qint64 pid) {
     if (pid <= 0) return false;
+    const QHash<QByteArray, QByteArray> listening = listeningUnixSockets();
     const QSet<QByteArray> inodes = socketInodes(pid);
-    if (inodes.isEmpty()) return false;
-    const std::vector<UnixSocket> sockets = unixSockets();
-    return std::any_of(sockets.begin(), sockets.end(), [&](const UnixSocket& socket) {
-        return socket.listening && inodes.contains(socket.inode);
-    });
+    return std::any_of(inodes.begin(), inodes.end(),
+                       [&](const QByteArray& inode) { return listening.contains(inode); });
 }
 
 QStringList foreignProgramSockets() {
     QStringList names;
-    for (const UnixSocket& socket : unixSockets()) {
-        if (socket.listening && socket.path.toLower().contains("velkara"))
-            names << QString::fromLatin1(socket.path);
+    for (const QByteArray& path : listeningUnixSockets()) {
+        if (path.toLower().contains("velkara")) names << QString::fromLatin1(path);
     }
     return names;
 }
@@ -197,8 +167,7 @@ void killHard(QProcess& process) {
 }
 
 bool fifoHasReader(const QString& path) {
-    // Opening the write end without blocking fails with ENXIO when nobody
-    // reads.
+    // Opening the write end without blocking fails with ENXIO when nobody reads.
     const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd >= 0) {
         ::close(fd);

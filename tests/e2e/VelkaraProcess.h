@@ -1,12 +1,12 @@
 #pragma once
-// Helpers for running the built program as a user would: a copy of the program
-// file in a temporary program folder of its own (the program looks for its
-// settings beside its real file, so a symbolic link would not do), started
-// without arguments, observed only from outside.
+// Runs the built program as a user would and observes it only from outside:
+// a copy of the program file in a temporary folder of its own (it looks for
+// its settings beside its real file, so a symbolic link would not do),
+// started without arguments.
 
-#include <QByteArray>
+#include <gtest/gtest.h>
+
 #include <QProcess>
-#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
@@ -24,9 +24,8 @@ public:
     ProgramFolder();
     bool isValid() const { return valid_; }
     QString path() const { return dir_.path(); }
-    QString programPath() const;
-    QString filePath(const QString& name) const;
-    // Writes `content` to the file `name` in the folder.
+    QString filePath(const QString& name) const { return dir_.filePath(name); }
+    QString programPath() const { return filePath(QStringLiteral("velkara")); }
     void writeFile(const QString& name, const QByteArray& content) const;
 
 private:
@@ -34,7 +33,7 @@ private:
     bool valid_ = false;
 };
 
-// Files of a folder that are opened, as the kernel reports them (inotify).
+// Settings files (*.ini) of a folder that are opened, as inotify reports them.
 class OpenedFilesWatch {
 public:
     explicit OpenedFilesWatch(const QString& folder);
@@ -42,8 +41,7 @@ public:
     OpenedFilesWatch(const OpenedFilesWatch&) = delete;
     OpenedFilesWatch& operator=(const OpenedFilesWatch&) = delete;
     bool isValid() const { return fd_ >= 0 && watch_ >= 0; }
-    // Names of the plain files opened since the last call (or the start),
-    // limited to settings files (*.ini), sorted, without repeats.
+    // Names opened since the last call, sorted, without repeats.
     QStringList takeOpenedIniFiles();
 
 private:
@@ -51,11 +49,31 @@ private:
     int watch_ = -1;
 };
 
-// Started copies of the program; every one still running is killed on
-// destruction, so a failing test leaves nothing behind.
-class Runner {
-public:
-    ~Runner();
+// Waits until the copy has finished start-up: it holds the one-copy rule's
+// listening socket and its user-interface thread waits for events. False
+// when the process ended (or never settled).
+bool waitUntilSettled(QProcess& process);
+// True while the process is alive and holds a listening local socket.
+bool holdsListeningSocket(qint64 pid);
+// Local sockets named after the program that someone listens on.
+QStringList foreignProgramSockets();
+// Ends a process with SIGKILL and reaps it.
+void killHard(QProcess& process);
+// True when somebody has the FIFO at `path` open for reading.
+bool fifoHasReader(const QString& path);
+
+// The one-copy rule is per user, so these tests run alone and refuse to run
+// while a copy outside the tests is up. Every copy started is killed at the
+// end, so a failing test leaves nothing behind.
+class EndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const QStringList others = foreignProgramSockets();
+        ASSERT_TRUE(others.isEmpty()) << "another copy of the program is running for this user ("
+                                      << others.join(' ').toStdString() << "); close it first";
+    }
+    void TearDown() override { killAll(); }
+
     // Starts the program file `program` (no arguments, the test's environment).
     QProcess& start(const QString& program);
     void killAll();
@@ -63,23 +81,5 @@ public:
 private:
     std::vector<std::unique_ptr<QProcess>> processes_;
 };
-
-// Waits until the copy has finished start-up: it holds the one-copy rule's
-// listening socket and its user-interface thread waits for events. False
-// when the process ended (or never settled).
-bool waitUntilSettled(QProcess& process);
-
-// True while the process is alive and holds a listening local socket.
-bool holdsListeningSocket(qint64 pid);
-
-// Local sockets named after the program that someone is listening on (for a
-// clear message when a copy outside the tests is running).
-QStringList foreignProgramSockets();
-
-// Ends a process with SIGKILL and reaps it.
-void killHard(QProcess& process);
-
-// True when somebody has the FIFO at `path` open for reading.
-bool fifoHasReader(const QString& path);
 
 }  // namespace e2e

@@ -2,43 +2,46 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTest>
 
 #include "MessageBoxWatchdog.h"
 #include "app/ModCommonProc.h"
-#include "support/TestSupport.h"
 #include "text/TextTable.h"
 #include "window/UserNumberLocale.h"
 
-ScopedCalcRun::ScopedCalcRun(const CalcRun& run)
-    : unitFlag_(ModCommonProc::UnitFlag),
-      langFlag_(ModCommonProc::LangFlag),
-      langOffset_(ModCommonProc::LangOffset),
-      captionFontName_(ModCommonProc::CaptionFontName) {
+namespace {
+// Sets the start-up values before the window is built, which reads them.
+void SetUp(const CalcRun& run) {
     ModCommonProc::UnitFlag = run.unitFlag;
     ModCommonProc::LangFlag = run.langFlag;
     ModCommonProc::LangOffset = run.langFlag == 0 ? 0 : 5000;
     ModCommonProc::CaptionFontName = FncGetText(1);
     SetUserNumberLocaleOverride(run.locale);
 }
-
-ScopedCalcRun::~ScopedCalcRun() {
-    SetUserNumberLocaleOverride(std::nullopt);
-    ModCommonProc::UnitFlag = unitFlag_;
-    ModCommonProc::LangFlag = langFlag_;
-    ModCommonProc::LangOffset = langOffset_;
-    ModCommonProc::CaptionFontName = captionFontName_;
-}
+}  // namespace
 
 CalcWindowDriver::CalcWindowDriver(const CalcRun& run)
-    : run_(run), window_(std::make_unique<frmCalc>()) {
+    : unitFlag_(ModCommonProc::UnitFlag),
+      langFlag_(ModCommonProc::LangFlag),
+      langOffset_(ModCommonProc::LangOffset),
+      captionFontName_(ModCommonProc::CaptionFontName) {
+    SetUp(run);
+    window_ = std::make_unique<frmCalc>();
     window_->show();
     window_->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
     Settle();
 }
 
-CalcWindowDriver::~CalcWindowDriver() = default;
+CalcWindowDriver::~CalcWindowDriver() {
+    window_.reset();
+    SetUserNumberLocaleOverride(std::nullopt);
+    ModCommonProc::UnitFlag = unitFlag_;
+    ModCommonProc::LangFlag = langFlag_;
+    ModCommonProc::LangOffset = langOffset_;
+    ModCommonProc::CaptionFontName = captionFontName_;
+}
 
 void CalcWindowDriver::Settle() {
     SettleEvents();
@@ -53,8 +56,7 @@ void CalcWindowDriver::TypeInto(QLineEdit* field, const QString& text) {
     for (const QChar c : text) {
         if (c.unicode() < 0x80) {
             QTest::keyClick(field, c.toLatin1());
-        } else {
-            // Characters beyond ASCII (full-width digits) have no key code.
+        } else {  // full-width digits have no key code
             QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
     }
@@ -74,4 +76,14 @@ void CalcWindowDriver::Pick(QComboBox* list, int position) {
 void CalcWindowDriver::ClickExecute() {
     QTest::mouseClick(window_->ExecuteCalcButton, Qt::LeftButton);
     Settle();
+}
+
+bool LooksLocked(QLineEdit* field) {
+    return field->isReadOnly() && field->palette().color(QPalette::Base) ==
+                                      QApplication::palette().color(QPalette::Button);
+}
+
+bool LooksUnlocked(QLineEdit* field) {
+    return !field->isReadOnly() &&
+           field->palette().color(QPalette::Base) == QApplication::palette().color(QPalette::Base);
 }

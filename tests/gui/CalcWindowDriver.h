@@ -1,15 +1,15 @@
 #pragma once
-// Drives a real frmCalc the way a user does: mouse clicks into fields, typed
+// Drives a real, shown frmCalc the way a user does: clicks into fields, typed
 // keys, keyboard picks in the lists, a click on Execute. The start-up values
-// and the number locale are set for the window's whole life and restored
-// afterwards.
+// and the number locale are set for the window's whole life (the validators
+// read them) and restored afterwards.
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QLocale>
-#include <QString>
 #include <cstdint>
 #include <memory>
+#include <ostream>
 
 #include "window/frmCalc.h"
 
@@ -18,19 +18,15 @@ struct CalcRun {
     std::int16_t unitFlag = 0;  // 0 metric
     std::int16_t langFlag = 0;  // 0 Japanese
     QLocale locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    bool english() const { return langFlag != 0; }
+    bool inch() const { return unitFlag != 0; }
 };
 
-class ScopedCalcRun {
-public:
-    explicit ScopedCalcRun(const CalcRun& run);
-    ~ScopedCalcRun();
-    ScopedCalcRun(const ScopedCalcRun&) = delete;
-    ScopedCalcRun& operator=(const ScopedCalcRun&) = delete;
+inline std::ostream& operator<<(std::ostream& os, const CalcRun& r) {
+    return os << (r.english() ? "English" : "Japanese") << (r.inch() ? "Inch" : "Metric");
+}
 
-private:
-    std::int16_t unitFlag_, langFlag_, langOffset_;
-    QString captionFontName_;
-};
+inline const CalcRun kAllRuns[] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}};
 
 class CalcWindowDriver {
 public:
@@ -44,7 +40,6 @@ public:
     void TypeInto(QLineEdit* field, const QString& text);
     // Gives the list the focus and walks to `position` with the arrow keys.
     void Pick(QComboBox* list, int position);
-    // A left click on the Execute button.
     void ClickExecute();
     // Settles queued events; call after each action that may show a box.
     void Settle();
@@ -53,23 +48,20 @@ public:
     QString Result2() const { return window_->txtResult2Text->text(); }
 
 private:
-    ScopedCalcRun run_;
+    std::int16_t unitFlag_, langFlag_, langOffset_;
+    QString captionFontName_;
     std::unique_ptr<frmCalc> window_;
 };
 
+// Locked: read-only on the button face; unlocked: editable on the window colour.
+bool LooksLocked(QLineEdit* field);
+bool LooksUnlocked(QLineEdit* field);
+
 // List positions used by the tests.
 namespace Pos {
-inline constexpr int kCarbonSteel = 0;
-inline constexpr int kPipeSV = 12;
-inline constexpr int kNoLining = 0;
-inline constexpr int kTarEpoxy = 1;
-inline constexpr int kLiningSV = 7;
-inline constexpr int kWater = 0;
-inline constexpr int kFluidSV = 17;
-inline constexpr int kVMethod = 0;
-inline constexpr int kZMethod = 1;
-inline constexpr int kTA01 = 2;
-inline constexpr int kTB01 = 4;
-inline constexpr int kTB04 = 7;
-inline constexpr int kTB05 = 8;
+inline constexpr int CarbonSteel = 0, PipeSV = 12;
+inline constexpr int NoLining = 0, TarEpoxy = 1, LiningSV = 7;
+inline constexpr int Water = 0, FluidSV = 17;
+inline constexpr int VMethod = 0, ZMethod = 1;
+inline constexpr int TA01 = 2, TB01 = 4, TB04 = 7, TB05 = 8;
 }  // namespace Pos

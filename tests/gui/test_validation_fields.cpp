@@ -14,214 +14,139 @@
 #include "CalcWindowDriver.h"
 #include "MessageBoxWatchdog.h"
 #include "support/TestSupport.h"
-#include "text/TextTable.h"
 
 namespace {
 
-constexpr std::int16_t kAccepted = 0;
-constexpr std::int16_t kNotANumber = 3920;
-constexpr std::int16_t kOutOfRange = 3921;
+constexpr std::int16_t kAccepted = 0, kNotANumber = 3920, kOutOfRange = 3921;
 
-// How a field is made editable before typing: the list and its position.
-struct Unlock {
-    QComboBox* frmCalc::*list = nullptr;
-    int position = 0;
-};
+QString Message(std::int16_t id, const CalcRun& run) {
+    const char* texts[2][2] = {
+        {"数字以外のデータは許されません", "入力値が範囲外です"},
+        {"Any data other than a number is not allowed", "The value is outside of range"}};
+    return QString::fromUtf8(texts[run.english()][id == kOutOfRange]);
+}
 
-struct FieldCase {
-    std::int16_t unitFlag;
-    QLineEdit* frmCalc::*field;
-    const char* text;  // UTF-8
-    std::int16_t expected;
-};
-
-Unlock UnlockFor(QLineEdit* frmCalc::*field) {
-    if (field == &frmCalc::TRANS_FREQUENCYText) return {&frmCalc::PIPE_MATERIALCombo, Pos::kPipeSV};
-    if (field == &frmCalc::LINING_S_VText) return {&frmCalc::LINING_MATERIALCombo, Pos::kLiningSV};
-    if (field == &frmCalc::LINING_THICKNESSText) {
-        return {&frmCalc::LINING_MATERIALCombo, Pos::kTarEpoxy};
-    }
-    if (field == &frmCalc::FLUID_S_VText) return {&frmCalc::KIND_OF_FLUIDCombo, Pos::kFluidSV};
-    return {};
+// Makes the field editable by picking the list entry that unlocks it.
+void Unlock(CalcWindowDriver& d, QLineEdit* field) {
+    if (field == d->TRANS_FREQUENCYText) d.Pick(d->PIPE_MATERIALCombo, Pos::PipeSV);
+    if (field == d->LINING_S_VText) d.Pick(d->LINING_MATERIALCombo, Pos::LiningSV);
+    if (field == d->LINING_THICKNESSText) d.Pick(d->LINING_MATERIALCombo, Pos::TarEpoxy);
+    if (field == d->FLUID_S_VText) d.Pick(d->KIND_OF_FLUIDCombo, Pos::FluidSV);
 }
 
 // Types the text into the field, tabs away and checks the outcome.
-void CheckLeaving(const FieldCase& c, const QLocale& locale) {
-    const QString text = QString::fromUtf8(c.text);
-    CalcWindowDriver d({c.unitFlag, 1, locale});
-    QLineEdit* field = d.window().*c.field;
-    SCOPED_TRACE(field->objectName().toStdString() + " \"" + c.text + "\"" +
-                 (c.unitFlag ? " inch" : " metric") + " " + locale.name().toStdString());
-    if (const Unlock unlock = UnlockFor(c.field); unlock.list) {
-        d.Pick(d.window().*unlock.list, unlock.position);
-    }
+void CheckLeaving(const CalcRun& run, QLineEdit* frmCalc::*member, const QString& text,
+                  std::int16_t expected) {
+    CalcWindowDriver d(run);
+    QLineEdit* field = d.window().*member;
+    SCOPED_TRACE(::testing::Message()
+                 << run << ' ' << run.locale.name().toStdString() << ' '
+                 << field->objectName().toStdString() << " \"" << text.toStdString() << '"');
+    Unlock(d, field);
     d.TypeInto(field, text);
     MessageBoxWatchdog watchdog;
     QTest::keyClick(field, Qt::Key_Tab);
     d.Settle();
 
-    if (c.expected == kAccepted) {
-        EXPECT_TRUE(watchdog.Texts().isEmpty()) << watchdog.Texts().join(" | ").toStdString();
+    if (expected == kAccepted) {
+        EXPECT_EQ(watchdog.Texts(), QStringList());
         EXPECT_FALSE(field->hasFocus());
         return;
     }
-    EXPECT_EQ(watchdog.Texts(), QStringList{FncGetText(c.expected)});
+    ASSERT_EQ(watchdog.Texts(), QStringList{Message(expected, run)});
+    EXPECT_TRUE(IsPlainOkBox(watchdog.Shown()[0]));
     EXPECT_TRUE(field->hasFocus());
     EXPECT_EQ(field->text(), text);
     EXPECT_EQ(field->selectedText(), text);
 }
 
 using F = frmCalc;
+const CalcRun kMetric{0, 1}, kInch{1, 1}, kJapanese{0, 0};
+const CalcRun kMetricComma{0, 1, QLocale(QLocale::German)},
+    kInchComma{1, 1, QLocale(QLocale::German)};
 
-const FieldCase kMetricCases[] = {
-    {0, &F::OUTER_DIAMETERText, "", kAccepted},
-    {0, &F::OUTER_DIAMETERText, "6", kAccepted},
-    {0, &F::OUTER_DIAMETERText, "6200", kAccepted},
-    {0, &F::OUTER_DIAMETERText, "114.3", kAccepted},
-    {0, &F::OUTER_DIAMETERText, "+114.3", kAccepted},
-    {0, &F::OUTER_DIAMETERText, "1,500", kAccepted},  // digit grouping of the locale
-    {0, &F::OUTER_DIAMETERText, "5.99", kOutOfRange},
-    {0, &F::OUTER_DIAMETERText, "6200.01", kOutOfRange},
-    {0, &F::OUTER_DIAMETERText, " 12", kNotANumber},
-    {0, &F::OUTER_DIAMETERText, "12 ", kNotANumber},
-    {0, &F::OUTER_DIAMETERText, "1 2", kNotANumber},
-    {0, &F::OUTER_DIAMETERText, "12a", kNotANumber},
-    {0, &F::OUTER_DIAMETERText, "1e3", kNotANumber},
-    {0, &F::OUTER_DIAMETERText, "１２", kNotANumber},  // full-width digits
-    {0, &F::OUTER_DIAMETERText, ".", kNotANumber},
-    {0, &F::OUTER_DIAMETERText, ",", kNotANumber},
-    {0, &F::OUTER_DIAMETERText, "-", kNotANumber},
+const struct {
+    CalcRun run;
+    QLineEdit* F::*field;
+    std::int16_t expected;
+    std::vector<const char*> texts;  // UTF-8
+} kCases[] = {
+    // Metric; with a decimal point, 1,500 reads as the grouped 1500.
+    {kMetric, &F::OUTER_DIAMETERText, kAccepted, {"", "6", "6200", "114.3", "+114.3", "1,500"}},
+    {kMetric, &F::OUTER_DIAMETERText, kOutOfRange, {"5.99", "6200.01"}},
+    {kMetric, &F::OUTER_DIAMETERText, kNotANumber, {" 12", "12 ", "1 2", "12a", "1e3", "１２"}},
+    {kMetric, &F::OUTER_DIAMETERText, kNotANumber, {".", ",", "-"}},
+    {kJapanese, &F::OUTER_DIAMETERText, kNotANumber, {"12a"}},
+    {kJapanese, &F::OUTER_DIAMETERText, kOutOfRange, {"5"}},
     // Allowed characters only, but no number.
-    {0, &F::OUTER_DIAMETERText, "1.2.3", kNotANumber},
-    {0, &F::OUTER_DIAMETERText, "+", kNotANumber},
-    {0, &F::OUTER_DIAMETERText, "--1", kNotANumber},
-    {0, &F::OUTER_DIAMETERText, "1-2", kNotANumber},
-    {0, &F::OUTER_DIAMETERText, "1,5", kNotANumber},
-    {0, &F::WALL_THICKNESSText, "-5", kOutOfRange},
-    {0, &F::WALL_THICKNESSText, "0.10", kAccepted},
-    {0, &F::WALL_THICKNESSText, "0.09", kOutOfRange},
-    {0, &F::WALL_THICKNESSText, "100", kAccepted},
-    {0, &F::WALL_THICKNESSText, "100.01", kOutOfRange},
-    {0, &F::TRANS_FREQUENCYText, "1000", kAccepted},
-    {0, &F::TRANS_FREQUENCYText, "3700", kAccepted},
-    {0, &F::TRANS_FREQUENCYText, "999", kOutOfRange},
-    {0, &F::TRANS_FREQUENCYText, "3701", kOutOfRange},
-    {0, &F::LINING_S_VText, "3800", kOutOfRange},  // shares the pipe wall's range
-    {0, &F::LINING_S_VText, "1000", kAccepted},
-    {0, &F::LINING_THICKNESSText, "0.01", kAccepted},
-    {0, &F::LINING_THICKNESSText, "0.009", kOutOfRange},
-    {0, &F::LINING_THICKNESSText, "100.01", kOutOfRange},
-    {0, &F::FLUID_S_VText, "+12", kOutOfRange},
-    {0, &F::FLUID_S_VText, "300", kAccepted},
-    {0, &F::FLUID_S_VText, "2500", kAccepted},
-    {0, &F::FLUID_S_VText, "2501", kOutOfRange},
-    {0, &F::FLUID_S_VText, "12-", kNotANumber},
+    {kMetric, &F::OUTER_DIAMETERText, kNotANumber, {"1.2.3", "+", "--1", "1-2", "1,5"}},
+    {kMetric, &F::WALL_THICKNESSText, kAccepted, {"0.10", "100"}},
+    {kMetric, &F::WALL_THICKNESSText, kOutOfRange, {"-5", "0.09", "100.01"}},
+    {kMetric, &F::TRANS_FREQUENCYText, kAccepted, {"1000", "3700"}},
+    {kMetric, &F::TRANS_FREQUENCYText, kOutOfRange, {"999", "3701"}},
+    // The lining shares the pipe wall's range.
+    {kMetric, &F::LINING_S_VText, kAccepted, {"1000"}},
+    {kMetric, &F::LINING_S_VText, kOutOfRange, {"3800"}},
+    {kMetric, &F::LINING_THICKNESSText, kAccepted, {"0.01"}},
+    {kMetric, &F::LINING_THICKNESSText, kOutOfRange, {"0.009", "100.01"}},
+    {kMetric, &F::FLUID_S_VText, kAccepted, {"300", "2500"}},
+    {kMetric, &F::FLUID_S_VText, kOutOfRange, {"+12", "2501"}},
+    {kMetric, &F::FLUID_S_VText, kNotANumber, {"12-"}},
+    // English units; a metric value is not an inch value.
+    {kInch, &F::OUTER_DIAMETERText, kAccepted, {"0.2362", "244.1"}},
+    {kInch, &F::OUTER_DIAMETERText, kOutOfRange, {"0.2361", "244.11", "6200"}},
+    {kInch, &F::WALL_THICKNESSText, kAccepted, {"0.0039", "3.938"}},
+    {kInch, &F::WALL_THICKNESSText, kOutOfRange, {"0.0038", "3.9381"}},
+    {kInch, &F::TRANS_FREQUENCYText, kAccepted, {"3280", "12140"}},
+    {kInch, &F::TRANS_FREQUENCYText, kOutOfRange, {"3279", "12141"}},
+    {kInch, &F::LINING_S_VText, kOutOfRange, {"12141"}},
+    {kInch, &F::LINING_THICKNESSText, kAccepted, {"0.0003"}},
+    {kInch, &F::LINING_THICKNESSText, kOutOfRange, {"0.0002"}},
+    {kInch, &F::FLUID_S_VText, kAccepted, {"984", "8203"}},
+    {kInch, &F::FLUID_S_VText, kOutOfRange, {"983", "8204"}},
+    {kInch, &F::FLUID_S_VText, kNotANumber, {"1e3"}},
+    // A decimal comma in the user's locale; the limits, written with a point,
+    // still mean what they say.
+    {kMetricComma, &F::OUTER_DIAMETERText, kAccepted, {"114,3", "6,00"}},
+    {kMetricComma, &F::OUTER_DIAMETERText, kOutOfRange, {"5,99", "6200,01"}},
+    {kMetricComma, &F::OUTER_DIAMETERText, kNotANumber, {"1,2,3"}},
+    {kMetricComma, &F::WALL_THICKNESSText, kAccepted, {"0,1"}},
+    {kMetricComma, &F::WALL_THICKNESSText, kOutOfRange, {"0,09"}},
+    {kInchComma, &F::WALL_THICKNESSText, kAccepted, {"0,0039"}},
+    {kInchComma, &F::WALL_THICKNESSText, kOutOfRange, {"3,9381"}},
+    {kInchComma, &F::OUTER_DIAMETERText, kAccepted, {"244,1"}},
 };
-
-const FieldCase kEnglishUnitCases[] = {
-    {1, &F::OUTER_DIAMETERText, "0.2362", kAccepted},
-    {1, &F::OUTER_DIAMETERText, "0.2361", kOutOfRange},
-    {1, &F::OUTER_DIAMETERText, "244.1", kAccepted},
-    {1, &F::OUTER_DIAMETERText, "244.11", kOutOfRange},
-    {1, &F::OUTER_DIAMETERText, "6200", kOutOfRange},  // a metric value is not an inch value
-    {1, &F::WALL_THICKNESSText, "0.0039", kAccepted},
-    {1, &F::WALL_THICKNESSText, "0.0038", kOutOfRange},
-    {1, &F::WALL_THICKNESSText, "3.938", kAccepted},
-    {1, &F::WALL_THICKNESSText, "3.9381", kOutOfRange},
-    {1, &F::TRANS_FREQUENCYText, "3280", kAccepted},
-    {1, &F::TRANS_FREQUENCYText, "3279", kOutOfRange},
-    {1, &F::TRANS_FREQUENCYText, "12140", kAccepted},
-    {1, &F::TRANS_FREQUENCYText, "12141", kOutOfRange},
-    {1, &F::LINING_S_VText, "12141", kOutOfRange},
-    {1, &F::LINING_THICKNESSText, "0.0003", kAccepted},
-    {1, &F::LINING_THICKNESSText, "0.0002", kOutOfRange},
-    {1, &F::FLUID_S_VText, "984", kAccepted},
-    {1, &F::FLUID_S_VText, "983", kOutOfRange},
-    {1, &F::FLUID_S_VText, "8203", kAccepted},
-    {1, &F::FLUID_S_VText, "8204", kOutOfRange},
-    {1, &F::FLUID_S_VText, "1e3", kNotANumber},
-};
-
-// Typed numbers use the locale's decimal comma; the limits, written with a
-// point, still mean what they say.
-const FieldCase kDecimalCommaCases[] = {
-    {0, &F::OUTER_DIAMETERText, "114,3", kAccepted},
-    {0, &F::OUTER_DIAMETERText, "6,00", kAccepted},
-    {0, &F::OUTER_DIAMETERText, "5,99", kOutOfRange},
-    {0, &F::OUTER_DIAMETERText, "6200,01", kOutOfRange},
-    {0, &F::OUTER_DIAMETERText, "1,2,3", kNotANumber},
-    {0, &F::WALL_THICKNESSText, "0,1", kAccepted},
-    {0, &F::WALL_THICKNESSText, "0,09", kOutOfRange},
-    {1, &F::WALL_THICKNESSText, "0,0039", kAccepted},
-    {1, &F::WALL_THICKNESSText, "3,9381", kOutOfRange},
-    {1, &F::OUTER_DIAMETERText, "244,1", kAccepted},
-};
-
-const QLocale kPointLocale(QLocale::English, QLocale::UnitedStates);
-const QLocale kCommaLocale(QLocale::German, QLocale::Germany);
 
 }  // namespace
 
-TEST(FieldValidation, MetricEdgeCases) {
-    for (const auto& c : kMetricCases) CheckLeaving(c, kPointLocale);
-}
-
-TEST(FieldValidation, EnglishUnitEdgeCases) {
-    for (const auto& c : kEnglishUnitCases) CheckLeaving(c, kPointLocale);
-}
-
-TEST(FieldValidation, DecimalCommaLocale) {
-    for (const auto& c : kDecimalCommaCases) CheckLeaving(c, kCommaLocale);
-}
-
-TEST(FieldValidation, MessagesFollowTheLanguage) {
-    struct Case {
-        std::int16_t lang;
-        const char* text;
-        const char* message;
-    };
-    const Case cases[] = {
-        {0, "12a", "数字以外のデータは許されません"},
-        {0, "5", "入力値が範囲外です"},
-        {1, "12a", "Any data other than a number is not allowed"},
-        {1, "5", "The value is outside of range"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        CalcWindowDriver d({0, c.lang});
-        d.TypeInto(d->OUTER_DIAMETERText, QString::fromUtf8(c.text));
-        MessageBoxWatchdog watchdog;
-        QTest::keyClick(d->OUTER_DIAMETERText, Qt::Key_Tab);
-        d.Settle();
-        ASSERT_EQ(watchdog.Shown().size(), 1u);
-        EXPECT_EQ(watchdog.Shown()[0].text, QString::fromUtf8(c.message));
-        EXPECT_EQ(watchdog.Shown()[0].title, QStringLiteral("Velkara"));
-        EXPECT_EQ(watchdog.Shown()[0].icon, QMessageBox::NoIcon);
-        EXPECT_EQ(watchdog.Shown()[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+TEST(FieldValidation, EdgeCasesInBothUnitSystemsAndLocales) {
+    for (const auto& c : kCases) {
+        for (const char* text : c.texts) {
+            CheckLeaving(c.run, c.field, QString::fromUtf8(text), c.expected);
+        }
     }
 }
 
+template <typename Control>
+std::function<void(frmCalc&)> ClickOn(Control* frmCalc::*control) {
+    return [control](frmCalc& w) { QTest::mouseClick(w.*control, Qt::LeftButton); };
+}
+
 TEST(FieldValidation, EveryWayOfLeavingInsideTheWindowIsChecked) {
-    struct Case {
+    const struct {
         const char* name;
         std::function<void(frmCalc&)> leave;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"Tab", [](frmCalc& w) { QTest::keyClick(w.WALL_THICKNESSText, Qt::Key_Tab); }},
         {"Shift+Tab",
          [](frmCalc& w) {
              QTest::keyClick(w.WALL_THICKNESSText, Qt::Key_Backtab, Qt::ShiftModifier);
          }},
-        {"click on a field",
-         [](frmCalc& w) { QTest::mouseClick(w.OUTER_DIAMETERText, Qt::LeftButton); }},
-        {"click on a locked field",
-         [](frmCalc& w) { QTest::mouseClick(w.FLUID_S_VText, Qt::LeftButton); }},
-        {"click on a list",
-         [](frmCalc& w) { QTest::mouseClick(w.SENSOR_TYPECombo, Qt::LeftButton); }},
-        {"click on a result",
-         [](frmCalc& w) { QTest::mouseClick(w.txtResult1Text, Qt::LeftButton); }},
-        {"click on Execute",
-         [](frmCalc& w) { QTest::mouseClick(w.ExecuteCalcButton, Qt::LeftButton); }},
+        {"click on a field", ClickOn(&frmCalc::OUTER_DIAMETERText)},
+        {"click on a locked field", ClickOn(&frmCalc::FLUID_S_VText)},
+        {"click on a list", ClickOn(&frmCalc::SENSOR_TYPECombo)},
+        {"click on a result", ClickOn(&frmCalc::txtResult1Text)},
+        {"click on Execute", ClickOn(&frmCalc::ExecuteCalcButton)},
         {"click on Execute through the window",
          [](frmCalc& w) {
              QWindow* handle = w.windowHandle();
@@ -234,17 +159,17 @@ TEST(FieldValidation, EveryWayOfLeavingInsideTheWindowIsChecked) {
         SCOPED_TRACE(c.name);
         CalcWindowDriver d({0, 1});
         d.TypeInto(d->OUTER_DIAMETERText, QStringLiteral("114.3"));
-        d.Pick(d->SENSOR_TYPECombo, Pos::kTB01);
+        d.Pick(d->SENSOR_TYPECombo, Pos::TB01);
         d.TypeInto(d->WALL_THICKNESSText, QStringLiteral("200"));
         MessageBoxWatchdog watchdog;
         c.leave(d.window());
         d.Settle();
-        EXPECT_EQ(watchdog.Texts(), QStringList{FncGetText(kOutOfRange)});
+        EXPECT_EQ(watchdog.Texts(), QStringList{Message(kOutOfRange, {0, 1})});
         EXPECT_TRUE(d->WALL_THICKNESSText->hasFocus());
         EXPECT_EQ(d->WALL_THICKNESSText->selectedText(), QStringLiteral("200"));
         EXPECT_EQ(d.Result1(), QString()) << "a refused move must not calculate";
         EXPECT_FALSE(d->SENSOR_TYPECombo->view()->isVisible()) << "nor open a list";
-        EXPECT_EQ(d->SENSOR_TYPECombo->currentIndex(), Pos::kTB01);
+        EXPECT_EQ(d->SENSOR_TYPECombo->currentIndex(), Pos::TB01);
 
         // Until the text is corrected every attempt repeats the message...
         c.leave(d.window());
@@ -262,19 +187,19 @@ TEST(FieldValidation, EveryWayOfLeavingInsideTheWindowIsChecked) {
 
 TEST(FieldValidation, ALockedFieldIsStillChecked) {
     CalcWindowDriver d({0, 1});
-    d.Pick(d->KIND_OF_FLUIDCombo, Pos::kFluidSV);
+    d.Pick(d->KIND_OF_FLUIDCombo, Pos::FluidSV);
     d.TypeInto(d->FLUID_S_VText, QStringLiteral("1500"));
-    d.Pick(d->KIND_OF_FLUIDCombo, Pos::kWater);
+    d.Pick(d->KIND_OF_FLUIDCombo, Pos::Water);
     ASSERT_TRUE(d->FLUID_S_VText->isReadOnly());
     // Out of range, yet put there without leaving the field: not checked so far.
     d->FLUID_S_VText->setText(QStringLiteral("9999"));
     MessageBoxWatchdog watchdog;
     QTest::mouseClick(d->FLUID_S_VText, Qt::LeftButton);
     d.Settle();
-    EXPECT_TRUE(watchdog.Texts().isEmpty());
+    EXPECT_EQ(watchdog.Texts(), QStringList());
     QTest::keyClick(d->FLUID_S_VText, Qt::Key_Tab);
     d.Settle();
-    EXPECT_EQ(watchdog.Texts(), QStringList{FncGetText(kOutOfRange)});
+    EXPECT_EQ(watchdog.Texts(), QStringList{Message(kOutOfRange, {0, 1})});
     EXPECT_TRUE(d->FLUID_S_VText->hasFocus());
     EXPECT_EQ(d->FLUID_S_VText->text(), QStringLiteral("9999"));
 }
@@ -295,7 +220,7 @@ TEST(FieldValidation, LeavingTheWindowOrClosingItChecksNothing) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&d.window()));
     d.Settle();
     EXPECT_TRUE(d->OUTER_DIAMETERText->hasFocus());
-    EXPECT_TRUE(watchdog.Texts().isEmpty());
+    EXPECT_EQ(watchdog.Texts(), QStringList());
 
     // The field's own context menu takes the focus as a popup.
     QContextMenuEvent menuRequest(QContextMenuEvent::Keyboard, QPoint(5, 5),
@@ -307,9 +232,9 @@ TEST(FieldValidation, LeavingTheWindowOrClosingItChecksNothing) {
     menu->close();
     d.Settle();
     EXPECT_TRUE(d->OUTER_DIAMETERText->hasFocus());
-    EXPECT_TRUE(watchdog.Texts().isEmpty());
+    EXPECT_EQ(watchdog.Texts(), QStringList());
 
     EXPECT_TRUE(d->close());
     d.Settle();
-    EXPECT_TRUE(watchdog.Texts().isEmpty()) << "the window can always be closed";
+    EXPECT_EQ(watchdog.Texts(), QStringList()) << "the window can always be closed";
 }

@@ -6,21 +6,12 @@
 #include <QAbstractItemView>
 #include <QTest>
 
+#include "CalcWindowDriver.h"
 #include "MessageBoxWatchdog.h"
-#include "test_window_fixture.h"
 
 namespace {
 
 enum class Pick { Program, Keyboard };
-
-void Select(QComboBox* list, int position, Pick how) {
-    if (how == Pick::Program) {
-        list->setCurrentIndex(position);
-        return;
-    }
-    QTest::keyClick(list, Qt::Key_Home);
-    for (int i = 0; i < position; ++i) QTest::keyClick(list, Qt::Key_Down);
-}
 
 struct Expect {
     QLineEdit* frmCalc::*field;
@@ -28,26 +19,24 @@ struct Expect {
     bool typed;  // editable on the window colour, mark shown
 };
 
-struct HandlerRow {
-    QComboBox* frmCalc::*list;
-    int position;
-    std::vector<Expect> expected;
-};
-
-const Expect PipeVelocity(bool typed) {
+Expect PipeVelocity(bool typed) {
     return {&frmCalc::TRANS_FREQUENCYText, 2, typed};
 }
-const Expect LiningVelocity(bool typed) {
+Expect LiningVelocity(bool typed) {
     return {&frmCalc::LINING_S_VText, 7, typed};
 }
-const Expect LiningThickness(bool typed) {
+Expect LiningThickness(bool typed) {
     return {&frmCalc::LINING_THICKNESSText, 8, typed};
 }
-const Expect FluidVelocity(bool typed) {
+Expect FluidVelocity(bool typed) {
     return {&frmCalc::FLUID_S_VText, 10, typed};
 }
 
-const std::vector<HandlerRow> kRows = {
+const struct HandlerRow {
+    QComboBox* frmCalc::*list;
+    int position;
+    std::vector<Expect> expected;
+} kRows[] = {
     {&frmCalc::PIPE_MATERIALCombo, 12, {PipeVelocity(true)}},
     {&frmCalc::PIPE_MATERIALCombo, 0, {PipeVelocity(false)}},
     {&frmCalc::PIPE_MATERIALCombo, 7, {PipeVelocity(false)}},
@@ -56,6 +45,7 @@ const std::vector<HandlerRow> kRows = {
     {&frmCalc::LINING_MATERIALCombo, 7, {LiningVelocity(true), LiningThickness(true)}},
     {&frmCalc::LINING_MATERIALCombo, 1, {LiningVelocity(false), LiningThickness(true)}},
     {&frmCalc::LINING_MATERIALCombo, 6, {LiningVelocity(false), LiningThickness(true)}},
+    {&frmCalc::LINING_MATERIALCombo, -1, {LiningVelocity(false), LiningThickness(true)}},
     {&frmCalc::KIND_OF_FLUIDCombo, 17, {FluidVelocity(true)}},
     {&frmCalc::KIND_OF_FLUIDCombo, 0, {FluidVelocity(false)}},
     {&frmCalc::KIND_OF_FLUIDCombo, 16, {FluidVelocity(false)}},
@@ -77,16 +67,23 @@ class SelectionHandlerTest : public ::testing::TestWithParam<Pick> {};
 // Each row is reached from both ends of its list, so that the handler has
 // to change the state and cannot just leave the previous one.
 TEST_P(SelectionHandlerTest, EveryRowOfTheTableIsApplied) {
-    WindowUnderTest w(RunSettings{1, 0});
+    CalcWindowDriver d({0, 1});
     for (const HandlerRow& row : kRows) {
-        QComboBox* list = (*w).*row.list;
+        QComboBox* list = d.window().*row.list;
+        // "No selection" can only be set by the program.
+        const Pick how = row.position < 0 ? Pick::Program : GetParam();
         for (const int start : {0, list->count() - 1}) {
             SCOPED_TRACE(::testing::Message() << list->objectName().toStdString() << " from "
                                               << start << " to " << row.position);
-            Select(list, start, Pick::Program);
-            Select(list, row.position, GetParam());
+            list->setCurrentIndex(start);
+            if (how == Pick::Program) {
+                list->setCurrentIndex(row.position);
+            } else {
+                QTest::keyClick(list, Qt::Key_Home);
+                for (int i = 0; i < row.position; ++i) QTest::keyClick(list, Qt::Key_Down);
+            }
             ASSERT_EQ(list->currentIndex(), row.position);
-            CheckRow(*w, row.expected);
+            CheckRow(d.window(), row.expected);
         }
     }
 }
@@ -96,44 +93,24 @@ INSTANTIATE_TEST_SUITE_P(ByProgramAndKeyboard, SelectionHandlerTest,
                              return info.param == Pick::Program ? "Program" : "Keyboard";
                          });
 
-TEST(SelectionHandler, LiningWithoutSelectionKeepsOnlyTheThicknessOpen) {
-    WindowUnderTest w(RunSettings{0, 0});
-    w->LINING_MATERIALCombo->setCurrentIndex(-1);
-    CheckRow(*w, {LiningVelocity(false), LiningThickness(true)});
-}
-
-TEST(SelectionHandler, LockingAgainKeepsTheTypedText) {
-    WindowUnderTest w(RunSettings{0, 0});
-    QTest::keyClick(w->PIPE_MATERIALCombo, Qt::Key_End);
-    QTest::keyClicks(w->TRANS_FREQUENCYText, "2500");
-    QTest::keyClick(w->PIPE_MATERIALCombo, Qt::Key_Home);
-    EXPECT_TRUE(LooksLocked(w->TRANS_FREQUENCYText));
-    EXPECT_EQ(w->TRANS_FREQUENCYText->text(), "2500");
-    w->TRANS_FREQUENCYText->clear();
-}
-
 // Picking the entry that is already selected applies its row again.
 TEST(SelectionHandler, PickingTheSameEntryAgainAppliesItsRowAgain) {
     MessageBoxWatchdog boxes;
-    WindowUnderTest w(RunSettings{0, 0});
-    w->show();
-    QApplication::setActiveWindow(&*w);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&*w));
-
-    QComboBox* list = w->KIND_OF_FLUIDCombo;
-    list->setCurrentIndex(17);
-    w->SetFieldLocked(w->FLUID_S_VText, true);  // out of step with the list
+    CalcWindowDriver d;
+    QComboBox* list = d->KIND_OF_FLUIDCombo;
+    list->setCurrentIndex(Pos::FluidSV);
+    d->SetFieldLocked(d->FLUID_S_VText, true);  // out of step with the list
 
     list->setFocus();
     list->showPopup();
     QAbstractItemView* view = list->view();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
-    const QRect item = view->visualRect(view->model()->index(17, 0));
+    const QRect item = view->visualRect(view->model()->index(Pos::FluidSV, 0));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
     QTRY_VERIFY(!view->isVisible());
 
-    EXPECT_EQ(list->currentIndex(), 17);
-    CheckRow(*w, {FluidVelocity(true)});
+    EXPECT_EQ(list->currentIndex(), Pos::FluidSV);
+    CheckRow(d.window(), {FluidVelocity(true)});
     EXPECT_TRUE(boxes.Shown().empty());
 }
 
