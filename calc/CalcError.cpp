@@ -7,11 +7,13 @@ QString CalcError::DescriptionOf(CalcErrorKind kind, bool english) {
         case CalcErrorKind::InvalidArgument:
             return english ? QStringLiteral("Invalid argument") : QStringLiteral("引数が無効です");
         case CalcErrorKind::DivisionByZero:
-            return english ? QStringLiteral("Division by zero") : QStringLiteral("0 で除算しました");
+            return english ? QStringLiteral("Division by zero")
+                           : QStringLiteral("0 で除算しました");
         case CalcErrorKind::Overflow:
             return english ? QStringLiteral("Overflow") : QStringLiteral("オーバーフローしました");
         case CalcErrorKind::ConversionFailure:
-            return english ? QStringLiteral("Not a number") : QStringLiteral("数値に変換できません");
+            return english ? QStringLiteral("Not a number")
+                           : QStringLiteral("数値に変換できません");
         case CalcErrorKind::SubscriptOutOfRange:
             return english ? QStringLiteral("Subscript out of range")
                            : QStringLiteral("インデックスが有効範囲にありません");

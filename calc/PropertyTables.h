@@ -29,9 +29,9 @@ QStringList BuildSensorNameList();
 
 // Table rows by list position; a position outside the rows throws
 // CalcError(SubscriptOutOfRange).
-std::int32_t PipeSVTable(int row);     // rows 0..11
-std::int32_t LiningSVTable(int row);   // rows 0..7 (row 7 is the typed-value entry)
-double FluidSVTable(int row);          // rows 0..17 (row 17 is the typed-value entry)
+std::int32_t PipeSVTable(int row);       // rows 0..11
+std::int32_t LiningSVTable(int row);     // rows 0..7 (row 7 is the typed-value entry)
+double FluidSVTable(int row);            // rows 0..17 (row 17 is the typed-value entry)
 const SensorSpec& SensorTable(int row);  // rows 0..11
 
 // Row counts, for the window and for tests.

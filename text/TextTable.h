@@ -17,6 +17,6 @@ QString FncGetText(std::int16_t baseId);
 const std::vector<std::int16_t>& TextTableBaseIds();
 
 // The texts composed from table entries and fixed pieces, in the run's language.
-QString ComposedWindowTitle();       // 4401 + " - " + 4402
+QString ComposedWindowTitle();                // 4401 + " - " + 4402
 QString ComposedMountSizeCaption(int index);  // 1380 + "1" or "2"
 QString ComposedInputRequiredLegend();        // "* : " + 1967
