@@ -11,6 +11,7 @@
 #include "app/ModCommonProc.h"
 #include "calc/CalcError.h"
 #include "calc/NumberText.h"
+#include "fuzz/FuzzLocales.h"
 
 namespace {
 
@@ -19,18 +20,6 @@ void Require(bool condition, const char* what) {
         std::fprintf(stderr, "property violated: %s\n", what);
         std::abort();
     }
-}
-
-const QLocale& LocaleFor(std::uint8_t selector) {
-    static const QLocale locales[] = {
-        QLocale::c(),
-        QLocale(QLocale::English, QLocale::UnitedStates),
-        QLocale(QLocale::Japanese, QLocale::Japan),
-        QLocale(QLocale::German, QLocale::Germany),
-        QLocale(QLocale::French, QLocale::France),
-        QLocale(QLocale::Arabic, QLocale::Egypt),
-    };
-    return locales[selector % (sizeof locales / sizeof locales[0])];
 }
 
 bool AllowedCharacter(QChar c) {
@@ -75,7 +64,7 @@ void CheckConversion(const QString& text, const QLocale& locale) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1) return 0;
-    const QLocale& locale = LocaleFor(data[0]);
+    const QLocale& locale = FuzzLocale(data[0]);
     // UTF-8 gives the mutator easy access to ASCII and to full-width forms alike.
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + 1),
                                            static_cast<qsizetype>(size - 1));

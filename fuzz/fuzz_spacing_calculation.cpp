@@ -16,6 +16,7 @@
 
 #include "calc/CalcError.h"
 #include "calc/SpacingCalculation.h"
+#include "fuzz/FuzzLocales.h"
 
 namespace {
 
@@ -24,17 +25,6 @@ void Require(bool condition, const char* what, const QString& detail = QString()
         std::fprintf(stderr, "property violated: %s [%s]\n", what, qPrintable(detail));
         std::abort();
     }
-}
-
-const QLocale& PickLocale(FuzzedDataProvider& in) {
-    static const QLocale locales[] = {
-        QLocale::c(),
-        QLocale(QLocale::English, QLocale::UnitedStates),
-        QLocale(QLocale::Japanese, QLocale::Japan),
-        QLocale(QLocale::German, QLocale::Germany),
-        QLocale(QLocale::French, QLocale::France),
-    };
-    return locales[in.ConsumeIntegralInRange<std::size_t>(0, std::size(locales) - 1)];
 }
 
 // Mostly numbers as a user would type them, sometimes anything at all.
@@ -123,7 +113,7 @@ void CheckResult(const SpacingInputs& inputs, const SpacingResult& result, const
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
-    const QLocale& locale = PickLocale(in);
+    const QLocale& locale = FuzzLocale(in.ConsumeIntegral<std::uint8_t>());
     const SpacingInputs inputs = Inputs(in, locale);
 
     SpacingResult first;

@@ -7,6 +7,11 @@ jobs="$(nproc 2>/dev/null || echo 2)"
 
 "$root/scripts/install-deps.sh"
 
+if command -v clang-format >/dev/null && git -C "$root" rev-parse --git-dir >/dev/null 2>&1; then
+    echo "==> Checking the code format (clang-format)"
+    (cd "$root" && git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror)
+fi
+
 build="$root/build-test"
 echo "==> Configuring the test build ($build)"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
