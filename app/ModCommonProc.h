@@ -40,6 +40,10 @@ bool IsWindowOpen();
 // look for another running copy.
 void FncLoadStartupValues(const QString& programFolder);
 
+// Fixes the unit system and the language for the run: UnitFlag, LangFlag,
+// and what follows from the language, LangOffset and CaptionFontName.
+void FncSetStartupValues(std::int16_t unitFlag, std::int16_t langFlag);
+
 // A name taken relative to the program folder. Both '\\' and '/' in the name
 // separate folders, so a settings file written on Windows works unchanged.
 QString FncProgramFolderPath(const QString& folder, const QString& name);

@@ -53,7 +53,13 @@ void FncLoadStartupValues(const QString& programFolder) {
         AltIniPath = redirection;
     }
 
-    LangOffset = LangFlag != 0 ? 5000 : 0;
+    FncSetStartupValues(UnitFlag, LangFlag);
+}
+
+void FncSetStartupValues(std::int16_t unitFlag, std::int16_t langFlag) {
+    UnitFlag = unitFlag;
+    LangFlag = langFlag;
+    LangOffset = langFlag != 0 ? 5000 : 0;
     CaptionFontName = FncGetText(1);
 }
 

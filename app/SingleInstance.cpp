@@ -65,8 +65,8 @@ QString SingleInstance::DefaultName() {
 #if defined(Q_OS_UNIX)
     return QStringLiteral("velkara-single-instance-%1").arg(::getuid());
 #else
-    // Elsewhere the local server's names are already private to the log-on
-    // session.
+    // Elsewhere (Windows) the name is one pipe for the whole machine, so
+    // there the rule holds per machine rather than per user.
     return QStringLiteral("velkara-single-instance");
 #endif
 }

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "calc/CalcError.h"
+#include "calc/NumericFunctions.h"
 
 namespace {
 
@@ -100,11 +101,6 @@ QString FixedNotation(const RoundedDigits& rounded) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void RequireFinite(double value) {
-    if (std::isnan(value)) throw CalcError(CalcErrorKind::InvalidArgument);
-    if (std::isinf(value)) throw CalcError(CalcErrorKind::Overflow);
-}
-
 }  // namespace
 
 double FncTextToDouble(const QString& text, const QLocale& locale) {
@@ -119,7 +115,7 @@ double FncLimitTextToDouble(const QString& text) {
 }
 
 QString FncPlainNumberText(double value, const QLocale& locale) {
-    RequireFinite(value);
+    CheckedResult(value);
     // Fifteen significant digits hide the representation error of the
     // arithmetic. The text is laid out from those digits themselves: going
     // back through a double would bring the binary value's digits back
@@ -131,7 +127,7 @@ QString FncPlainNumberText(double value, const QLocale& locale) {
 }
 
 QString FncFormatGrouped(double value, int decimals, const QLocale& locale) {
-    RequireFinite(value);
+    CheckedResult(value);
     if (decimals < 0) decimals = 0;
     const QString digits = QString::number(std::fabs(value), 'f', decimals);
     const QString text = WithLocaleSeparators(digits, locale.groupSeparator(), locale);

@@ -22,12 +22,6 @@ void RequireOperand(double x) {
     if (!std::isfinite(x)) throw CalcError(CalcErrorKind::InvalidArgument);
 }
 
-double RequireResult(double r) {
-    if (std::isnan(r)) throw CalcError(CalcErrorKind::InvalidArgument);
-    if (std::isinf(r)) throw CalcError(CalcErrorKind::Overflow);
-    return r;
-}
-
 double CheckedSqrt(double x) {
     RequireOperand(x);
     if (x < 0) throw CalcError(CalcErrorKind::InvalidArgument);
@@ -36,7 +30,7 @@ double CheckedSqrt(double x) {
 
 // 10 raised to digits; negative digits scale to tens, hundreds and so on.
 double CheckedPowerOfTen(std::int16_t digits) {
-    return RequireResult(std::pow(10.0, digits));
+    return CheckedResult(std::pow(10.0, digits));
 }
 
 // Drops a negative sign from a zero so that a truncated tiny negative value
@@ -57,34 +51,40 @@ double RoundToSignificantDigits(double y) {
     if (read.ec != std::errc{} || read.ptr != written.ptr) {
         throw CalcError(CalcErrorKind::Overflow);
     }
-    return RequireResult(back);
+    return CheckedResult(back);
 }
 
 }  // namespace
 
+double CheckedResult(double r) {
+    if (std::isnan(r)) throw CalcError(CalcErrorKind::InvalidArgument);
+    if (std::isinf(r)) throw CalcError(CalcErrorKind::Overflow);
+    return r;
+}
+
 double CheckedMul(double a, double b) {
     RequireOperand(a);
     RequireOperand(b);
-    return RequireResult(a * b);
+    return CheckedResult(a * b);
 }
 
 double CheckedDiv(double a, double b) {
     RequireOperand(a);
     RequireOperand(b);
     if (b == 0) throw CalcError(CalcErrorKind::DivisionByZero);
-    return RequireResult(a / b);
+    return CheckedResult(a / b);
 }
 
 double CheckedAdd(double a, double b) {
     RequireOperand(a);
     RequireOperand(b);
-    return RequireResult(a + b);
+    return CheckedResult(a + b);
 }
 
 double CheckedSub(double a, double b) {
     RequireOperand(a);
     RequireOperand(b);
-    return RequireResult(a - b);
+    return CheckedResult(a - b);
 }
 
 double FncPi() {
@@ -96,7 +96,7 @@ double FncASin(double x) {
     // and the division by zero is the failure the caller reports.
     const double q = CheckedAdd(CheckedMul(-x, x), 1.0);
     const double r = CheckedSqrt(q);
-    return RequireResult(std::atan(CheckedDiv(x, r)));
+    return CheckedResult(std::atan(CheckedDiv(x, r)));
 }
 
 double FncHalfAdjust(double value, std::int16_t digits) {

@@ -22,3 +22,6 @@ double CheckedMul(double a, double b);
 double CheckedDiv(double a, double b);
 double CheckedAdd(double a, double b);
 double CheckedSub(double a, double b);
+// The result of any other step (sin, tan, a value about to be shown): NaN
+// throws InvalidArgument, infinity Overflow; a finite value passes through.
+double CheckedResult(double r);

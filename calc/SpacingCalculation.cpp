@@ -17,29 +17,24 @@ constexpr int kFirstStepSensor = 2;
 constexpr int kLastStepSensor = 3;
 constexpr double kStepMm = 3.0;
 
-// sin and tan of finite angles are finite in practice; checked all the same,
-// because nothing that is not a number may ever reach a result field.
-double Checked(double value) {
-    if (std::isnan(value)) throw CalcError(CalcErrorKind::InvalidArgument);
-    if (std::isinf(value)) throw CalcError(CalcErrorKind::Overflow);
-    return value;
-}
-
 bool IsEnglish(const SpacingInputs& in) {
     return in.unitFlag != 0;
 }
 
-// Empty text stays 0 and is not converted, in both unit systems.
-double ReadLengthMm(const QString& text, bool english, const QLocale& locale) {
-    if (text.isEmpty()) return 0.0;
+// A typed value in metric units: English lengths and velocities are
+// converted when read. Empty text reads as 0, which converts to 0.
+double ReadTyped(const QString& text, bool english, double (*toMetric)(double),
+                 const QLocale& locale) {
     const double value = FncTextToDouble(text, locale);
-    return english ? FncInchToMm(value) : value;
+    return english ? toMetric(value) : value;
+}
+
+double ReadLengthMm(const QString& text, bool english, const QLocale& locale) {
+    return ReadTyped(text, english, FncInchToMm, locale);
 }
 
 double ReadTypedVelocity(const QString& text, bool english, const QLocale& locale) {
-    if (text.isEmpty()) return 0.0;
-    const double value = FncTextToDouble(text, locale);
-    return english ? FncFtToM(value) : value;
+    return ReadTyped(text, english, FncFtToM, locale);
 }
 
 // Snell's law straight from the wedge: sin(theta) / C is the same in every
@@ -81,17 +76,17 @@ double FncSpacingMm(const SpacingInputs& in, const QLocale& locale) {
     const SensorSpec& sensor = SensorTable(in.sensorPosition);
     const double cs = sensor.WedgeSV;
     const double thetaW = CheckedMul(CheckedDiv(sensor.WedgeAngle, 180.0), FncPi());
-    const double sinThetaW = Checked(std::sin(thetaW));
+    const double sinThetaW = CheckedResult(std::sin(thetaW));
 
     const double thetaP = LayerAngle(cp, cs, sinThetaW);
-    const double aw = CheckedMul(Checked(std::tan(thetaP)), tw);
+    const double aw = CheckedMul(CheckedResult(std::tan(thetaP)), tw);
 
     const double thetaL = LayerAngle(cl, cs, sinThetaW);
-    const double al = CheckedMul(Checked(std::tan(thetaL)), tl);
+    const double al = CheckedMul(CheckedResult(std::tan(thetaL)), tl);
 
     const double thetaF = LayerAngle(cf, cs, sinThetaW);
     const double innerDiameter = CheckedSub(d, CheckedMul(CheckedAdd(tl, tw), 2.0));
-    const double af = CheckedMul(innerDiameter, Checked(std::tan(thetaF)));
+    const double af = CheckedMul(innerDiameter, CheckedResult(std::tan(thetaF)));
 
     const double offsets = CheckedMul(sensor.MountOffset, 2.0);
     double s = 0.0;

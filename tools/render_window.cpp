@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "app/ModCommonProc.h"
-#include "text/TextTable.h"
 #include "window/frmCalc.h"
 
 int main(int argc, char** argv) {
@@ -32,10 +31,8 @@ int main(int argc, char** argv) {
     int qtArgc = static_cast<int>(qtArgs.size());
     QApplication app(qtArgc, qtArgs.data());
 
-    ModCommonProc::UnitFlag = static_cast<std::int16_t>(unit);
-    ModCommonProc::LangFlag = static_cast<std::int16_t>(lang);
-    ModCommonProc::LangOffset = static_cast<std::int16_t>(lang == 0 ? 0 : 5000);
-    ModCommonProc::CaptionFontName = FncGetText(1);
+    ModCommonProc::FncSetStartupValues(static_cast<std::int16_t>(unit),
+                                       static_cast<std::int16_t>(lang));
 
     frmCalc window;
     window.show();

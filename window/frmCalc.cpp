@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPalette>
-#include <QShowEvent>
 #include <utility>
 
 #include "window/FontSubstitutions.h"
@@ -32,7 +31,6 @@ frmCalc::frmCalc(QWidget* parent) : QWidget(parent) {
     InstallFontSubstitutions();
     setObjectName(QStringLiteral("frmCalc"));
     setWindowTitle(DesignWindowCaption());
-    setFixedSize(TwipsToPixels(kWindowWidthTwips), TwipsToPixels(kWindowHeightTwips));
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/velkara-16.png"), QSize(16, 16));
     icon.addFile(QStringLiteral(":/icons/velkara-32.png"), QSize(32, 32));
@@ -182,14 +180,6 @@ void frmCalc::ConnectHandlers() {
     // Outside dialogs a push button ignores Enter unless it is auto-default;
     // keyboard users expect Enter on the focused Execute button to calculate.
     ExecuteCalcButton->setAutoDefault(true);
-}
-
-void frmCalc::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!firstShowDone_) {
-        firstShowDone_ = true;
-        OUTER_DIAMETERText->setFocus(Qt::OtherFocusReason);
-    }
 }
 
 void frmCalc::SetFieldLocked(QLineEdit* field, bool locked) {

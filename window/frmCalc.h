@@ -18,8 +18,6 @@
 #include <utility>
 #include <vector>
 
-class QShowEvent;
-
 class frmCalc : public QWidget {
     Q_OBJECT
 
@@ -108,9 +106,6 @@ public:
 public slots:
     void ExecuteCalc();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private slots:
     void PIPE_MATERIALCombo_Click();
     void LINING_MATERIALCombo_Click();
@@ -127,6 +122,4 @@ private:
     // Each caption label with the field or list it names.
     std::vector<std::pair<QLabel*, QWidget*>> CaptionedFields() const;
     void SetUpValidators();
-
-    bool firstShowDone_ = false;
 };

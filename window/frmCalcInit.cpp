@@ -14,14 +14,12 @@
 namespace {
 
 // Every font of the window carries the caption font name of the run; the
-// groups differ only in size and weight.
+// groups differ only in size and weight (a fresh font is never italic,
+// underlined or struck out).
 QFont GroupFont(double points, bool bold) {
     QFont font(ModCommonProc::CaptionFontName);
     font.setPointSizeF(points);
     font.setBold(bold);
-    font.setItalic(false);
-    font.setUnderline(false);
-    font.setStrikeOut(false);
     return font;
 }
 

@@ -136,9 +136,6 @@ QFont DesignFontOf(DesignFont font) {
                                               : QStringLiteral("System"));
     result.setPointSizeF(font == DesignFont::Terminal ? 9.75 : 13.5);
     result.setWeight(QFont::Normal);
-    result.setItalic(false);
-    result.setUnderline(false);
-    result.setStrikeOut(false);
     return result;
 }
 

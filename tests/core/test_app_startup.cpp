@@ -23,7 +23,7 @@ protected:
     void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
 
     // Other suites in this runner expect Japanese texts and metric units.
-    void TearDown() override { UnitFlag = LangFlag = LangOffset = 0; }
+    void TearDown() override { FncSetStartupValues(0, 0); }
 
     void Write(const QString& name, const QByteArray& content) {
         QFile file(dir_.filePath(name));

@@ -11,9 +11,6 @@
 
 namespace {
 
-const QLocale kUs(QLocale::English, QLocale::UnitedStates);
-const QLocale kGerman(QLocale::German, QLocale::Germany);
-
 struct TextCase {
     const char* text;
     double expected;

@@ -8,9 +8,6 @@
 
 namespace {
 
-const QLocale kUs(QLocale::English, QLocale::UnitedStates);
-const QLocale kGerman(QLocale::German, QLocale::Germany);
-
 struct Example {
     const char* name;
     SpacingInputs inputs;

@@ -7,25 +7,18 @@
 
 #include "MessageBoxWatchdog.h"
 #include "app/ModCommonProc.h"
-#include "text/TextTable.h"
 #include "window/UserNumberLocale.h"
 
 namespace {
 // Sets the start-up values before the window is built, which reads them.
 void SetUp(const CalcRun& run) {
-    ModCommonProc::UnitFlag = run.unitFlag;
-    ModCommonProc::LangFlag = run.langFlag;
-    ModCommonProc::LangOffset = run.langFlag == 0 ? 0 : 5000;
-    ModCommonProc::CaptionFontName = FncGetText(1);
+    ModCommonProc::FncSetStartupValues(run.unitFlag, run.langFlag);
     SetUserNumberLocaleOverride(run.locale);
 }
 }  // namespace
 
 CalcWindowDriver::CalcWindowDriver(const CalcRun& run)
-    : unitFlag_(ModCommonProc::UnitFlag),
-      langFlag_(ModCommonProc::LangFlag),
-      langOffset_(ModCommonProc::LangOffset),
-      captionFontName_(ModCommonProc::CaptionFontName) {
+    : unitFlag_(ModCommonProc::UnitFlag), langFlag_(ModCommonProc::LangFlag) {
     SetUp(run);
     window_ = std::make_unique<frmCalc>();
     window_->show();
@@ -37,10 +30,7 @@ CalcWindowDriver::CalcWindowDriver(const CalcRun& run)
 CalcWindowDriver::~CalcWindowDriver() {
     window_.reset();
     SetUserNumberLocaleOverride(std::nullopt);
-    ModCommonProc::UnitFlag = unitFlag_;
-    ModCommonProc::LangFlag = langFlag_;
-    ModCommonProc::LangOffset = langOffset_;
-    ModCommonProc::CaptionFontName = captionFontName_;
+    ModCommonProc::FncSetStartupValues(unitFlag_, langFlag_);
 }
 
 void CalcWindowDriver::Settle() {

@@ -48,8 +48,7 @@ public:
     QString Result2() const { return window_->txtResult2Text->text(); }
 
 private:
-    std::int16_t unitFlag_, langFlag_, langOffset_;
-    QString captionFontName_;
+    std::int16_t unitFlag_, langFlag_;
     std::unique_ptr<frmCalc> window_;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the test suites.
 
+#include <QLocale>
 #include <QString>
 #include <cstdint>
 #include <ostream>
@@ -11,6 +12,11 @@
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
 }
+
+// Fixed locales for number texts: point decimal with comma grouping, and
+// comma decimal with point grouping.
+inline const QLocale kUs(QLocale::English, QLocale::UnitedStates);
+inline const QLocale kGerman(QLocale::German, QLocale::Germany);
 
 // Sets the run's language (LangOffset) for one scope and restores it after.
 class LanguageScope {
