@@ -35,6 +35,16 @@ void CentreOnPrimaryScreen(QWidget& window) {
     window.move(topLeft);
 }
 
+// A later start of the same user asks for the window: the user picked the
+// program again because the window is hidden, so it comes back in front.
+void BringWindowForward() {
+    if (calcWindow.isNull()) return;
+    calcWindow->setWindowState(calcWindow->windowState() & ~Qt::WindowMinimized);
+    calcWindow->show();
+    calcWindow->raise();
+    calcWindow->activateWindow();
+}
+
 }  // namespace
 
 void FncLoadStartupValues(const QString& programFolder) {
@@ -66,6 +76,7 @@ void FncSetStartupValues(std::int16_t unitFlag, std::int16_t langFlag) {
 void SubMain() {
     instanceGuard = std::make_unique<SingleInstance>();
     if (instanceGuard->AnotherCopyRunning()) return;
+    instanceGuard->SetBringForwardHandler(BringWindowForward);
 
     FncLoadStartupValues(QCoreApplication::applicationDirPath());
 

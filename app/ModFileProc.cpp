@@ -54,8 +54,13 @@ std::uint32_t PrivateProfile::GetString(const char* appName, const char* keyName
     if (lpReturnedString == nullptr || nSize == 0) return 0;
     std::optional<QByteArray> value;
     if (appName != nullptr && keyName != nullptr) value = data_.Value(appName, keyName);
-    const QByteArrayView text =
+    QByteArrayView text =
         value ? QByteArrayView(*value) : QByteArrayView(lpDefault != nullptr ? lpDefault : "");
+    // Windows drops the trailing blanks of the default text (not of a value
+    // read from the file, which the parser has trimmed already).
+    if (!value) {
+        while (text.endsWith(' ')) text.chop(1);
+    }
     const qsizetype copied = Utf8CutLength(text, qsizetype{nSize} - 1);
     std::memcpy(lpReturnedString, text.data(), static_cast<std::size_t>(copied));
     lpReturnedString[copied] = '\0';

@@ -31,13 +31,14 @@ private:
     ProfileData data_;
 };
 
-// The integer value of a key, `nDefault` when the file, section or key is
-// missing or the value is empty.
+// The integer value of a key (wrapping at 32 bits, see ProfileValueToInt),
+// `nDefault` when the file, section or key is missing or the value is empty.
 std::int32_t GetPrivateProfileIntA(const char* lpAppName, const char* lpKeyName,
                                    std::int32_t nDefault, const char* lpFileName);
 
-// Copies the value of a key (or `lpDefault` when the file, section or key is
-// missing; a null default counts as empty) into the buffer and always ends it
+// Copies the value of a key (or `lpDefault` without its trailing blanks when
+// the file, section or key is missing; a null default counts as empty) into
+// the buffer and always ends it
 // with a NUL. Returns the number of bytes copied, without the NUL: at most
 // nSize - 1. A value that does not fit is cut before the first UTF-8
 // character that would not fit whole.

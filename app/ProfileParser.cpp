@@ -1,8 +1,5 @@
 #include "app/ProfileParser.h"
 
-#include <algorithm>
-#include <limits>
-
 namespace {
 
 bool IsBlank(char c) {
@@ -81,16 +78,11 @@ std::int32_t ProfileValueToInt(QByteArrayView value, std::int32_t defaultValue) 
         negative = value[i] == '-';
         ++i;
     }
-    // The magnitude stops growing one past the 32-bit range, so a digit string
-    // of any length can neither overflow nor wrap round to a small number.
-    constexpr std::int64_t kCap = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
-    std::int64_t magnitude = 0;
+    // Unsigned arithmetic wraps by definition, so a digit string of any length
+    // is safe and ends with the value Windows reports for it.
+    std::uint32_t magnitude = 0;
     for (; i < value.size() && value[i] >= '0' && value[i] <= '9'; ++i) {
-        magnitude = std::min(kCap, magnitude * 10 + (value[i] - '0'));
+        magnitude = magnitude * 10u + static_cast<std::uint32_t>(value[i] - '0');
     }
-    const std::int64_t signedValue = negative ? -magnitude : magnitude;
-    if (signedValue > std::numeric_limits<std::int32_t>::max()) {
-        return std::numeric_limits<std::int32_t>::max();
-    }
-    return static_cast<std::int32_t>(signedValue);
+    return static_cast<std::int32_t>(negative ? 0u - magnitude : magnitude);
 }

@@ -30,6 +30,7 @@ private:
 
 // A profile value read as an integer: leading blanks, one optional sign,
 // decimal digits up to the first other character ("12abc" is 12, "abc" is 0).
-// An empty value gives `defaultValue`. Values beyond the 32-bit range are held
-// at its nearest limit.
+// An empty value gives `defaultValue`. Digits beyond the 32-bit range wrap
+// round modulo 2^32 as on Windows, so a settings file means the same on both
+// ("4294967297" is 1, "-4294967297" is -1).
 std::int32_t ProfileValueToInt(QByteArrayView value, std::int32_t defaultValue);

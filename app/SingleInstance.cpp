@@ -2,58 +2,85 @@
 
 #include <QCoreApplication>
 #include <QLocalServer>
+#include <QLocalSocket>
+#include <QThread>
 #include <QtGlobal>
+#include <cstdio>
+#include <memory>
+
+#include "app/PeerUser.h"
 
 #if defined(Q_OS_UNIX)
 #include <unistd.h>
 #endif
-#if !defined(Q_OS_LINUX)
-#include <QLocalSocket>
-#endif
 
 namespace {
 
+// Linux: an abstract-namespace socket, held by the kernel only while the
+// process lives; binding a name in use fails atomically. Elsewhere the
+// server is open to this user only: a socket file with owner-only rights
+// (other Unix systems), a pipe whose security descriptor admits only this
+// user (Windows).
 #if defined(Q_OS_LINUX)
-
-// An abstract-namespace socket: held by the kernel only while the process
-// lives, and binding a name that is in use fails atomically.
-bool ClaimName(QLocalServer& server, const QString& name, bool& nameInUse) {
-    server.setSocketOptions(QLocalServer::AbstractNamespaceOption);
-    if (server.listen(name)) return true;
-    nameInUse = server.serverError() == QAbstractSocket::AddressInUseError;
-    return false;
-}
-
+constexpr auto kServerOptions = QLocalServer::AbstractNamespaceOption;
+constexpr auto kSocketOptions = QLocalSocket::AbstractNamespaceOption;
 #else
-
-// Where there is no abstract namespace: ask whether a server answers under
-// the name, and take the name over when nobody does (a socket file left by a
-// killed copy answers nobody).
-bool ClaimName(QLocalServer& server, const QString& name, bool& nameInUse) {
-    QLocalSocket probe;
-    probe.connectToServer(name);
-    if (probe.waitForConnected(1000)) {
-        nameInUse = true;
-        return false;
-    }
-    QLocalServer::removeServer(name);
-    if (server.listen(name)) return true;
-    nameInUse = server.serverError() == QAbstractSocket::AddressInUseError;
-    return false;
-}
-
+constexpr auto kServerOptions = QLocalServer::UserAccessOption;
+constexpr auto kSocketOptions = QLocalSocket::NoOptions;
 #endif
+
+// A holder that is still setting up (bound but not yet listening) or gone
+// between the two steps is asked again a few times.
+constexpr int kAttempts = 10;
+constexpr int kRetryPauseMs = 50;
+constexpr int kConnectLimitMs = 500;
+
+enum class Holder { Nobody, ThisUser, OtherUser };
+
+// Connects to whoever holds the name and, when it runs as this user, sends
+// the bring-forward request.
+Holder AskHolder(const QString& name) {
+    QLocalSocket probe;
+    probe.setSocketOptions(kSocketOptions);
+    probe.connectToServer(name);
+    if (!probe.waitForConnected(kConnectLimitMs)) return Holder::Nobody;
+    if (!PeerIsThisUser(probe.socketDescriptor())) return Holder::OtherUser;
+    probe.write(SingleInstance::kBringForwardRequest);
+    probe.waitForBytesWritten(kConnectLimitMs);
+    return Holder::ThisUser;
+}
 
 }  // namespace
 
 SingleInstance::SingleInstance(const QString& name)
     : server_(new QLocalServer(QCoreApplication::instance())) {
-    bool nameInUse = false;
-    if (!ClaimName(*server_, name, nameInUse)) {
-        // Only a name held by another copy stops the start. Any other failure
-        // of the local server must not keep the user from the program.
-        anotherCopyRunning_ = nameInUse;
-        delete server_.data();
+    server_->setSocketOptions(kServerOptions);
+    Holder holder = Holder::Nobody;
+    for (int attempt = 0; attempt < kAttempts && holder == Holder::Nobody; ++attempt) {
+#if !defined(Q_OS_LINUX)
+        // Without an abstract namespace a name can stay behind as a socket
+        // file of a killed copy, which answers nobody: ask first, then clear.
+        if ((holder = AskHolder(name)) != Holder::Nobody) break;
+        QLocalServer::removeServer(name);
+#endif
+        if (Listen(name)) return;
+        // Any failure other than a name in use must not keep the user from
+        // the program: run without the rule.
+        if (server_->serverError() != QAbstractSocket::AddressInUseError) break;
+#if defined(Q_OS_LINUX)
+        if ((holder = AskHolder(name)) != Holder::Nobody) break;
+#endif
+        QThread::msleep(kRetryPauseMs);
+    }
+    const bool nameInUse = server_->serverError() == QAbstractSocket::AddressInUseError;
+    delete server_.data();
+    anotherCopyRunning_ = holder == Holder::ThisUser;
+    // Held by another user, or by something that never answers.
+    if (holder == Holder::OtherUser || (holder == Holder::Nobody && nameInUse)) {
+        std::fputs(
+            "velkara: the one-copy name is held by a process that is not this user's copy; "
+            "starting without the one-copy check\n",
+            stderr);
     }
 }
 
@@ -61,12 +88,49 @@ SingleInstance::~SingleInstance() {
     delete server_.data();
 }
 
+bool SingleInstance::Listen(const QString& name) {
+    if (!server_->listen(name)) return false;
+    QObject::connect(server_, &QLocalServer::newConnection, server_,
+                     [this] { AcceptConnections(); });
+    return true;
+}
+
+// Each connection is read only up to the length of the request and never
+// waited for, so nothing a peer sends or withholds can stall the window.
+void SingleInstance::AcceptConnections() {
+    while (QLocalSocket* socket = server_->nextPendingConnection()) {
+        const auto finish = [socket] {
+            socket->disconnect();
+            socket->abort();
+            socket->deleteLater();
+        };
+        if (!PeerIsThisUser(socket->socketDescriptor())) {
+            finish();  // unread
+            continue;
+        }
+        const qsizetype requestSize = sizeof kBringForwardRequest - 1;
+        auto received = std::make_shared<QByteArray>();
+        const auto take = [this, socket, received, requestSize, finish] {
+            received->append(socket->read(requestSize - received->size()));
+            const bool ended = socket->state() != QLocalSocket::ConnectedState;
+            if (received->size() < requestSize && !ended) return;
+            const bool understood = *received == kBringForwardRequest;
+            finish();
+            if (understood && bringForward_) bringForward_();
+        };
+        QObject::connect(socket, &QLocalSocket::readyRead, socket, take);
+        QObject::connect(socket, &QLocalSocket::disconnected, socket, take);
+        take();
+    }
+}
+
 QString SingleInstance::DefaultName() {
 #if defined(Q_OS_UNIX)
     return QStringLiteral("velkara-single-instance-%1").arg(::getuid());
 #else
-    // Elsewhere (Windows) the name is one pipe for the whole machine, so
-    // there the rule holds per machine rather than per user.
+    // Windows: one pipe name for the machine; the pipe's user-only access
+    // makes the rule hold per user (another user's copy cannot be reached,
+    // so it never counts as this user's copy).
     return QStringLiteral("velkara-single-instance");
 #endif
 }

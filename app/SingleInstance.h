@@ -4,30 +4,50 @@
 // The first copy holds a local server under a per-user name for its whole
 // run. The name is released by the system when the process ends in any way,
 // also when it is killed, and no file is written, so nothing can be left
-// behind to block a later start.
+// behind to block a later start. A later start of the same user connects to
+// it, asks it to bring its window forward, and ends.
+//
+// Only a holder running as this user counts as another copy: a name taken by
+// someone else's process would otherwise let any user keep everyone else from
+// the program. Then this copy runs without the rule and says so on stderr.
 
 #include <QPointer>
 #include <QString>
+#include <functional>
 
 class QLocalServer;
 
 class SingleInstance {
 public:
-    // Claims `name` for this process; the default is the program's per-user
-    // name. Tests pass their own name.
+    // The request a later start sends; anything else is ignored.
+    static constexpr char kBringForwardRequest[] = "RAISE\n";
+
+    // Claims `name` for this process, or finds this user's copy holding it
+    // and sends it the request. The default is the program's per-user name;
+    // tests pass their own.
     explicit SingleInstance(const QString& name = DefaultName());
     ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
-    // True when another copy already holds the name.
+    // True when a copy of this user already holds the name.
     bool AnotherCopyRunning() const { return anotherCopyRunning_; }
+
+    // Called on the user-interface thread whenever a later start of this
+    // user asks for the window.
+    void SetBringForwardHandler(std::function<void()> handler) {
+        bringForward_ = std::move(handler);
+    }
 
     static QString DefaultName();
 
 private:
+    bool Listen(const QString& name);
+    void AcceptConnections();
+
     // Owned by the application object when there is one, so that it is torn
     // down with the application rather than after it.
     QPointer<QLocalServer> server_;
+    std::function<void()> bringForward_;
     bool anotherCopyRunning_ = false;
 };

@@ -1,0 +1,28 @@
+#include "app/PeerUser.h"
+
+#if defined(Q_OS_UNIX)
+#include <sys/socket.h>
+#include <sys/types.h>
+#include <unistd.h>
+#endif
+
+bool PeerIsThisUser(qintptr descriptor) {
+#if defined(Q_OS_LINUX)
+    // The kernel records the peer's credentials when the connection is made
+    // (or the listening socket created); the peer cannot forge them.
+    ucred credentials{};
+    socklen_t size = sizeof credentials;
+    return ::getsockopt(static_cast<int>(descriptor), SOL_SOCKET, SO_PEERCRED, &credentials,
+                        &size) == 0 &&
+           credentials.uid == ::geteuid();
+#elif defined(Q_OS_UNIX)
+    uid_t uid = 0;
+    gid_t gid = 0;
+    return ::getpeereid(static_cast<int>(descriptor), &uid, &gid) == 0 && uid == ::geteuid();
+#else
+    // Windows: the pipe is created for this user only (UserAccessOption), so
+    // the system has refused any other user before a connection exists.
+    Q_UNUSED(descriptor);
+    return true;
+#endif
+}

@@ -1,0 +1,8 @@
+#pragma once
+// Who is at the other end of a connected local socket.
+
+#include <QtGlobal>
+
+// True when the process at the other end of the connected local socket
+// `descriptor` runs as this process's user.
+bool PeerIsThisUser(qintptr descriptor);
