@@ -1,64 +1,107 @@
+# SPDX-License-Identifier: MIT
 # Installation layout and the Debian package.
 #
-# The program lives in a folder of its own, because its settings file
-# Velkara.ini is read from the folder that holds the program file:
+# The program reads its settings file Velkara.ini from the folder that holds
+# the program file, so the program gets a private folder of its own, and the
+# settings file there is a link into the system's configuration folder, where
+# administrators look for it and where dpkg protects their edits:
 #
-#   <prefix>/opt/velkara/velkara                      the program (Velkara.ini goes here)
-#   <prefix>/usr/bin/velkara -> ../../opt/velkara/velkara
-#   <prefix>/usr/share/applications/velkara.desktop
-#   <prefix>/usr/share/icons/hicolor/{16x16,32x32}/apps/velkara.png
-#   <prefix>/usr/share/icons/hicolor/scalable/apps/velkara.svg
+#   <prefix>/lib/velkara/velkara                    the program
+#   <prefix>/lib/velkara/Velkara.ini -> <sysconfdir>/velkara/Velkara.ini
+#   <sysconfdir>/velkara/Velkara.ini                the defaults, with comments
+#   <prefix>/bin/velkara -> ../lib/velkara/velkara
+#   <prefix>/share/applications/io.github.velkara.Velkara.desktop
+#   <prefix>/share/metainfo/io.github.velkara.Velkara.metainfo.xml
+#   <prefix>/share/icons/hicolor/{16x16,32x32,scalable}/apps/io.github.velkara.Velkara.*
+#   <prefix>/share/man/man1/velkara.1.gz
+#   <prefix>/share/doc/velkara/{copyright,changelog.gz}
 #
-# The command on the PATH is a symbolic link: the program resolves its own real
-# file, so started through the link it still reads /opt/velkara/Velkara.ini.
-# The link is relative, so the layout stays intact under DESTDIR or any prefix.
+# The program resolves its own real file, so started through the command link
+# it still reads the settings beside <prefix>/lib/velkara/velkara. The command
+# link stays inside the prefix and is relative, so the tree can be moved (and
+# staged with DESTDIR); the settings link leaves the prefix for sysconfdir and
+# is absolute. With the prefix /usr, sysconfdir is /etc.
 
-# Left at CMake's default (/usr/local) the layout above would nest as
-# /usr/local/opt/...; the layout is rooted at / unless a prefix is given.
-if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT)
-    set(CMAKE_INSTALL_PREFIX "/" CACHE PATH "Install prefix" FORCE)
-endif()
+include(GNUInstallDirs)
 
-set(VELKARA_PROGRAM_DIR "opt/velkara" CACHE STRING
-    "Folder of the program and its Velkara.ini, relative to the install prefix")
-set(VELKARA_SYSTEM_DIR "usr" CACHE STRING
-    "Folder holding bin/ and share/, relative to the install prefix")
+# Not CMAKE_INSTALL_LIBDIR: on Debian that carries the multiarch triplet, which
+# is for shared libraries, not for a program's private folder.
+set(VELKARA_PROGRAM_DIR "lib/velkara" CACHE STRING
+    "Folder of the program and its settings link, relative to the install prefix")
+set(VELKARA_APP_ID "io.github.velkara.Velkara")
+set(velkara_program_full "${CMAKE_INSTALL_PREFIX}/${VELKARA_PROGRAM_DIR}")
+set(velkara_settings_full "${CMAKE_INSTALL_FULL_SYSCONFDIR}/velkara/Velkara.ini")
 
 install(TARGETS velkara RUNTIME DESTINATION ${VELKARA_PROGRAM_DIR})
 
-# Build the link once in the build tree; install(FILES) copies a link as a link.
-file(RELATIVE_PATH velkara_link_target "/${VELKARA_SYSTEM_DIR}/bin"
-     "/${VELKARA_PROGRAM_DIR}/velkara")
-set(velkara_link "${CMAKE_CURRENT_BINARY_DIR}/install-link/velkara")
-file(MAKE_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}/install-link")
-file(REMOVE "${velkara_link}")
-file(CREATE_LINK "${velkara_link_target}" "${velkara_link}" SYMBOLIC)
-install(FILES "${velkara_link}" DESTINATION ${VELKARA_SYSTEM_DIR}/bin)
+if(UNIX AND NOT APPLE)
+    # Links are made once in the build tree; install(FILES) copies a link as a link.
+    set(velkara_links "${CMAKE_CURRENT_BINARY_DIR}/install-links")
+    file(REMOVE_RECURSE "${velkara_links}")
+    file(MAKE_DIRECTORY "${velkara_links}")
+    file(RELATIVE_PATH velkara_command_target "${CMAKE_INSTALL_FULL_BINDIR}"
+         "${velkara_program_full}/velkara")
+    file(CREATE_LINK "${velkara_command_target}" "${velkara_links}/velkara" SYMBOLIC)
+    file(CREATE_LINK "${velkara_settings_full}" "${velkara_links}/Velkara.ini" SYMBOLIC)
+    install(FILES "${velkara_links}/velkara" DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(FILES "${velkara_links}/Velkara.ini" DESTINATION ${VELKARA_PROGRAM_DIR})
+    install(FILES "${CMAKE_CURRENT_SOURCE_DIR}/packaging/Velkara.ini"
+            DESTINATION "${CMAKE_INSTALL_FULL_SYSCONFDIR}/velkara")
 
-set(velkara_res "${CMAKE_CURRENT_SOURCE_DIR}/resources")
-install(FILES "${velkara_res}/velkara.desktop" DESTINATION ${VELKARA_SYSTEM_DIR}/share/applications)
-set(velkara_icon_dir ${VELKARA_SYSTEM_DIR}/share/icons/hicolor)
-install(FILES "${velkara_res}/velkara-16.png" DESTINATION ${velkara_icon_dir}/16x16/apps
-        RENAME velkara.png)
-install(FILES "${velkara_res}/velkara-32.png" DESTINATION ${velkara_icon_dir}/32x32/apps
-        RENAME velkara.png)
-install(FILES "${velkara_res}/velkara.svg" DESTINATION ${velkara_icon_dir}/scalable/apps)
+    set(velkara_res "${CMAKE_CURRENT_SOURCE_DIR}/resources")
+    set(velkara_share "${CMAKE_INSTALL_DATAROOTDIR}")
+    install(FILES "${velkara_res}/${VELKARA_APP_ID}.desktop"
+            DESTINATION ${velkara_share}/applications)
+    install(FILES "${velkara_res}/${VELKARA_APP_ID}.metainfo.xml"
+            DESTINATION ${velkara_share}/metainfo)
+    set(velkara_icons ${velkara_share}/icons/hicolor)
+    foreach(size 16 32)
+        install(FILES "${velkara_res}/velkara-${size}.png"
+                DESTINATION ${velkara_icons}/${size}x${size}/apps RENAME ${VELKARA_APP_ID}.png)
+    endforeach()
+    install(FILES "${velkara_res}/velkara.svg" DESTINATION ${velkara_icons}/scalable/apps
+            RENAME ${VELKARA_APP_ID}.svg)
 
-# Debian package: cpack -G DEB in the build folder.
+    # Compressed without name and time stamp, so the package builds
+    # byte for byte the same from the same sources.
+    find_program(VELKARA_GZIP gzip REQUIRED)
+    set(velkara_gz "${CMAKE_CURRENT_BINARY_DIR}/install-gz")
+    file(MAKE_DIRECTORY "${velkara_gz}")
+    foreach(pair "packaging/velkara.1:velkara.1.gz" "CHANGELOG:changelog.gz")
+        string(REPLACE ":" ";" pair "${pair}")
+        list(GET pair 0 source)
+        list(GET pair 1 packed)
+        add_custom_command(
+            OUTPUT "${velkara_gz}/${packed}"
+            COMMAND "${VELKARA_GZIP}" -9n -c "${CMAKE_CURRENT_SOURCE_DIR}/${source}"
+                    > "${velkara_gz}/${packed}"
+            DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${source}" VERBATIM)
+        list(APPEND velkara_gz_files "${velkara_gz}/${packed}")
+    endforeach()
+    add_custom_target(velkara_compressed_docs ALL DEPENDS ${velkara_gz_files})
+    install(FILES "${velkara_gz}/velkara.1.gz" DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    # Debian names the folder after the package, not after the project.
+    set(velkara_doc ${velkara_share}/doc/velkara)
+    install(FILES "${velkara_gz}/changelog.gz" "${CMAKE_CURRENT_SOURCE_DIR}/packaging/copyright"
+            DESTINATION ${velkara_doc})
+endif()
+
+# Debian package: configure with -DCMAKE_INSTALL_PREFIX=/usr, then cpack -G DEB.
+# scripts/check-package.sh builds it that way and runs Debian's checks on it.
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "velkara")
-set(CPACK_PACKAGE_VENDOR "Velkara project")
+set(CPACK_PACKAGE_VENDOR "The Velkara developers")
 set(CPACK_PACKAGE_CONTACT "Velkara maintainers <velkara@example.org>")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "Sensor spacing calculator for clamp-on ultrasonic flow meters")
+    "sensor spacing calculator for clamp-on ultrasonic flow meters")
 set(CPACK_PACKAGE_DESCRIPTION
     "Velkara computes the axial spacing at which the two sensors of a clamp-on\n\
 transit-time ultrasonic flow meter have to be mounted on a pipe, from the\n\
 pipe, lining and fluid properties, the mounting method and the sensor type.\n\
-Texts in Japanese or English and metric or inch units are chosen by an\n\
-optional /opt/velkara/Velkara.ini.")
-set(CPACK_PACKAGING_INSTALL_PREFIX "/")
+Texts in Japanese or English and metric or inch units are chosen in\n\
+/etc/velkara/Velkara.ini.")
+set(CPACK_PACKAGING_INSTALL_PREFIX "${CMAKE_INSTALL_PREFIX}")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
@@ -70,6 +113,13 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/velkara")
 # named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk | fonts-ipafont-gothic")
+# The settings file is a conffile: dpkg keeps an administrator's edit on
+# upgrade and removes the file only on purge.
+set(velkara_control "${CMAKE_CURRENT_BINARY_DIR}/deb-control")
+file(MAKE_DIRECTORY "${velkara_control}")
+file(WRITE "${velkara_control}/conffiles" "${velkara_settings_full}\n")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA "${velkara_control}/conffiles")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
 
 if(VELKARA_BUILD_TESTS)
@@ -78,13 +128,16 @@ if(VELKARA_BUILD_TESTS)
              COMMAND ${CMAKE_COMMAND}
                      -DBUILD_DIR=${CMAKE_BINARY_DIR}
                      -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/install-layout-test
-                     -DPROGRAM_DIR=${VELKARA_PROGRAM_DIR}
-                     -DSYSTEM_DIR=${VELKARA_SYSTEM_DIR}
+                     -DPREFIX=${CMAKE_INSTALL_PREFIX}
+                     -DPROGRAM_DIR=${velkara_program_full}
+                     -DBIN_DIR=${CMAKE_INSTALL_FULL_BINDIR}
+                     -DSETTINGS_FILE=${velkara_settings_full}
+                     -DAPP_ID=${VELKARA_APP_ID}
                      -P ${CMAKE_CURRENT_LIST_DIR}/InstallLayoutTest.cmake)
     find_program(VELKARA_DESKTOP_FILE_VALIDATE desktop-file-validate)
     if(VELKARA_DESKTOP_FILE_VALIDATE)
         add_test(NAME desktop_entry_valid
                  COMMAND ${VELKARA_DESKTOP_FILE_VALIDATE}
-                         ${CMAKE_CURRENT_SOURCE_DIR}/resources/velkara.desktop)
+                         ${CMAKE_CURRENT_SOURCE_DIR}/resources/${VELKARA_APP_ID}.desktop)
     endif()
 endif()
