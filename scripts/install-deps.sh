@@ -10,6 +10,8 @@ packages=(
     clang libclang-rt-dev
     fonts-noto-cjk fonts-liberation fonts-dejavu-core
     dpkg-dev file desktop-file-utils
+    # Checks of the Debian package: Debian's checker, AppStream, manual pages.
+    lintian appstream man-db groff-base
     # Locales with a decimal comma, so the tests can prove numbers do not
     # depend on the C library's locale.
     locales-all

@@ -21,6 +21,8 @@ cmake --build "$build" -j "$jobs"
 echo "==> Running the unit, window and end-to-end tests (headless)"
 ctest --test-dir "$build" --output-on-failure -j "$jobs"
 
+"$root/scripts/check-package.sh"
+
 if [[ -x "$root/scripts/test-sanitize.sh" ]]; then
     "$root/scripts/test-sanitize.sh"
 fi

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Builds the Debian package the way the README describes and checks it as
+# Debian and the desktop do: lintian must report no error and no warning, the
+# installed desktop entry, AppStream metadata and manual page must validate,
+# the settings file must be a conffile, and the changelog, the AppStream
+# release and the package must agree on the version.
+#
+# Usage: scripts/check-package.sh [build-dir]     (default: build-package)
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${1:-$root/build-package}"
+jobs="$(nproc 2>/dev/null || echo 2)"
+app_id="io.github.velkara.Velkara"
+
+fail() {
+    echo "==> Package check FAILED: $*" >&2
+    exit 1
+}
+
+echo "==> Configuring the package build ($build)"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELKARA_BUILD_TESTS=OFF \
+    -DVELKARA_BUILD_BENCH=OFF -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+echo "==> Building"
+cmake --build "$build" -j "$jobs"
+rm -f "$build"/velkara_*.deb
+(cd "$build" && cpack -G DEB >/dev/null)
+debs=("$build"/velkara_*.deb)
+[[ ${#debs[@]} -eq 1 && -f "${debs[0]}" ]] || fail "cpack made no single velkara_*.deb"
+deb="${debs[0]}"
+echo "==> Built $deb"
+
+echo "==> lintian"
+# Overrides shipped in the package are honoured; anything else fails.
+lintian_rc=0
+lintian_out="$(lintian --fail-on error,warning "$deb" 2>&1)" || lintian_rc=$?
+grep -v 'running with root privileges' <<<"$lintian_out" || true
+((lintian_rc == 0)) || fail "lintian reports errors or warnings (exit status $lintian_rc)"
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+dpkg-deb -x "$deb" "$work/root"
+dpkg-deb -e "$deb" "$work/control"
+tree="$work/root"
+
+echo "==> desktop-file-validate, appstreamcli validate"
+desktop-file-validate "$tree/usr/share/applications/$app_id.desktop" ||
+    fail "desktop entry does not validate"
+appstreamcli validate --no-net "$tree/usr/share/metainfo/$app_id.metainfo.xml" ||
+    fail "AppStream metadata does not validate"
+
+echo "==> man -l velkara.1.gz"
+page="$tree/usr/share/man/man1/velkara.1.gz"
+[[ -f "$page" ]] || fail "no manual page"
+warnings="$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)" || fail "man -l failed"
+[[ -z "$warnings" ]] || fail "the manual page renders with warnings:"$'\n'"$warnings"
+MANWIDTH=80 man -l "$page" 2>/dev/null | grep -q '^NAME' || fail "the manual page renders empty"
+
+echo "==> settings file"
+grep -qx /etc/velkara/Velkara.ini "$work/control/conffiles" ||
+    fail "/etc/velkara/Velkara.ini is not a conffile"
+[[ "$(readlink "$tree/usr/lib/velkara/Velkara.ini")" == /etc/velkara/Velkara.ini ]] ||
+    fail "/usr/lib/velkara/Velkara.ini does not link to /etc/velkara/Velkara.ini"
+[[ -f "$tree/etc/velkara/Velkara.ini" && ! -L "$tree/etc/velkara/Velkara.ini" ]] ||
+    fail "/etc/velkara/Velkara.ini is not a regular file"
+
+echo "==> versions"
+package_version="$(dpkg-deb -f "$deb" Version)"
+changelog_version="$(dpkg-parsechangelog -l "$root/CHANGELOG" -S Version)"
+changelog_date="$(date -u -d "$(dpkg-parsechangelog -l "$root/CHANGELOG" -S Date)" +%F)"
+release="$(grep -o '<release version="[^"]*" date="[^"]*"' \
+    "$tree/usr/share/metainfo/$app_id.metainfo.xml" | head -n 1)"
+[[ "$changelog_version" == "$package_version" ]] ||
+    fail "CHANGELOG names $changelog_version, the package is $package_version"
+[[ "$release" == "<release version=\"$package_version\" date=\"$changelog_date\"" ]] ||
+    fail "the newest AppStream release ($release) is not $package_version of $changelog_date"
+zcat "$tree/usr/share/doc/velkara/changelog.gz" | cmp -s - "$root/CHANGELOG" ||
+    fail "the installed changelog differs from CHANGELOG"
+
+echo "==> Package checks passed."
