@@ -26,10 +26,10 @@ include(GNUInstallDirs)
 
 # Not CMAKE_INSTALL_LIBDIR: on Debian that carries the multiarch triplet, which
 # is for shared libraries, not for a program's private folder.
-set(VELKARA_PROGRAM_DIR "lib/velkara" CACHE STRING
-    "Folder of the program and its settings link, relative to the install prefix")
+set(VELKARA_PROGRAM_DIR "lib/velkara")
 set(VELKARA_APP_ID "io.github.velkara.Velkara")
-set(velkara_program_full "${CMAKE_INSTALL_PREFIX}/${VELKARA_PROGRAM_DIR}")
+string(REGEX REPLACE "/$" "" velkara_prefix "${CMAKE_INSTALL_PREFIX}")
+set(velkara_program_full "${velkara_prefix}/${VELKARA_PROGRAM_DIR}")
 set(velkara_settings_full "${CMAKE_INSTALL_FULL_SYSCONFDIR}/velkara/Velkara.ini")
 
 install(TARGETS velkara RUNTIME DESTINATION ${VELKARA_PROGRAM_DIR})
@@ -128,9 +128,10 @@ if(VELKARA_BUILD_TESTS)
              COMMAND ${CMAKE_COMMAND}
                      -DBUILD_DIR=${CMAKE_BINARY_DIR}
                      -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/install-layout-test
-                     -DPREFIX=${CMAKE_INSTALL_PREFIX}
+                     -DPREFIX=${velkara_prefix}
                      -DPROGRAM_DIR=${velkara_program_full}
                      -DBIN_DIR=${CMAKE_INSTALL_FULL_BINDIR}
+                     -DSHARE_DIR=${CMAKE_INSTALL_FULL_DATAROOTDIR}
                      -DSETTINGS_FILE=${velkara_settings_full}
                      -DAPP_ID=${VELKARA_APP_ID}
                      -P ${CMAKE_CURRENT_LIST_DIR}/InstallLayoutTest.cmake)

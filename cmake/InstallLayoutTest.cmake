@@ -2,11 +2,11 @@
 # Installs the build into a scratch root (DESTDIR) and checks the layout that
 # a desktop user, an administrator and the package rely on. Run by CTest:
 #   cmake -DBUILD_DIR=... -DWORK_DIR=... -DPREFIX=... -DPROGRAM_DIR=... -DBIN_DIR=...
-#         -DSETTINGS_FILE=... -DAPP_ID=... -P InstallLayoutTest.cmake
+#         -DSHARE_DIR=... -DSETTINGS_FILE=... -DAPP_ID=... -P InstallLayoutTest.cmake
 # The folder arguments are the absolute paths of the real installation.
 cmake_minimum_required(VERSION 3.21)
 
-foreach(var BUILD_DIR WORK_DIR PREFIX PROGRAM_DIR BIN_DIR SETTINGS_FILE APP_ID)
+foreach(var BUILD_DIR WORK_DIR PREFIX PROGRAM_DIR BIN_DIR SHARE_DIR SETTINGS_FILE APP_ID)
     if(NOT DEFINED ${var})
         message(FATAL_ERROR "${var} is not set")
     endif()
@@ -32,7 +32,7 @@ set(program "${root}${PROGRAM_DIR}/velkara")
 set(command "${root}${BIN_DIR}/velkara")
 set(settings_link "${root}${PROGRAM_DIR}/Velkara.ini")
 set(settings "${root}${SETTINGS_FILE}")
-set(share "${root}${PREFIX}/share")
+set(share "${root}${SHARE_DIR}")
 
 if(NOT EXISTS "${program}" OR IS_SYMLINK "${program}")
     fail("no program file ${program}")
