@@ -17,6 +17,10 @@ QString CalcError::DescriptionOf(CalcErrorKind kind, bool english) {
         case CalcErrorKind::SubscriptOutOfRange:
             return english ? QStringLiteral("Subscript out of range")
                            : QStringLiteral("インデックスが有効範囲にありません");
+        case CalcErrorKind::NegativeSpacing:
+            // The window shows the text table's message for this kind.
+            return english ? QStringLiteral("Negative sensor spacing")
+                           : QStringLiteral("取付け寸法が負です");
     }
     return english ? QStringLiteral("Calculation failed") : QStringLiteral("計算できません");
 }

@@ -11,6 +11,8 @@ enum class CalcErrorKind {
     Overflow,
     ConversionFailure,
     SubscriptOutOfRange,
+    // The sensors cannot be mounted so: the spacing would be negative.
+    NegativeSpacing,
 };
 
 class CalcError : public std::runtime_error {

@@ -3,18 +3,13 @@
 #include <cmath>
 
 #include "calc/CalcError.h"
+#include "calc/ListPositions.h"
 #include "calc/NumberText.h"
 #include "calc/NumericFunctions.h"
 #include "calc/PropertyTables.h"
 
 namespace {
 
-constexpr int kVMethod = 0;
-constexpr int kZMethod = 1;
-constexpr int kNoLining = 0;
-// The two sensor types whose spacing is also given in whole steps of 3 mm.
-constexpr int kFirstStepSensor = 2;
-constexpr int kLastStepSensor = 3;
 constexpr double kStepMm = 3.0;
 
 bool IsEnglish(const SpacingInputs& in) {
@@ -58,7 +53,7 @@ double FncSpacingMm(const SpacingInputs& in, const QLocale& locale) {
     // failure reported. Table values are metric already and never converted.
     const double tw = ReadLengthMm(in.wallThicknessText, english, locale);
     // Without a lining the thickness field is left unread, whatever it holds.
-    const double tl = in.liningPosition != kNoLining
+    const double tl = in.liningPosition != kNoLiningEntry
                           ? ReadLengthMm(in.liningThicknessText, english, locale)
                           : 0.0;
     const double d = ReadLengthMm(in.outerDiameterText, english, locale);
@@ -90,15 +85,21 @@ double FncSpacingMm(const SpacingInputs& in, const QLocale& locale) {
 
     const double offsets = CheckedMul(sensor.MountOffset, 2.0);
     double s = 0.0;
-    if (in.mountPosition == kVMethod) {
+    if (in.mountPosition == kVMethodEntry) {
         // Down and back up again: the fluid is crossed twice.
         s = CheckedSub(CheckedMul(CheckedAdd(Sum(aw, sensor.WedgeRun, al), af), 2.0), offsets);
-    } else if (in.mountPosition == kZMethod) {
+    } else if (in.mountPosition == kZMethodEntry) {
         s = CheckedSub(CheckedAdd(CheckedMul(Sum(aw, sensor.WedgeRun, al), 2.0), af), offsets);
+    } else {
+        // No mounting method chosen: nothing to mount, and nothing a user
+        // can reach through the window.
+        return 0.0;
     }
 
-    // Written so that a NaN, should one ever get this far, also ends as 0.
-    if (!(s >= 0.0)) s = 0.0;
+    // The sensors would have to overlap: no such mounting exists, and a 0
+    // shown instead would be mounted as if it did. Written so that a NaN
+    // fails the same way.
+    if (!(s >= 0.0)) throw CalcError(CalcErrorKind::NegativeSpacing);
     return s;
 }
 
@@ -107,7 +108,7 @@ SpacingResult FncCalcSpacing(const SpacingInputs& in, const QLocale& locale) {
     const bool english = IsEnglish(in);
 
     SpacingResult result;
-    if (in.sensorPosition >= kFirstStepSensor && in.sensorPosition <= kLastStepSensor) {
+    if (HasThreeMillimetreSteps(in.sensorPosition)) {
         const double steps = std::trunc(CheckedDiv(s, kStepMm));
         result.result2Text = FncPlainNumberText(steps, locale);
         s = CheckedMul(steps, kStepMm);

@@ -79,6 +79,8 @@ constexpr std::array kRows = std::to_array<TextRow>({
     {3920, u"数字以外のデータは許されません", u"Any data other than a number is not allowed"},
     {3921, u"入力値が範囲外です", u"The value is outside of range"},
     {3922, u"実行", u"EXECUTE"},
+    {3923, u"取付け寸法が負になります。ｾﾝｻ種類または取付け法を変更してください。",
+     u"The sensor spacing would be negative. Choose another sensor type or mounting method."},
     {3926, u"計算結果", u"Calculation Result"},
     {4401, u"超音波流量計", u"Ultrasonic Flowmeter"},
     {4402, u"取付け寸法計算ツール", u"Sensor Spacing Calculation Tool"},

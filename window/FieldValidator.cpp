@@ -74,6 +74,11 @@ void FieldValidator::OnFocusChanged(QWidget* old, QWidget* now) {
     Refuse(field, *message, reason == Qt::MouseFocusReason);
 }
 
+void FieldValidator::RefuseField(QLineEdit* field, const QString& message) {
+    if (refusing_) return;
+    Refuse(field, message, false);
+}
+
 void FieldValidator::Refuse(QLineEdit* field, const QString& message, bool movedByMouse) {
     QPointer<FieldValidator> self(this);
     QPointer<QLineEdit> guardedField(field);

@@ -33,6 +33,10 @@ public:
 
     void Watch(QLineEdit* field, Rule rule);
 
+    // Refuses a field the way leaving it does (text selected, the message,
+    // the focus back in the field), for a check that the program runs itself.
+    void RefuseField(QLineEdit* field, const QString& message);
+
     // True while the message box of a refusal is open.
     bool IsRefusing() const { return refusing_; }
 

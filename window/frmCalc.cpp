@@ -103,11 +103,10 @@ void frmCalc::BindControls() {
 }
 
 void frmCalc::SetUpFieldBehaviour() {
-    for (QLineEdit* field : {OUTER_DIAMETERText, TRANS_FREQUENCYText, WALL_THICKNESSText,
-                             LINING_S_VText, LINING_THICKNESSText, FLUID_S_VText}) {
-        field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (const NumericField& row : NumericFields()) {
+        row.field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         // Numbers only: an input method editor would just get in the way.
-        field->setAttribute(Qt::WA_InputMethodEnabled, false);
+        row.field->setAttribute(Qt::WA_InputMethodEnabled, false);
     }
     for (QLineEdit* result : {txtResult1Text, txtResult2Text}) {
         result->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -18,6 +18,10 @@
 #include <utility>
 #include <vector>
 
+#include "window/NumericField.h"
+
+class FieldValidator;
+
 class frmCalc : public QWidget {
     Q_OBJECT
 
@@ -38,6 +42,9 @@ public:
     // window-background colour.
     void SetFieldLocked(QLineEdit* field, bool locked);
     bool IsFieldLocked(QLineEdit* field) const;
+
+    // The six numeric fields in focus order, with their labels and limits.
+    std::array<NumericField, 6> NumericFields() const;
 
     // Input captions.
     QLabel* OUTER_DIAMETER = nullptr;
@@ -122,4 +129,11 @@ private:
     // Each caption label with the field or list it names.
     std::vector<std::pair<QLabel*, QWidget*>> CaptionedFields() const;
     void SetUpValidators();
+    QString UnitCaption(Quantity quantity) const;
+    QString RangeCaption(const NumericField& row) const;
+    // Refuses the first field the calculation could not use, the way leaving
+    // it would; true when every field may be used.
+    bool FncFieldsUsable();
+
+    FieldValidator* fieldValidator_ = nullptr;
 };

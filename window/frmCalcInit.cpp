@@ -4,6 +4,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "app/ModCommonProc.h"
 #include "calc/PropertyTables.h"
@@ -70,13 +71,12 @@ void frmCalc::Form_Load() {
     setFont(unitFont);
 
     SubGetUnitForm1(UnitFlag);
-    const QString lengthUnit = QLatin1Char('[') + UnitText[0] + QLatin1Char(']');
-    const QString velocityUnit = QLatin1Char('[') + UnitText[1] + QLatin1Char(']');
-    const std::pair<QLabel*, QString> unitLabels[] = {
-        {Label8[0], lengthUnit},   {Label8[1], lengthUnit},   {Label2[0], lengthUnit},
-        {Label1[0], velocityUnit}, {Label1[1], velocityUnit}, {Label12[0], velocityUnit},
-        {Label4, lengthUnit},
-    };
+    // Each field's unit, and the result's, which is a length.
+    std::vector<std::pair<QLabel*, QString>> unitLabels;
+    for (const NumericField& row : NumericFields()) {
+        unitLabels.emplace_back(row.unitLabel, UnitCaption(row.quantity));
+    }
+    unitLabels.emplace_back(Label4, UnitCaption(Quantity::Length));
     for (const auto& [label, caption] : unitLabels) {
         label->setText(caption);
         label->setFont(unitFont);
@@ -84,15 +84,7 @@ void frmCalc::Form_Load() {
 
     // The range labels keep their design font for the whole run.
     SubGetUnitRange(UnitFlag);
-    const auto range = [this](int lower, int unit) {
-        return RangeText[lower] + QLatin1Char('-') + RangeText[lower + 1] + UnitText[unit];
-    };
-    OUTER_DIAMETER_RANGE->setText(range(0, 0));
-    TRANS_FREQUENCY_RANGE->setText(range(2, 1));
-    WALL_THICKNESS_RANGE->setText(range(4, 0));
-    LINING_S_V_RANGE->setText(range(2, 1));
-    LINING_THICKNESS_RANGE->setText(range(8, 0));
-    FLUID_S_V_RANGE->setText(range(6, 1));
+    for (const NumericField& row : NumericFields()) row.rangeLabel->setText(RangeCaption(row));
 
     PipeNameList = BuildPipeNameList();
     FluidNameList = BuildFluidNameList();
@@ -106,10 +98,7 @@ void frmCalc::Form_Load() {
     FillList(LINING_MATERIALCombo, LiningNameList, listFont);
     FillList(SENSOR_MOUNTCombo, MountNameList, listFont);
     FillList(SENSOR_TYPECombo, SensorNameList, listFont);
-    for (QLineEdit* field : {OUTER_DIAMETERText, TRANS_FREQUENCYText, WALL_THICKNESSText,
-                             FLUID_S_VText, LINING_S_VText, LINING_THICKNESSText}) {
-        field->setFont(listFont);
-    }
+    for (const NumericField& row : NumericFields()) row.field->setFont(listFont);
 
     const QFont resultFont = GroupFont(12, true);
     for (QLineEdit* result : {txtResult1Text, txtResult2Text}) {
@@ -146,12 +135,8 @@ void frmCalc::Form_Load() {
     }
 
     // A field takes as many characters as its upper limit has.
-    const std::pair<QLineEdit*, int> upperLimits[] = {
-        {OUTER_DIAMETERText, 1}, {TRANS_FREQUENCYText, 3},  {WALL_THICKNESSText, 5},
-        {LINING_S_VText, 3},     {LINING_THICKNESSText, 9}, {FLUID_S_VText, 7},
-    };
-    for (const auto& [field, slot] : upperLimits) {
-        field->setMaxLength(static_cast<int>(RangeText[slot].size()));
+    for (const NumericField& row : NumericFields()) {
+        row.field->setMaxLength(static_cast<int>(RangeText[row.lowerLimitSlot + 1].size()));
     }
 }
 

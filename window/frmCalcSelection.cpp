@@ -1,15 +1,10 @@
 // Selection handlers of the pipe-material, lining and fluid lists. They only
 // lock or unlock the dependent fields and set the marks; the texts stay as
 // they are, and a locked sound velocity is taken from the property table.
+#include "calc/ListPositions.h"
 #include "window/frmCalc.h"
 
 namespace {
-
-// The entries by which the user types a sound velocity, and "no lining".
-constexpr int kPipeTypedVelocity = 12;
-constexpr int kNoLining = 0;
-constexpr int kLiningTypedVelocity = 7;
-constexpr int kFluidTypedVelocity = 17;
 
 // Marks beside the dependent fields.
 constexpr std::size_t kPipeVelocityMark = 2;
@@ -20,7 +15,7 @@ constexpr std::size_t kFluidVelocityMark = 10;
 }  // namespace
 
 void frmCalc::PIPE_MATERIALCombo_Click() {
-    const bool typed = PIPE_MATERIALCombo->currentIndex() == kPipeTypedVelocity;
+    const bool typed = PIPE_MATERIALCombo->currentIndex() == kPipeTypedVelocityEntry;
     SetFieldLocked(TRANS_FREQUENCYText, !typed);
     lblRequired[kPipeVelocityMark]->setEnabled(typed);
 }
@@ -28,10 +23,10 @@ void frmCalc::PIPE_MATERIALCombo_Click() {
 void frmCalc::LINING_MATERIALCombo_Click() {
     bool velocityTyped = false;
     bool thicknessTyped = false;
-    if (LINING_MATERIALCombo->currentIndex() != kNoLining) {
+    if (LINING_MATERIALCombo->currentIndex() != kNoLiningEntry) {
         // A lining has a thickness; its velocity is typed only for the
         // entry that stands for a typed value.
-        velocityTyped = LINING_MATERIALCombo->currentIndex() == kLiningTypedVelocity;
+        velocityTyped = LINING_MATERIALCombo->currentIndex() == kLiningTypedVelocityEntry;
         thicknessTyped = true;
     }
     SetFieldLocked(LINING_S_VText, !velocityTyped);
@@ -41,7 +36,7 @@ void frmCalc::LINING_MATERIALCombo_Click() {
 }
 
 void frmCalc::KIND_OF_FLUIDCombo_Click() {
-    const bool typed = KIND_OF_FLUIDCombo->currentIndex() == kFluidTypedVelocity;
+    const bool typed = KIND_OF_FLUIDCombo->currentIndex() == kFluidTypedVelocityEntry;
     SetFieldLocked(FLUID_S_VText, !typed);
     lblRequired[kFluidVelocityMark]->setEnabled(typed);
 }

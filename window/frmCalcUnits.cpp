@@ -1,6 +1,7 @@
 // Unit names and input limits of the two unit systems. The English limits
 // are the metric ones converted, lower limits rounded down and upper limits
 // rounded up at the precision written, so no metric value is shut out.
+#include "window/UnitTexts.h"
 #include "window/frmCalc.h"
 
 namespace {
@@ -8,8 +9,6 @@ namespace {
 const std::array<QString, 2> kMetricUnits = {QStringLiteral("mm"), QStringLiteral("m/s")};
 const std::array<QString, 2> kEnglishUnits = {QStringLiteral("inch"), QStringLiteral("ft/s")};
 
-// Lower/upper pairs: outer diameter, sound velocity of pipe wall and lining,
-// wall thickness, fluid sound velocity, lining thickness.
 const std::array<QString, 10> kMetricRanges = {
     QStringLiteral("6.00"),   QStringLiteral("6200.00"), QStringLiteral("1000"),
     QStringLiteral("3700"),   QStringLiteral("0.10"),    QStringLiteral("100.00"),
@@ -25,10 +24,18 @@ const std::array<QString, 10> kEnglishRanges = {
 
 }  // namespace
 
+std::array<QString, 2> FncUnitTexts(std::int16_t iFlag) {
+    return iFlag == 0 ? kMetricUnits : kEnglishUnits;
+}
+
+std::array<QString, 10> FncRangeTexts(std::int16_t iFlag) {
+    return iFlag == 0 ? kMetricRanges : kEnglishRanges;
+}
+
 void frmCalc::SubGetUnitForm1(const std::int16_t& iFlag) {
-    UnitText = iFlag == 0 ? kMetricUnits : kEnglishUnits;
+    UnitText = FncUnitTexts(iFlag);
 }
 
 void frmCalc::SubGetUnitRange(const std::int16_t& iFlag) {
-    RangeText = iFlag == 0 ? kMetricRanges : kEnglishRanges;
+    RangeText = FncRangeTexts(iFlag);
 }

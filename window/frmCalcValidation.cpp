@@ -1,71 +1,53 @@
-// The checks run when the user leaves one of the six numeric fields: only
-// digits, signs and separators, a number the locale can read, and within the
-// field's range.
-
-#include <array>
-#include <cstdint>
-#include <optional>
+// The checks run when the user leaves one of the six numeric fields, and
+// again, stricter, before the Execute button calculates.
 
 #include "app/ModCommonProc.h"
-#include "calc/CalcError.h"
 #include "calc/NumberText.h"
 #include "text/TextTable.h"
+#include "window/FieldRefusal.h"
 #include "window/FieldValidator.h"
 #include "window/UserNumberLocale.h"
 #include "window/frmCalc.h"
 
-namespace {
-
-constexpr std::int16_t kNotANumberText = 3920;
-constexpr std::int16_t kOutOfRangeText = 3921;
-
-// The text id of the message that refuses `text`, or nothing when it is
-// accepted. Empty text is always accepted.
-std::optional<std::int16_t> FncRefusalOf(const QString& text, const QString& lowerText,
-                                         const QString& upperText, const QLocale& locale) {
-    const std::int32_t check =
-        ModCommonProc::FncChkNumText(text, static_cast<std::int32_t>(text.length()));
-    if (check < 0) return kNotANumberText;
-    if (check == 1) return std::nullopt;
-
-    // Allowed characters do not make a number ("1.2.3", "+", "--1"): such a
-    // text is refused like a forbidden character rather than left for the
-    // calculation to stumble over.
-    double value = 0.0;
-    try {
-        value = FncTextToDouble(text, locale);
-    } catch (const CalcError&) {
-        return kNotANumberText;
+void frmCalc::SetUpValidators() {
+    fieldValidator_ = new FieldValidator(this);
+    for (const NumericField& row : NumericFields()) {
+        const std::size_t lower = row.lowerLimitSlot;
+        fieldValidator_->Watch(row.field,
+                               [this, lower](const QString& text) -> std::optional<QString> {
+                                   const std::optional<std::int16_t> refusal =
+                                       FncFieldRefusal(text, RangeText[lower], RangeText[lower + 1],
+                                                       UserNumberLocale(), EmptyText::Accepted);
+                                   if (!refusal) return std::nullopt;
+                                   return FncGetText(*refusal);
+                               });
     }
-    // The limits are fixed texts written with a point, whatever the locale.
-    const double lower = FncLimitTextToDouble(lowerText);
-    const double upper = FncLimitTextToDouble(upperText);
-    if (value >= lower && value <= upper) return std::nullopt;
-    return kOutOfRangeText;
 }
 
-}  // namespace
-
-void frmCalc::SetUpValidators() {
-    // Each field with the even slot of RangeText that holds its lower limit;
-    // the lining's sound velocity shares the pipe wall's pair.
-    const std::array<std::pair<QLineEdit*, std::size_t>, 6> fields{{
-        {OUTER_DIAMETERText, 0},
-        {TRANS_FREQUENCYText, 2},
-        {WALL_THICKNESSText, 4},
-        {LINING_S_VText, 2},
-        {LINING_THICKNESSText, 8},
-        {FLUID_S_VText, 6},
-    }};
-
-    auto* validator = new FieldValidator(this);
-    for (const auto& [field, lowerSlot] : fields) {
-        validator->Watch(
-            field, [this, lowerSlot = lowerSlot](const QString& text) -> std::optional<QString> {
-                const std::optional<std::int16_t> refusal = FncRefusalOf(
-                    text, RangeText[lowerSlot], RangeText[lowerSlot + 1], UserNumberLocale());
-                if (!refusal) return std::nullopt;
-                return FncGetText(*refusal);
-            });
+bool frmCalc::FncFieldsUsable() {
+    // The calculation reads exactly the unlocked fields: a locked sound
+    // velocity comes from its table, a locked lining thickness is not read.
+    const QLocale locale = UserNumberLocale();
+    for (const NumericField& row : NumericFields()) {
+        if (IsFieldLocked(row.field)) continue;
+        const std::size_t lower = row.lowerLimitSlot;
+        const std::optional<std::int16_t> refusal = FncFieldRefusal(
+            row.field->text(), RangeText[lower], RangeText[lower + 1], locale, EmptyText::Refused);
+        if (refusal) {
+            fieldValidator_->RefuseField(row.field, FncGetText(*refusal));
+            return false;
+        }
     }
+
+    // Every field is a number in its range now. The walls must still leave
+    // room for the fluid: blame the wall, or the lining when the wall alone
+    // would fit. Both are lengths in the same unit, compared as typed.
+    const bool lined = !IsFieldLocked(LINING_THICKNESSText);
+    const double diameter = FncTextToDouble(OUTER_DIAMETERText->text(), locale);
+    const double wall = FncTextToDouble(WALL_THICKNESSText->text(), locale);
+    const double lining = lined ? FncTextToDouble(LINING_THICKNESSText->text(), locale) : 0.0;
+    if (diameter > 2 * (wall + lining)) return true;
+    QLineEdit* blamed = diameter > 2 * wall ? LINING_THICKNESSText : WALL_THICKNESSText;
+    fieldValidator_->RefuseField(blamed, FncGetText(kOutOfRangeText));
+    return false;
 }
