@@ -11,13 +11,43 @@
 
 namespace {
 
+// The common case, ASCII digits with at most one decimal separator between
+// digits, read without the locale's general parser, which compares every
+// character with each of the locale's symbols. Both round correctly, so the
+// value is the same. Returns false for anything else (signs, groups,
+// exponents, native digits), which the locale then reads.
+bool ReadPlainDigits(QStringView text, const QLocale& locale, double& value) {
+    char buffer[32];
+    if (text.isEmpty() || text.size() >= qsizetype(sizeof buffer)) return false;
+    if (locale.numberOptions() & QLocale::RejectTrailingZeroesAfterDot) return false;
+    const QString point = locale.decimalPoint();
+    if (point.size() != 1 || locale.zeroDigit() != QLatin1String("0")) return false;
+    qsizetype pointAt = -1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            buffer[i] = static_cast<char>(c.unicode());
+        } else if (c == point[0] && pointAt < 0 && i > 0 && i + 1 < text.size()) {
+            pointAt = i;
+            buffer[i] = '.';
+        } else {
+            return false;
+        }
+    }
+    const auto [end, ec] = std::from_chars(buffer, buffer + text.size(), value);
+    return ec == std::errc{} && end == buffer + text.size();
+}
+
 // A number text is read only if every character of it belongs to the number,
 // apart from blanks around it, which the conversion has always tolerated.
 // Only finite values count: a locale that spells out "inf" or "nan" must not
 // turn a field into a result.
 double ReadFinite(const QString& text, const QLocale& locale) {
+    const QStringView trimmed = QStringView(text).trimmed();
+    double value = 0.0;
+    if (ReadPlainDigits(trimmed, locale, value)) return value;
     bool ok = false;
-    const double value = locale.toDouble(text.trimmed(), &ok);
+    value = locale.toDouble(trimmed, &ok);
     if (!ok || !std::isfinite(value)) throw CalcError(CalcErrorKind::ConversionFailure);
     return value;
 }
@@ -25,19 +55,20 @@ double ReadFinite(const QString& text, const QLocale& locale) {
 // Texts are built from ASCII digits and then given the locale's separators,
 // so that a locale with native digits or other grouping sizes still shows the
 // same digits in groups of three.
-QString WithLocaleSeparators(const QString& asciiDigits, const QString& groupSeparator,
+QString WithLocaleSeparators(QStringView asciiDigits, const QString& groupSeparator,
                              const QLocale& locale) {
     const qsizetype point = asciiDigits.indexOf(QLatin1Char('.'));
-    const QString integerPart = point < 0 ? asciiDigits : asciiDigits.left(point);
+    const QStringView integerPart = point < 0 ? asciiDigits : asciiDigits.left(point);
     QString text;
-    text.reserve(asciiDigits.size() + integerPart.size() / 3 * groupSeparator.size() + 1);
+    // One allocation: the separators are at most a few characters each.
+    text.reserve(asciiDigits.size() + (integerPart.size() / 3 + 1) * 4);
     for (qsizetype i = 0; i < integerPart.size(); ++i) {
         if (i > 0 && (integerPart.size() - i) % 3 == 0) text += groupSeparator;
         text += integerPart[i];
     }
     if (point >= 0) {
         text += locale.decimalPoint();
-        text += QStringView(asciiDigits).mid(point + 1);
+        text += asciiDigits.mid(point + 1);
     }
     return text;
 }
