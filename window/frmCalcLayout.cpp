@@ -1,6 +1,8 @@
 #include "window/frmCalcLayout.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
@@ -95,6 +97,26 @@ constexpr std::array<ControlSpec, 54> kWindowLayout{{
     {"ExecuteCalc", -1, K::Button, nullptr, 9840, 5040, 3615, 1215, u"実行", F::System},
 }};
 
+// A drop-down list that builds its popup on first use. QComboBox answers
+// every font change by building the popup and its list view to hand them the
+// font; the window sets each list's font before anyone can open it, and a
+// popup built later takes the list's font when it is created. Geometry comes
+// from the layout table, never from a size hint, so the hint QComboBox would
+// reset here is not used.
+class DropDownList : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::FontChange && findChild<QAbstractItemView*>() == nullptr) {
+            QWidget::changeEvent(event);
+            return;
+        }
+        QComboBox::changeEvent(event);
+    }
+};
+
 QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
     const QString caption = spec.caption != nullptr ? QString::fromUtf16(spec.caption) : QString();
     switch (spec.kind) {
@@ -103,7 +125,7 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
         case ControlKind::TextField:
             return new QLineEdit(parent);
         case ControlKind::DropDownList: {
-            auto* list = new QComboBox(parent);
+            auto* list = new DropDownList(parent);
             list->setEditable(false);
             return list;
         }
@@ -150,7 +172,10 @@ void BuildWindowControls(QWidget* window) {
         control->setObjectName(ControlObjectName(spec));
         control->setGeometry(TwipsToPixels(spec.left), TwipsToPixels(spec.top),
                              TwipsToPixels(spec.width), TwipsToPixels(spec.height));
-        control->setFont(DesignFontOf(spec.font));
+        // Initialisation gives every control of the "System" design font a
+        // font of its own before the window is first shown; resolving that
+        // design font would be a platform font search thrown away unused.
+        if (spec.font != DesignFont::System) control->setFont(DesignFontOf(spec.font));
         if (spec.kind == ControlKind::Frame) containers.insert(control->objectName(), control);
     }
 }

@@ -42,5 +42,7 @@ QString ControlObjectName(const ControlSpec& spec);
 QFont DesignFontOf(DesignFont font);
 
 // Creates every control of the table as a child of `window` (or of its
-// frame), with objectName, geometry, design caption and design font.
+// frame), with objectName, geometry, design caption and the "Terminal" design
+// font. The "System" design font is not set: initialisation replaces it on
+// every control that has it before the window is first shown.
 void BuildWindowControls(QWidget* window);
