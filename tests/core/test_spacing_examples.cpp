@@ -1,96 +1,85 @@
-// Worked spacings in both unit systems and the presentation of the results.
+// Worked spacings as shown, and the runs that must fail instead of showing one.
 #include <gtest/gtest.h>
 
-#include <QLocale>
-
+#include "calc/CalcError.h"
+#include "calc/ListPositions.h"
 #include "support/SpacingTestInputs.h"
 #include "support/TestSupport.h"
 
 namespace {
 
-struct Example {
-    const char* name;
-    SpacingInputs inputs;
-    double spacingMm;  // negative: not checked
-    const char* result1;
-    const char* result2;
-    const QLocale& locale = kUs;
-};
+using In = SpacingInputs;
+using K = CalcErrorKind;
+constexpr int kV = kVMethodEntry, kZ = kZMethodEntry;
 
-void ExpectExamples(std::initializer_list<Example> examples) {
-    for (const Example& e : examples) {
-        SCOPED_TRACE(e.name);
-        if (e.spacingMm >= 0) {
-            EXPECT_NEAR(FncSpacingMm(e.inputs, e.locale), e.spacingMm, e.spacingMm == 0 ? 0 : 1e-3);
-        }
-        const SpacingResult r = FncCalcSpacing(e.inputs, e.locale);
-        EXPECT_EQ(r.result1Text, QString::fromUtf8(e.result1));
-        EXPECT_EQ(r.result2Text, QString::fromUtf8(e.result2));
-    }
+QString Fails(K kind) {
+    return "fails " + QString::number(static_cast<int>(kind));
 }
 
-SpacingInputs Typed(SpacingInputs in, const char* pipe, const char* lining, const char* fluid) {
-    if (pipe) in.pipeSoundVelocityLocked = false, in.pipeSoundVelocityText = pipe;
-    if (lining) in.liningSoundVelocityLocked = false, in.liningSoundVelocityText = lining;
-    if (fluid) in.fluidSoundVelocityLocked = false, in.fluidSoundVelocityText = fluid;
+In With(In in, void (*change)(In&)) {
+    change(in);
     return in;
 }
 
-TEST(SpacingExamples, BothUnitSystemsAndLocales) {
-    SpacingInputs lined = Pipe(kTB05, kZ, "508", "10");
-    lined.liningPosition = 1;  // TAR EPOXY
-    lined.liningThicknessText = QStringLiteral("5");
-    // A locked field takes the table value whatever text it holds.
-    SpacingInputs locked = Pipe(kTB01, kV, "114.3", "6");
-    locked.pipeSoundVelocityText = QStringLiteral("not read");
-    locked.fluidSoundVelocityText = QStringLiteral("9999");
-
-    ExpectExamples({
-        {"TB_01 V", Pipe(kTB01, kV, "114.3", "6.0"), 65.4746, "65.47", ""},
-        {"TB_01 Z", Pipe(kTB01, kZ, "114.3", "6.0"), 22.8451, "22.84", ""},
-        {"TA_01 V", Pipe(kTA01, kV, "60.5", "3.0"), 52.531, "51", "17"},
-        {"TB_04 V", Pipe(kTB04, kV, "2000", "20"), 1687.0907, "1,687.09", ""},
-        {"TB_04 V grouped input", Pipe(kTB04, kV, "2,000", "20"), 1687.0907, "1,687.09", ""},
-        {"TB_05 Z lined", lined, 234.984, "234.98", ""},
-        {"RESERVE V", Pipe(kReserve, kV, "60.5", "3.0"), 52.531, "52.53", ""},
-        {"TB_01 V inch", Pipe(kTB01, kV, "4.5", "0.25", 1), 65.8289, "2.591", ""},
-        {"TA_01 V inch", Pipe(kTA01, kV, "2.375", "0.125", 1), 52.564, "2.007", "17"},
-        {"any non-zero flag is English", Pipe(kTB01, kV, "4.5", "0.25", -3), 65.8289, "2.591", ""},
-        {"locked fields", locked, -1, "65.47", ""},
-        {"typed metric velocity", Typed(Pipe(kTB01, kV, "114.3", "6"), "3000", 0, 0), -1, "65.47",
-         ""},
-        // 3000 m/s and 1440 m/s typed in ft/s give the table's spacing.
-        {"typed ft/s velocities",
-         Typed(Pipe(kTB01, kV, "4.5", "0.25", 1), "9842.5197", 0, "4724.4094"), 65.8289, "2.591",
-         ""},
-        {"comma TB_01", Pipe(kTB01, kV, "114,3", "6"), -1, "65,47", "", kGerman},
-        {"comma TB_04", Pipe(kTB04, kV, "2000", "20"), -1, "1.687,09", "", kGerman},
-        {"comma TA_01 inch", Pipe(kTA01, kV, "2,375", "0,125", 1), -1, "2,007", "17", kGerman},
-        {"comma TB_01 inch", Pipe(kTB01, kV, "4,5", "0,25", 1), -1, "2,591", "", kGerman},
-    });
+In Typed(In in, const char* pipe, const char* fluid = "1440") {
+    in.pipeSoundVelocityLocked = in.fluidSoundVelocityLocked = false;
+    in.pipeSoundVelocityText = pipe, in.fluidSoundVelocityText = fluid;
+    return in;
 }
 
-TEST(SpacingExamples, NoLiningLeavesTheThicknessUnread) {
-    for (const char* t : {"", "garbage", "inf"}) {
-        SpacingInputs in = Pipe(kTB01, kV, "114.3", "6");
-        in.liningThicknessText = QString::fromUtf8(t);
-        EXPECT_EQ(FncCalcSpacing(in, kUs).result1Text, QStringLiteral("65.47")) << t;
+const In kTB01 = Pipe("TB_01/TC_01", kV, "114.3", "6.0"), kTA01 = Pipe("TA_01", kV, "60.5", "3.0");
+
+TEST(Spacing, WorkedExamplesAndFailures) {
+    const struct {
+        const char* name;
+        In in;
+        QString expected;  // both result texts, or the failure
+        const QLocale& locale = kUs;
+    } rows[] = {
+        // clang-format off
+        {"TB_01 V", kTB01, "65.47"},
+        {"truncated, not rounded", Pipe("TB_01/TC_01", kZ, "114.3", "6"), "22.84"},
+        {"3 mm steps", kTA01, "51 17"},
+        {"grouped", Pipe("TB_04/TC_04", kV, "2,000", "20"), "1,687.09"},
+        {"lined", With(Pipe("TB_05/TC_05", kZ, "508", "10"), [](In& i) { i.liningPosition = 1, i.liningThicknessText = "5"; }), "234.98"},
+        {"inch", Pipe("TB_01/TC_01", kV, "4.5", "0.25", -3), "2.591"},
+        {"inch steps", Pipe("TA_01", kV, "2.375", "0.125", 1), "2.007 17"},
+        {"typed ft/s", Typed(Pipe("TB_01/TC_01", kV, "4.5", "0.25", 1), "9842.5197", "4724.4094"), "2.591"},
+        {"locked fields", With(kTB01, [](In& i) { i.pipeSoundVelocityText = "x"; }), "65.47"},
+        {"no lining", With(kTB01, [](In& i) { i.liningThicknessText = "x"; }), "65.47"},
+        {"no method", With(kTA01, [](In& i) { i.mountPosition = -1; }), "0 0"},
+        {"decimal comma", Pipe("TB_04/TC_04", kV, "2000", "20,0"), "1.687,09", kGerman},
+        {"decimal comma steps", Pipe("TA_01", kV, "2,375", "0,125", 1), "2,007 17", kGerman},
+        {"not a number", Typed(kTB01, "3000", "1.2.3"), Fails(K::ConversionFailure)},
+        {"lining read", With(kTB01, [](In& i) { i.liningPosition = 1, i.liningThicknessText = "x"; }), Fails(K::ConversionFailure)},
+        {"no sensor", With(kTB01, [](In& i) { i.sensorPosition = -1; }), Fails(K::SubscriptOutOfRange)},
+        {"typed entry locked", With(kTB01, [](In& i) { i.pipePosition = kPipeTypedVelocityEntry; }), Fails(K::SubscriptOutOfRange)},
+        // Critical velocities: wedges of 2500 and 2505 m/s at 42 degrees, 2830 m/s at 49.
+        {"TA_01 below critical", Typed(kTA01, "3736.19"), "7038 2346"},
+        {"TA_01 beyond", Typed(kTA01, "3736.2"), Fails(K::InvalidArgument)},
+        {"TA_01 critical", Typed(kTA01, "3736.1913746615214"), Fails(K::DivisionByZero)},
+        {"TB_01 beyond", Typed(kTB01, "3743.67"), Fails(K::InvalidArgument)},
+        {"TD_03 below", Typed(Pipe("TD_03", kV, "60", "3"), "3749.78"), "3,180.15"},
+        {"TD_03 beyond", Typed(Pipe("TD_03", kV, "60", "3"), "3749.79"), Fails(K::InvalidArgument)},
+        {"overflow", Pipe("TB_01/TC_01", kV, "1.7e308", "6"), Fails(K::Overflow)},
+        {"inch overflow", Pipe("TB_01/TC_01", kV, "1e307", "6", 1), Fails(K::Overflow)},
+        // No mounting exists where the spacing would be negative.
+        {"walls fill the pipe", Pipe("TB_01/TC_01", kV, "10", "6"), Fails(K::NegativeSpacing)},
+        {"offset beyond the run", Pipe("TB_01/TC_01", kV, "6", "0.1"), Fails(K::NegativeSpacing)},
+        {"no velocities", Typed(kTB01, "", ""), Fails(K::NegativeSpacing)},
+        {"fields before table rows", With(Typed(kTB01, "x"), [](In& i) { i.sensorPosition = -1; }), Fails(K::ConversionFailure)},
+        // clang-format on
+    };
+    for (const auto& r : rows) {
+        QString outcome;
+        try {
+            const SpacingResult result = FncCalcSpacing(r.in, r.locale);
+            outcome = (result.result1Text + ' ' + result.result2Text).trimmed();
+        } catch (const CalcError& e) {
+            outcome = Fails(e.kind());
+        }
+        EXPECT_EQ(outcome, r.expected) << r.name;
     }
-}
-
-TEST(SpacingExamples, SpacingThatWouldBeNegativeShowsZero) {
-    // (R - O) x 2 is negative for every sensor.
-    ExpectExamples({
-        {"velocities typed 0", Typed(Pipe(kTB01, kV, "114.3", "6"), "0", "0", "0"), 0, "0.00", ""},
-        {"velocities empty", Typed(Pipe(kTB01, kV, "114.3", "6"), "", "", ""), 0, "0.00", ""},
-        {"velocities empty Z", Typed(Pipe(kTB01, kZ, "114.3", "6"), "", "", ""), 0, "0.00", ""},
-        {"diameter below walls", Pipe(kTB01, kV, "10", "6"), 0, "0.00", ""},
-        {"diameter below walls inch", Pipe(kTB01, kV, "0.4", "0.25", 1), 0, "0.000", ""},
-        {"diameter below walls TA_01", Pipe(kTA01, kV, "0.1", "0.5"), 0, "0", "0"},
-        {"no mounting method", Pipe(kTB01, -1, "114.3", "6"), 0, "0.00", ""},
-        {"unknown mounting method", Pipe(kTB01, 2, "114.3", "6"), 0, "0.00", ""},
-        {"no mounting method TA_01", Pipe(kTA01, -1, "60.5", "3"), 0, "0", "0"},
-    });
 }
 
 }  // namespace

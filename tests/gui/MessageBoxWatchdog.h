@@ -1,40 +1,33 @@
 #pragma once
-// Answers every modal box that a test makes the program show, and records
-// what it looked like. Polls on a timer, so it also runs inside the box's own
-// event loop; a box is answered with OK (or rejected if it has none), so a
-// test never hangs on a box it did not expect.
-
+// Answers every modal box the program shows during a test and records it.
+// Polls on a timer, so it also runs inside the box's own event loop; a box
+// is answered with OK (or rejected), so a test never hangs on one.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
-#include <QStringList>
 #include <QTimer>
 #include <functional>
-#include <vector>
 
 struct ShownMessageBox {
-    QString text;
-    QString title;
+    QString text, title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
-    int buttonCount = 0;  // 0 also when some other modal window was shown
+    int buttonCount = 0;  // 0 also for a modal window that is no message box
 };
 
 // The program's one kind of box: OK only, no icon, the program's title.
 inline bool IsPlainOkBox(const ShownMessageBox& box) {
-    return box.title == QStringLiteral("Velkara") && box.icon == QMessageBox::NoIcon &&
+    return box.title == "Velkara" && box.icon == QMessageBox::NoIcon &&
            box.buttons == QMessageBox::Ok && box.buttonCount == 1;
 }
 
 class MessageBoxWatchdog : public QObject {
 public:
     MessageBoxWatchdog() {
-        timer_.setInterval(2);
         connect(&timer_, &QTimer::timeout, this, &MessageBoxWatchdog::Poll);
-        timer_.start();
+        timer_.start(2);
     }
-
     const std::vector<ShownMessageBox>& Shown() const { return shown_; }
     QStringList Texts() const {
         QStringList texts;
@@ -46,22 +39,18 @@ public:
 
 private:
     void Poll() {
-        QWidget* modal = QApplication::activeModalWidget();
+        QPointer<QWidget> modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible()) return;
-        ShownMessageBox seen;
-        seen.title = modal->windowTitle();
         auto* box = qobject_cast<QMessageBox*>(modal);
-        if (box) {
-            seen = {box->text(), seen.title, box->icon(), box->standardButtons(),
-                    static_cast<int>(box->buttons().size())};
-        }
-        shown_.push_back(seen);
-        QPointer<QWidget> guard(modal);
+        shown_.push_back({box ? box->text() : QString(), modal->windowTitle(),
+                          box ? box->icon() : QMessageBox::NoIcon,
+                          box ? box->standardButtons() : QMessageBox::NoButton,
+                          box ? static_cast<int>(box->buttons().size()) : 0});
         if (probe_) probe_(*modal);
-        if (!guard) return;  // the probe closed it
+        if (!modal) return;  // the probe closed it
         if (box && box->button(QMessageBox::Ok)) {
             box->button(QMessageBox::Ok)->click();
-        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        } else if (auto* dialog = qobject_cast<QDialog*>(modal.data())) {
             dialog->reject();
         } else {
             modal->close();

@@ -1,19 +1,18 @@
 #pragma once
 // Carbon steel pipe, no lining, water, every sound velocity from the tables.
-
+#include "calc/PropertyTables.h"
 #include "calc/SpacingCalculation.h"
 
-enum TestSensor { kReserve = 0, kTA01 = 2, kTB01 = 4, kTB04 = 7, kTB05 = 8, kTD03 = 11 };
-enum TestMount { kV = 0, kZ = 1 };
+// A sensor's list position, found by the name the list shows.
+inline int SensorEntry(const char* name) {
+    return static_cast<int>(BuildSensorNameList().indexOf(QString::fromLatin1(name))) - 1;
+}
 
-inline SpacingInputs Pipe(int sensor, int mount, const char* diameter, const char* wall,
+inline SpacingInputs Pipe(const char* sensor, int mount, const char* diameter, const char* wall,
                           std::int16_t unitFlag = 0) {
     SpacingInputs in;
-    in.sensorPosition = sensor;
+    in.sensorPosition = SensorEntry(sensor), in.mountPosition = mount;
     in.pipePosition = in.liningPosition = in.fluidPosition = 0;
-    in.mountPosition = mount;
-    in.outerDiameterText = QString::fromUtf8(diameter);
-    in.wallThicknessText = QString::fromUtf8(wall);
-    in.unitFlag = unitFlag;
+    in.outerDiameterText = diameter, in.wallThicknessText = wall, in.unitFlag = unitFlag;
     return in;
 }
