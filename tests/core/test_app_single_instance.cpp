@@ -1,49 +1,34 @@
-// The one-copy rule inside one process: a name held by a living guard stops
-// a second one, and is free again as soon as the first guard is gone.
-
+// The one-copy rule inside one process, under a test-only name: a second
+// guard sees the first and asks it for the window, which the first passes to
+// its handler; the name is free again once the first guard is gone.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QString>
+#include <QDeadlineTimer>
 #include <memory>
-
-#if defined(Q_OS_UNIX)
-#include <unistd.h>
-#endif
 
 #include "app/SingleInstance.h"
 
-namespace {
-
-QString TestName(const char* which) {
-    return QStringLiteral("velkara-test-%1-%2")
-        .arg(QCoreApplication::applicationPid())
-        .arg(QString::fromLatin1(which));
-}
-
-TEST(SingleInstance, SecondGuardSeesTheFirstButNotOtherNames) {
-    const QString name = TestName("second");
+TEST(SingleInstance, SecondGuardAsksTheFirstForItsWindow) {
+    const QString name = QStringLiteral("velkara-test-%1").arg(QCoreApplication::applicationPid());
     auto first = std::make_unique<SingleInstance>(name);
     ASSERT_FALSE(first->AnotherCopyRunning());
-    {
-        const SingleInstance second(name);
-        EXPECT_TRUE(second.AnotherCopyRunning());
-    }
-    // A refused guard must not have taken the name away from the first.
-    EXPECT_TRUE(SingleInstance(name).AnotherCopyRunning());
+    int requests = 0;
+    first->SetBringForwardHandler([&] { ++requests; });
+    const auto requestsOnceThere = [&](int expected) {
+        for (const QDeadlineTimer limit(30000); requests < expected && !limit.hasExpired();) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
+        return requests;
+    };
 
-    // Another name is free all the while.
-    EXPECT_FALSE(SingleInstance(TestName("other")).AnotherCopyRunning());
+    EXPECT_TRUE(SingleInstance(name).AnotherCopyRunning());
+    EXPECT_EQ(requestsOnceThere(1), 1);
+    // A refused guard leaves the name with the first; other names stay free.
+    EXPECT_TRUE(SingleInstance(name).AnotherCopyRunning());
+    EXPECT_EQ(requestsOnceThere(2), 2);
+    EXPECT_FALSE(SingleInstance(name + "-other").AnotherCopyRunning());
 
     first.reset();
-    const SingleInstance third(name);
-    EXPECT_FALSE(third.AnotherCopyRunning());
+    EXPECT_FALSE(SingleInstance(name).AnotherCopyRunning());
 }
-
-#if defined(Q_OS_UNIX)
-TEST(SingleInstance, DefaultNameIsPerUser) {
-    EXPECT_TRUE(SingleInstance::DefaultName().endsWith(u'-' + QString::number(::getuid())));
-}
-#endif
-
-}  // namespace

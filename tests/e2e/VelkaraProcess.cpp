@@ -1,19 +1,19 @@
 #include "e2e/VelkaraProcess.h"
 
-#include <fcntl.h>
 #include <sys/inotify.h>
+#include <sys/socket.h>
 #include <sys/syscall.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
-#include <QHash>
-#include <QSet>
+#include <QLocalSocket>
 #include <QThread>
-#include <algorithm>
-#include <cerrno>
-#include <csignal>
+#include <cstddef>
+#include <cstring>
+
+#include "app/SingleInstance.h"
 
 #ifndef VELKARA_EXE_PATH
 #error "VELKARA_EXE_PATH must name the built program"
@@ -21,89 +21,32 @@
 
 namespace e2e {
 
-namespace {
-
-QByteArray readProcFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Inodes of the sockets the process has open.
-QSet<QByteArray> socketInodes(qint64 pid) {
-    QSet<QByteArray> inodes;
-    const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
-    for (const QString& fd :
-         fds.entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System)) {
-        // The link text is "socket:[inode]", not a path, so it is read raw.
-        char target[64] = {};
-        const ssize_t size =
-            ::readlink(QFile::encodeName(fds.filePath(fd)).constData(), target, sizeof target - 1);
-        const QByteArray text(target, size > 0 ? size : 0);
-        if (text.startsWith("socket:[") && text.endsWith(']'))
-            inodes.insert(text.mid(8).chopped(1));
-    }
-    return inodes;
-}
-
-// Listening local sockets, inode to path, from /proc/net/unix:
-// "Num RefCount Protocol Flags Type St Inode [Path]".
-QHash<QByteArray, QByteArray> listeningUnixSockets() {
-    constexpr unsigned kAcceptConnections = 0x10000;  // __SO_ACCEPTCON
-    QHash<QByteArray, QByteArray> sockets;
-    const QList<QByteArray> lines = readProcFile(QStringLiteral("/proc/net/unix")).split('\n');
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        const QList<QByteArray> fields = lines[i].simplified().split(' ');
-        if (fields.size() >= 7 && (fields[3].toUInt(nullptr, 16) & kAcceptConnections) != 0) {
-            sockets.insert(fields[6], fields.value(7));
-        }
-    }
-    return sockets;
-}
-
-// The user-interface thread sits in the event loop's wait: poll and its
-// relatives. A start-up blocked on a file would sit in open or read instead.
-bool mainThreadWaitsForEvents(qint64 pid) {
-    const QByteArray text = readProcFile(QStringLiteral("/proc/%1/syscall").arg(pid));
-    const long number = text.split(' ').value(0).toLong();
-    return number == SYS_poll || number == SYS_ppoll || number == SYS_epoll_wait ||
-           number == SYS_epoll_pwait || number == SYS_select || number == SYS_pselect6;
-}
-
-}  // namespace
-
 ProgramFolder::ProgramFolder() {
-    if (!dir_.isValid()) return;
-    const QString copy = programPath();
-    valid_ = QFile::copy(QStringLiteral(VELKARA_EXE_PATH), copy) &&
-             QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    valid_ = dir_.isValid() && QFile::copy(VELKARA_EXE_PATH, programPath()) &&
+             QFile::setPermissions(programPath(), QFile::ReadOwner | QFile::ExeOwner);
 }
 
 void ProgramFolder::writeFile(const QString& name, const QByteArray& content) const {
     QFile file(filePath(name));
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(content);
+    if (file.open(QIODevice::WriteOnly)) file.write(content);
 }
 
-OpenedFilesWatch::OpenedFilesWatch(const QString& folder) {
-    fd_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    if (fd_ >= 0) watch_ = ::inotify_add_watch(fd_, QFile::encodeName(folder).constData(), IN_OPEN);
-}
+OpenedFilesWatch::OpenedFilesWatch(const QString& folder)
+    : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)),
+      watch_(::inotify_add_watch(fd_, QFile::encodeName(folder).constData(), IN_OPEN)) {}
 
 OpenedFilesWatch::~OpenedFilesWatch() {
-    if (fd_ >= 0) ::close(fd_);
+    ::close(fd_);
 }
 
 QStringList OpenedFilesWatch::takeOpenedIniFiles() {
     QStringList names;
     alignas(inotify_event) char buffer[16384];
-    for (;;) {
-        const ssize_t got = ::read(fd_, buffer, sizeof buffer);
-        if (got <= 0) break;
+    for (ssize_t got; (got = ::read(fd_, buffer, sizeof buffer)) > 0;) {
         for (ssize_t at = 0; at < got;) {
             const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
-            if (event->len > 0 && (event->mask & IN_ISDIR) == 0) {
-                const QString name = QFile::decodeName(event->name);
-                if (name.endsWith(QLatin1String(".ini"), Qt::CaseInsensitive)) names << name;
-            }
+            const QString name = QFile::decodeName(event->name);
+            if (event->len > 0 && name.endsWith(".ini", Qt::CaseInsensitive)) names << name;
             at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
         }
     }
@@ -112,68 +55,61 @@ QStringList OpenedFilesWatch::takeOpenedIniFiles() {
     return names;
 }
 
-QProcess& EndToEnd::start(const QString& program) {
-    auto process = std::make_unique<QProcess>();
-    process->setWorkingDirectory(QDir::tempPath());
-    // Qt's own warnings (no runtime folder, fonts) are not the test's subject.
-    process->setStandardOutputFile(QProcess::nullDevice());
-    process->setStandardErrorFile(QProcess::nullDevice());
-    process->start(program, {});
-    process->waitForStarted(kSettleLimitMs);
-    processes_.push_back(std::move(process));
-    return *processes_.back();
-}
-
-void EndToEnd::killAll() {
-    for (const auto& process : processes_) killHard(*process);
-    processes_.clear();
-}
-
+// The user-interface thread sits in the event loop's wait (poll and its
+// relatives), twice in a row so that a passing wait inside start-up does not
+// count. A start-up blocked on a file would sit in open or read instead.
 bool waitUntilSettled(QProcess& process) {
-    const QDeadlineTimer deadline(kSettleLimitMs);
-    while (!deadline.hasExpired()) {
+    const auto waits = [&] {
+        QFile file(QStringLiteral("/proc/%1/syscall").arg(process.processId()));
+        const long call =
+            file.open(QIODevice::ReadOnly) ? file.readAll().split(' ')[0].toLong() : -1;
+        return call == SYS_poll || call == SYS_ppoll || call == SYS_epoll_wait ||
+               call == SYS_select;
+    };
+    for (const QDeadlineTimer deadline(kSettleLimitMs); !deadline.hasExpired();) {
         if (process.state() != QProcess::Running) return false;
-        const qint64 pid = process.processId();
-        // Seen twice in a row, so a passing wait inside start-up does not count.
-        if (holdsListeningSocket(pid) && mainThreadWaitsForEvents(pid)) {
+        if (waits()) {
             QThread::msleep(50);
-            if (process.state() == QProcess::Running && mainThreadWaitsForEvents(pid)) return true;
+            if (waits()) return true;
         }
         process.waitForFinished(20);
     }
     return false;
 }
 
-bool holdsListeningSocket(qint64 pid) {
-    if (pid <= 0) return false;
-    const QHash<QByteArray, QByteArray> listening = listeningUnixSockets();
-    const QSet<QByteArray> inodes = socketInodes(pid);
-    return std::any_of(inodes.begin(), inodes.end(),
-                       [&](const QByteArray& inode) { return listening.contains(inode); });
+pid_t forkAs(uid_t uid, const std::function<int()>& job) {
+    const pid_t child = ::fork();
+    if (child != 0) return child;
+    if (::geteuid() == 0 && uid != 0 && (::setgid(uid) != 0 || ::setuid(uid) != 0)) ::_exit(99);
+    ::_exit(job());
 }
 
-QStringList foreignProgramSockets() {
-    QStringList names;
-    for (const QByteArray& path : listeningUnixSockets()) {
-        if (path.toLower().contains("velkara")) names << QString::fromLatin1(path);
-    }
-    return names;
+int abstractSocket(const QByteArray& name, bool listen) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    // After a leading NUL, exactly the name's bytes.
+    std::memcpy(address.sun_path + 1, name.constData(), static_cast<std::size_t>(name.size()));
+    const auto size = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const auto* at = reinterpret_cast<const sockaddr*>(&address);
+    const bool ok =
+        listen ? ::bind(fd, at, size) == 0 && ::listen(fd, 8) == 0 : ::connect(fd, at, size) == 0;
+    return ok ? fd : -1;
 }
 
-void killHard(QProcess& process) {
-    if (process.state() == QProcess::NotRunning) return;
-    ::kill(static_cast<pid_t>(process.processId()), SIGKILL);
-    process.waitForFinished(kSettleLimitMs);
+void EndToEnd::SetUp() {
+    QLocalSocket probe;
+    probe.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
+    probe.connectToServer(SingleInstance::DefaultName());
+    ASSERT_FALSE(probe.waitForConnected(1000)) << "a copy of the program is running; close it";
 }
 
-bool fifoHasReader(const QString& path) {
-    // Opening the write end without blocking fails with ENXIO when nobody reads.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd >= 0) {
-        ::close(fd);
-        return true;
-    }
-    return errno != ENXIO;
+QProcess& EndToEnd::start(const QString& program) {
+    auto& process = *processes_.emplace_back(std::make_unique<QProcess>());
+    process.setWorkingDirectory(QDir::tempPath());
+    process.start(program, {});
+    process.waitForStarted(kSettleLimitMs);
+    return process;
 }
 
 }  // namespace e2e

@@ -1,31 +1,28 @@
 #pragma once
-// Runs the built program as a user would and observes it only from outside:
-// a copy of the program file in a temporary folder of its own (it looks for
-// its settings beside its real file, so a symbolic link would not do),
-// started without arguments.
-
+// Runs the built program as a user would: a copy of the program file in a
+// temporary folder of its own (it reads the settings beside its real file),
+// started without arguments, observed from outside.
 #include <gtest/gtest.h>
+#include <sys/types.h>
 
 #include <QProcess>
-#include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 #include <vector>
 
 namespace e2e {
 
-// Upper bound for the program to settle or end; only a hang hits it. It is
-// generous because the sanitizer build starts several times slower.
+// Only a hang hits it; generous for the sanitizer build.
 inline constexpr int kSettleLimitMs = 30000;
 
-// A temporary program folder holding a copy of the built program.
 class ProgramFolder {
 public:
     ProgramFolder();
     bool isValid() const { return valid_; }
     QString path() const { return dir_.path(); }
     QString filePath(const QString& name) const { return dir_.filePath(name); }
-    QString programPath() const { return filePath(QStringLiteral("velkara")); }
+    QString programPath() const { return filePath("velkara"); }
     void writeFile(const QString& name, const QByteArray& content) const;
 
 private:
@@ -33,50 +30,36 @@ private:
     bool valid_ = false;
 };
 
-// Settings files (*.ini) of a folder that are opened, as inotify reports them.
+// Settings files (*.ini) of a folder that get opened, as inotify reports them.
 class OpenedFilesWatch {
 public:
     explicit OpenedFilesWatch(const QString& folder);
     ~OpenedFilesWatch();
-    OpenedFilesWatch(const OpenedFilesWatch&) = delete;
-    OpenedFilesWatch& operator=(const OpenedFilesWatch&) = delete;
-    bool isValid() const { return fd_ >= 0 && watch_ >= 0; }
-    // Names opened since the last call, sorted, without repeats.
-    QStringList takeOpenedIniFiles();
+    bool isValid() const { return watch_ >= 0; }
+    QStringList takeOpenedIniFiles();  // sorted, without repeats
 
 private:
-    int fd_ = -1;
-    int watch_ = -1;
+    int fd_ = -1, watch_ = -1;
 };
 
-// Waits until the copy has finished start-up: it holds the one-copy rule's
-// listening socket and its user-interface thread waits for events. False
-// when the process ended (or never settled).
+// True once start-up is over and the user-interface thread waits for events;
+// false when the process ended first.
 bool waitUntilSettled(QProcess& process);
-// True while the process is alive and holds a listening local socket.
-bool holdsListeningSocket(qint64 pid);
-// Local sockets named after the program that someone listens on.
-QStringList foreignProgramSockets();
-// Ends a process with SIGKILL and reaps it.
-void killHard(QProcess& process);
-// True when somebody has the FIFO at `path` open for reading.
-bool fifoHasReader(const QString& path);
+// Runs `job` in a forked child that first drops to `uid` (when root); the
+// child makes system calls only, as the parent has threads. Its status is
+// the job's result, 99 when it could not drop.
+pid_t forkAs(uid_t uid, const std::function<int()>& job);
+// A local stream socket bound to (and listening on) or connected to an
+// abstract name, as the program's one-copy rule uses them; -1 on failure.
+int abstractSocket(const QByteArray& name, bool listen);
 
 // The one-copy rule is per user, so these tests run alone and refuse to run
-// while a copy outside the tests is up. Every copy started is killed at the
-// end, so a failing test leaves nothing behind.
+// while another copy is up. Every copy started is killed at the end.
 class EndToEnd : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const QStringList others = foreignProgramSockets();
-        ASSERT_TRUE(others.isEmpty()) << "another copy of the program is running for this user ("
-                                      << others.join(' ').toStdString() << "); close it first";
-    }
-    void TearDown() override { killAll(); }
-
-    // Starts the program file `program` (no arguments, the test's environment).
+    void SetUp() override;
+    void TearDown() override { processes_.clear(); }
     QProcess& start(const QString& program);
-    void killAll();
 
 private:
     std::vector<std::unique_ptr<QProcess>> processes_;
