@@ -15,9 +15,14 @@ namespace {
 
 // Mostly numbers as a user would type them, sometimes anything at all.
 QString FieldText(FuzzedDataProvider& in, const QLocale& locale) {
-    if (in.ConsumeBool()) return QString::fromStdString(in.ConsumeRandomLengthString(24));
-    return locale.toString(in.ConsumeFloatingPoint<double>(), 'g',
-                           in.ConsumeIntegralInRange(1, 17));
+    switch (in.ConsumeIntegralInRange(0, 2)) {
+        case 0:
+            return QString::fromStdString(in.ConsumeRandomLengthString(24));
+        case 1:
+            return locale.toString(in.ConsumeIntegralInRange(-1000, 700000) / 100.0);
+        default:
+            return locale.toString(in.ConsumeFloatingPoint<double>(), 'g', 17);
+    }
 }
 
 bool Matches(const QString& text, const QString& pattern) {
@@ -29,9 +34,11 @@ bool Matches(const QString& text, const QString& pattern) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
     const QLocale& locale = FuzzLocale(in.ConsumeIntegral<std::uint8_t>());
-    SpacingInputs s{in.ConsumeIntegralInRange(-2, 14), in.ConsumeIntegralInRange(-2, 14),
-                    in.ConsumeIntegralInRange(-2, 10), in.ConsumeIntegralInRange(-2, 20),
-                    in.ConsumeIntegralInRange(-2, 3)};
+    SpacingInputs s;
+    for (int* position : {&s.sensorPosition, &s.pipePosition, &s.liningPosition, &s.fluidPosition,
+                          &s.mountPosition}) {
+        *position = in.ConsumeIntegralInRange(-2, 20);
+    }
     s.pipeSoundVelocityLocked = in.ConsumeBool(), s.liningSoundVelocityLocked = in.ConsumeBool();
     s.fluidSoundVelocityLocked = in.ConsumeBool();
     s.unitFlag = in.ConsumeIntegral<std::int16_t>();
