@@ -24,6 +24,10 @@ const struct SettingsCase {
      {kIni, "alt.ini"}},
 };
 
+void PrintTo(const SettingsCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class StartsWithSettings : public EndToEnd, public ::testing::WithParamInterface<SettingsCase> {};
 
 TEST_P(StartsWithSettings, KeepsRunningAndReadsOnlyItsSettings) {
