@@ -2,14 +2,10 @@
 // Locales the fuzz targets read and write numbers in: point and comma
 // decimals, other group separators, and one with its own decimal sign.
 #include <QLocale>
-#include <iterator>
 
 inline const QLocale& FuzzLocale(std::size_t selector) {
-    static const QLocale locales[] = {QLocale::c(),
-                                      QLocale(QLocale::English),
-                                      QLocale(QLocale::Japanese),
-                                      QLocale(QLocale::German),
-                                      QLocale(QLocale::French),
-                                      QLocale(QLocale::Arabic, QLocale::Egypt)};
+    using L = QLocale;
+    static const L locales[] = {L::c(),       L(L::English), L(L::Japanese),
+                                L(L::German), L(L::French),  L(L::Arabic, L::Egypt)};
     return locales[selector % std::size(locales)];
 }

@@ -11,26 +11,6 @@
 #include "calc/SpacingCalculation.h"
 #include "fuzz/FuzzLocales.h"
 
-namespace {
-
-// Mostly numbers as a user would type them, sometimes anything at all.
-QString FieldText(FuzzedDataProvider& in, const QLocale& locale) {
-    switch (in.ConsumeIntegralInRange(0, 2)) {
-        case 0:
-            return QString::fromStdString(in.ConsumeRandomLengthString(24));
-        case 1:
-            return locale.toString(in.ConsumeIntegralInRange(-1000, 700000) / 100.0);
-        default:
-            return locale.toString(in.ConsumeFloatingPoint<double>(), 'g', 17);
-    }
-}
-
-bool Matches(const QString& text, const QString& pattern) {
-    return QRegularExpression("^" + pattern + "$").match(text).hasMatch();
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
     const QLocale& locale = FuzzLocale(in.ConsumeIntegral<std::uint8_t>());
@@ -39,13 +19,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                           &s.mountPosition}) {
         *position = in.ConsumeIntegralInRange(-2, 20);
     }
-    s.pipeSoundVelocityLocked = in.ConsumeBool(), s.liningSoundVelocityLocked = in.ConsumeBool();
-    s.fluidSoundVelocityLocked = in.ConsumeBool();
+    for (bool* locked :
+         {&s.pipeSoundVelocityLocked, &s.liningSoundVelocityLocked, &s.fluidSoundVelocityLocked}) {
+        *locked = in.ConsumeBool();
+    }
     s.unitFlag = in.ConsumeIntegral<std::int16_t>();
     for (QString* text :
          {&s.wallThicknessText, &s.liningThicknessText, &s.outerDiameterText,
           &s.pipeSoundVelocityText, &s.liningSoundVelocityText, &s.fluidSoundVelocityText}) {
-        *text = FieldText(in, locale);
+        // Mostly numbers as a user would type them, sometimes anything at all.
+        const int kind = in.ConsumeIntegralInRange(0, 2);
+        *text = kind == 0   ? QString::fromStdString(in.ConsumeRandomLengthString(24))
+                : kind == 1 ? locale.toString(in.ConsumeIntegralInRange(-1000, 700000) / 100.0)
+                            : locale.toString(in.ConsumeFloatingPoint<double>(), 'g', 17);
     }
     SpacingResult r;
     try {
@@ -55,17 +41,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     // Digits with the locale's separators only: no sign, no "nan", no exponent.
+    const auto matches = [](const QString& text, const QString& pattern) {
+        return QRegularExpression("^" + pattern + "$").match(text).hasMatch();
+    };
     const QString group = QRegularExpression::escape(locale.groupSeparator());
     const QString point = QRegularExpression::escape(locale.decimalPoint());
     const bool wellFormed =
         HasThreeMillimetreSteps(s.sensorPosition)
-            ? Matches(r.result1Text, "[0-9]+(" + point + "[0-9]+)?") &&
-                  Matches(r.result2Text, "[0-9]+")
-            : Matches(r.result1Text, "[0-9]{1,3}(" + group + "[0-9]{3})*" + point +
+            ? matches(r.result1Text, "[0-9]+(" + point + "[0-9]+)?") &&
+                  matches(r.result2Text, "[0-9]+")
+            : matches(r.result1Text, "[0-9]{1,3}(" + group + "[0-9]{3})*" + point +
                                          (s.unitFlag != 0 ? "[0-9]{3}" : "[0-9]{2}")) &&
                   r.result2Text.isEmpty();
-    if (!wellFormed) std::abort();
     const SpacingResult again = FncCalcSpacing(s, locale);  // no state kept between runs
-    if (again.result1Text != r.result1Text || again.result2Text != r.result2Text) std::abort();
+    if (!wellFormed || again.result1Text != r.result1Text || again.result2Text != r.result2Text) {
+        std::abort();
+    }
     return 0;
 }

@@ -23,19 +23,17 @@ TEST(FieldRefusal, OneTable) {
         EmptyText empty = EmptyText::Accepted;
     } rows[] = {
         // clang-format off
-        {0, kDiameter, kOk, {"", "6", "6200", "+114.3", "1,500"}},
-        {0, kDiameter, kRange, {"5.99", "6200.01"}},
+        {0, kDiameter, kOk, {"", "6", "6200", "+114.3", "1,500"}}, {0, kDiameter, kRange, {"5.99", "6200.01"}},
         {0, kDiameter, kChars, {" 12", "12a", "1e3", "１２", ".", ",", "-", "1.2.3", "+", "1-2"}},
         {0, kWall, kOk, {"0.10", "100"}},               {0, kWall, kRange, {"-5", "0.09", "100.01"}},
         {0, kVelocity, kRange, {"999", "3701"}},        {0, kFluid, kRange, {"+12", "2501"}},
         {0, kLining, kRange, {"0.009", "100.01"}},      {1, kDiameter, kOk, {"0.2362", "244.1"}},
-        {1, kDiameter, kRange, {"0.2361", "244.11", "6200"}},
-        {1, kWall, kRange, {"0.0038", "3.9381"}},       {1, kVelocity, kOk, {"3280", "12140"}},
-        {1, kFluid, kRange, {"983", "8204"}},           {1, kLining, kOk, {"0.0003"}},
+        {1, kDiameter, kRange, {"0.2361", "244.11", "6200"}}, {1, kWall, kRange, {"0.0038", "3.9381"}},
+        {1, kVelocity, kOk, {"3280", "12140"}},         {1, kFluid, kRange, {"983", "8204"}},
+        {1, kLining, kOk, {"0.0003"}},                  {1, kWall, kOk, {"0,0039"}, kGerman},
         {0, kDiameter, kOk, {"114,3", "6,00"}, kGerman}, {0, kDiameter, kRange, {"5,99"}, kGerman},
-        {0, kDiameter, kChars, {"1,2,3", "114.3"}, kGerman}, {1, kWall, kOk, {"0,0039"}, kGerman},
-        {0, kDiameter, kRange, {""}, kUs, EmptyText::Refused},
-        {0, kDiameter, kChars, {"6x"}, kUs, EmptyText::Refused},
+        {0, kDiameter, kChars, {"1,2,3", "114.3"}, kGerman},
+        {0, kDiameter, kRange, {""}, kUs, EmptyText::Refused}, {0, kDiameter, kChars, {"6x"}, kUs, EmptyText::Refused},
         // clang-format on
     };
     for (const auto& r : rows) {

@@ -12,11 +12,14 @@ using In = SpacingInputs;
 using K = CalcErrorKind;
 constexpr int kV = kVMethodEntry, kZ = kZMethodEntry;
 
-QString Fails(K kind) {
-    return "fails " + QString::number(static_cast<int>(kind));
-}
-
-In With(In in, void (*change)(In&)) {
+// Carbon steel pipe, no lining, water: every sound velocity from the tables.
+In Pipe(
+    const char* sensor, int mount, const char* diameter, const char* wall, short unitFlag = 0,
+    void (*change)(In&) = [](In&) {}) {
+    In in;
+    in.sensorPosition = SensorEntry(sensor), in.mountPosition = mount;
+    in.pipePosition = in.liningPosition = in.fluidPosition = 0;
+    in.outerDiameterText = diameter, in.wallThicknessText = wall, in.unitFlag = unitFlag;
     change(in);
     return in;
 }
@@ -25,6 +28,10 @@ In Typed(In in, const char* pipe, const char* fluid = "1440") {
     in.pipeSoundVelocityLocked = in.fluidSoundVelocityLocked = false;
     in.pipeSoundVelocityText = pipe, in.fluidSoundVelocityText = fluid;
     return in;
+}
+
+QString Fails(K kind) {
+    return "fails " + QString::number(static_cast<int>(kind));
 }
 
 const In kTB01 = Pipe("TB_01/TC_01", kV, "114.3", "6.0"), kTA01 = Pipe("TA_01", kV, "60.5", "3.0");
@@ -41,19 +48,18 @@ TEST(Spacing, WorkedExamplesAndFailures) {
         {"truncated, not rounded", Pipe("TB_01/TC_01", kZ, "114.3", "6"), "22.84"},
         {"3 mm steps", kTA01, "51 17"},
         {"grouped", Pipe("TB_04/TC_04", kV, "2,000", "20"), "1,687.09"},
-        {"lined", With(Pipe("TB_05/TC_05", kZ, "508", "10"), [](In& i) { i.liningPosition = 1, i.liningThicknessText = "5"; }), "234.98"},
+        {"lined", Pipe("TB_05/TC_05", kZ, "508", "10", 0, [](In& i) { i.liningPosition = 1, i.liningThicknessText = "5"; }), "234.98"},
         {"inch", Pipe("TB_01/TC_01", kV, "4.5", "0.25", -3), "2.591"},
         {"inch steps", Pipe("TA_01", kV, "2.375", "0.125", 1), "2.007 17"},
         {"typed ft/s", Typed(Pipe("TB_01/TC_01", kV, "4.5", "0.25", 1), "9842.5197", "4724.4094"), "2.591"},
-        {"locked fields", With(kTB01, [](In& i) { i.pipeSoundVelocityText = "x"; }), "65.47"},
-        {"no lining", With(kTB01, [](In& i) { i.liningThicknessText = "x"; }), "65.47"},
-        {"no method", With(kTA01, [](In& i) { i.mountPosition = -1; }), "0 0"},
+        {"locked or absent fields unread", Pipe("TB_01/TC_01", kV, "114.3", "6", 0, [](In& i) { i.pipeSoundVelocityText = i.liningThicknessText = "x"; }), "65.47"},
+        {"no method", Pipe("TA_01", -1, "60.5", "3"), "0 0"},
         {"decimal comma", Pipe("TB_04/TC_04", kV, "2000", "20,0"), "1.687,09", kGerman},
         {"decimal comma steps", Pipe("TA_01", kV, "2,375", "0,125", 1), "2,007 17", kGerman},
-        {"not a number", Typed(kTB01, "3000", "1.2.3"), Fails(K::ConversionFailure)},
-        {"lining read", With(kTB01, [](In& i) { i.liningPosition = 1, i.liningThicknessText = "x"; }), Fails(K::ConversionFailure)},
-        {"no sensor", With(kTB01, [](In& i) { i.sensorPosition = -1; }), Fails(K::SubscriptOutOfRange)},
-        {"typed entry locked", With(kTB01, [](In& i) { i.pipePosition = kPipeTypedVelocityEntry; }), Fails(K::SubscriptOutOfRange)},
+        {"lining read", Pipe("TB_01/TC_01", kV, "114.3", "6", 0, [](In& i) { i.liningPosition = 1, i.liningThicknessText = "x"; }), Fails(K::ConversionFailure)},
+        {"no sensor", Pipe("TB_01/TC_01", kV, "114.3", "6", 0, [](In& i) { i.sensorPosition = -1; }), Fails(K::SubscriptOutOfRange)},
+        {"typed entry locked", Pipe("TB_01/TC_01", kV, "114.3", "6", 0, [](In& i) { i.pipePosition = kPipeTypedVelocityEntry; }), Fails(K::SubscriptOutOfRange)},
+        {"fields before table rows", Typed(Pipe("TB_01/TC_01", kV, "114.3", "6", 0, [](In& i) { i.sensorPosition = -1; }), "x"), Fails(K::ConversionFailure)},
         // Critical velocities: wedges of 2500 and 2505 m/s at 42 degrees, 2830 m/s at 49.
         {"TA_01 below critical", Typed(kTA01, "3736.19"), "7038 2346"},
         {"TA_01 beyond", Typed(kTA01, "3736.2"), Fails(K::InvalidArgument)},
@@ -67,7 +73,6 @@ TEST(Spacing, WorkedExamplesAndFailures) {
         {"walls fill the pipe", Pipe("TB_01/TC_01", kV, "10", "6"), Fails(K::NegativeSpacing)},
         {"offset beyond the run", Pipe("TB_01/TC_01", kV, "6", "0.1"), Fails(K::NegativeSpacing)},
         {"no velocities", Typed(kTB01, "", ""), Fails(K::NegativeSpacing)},
-        {"fields before table rows", With(Typed(kTB01, "x"), [](In& i) { i.sensorPosition = -1; }), Fails(K::ConversionFailure)},
         // clang-format on
     };
     for (const auto& r : rows) {

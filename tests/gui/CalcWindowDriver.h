@@ -6,18 +6,17 @@
 
 #include <QTest>
 #include <memory>
-#include <ostream>
 
 #include "MessageBoxWatchdog.h"
 #include "app/ModCommonProc.h"
 #include "calc/ListPositions.h"
 #include "support/SpacingTestInputs.h"
+#include "support/TestSupport.h"
 #include "window/UserNumberLocale.h"
 #include "window/frmCalc.h"
 
 struct CalcRun {
     std::int16_t unitFlag = 0, langFlag = 0;  // 0 metric, 0 Japanese
-    QLocale locale = QLocale(QLocale::English, QLocale::UnitedStates);
     bool english() const { return langFlag != 0; }
     bool inch() const { return unitFlag != 0; }
 };
@@ -29,7 +28,7 @@ class CalcWindowDriver {
 public:
     explicit CalcWindowDriver(const CalcRun& run = {}) {
         ModCommonProc::FncSetStartupValues(run.unitFlag, run.langFlag);  // read while building
-        SetUserNumberLocaleOverride(run.locale);
+        SetUserNumberLocaleOverride(kUs);
         window_ = std::make_unique<frmCalc>();
         window_->show();
         window_->activateWindow();
@@ -65,7 +64,10 @@ public:
         QTest::mouseClick(window_->ExecuteCalcButton, Qt::LeftButton);
         Settle();
     }
-    void Settle() { SettleEvents(); }  // after each action that may show a box
+    // Lets queued events (activation, deferred focus, a box) run to the end.
+    void Settle() {
+        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    }
     QString Result1() const { return window_->txtResult1Text->text(); }
     QString Result2() const { return window_->txtResult2Text->text(); }
 

