@@ -1,21 +1,39 @@
 // The settings part of start-up against real program folders: which file
-// decides units and language, and what the 16-bit flags and INI_FILENAME
-// become.
+// decides units and language, and what the file's bytes make of the 16-bit
+// flags and of INI_FILENAME. Files that are no plain readable file give the
+// defaults at once.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "app/ModCommonProc.h"
-#include "support/TestSupport.h"
+#include "app/ModFileProc.h"
 
 namespace {
 
 using namespace ModCommonProc;
+using namespace ModFileProc;
 
-const QByteArray kLong(253, 'b');  // with "é" INI_FILENAME crosses byte 254 inside a character
+void Write(const QString& path, const QByteArray& content) {
+    if (content == "<folder>") return void(QDir().mkdir(path));
+    if (content == "<fifo>") return void(::mkfifo(QFile::encodeName(path), 0600));
+    if (content == "<device>") return void(QFile::link("/dev/zero", path));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    // Rows without a section header of their own are in [SYSTEM].
+    file.write(content.contains('[') ? content : "[SYSTEM]\n" + content);
+    if (content.size() > kProfileReadLimit) file.resize(300LL << 20);  // the rest sparse
+    if (content.startsWith(";unreadable")) file.setPermissions({});
+}
+
+const QByteArray k251(251, 'b'), k254(254, 'c');  // INI_FILENAME is cut after 254 bytes
+// Past the read bound nothing counts, nor the line the bound cuts to "UNIT_FLAG=1".
+const QByteArray kHuge = "[SYSTEM]\nLANG_FLAG=1\n;" + QByteArray(kProfileReadLimit - 34, 'x') +
+                         "\nUNIT_FLAG=12345\nUNIT_FLAG=1\n";
 
 // third.ini (LANG_FLAG=1) lies in every folder; only a redirection followed
 // from the second file would reach it.
@@ -24,54 +42,78 @@ const struct {
     QByteArray main, altName, alt;  // Velkara.ini, the redirection's target and its content
     std::int16_t unit, lang;
 } kFolders[] = {
-    {"", "", "", 0, 0},                                     {"UNIT_FLAG=2\nLANG_FLAG=7", "", "", 2, 7},
+    {"", "", "", 0, 0},                                     {"UNIT_FLAG=12abc\nLANG_FLAG=+7", "", "", 12, 7},
     {"UNIT_FLAG=32767\nLANG_FLAG=-32768", "", "", 32767, -32768},
-    {"UNIT_FLAG=32768\nLANG_FLAG=1", "", "", 0, 1},         {"UNIT_FLAG=1\nLANG_FLAG=-32769", "", "", 1, 0},
-    {"UNIT_FLAG=4294967297\nLANG_FLAG=4294967296", "", "", 1, 0},  // wrapped, then checked
-    {"[OTHER]\nUNIT_FLAG=1", "", "", 0, 0},                 {"\xEF\xBB\xBF[System]\r\nUnit_Flag = 1\r\n", "", "", 1, 0},
+    {"UNIT_FLAG=32768\nLANG_FLAG=-32769", "", "", 0, 0},
+    {"UNIT_FLAG=4294967297\nLANG_FLAG=-4294967297", "", "", 1, -1},  // wrapped, then checked
+    {"UNIT_FLAG=0x10\nLANG_FLAG=- 5", "", "", 0, 0},        {"UNIT_FLAG=\" 7 \"\nLANG_FLAG='1\"", "", "", 7, 0},
+    {"[SYSTEM]\n;UNIT_FLAG=3\n  ;LANG_FLAG=3\nUNIT_FLAG=2 ;x\nUNIT_FLAG=4\n[system]\nLANG_FLAG=5", "", "", 2, 0},
+    {"UNIT_FLAG=1\n[SYSTEM]\n[OTHER]\nLANG_FLAG=1", "", "", 0, 0},
+    {"\xEF\xBB\xBF[System]\r\n\r\nUnit_Flag = 1\r\n", "", "", 1, 0},
     {"[SYSTEM]\rUNIT_FLAG=1\rLANG_FLAG=1", "", "", 1, 1},
+    {QByteArrayLiteral("\xff\0[\0]=\n[SYSTEM]\nUNIT_FLAG=-5"), "", "", -5, 0},
     {"UNIT_FLAG=1\nINI_FILENAME=alt.ini", "alt.ini", "LANG_FLAG=1", 0, 1},
     {"UNIT_FLAG=1\nLANG_FLAG=1\nINI_FILENAME=none.ini", "", "", 0, 0},
-    {"UNIT_FLAG=1\nINI_FILENAME=Velkara.ini", "", "", 1, 0},
     {"INI_FILENAME=alt.ini", "alt.ini", "UNIT_FLAG=1\nINI_FILENAME=third.ini", 1, 0},
-    {"UNIT_FLAG=1\nINI_FILENAME=", "", "", 1, 0},           {QByteArray("UNIT_FLAG=1\nINI_FILENAME=\0alt.ini", 33), "alt.ini", "LANG_FLAG=1", 1, 0},
-    {"INI_FILENAME=\"alt.ini\"", "alt.ini", "LANG_FLAG=1", 0, 1},
+    {QByteArrayLiteral("UNIT_FLAG=1\nINI_FILENAME=\0alt.ini"), "alt.ini", "LANG_FLAG=1", 1, 0},
     {"INI_FILENAME=\\sub\\alt.ini", "sub/alt.ini", "UNIT_FLAG=1", 1, 0},
-    {"INI_FILENAME=sub/alt.ini", "sub/alt.ini", "UNIT_FLAG=1", 1, 0},
     {"UNIT_FLAG=99999999999999999999\nINI_FILENAME=alt.ini", "alt.ini", "LANG_FLAG=1", 0, 1},
-    {"INI_FILENAME=" + kLong + "\xC3\xA9.ini", kLong, "UNIT_FLAG=1", 1, 0},
-    {"INI_FILENAME=" + QByteArray(254, 'c') + "tail", QByteArray(254, 'c'), "UNIT_FLAG=1", 1, 0},
-    {"<folder>", "", "", 0, 0},                             {"<fifo>", "", "", 0, 0},
-    {"UNIT_FLAG=1\nINI_FILENAME=pipe", "pipe", "<fifo>", 0, 0},
+    {"INI_FILENAME=" + k251 + "\xF0\x9F\x98\x80.ini", k251, "UNIT_FLAG=1", 1, 0},
+    {"INI_FILENAME=" + k254 + "tail", k254, "UNIT_FLAG=1", 1, 0},
+    {"<folder>", "", "", 0, 0},  {"<fifo>", "", "", 0, 0},  {"<device>", "", "", 0, 0},
+    {";unreadable\nUNIT_FLAG=1", "", "", 0, 0},             {kHuge, "", "", 0, 1},
 };
 // clang-format on
 
+// In a child as nobody, since permissions do not bind root; failures show in
+// the child's output.
 TEST(Startup, SettingsDecideUnitsAndLanguage) {
-    for (const auto& c : kFolders) {
-        SCOPED_TRACE(c.main.left(60).toStdString());
-        QTemporaryDir folder;
-        ASSERT_TRUE(QDir(folder.path()).mkdir("sub"));
-        const auto write = [&](const QByteArray& name, const QByteArray& content) {
-            const QString path = folder.filePath(QString::fromUtf8(name));
-            if (content == "<folder>") return void(QDir().mkdir(path));
-            if (content == "<fifo>") return void(::mkfifo(QFile::encodeName(path), 0600));
-            QFile file(path);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(content.startsWith("[") || content.startsWith("\xEF")
-                           ? content
-                           : "[SYSTEM]\n" + content);
-        };
-        write("third.ini", "LANG_FLAG=1");
-        if (!c.main.isEmpty()) write("Velkara.ini", c.main);
-        if (!c.altName.isEmpty()) write(c.altName, c.alt);
-        FncLoadStartupValues(folder.path());
-        EXPECT_EQ(DefaultIniPath, folder.path() + "/Velkara.ini");
-        EXPECT_EQ(UnitFlag, c.unit);
-        EXPECT_EQ(LangFlag, c.lang);
-        EXPECT_EQ(LangOffset, c.lang != 0 ? 5000 : 0);
-        EXPECT_EQ(CaptionFontName, QString::fromUtf8(c.lang != 0 ? "Arial" : "ＭＳ ゴシック"));
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(99);
+        for (const auto& c : kFolders) {
+            SCOPED_TRACE(c.main.left(60).toStdString());
+            QTemporaryDir folder;
+            QDir(folder.path()).mkdir("sub");
+            Write(folder.filePath("third.ini"), "LANG_FLAG=1");
+            if (!c.main.isEmpty()) Write(folder.filePath(kIniFileName), c.main);
+            if (!c.altName.isEmpty()) Write(folder.filePath(QString::fromUtf8(c.altName)), c.alt);
+            FncLoadStartupValues(folder.path());
+            EXPECT_EQ(UnitFlag, c.unit);
+            EXPECT_EQ(LangFlag, c.lang);
+            EXPECT_EQ(LangOffset, c.lang != 0 ? 5000 : 0);
+        }
+        ::_exit(::testing::Test::HasFailure() ? 1 : 0);
     }
-    FncSetStartupValues(0, 0);  // what the other suites expect
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    EXPECT_EQ(status, 0);
+}
+
+// What only the free functions show: a default loses its trailing blanks, a
+// value is cut to the buffer, a zero-size buffer stays untouched, a null file
+// name gives the default.
+TEST(Startup, ProfileFunctionsKeepTheirContract) {
+    QTemporaryDir dir;
+    Write(dir.filePath("p.ini"), "[S]\nK=12abc");
+    const QByteArray encoded = QFile::encodeName(dir.filePath("p.ini"));
+    const char* file = encoded.constData();
+    const struct {
+        const char *section, *dflt;
+        std::uint32_t size;
+        const char *path, *text;
+    } kLookUps[] = {{"S", "", 0, file, "untouched"},
+                    {"S", "", 4, file, "12a"},
+                    {"T", "one two  ", 255, file, "one two"},
+                    {"S", "default  ", 255, nullptr, "default"}};
+    for (const auto& c : kLookUps) {
+        char buffer[255] = "untouched";
+        EXPECT_EQ(GetPrivateProfileStringA(c.section, "K", c.dflt, buffer, c.size, c.path),
+                  c.size == 0 ? 0 : std::strlen(c.text));
+        EXPECT_STREQ(buffer, c.text);
+    }
+    EXPECT_EQ(GetPrivateProfileIntA("S", "K", 7, file), 12);
+    EXPECT_EQ(GetPrivateProfileIntA("S", "K", 7, nullptr), 7);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
-// The built program started from program folders with and without settings:
-// it comes up, stays up, and reads exactly the settings files it should.
-// (Which values took effect and hostile files are the in-process tests' part.)
-#include <QFile>
+// Installed, the program lives in a private folder, the command on the PATH is
+// a symbolic link to it, and the settings file beside the program is a link
+// to the administrator's file in the configuration folder. Started through the
+// command link, with or without settings, it comes up and reads that file
+// only when it is a regular file; a file beside the command link is not read.
+#include <sys/stat.h>
 
 #include "e2e/VelkaraProcess.h"
 
@@ -9,38 +11,31 @@ namespace {
 
 using namespace e2e;
 
-const QString kIni = QStringLiteral("Velkara.ini");
+class StartedThroughTheCommandLink : public EndToEnd,
+                                     public ::testing::WithParamInterface<const char*> {};
 
-const struct SettingsCase {
-    const char* name;
-    std::vector<std::pair<QString, QByteArray>> files;  // put into the program folder
-    QStringList opened;                                 // settings files read, sorted
-} kCases[] = {
-    {"NoSettingsFile", {}, {}},
-    {"RedirectionReadsTheSecondFileOnly",
-     {{kIni, "[SYSTEM]\r\nUNIT_FLAG=1\r\nINI_FILENAME=alt.ini\r\n"},
-      {"alt.ini", "[SYSTEM]\nLANG_FLAG=1\nINI_FILENAME=third.ini\n"},
-      {"third.ini", "[SYSTEM]\nUNIT_FLAG=1\n"}},
-     {kIni, "alt.ini"}},
-};
+TEST_P(StartedThroughTheCommandLink, FollowsTheSettingsLinkOnlyToARegularFile) {
+    const QString kind = GetParam();
+    ProgramFolder root;  // its copy of the program is moved into place
+    const QString lib = root.filePath("usr/lib/velkara"), bin = root.filePath("usr/bin"),
+                  etc = root.filePath("etc/velkara"), settings = etc + "/Velkara.ini";
+    ASSERT_TRUE(QDir().mkpath(lib) && QDir().mkpath(bin) && QDir().mkpath(etc));
+    ASSERT_TRUE(QFile::rename(root.program(), lib + "/velkara"));
+    ASSERT_TRUE(QFile::link("../lib/velkara/velkara", bin + "/velkara"));
+    if (kind != "none")
+        QFile::link(kind == "device" ? "/dev/null" : settings, lib + "/Velkara.ini");
+    root.write("usr/bin/Velkara.ini", "[SYSTEM]\nLANG_FLAG=1\n");
+    if (kind == "file") root.write("etc/velkara/Velkara.ini", "[SYSTEM]\nUNIT_FLAG=1\n");
+    ASSERT_TRUE(kind != "folder" || QDir().mkdir(settings));
+    ASSERT_TRUE(kind != "fifo" || ::mkfifo(QFile::encodeName(settings), 0600) == 0);
 
-void PrintTo(const SettingsCase& c, std::ostream* os) {
-    *os << c.name;
+    IniOpenWatch inEtc(etc), besideLink(bin);
+    ASSERT_TRUE(WaitUntilSettled(start(bin + "/velkara")));
+    EXPECT_EQ(inEtc.seen(), kind == "file");
+    EXPECT_FALSE(besideLink.seen());
 }
 
-class StartsWithSettings : public EndToEnd, public ::testing::WithParamInterface<SettingsCase> {};
-
-TEST_P(StartsWithSettings, KeepsRunningAndReadsOnlyItsSettings) {
-    ProgramFolder folder;
-    for (const auto& [name, content] : GetParam().files) folder.writeFile(name, content);
-    OpenedFilesWatch watch(folder.path());
-    QProcess& program = start(folder.programPath());
-    ASSERT_TRUE(waitUntilSettled(program)) << "ended or hung in start-up: " << program.exitCode();
-    EXPECT_EQ(watch.takeOpenedIniFiles(), GetParam().opened);
-    EXPECT_FALSE(program.waitForFinished(300));
-}
-
-INSTANTIATE_TEST_SUITE_P(ProgramFolders, StartsWithSettings, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(SettingsLinkTargets, StartedThroughTheCommandLink,
+                         ::testing::Values("none", "file", "folder", "fifo", "device"));
 
 }  // namespace
