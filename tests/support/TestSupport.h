@@ -1,27 +1,21 @@
 #pragma once
-// Helpers shared by the test suites.
-
 #include <QLocale>
 #include <QString>
-#include <cstdint>
 #include <ostream>
 
 #include "app/ModCommonProc.h"
 
-// Lets GoogleTest print QString values in failure messages.
 inline std::ostream& operator<<(std::ostream& os, const QString& text) {
     return os << '"' << text.toStdString() << '"';
 }
 
-// Number locales: point decimal with comma grouping, and the reverse.
+// Point decimal with comma grouping, and the reverse.
 inline const QLocale kUs(QLocale::English, QLocale::UnitedStates);
 inline const QLocale kGerman(QLocale::German, QLocale::Germany);
 
-// Sets the run's language (LangOffset) for one scope and restores it after.
+// The run's language (LangOffset) for one scope.
 struct LanguageScope {
-    explicit LanguageScope(std::int16_t offset) : saved(ModCommonProc::LangOffset) {
-        ModCommonProc::LangOffset = offset;
-    }
+    explicit LanguageScope(int offset) { ModCommonProc::LangOffset = std::int16_t(offset); }
     ~LanguageScope() { ModCommonProc::LangOffset = saved; }
-    const std::int16_t saved;
+    const std::int16_t saved = ModCommonProc::LangOffset;
 };

@@ -1,0 +1,77 @@
+// The text table, name lists and property tables by their structure, not
+// retyped; the worked spacing examples exercise the property values.
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+#include <map>
+#include <stdexcept>
+
+#include "calc/CalcError.h"
+#include "calc/ListPositions.h"
+#include "calc/PropertyTables.h"
+#include "support/TestSupport.h"
+#include "text/TextTable.h"
+
+namespace {
+
+TEST(TextTable, EveryIdHasBothLanguagesAndNoOtherIdAnswers) {
+    std::map<int, QString> texts;  // every 16-bit id the table answers
+    for (int id = INT16_MIN; id <= INT16_MAX; ++id) {
+        try {
+            texts[id] = TextTable(std::int16_t(id));
+        } catch (const std::out_of_range&) {
+        }
+    }
+    const QRegularExpression ascii("^[ -~]+$");  // English; Japanese only for names like "FRP"
+    for (const auto& [id, text] : texts) {
+        const int base = id % 5000;
+        ASSERT_TRUE(id > 0 && id < 10000 && texts.count(base) && texts.count(base + 5000)) << id;
+        const QString &japanese = texts.at(base), &english = texts.at(base + 5000);
+        EXPECT_TRUE(!text.isEmpty() && text == text.trimmed() && ascii.match(english).hasMatch() &&
+                    (!ascii.match(japanese).hasMatch() || japanese == english))
+            << id << ' ' << text;
+        LanguageScope language(id - base);
+        EXPECT_EQ(FncGetText(std::int16_t(base)), text);
+    }
+}
+
+// Look-alikes (full-width for half-width, an ideographic space) are other
+// texts. The title is the one composed text the screenshots do not show.
+TEST(TextTable, MixedWidthTextsAndTheComposedTitle) {
+    EXPECT_EQ(TextTable(1), QString::fromUtf16(u"\uFF2D\uFF33 \u30B4\u30B7\u30C3\u30AF"));
+    EXPECT_EQ(TextTable(2780), QString::fromUtf16(u"\u5869\uFF8B\uFF9E\u7BA1"));  // pipe PVC
+    EXPECT_EQ(TextTable(4460), QString::fromUtf16(u"\u5869\u30D3"));              // lining PVC
+    LanguageScope japanese(0);
+    EXPECT_EQ(ComposedWindowTitle(), "超音波流量計 - 取付け寸法計算ツール");
+    LanguageScope english(5000);
+    EXPECT_EQ(ComposedWindowTitle(), "Ultrasonic Flowmeter - Sensor Spacing Calculation Tool");
+}
+
+bool RowIsMissing(void (*read)(int), int row) try {
+    read(row);
+    return false;
+} catch (const CalcError& e) {
+    return e.kind() == CalcErrorKind::SubscriptOutOfRange;
+}
+
+// Element 0 counts the entries; each entry has its table row (but the pipe
+// list's typed-value entry) and the table no more.
+TEST(PropertyTables, NameListsCountTheirEntriesAndTablesHoldARowForEach) {
+    const std::tuple<QStringList (*)(), int, void (*)(int)> lists[] = {
+        {BuildPipeNameList, kPipeSVRows, [](int r) { PipeSVTable(r); }},
+        {BuildFluidNameList, kFluidSVRows, [](int r) { FluidSVTable(r); }},
+        {BuildLiningNameList, kLiningSVRows, [](int r) { LiningSVTable(r); }},
+        {BuildMountNameList, kZMethodEntry + 1, nullptr},
+        {BuildSensorNameList, kSensorRows, [](int r) { SensorTable(r); }}};
+    for (const auto& [build, rows, read] : lists) {
+        const int entries = rows + (build == BuildPipeNameList ? 1 : 0);
+        const QStringList names = build();
+        EXPECT_TRUE(names.size() == entries + 1 && names[0] == QString::number(entries) &&
+                    !names.contains("") &&
+                    (!read || (!RowIsMissing(read, rows - 1) && RowIsMissing(read, rows) &&
+                               RowIsMissing(read, -1))))
+            << names.join('|');
+    }
+}
+
+}  // namespace

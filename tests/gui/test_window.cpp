@@ -1,0 +1,131 @@
+// The window: pinned by the README's screenshots, then what they cannot show.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QWheelEvent>
+
+#include "CalcWindowDriver.h"
+#include "support/TestSupport.h"
+#include "text/TextTable.h"
+
+namespace {
+
+// A rendering that differs is left beside the test binary.
+TEST(WindowScreenshots, RenderedAgainEachEqualsTheCommittedOne) {
+    for (const QString name : {"window-ja-metric", "window-en-inch"}) {
+        const QString flag = name.contains("-en-") ? "1" : "0";
+        const QString out = QCoreApplication::applicationDirPath() + '/' + name + ".rendered.png";
+        ASSERT_EQ(QProcess::execute(VELKARA_RENDER_TOOL, {out, flag, flag}), 0) << name;
+        const QImage expected(QStringLiteral(VELKARA_DOCS_DIR "/%1.png").arg(name));
+        const bool same =
+            !expected.isNull() && QImage(out).convertToFormat(expected.format()) == expected;
+        EXPECT_TRUE(same && QFile::remove(out)) << "differs: " << out;
+    }
+}
+
+// Any flag but 0 means English or inch, and each decides on its own.
+TEST(WindowInit, InEveryRunCaptionsFitAndLanguageAndUnitsDecideApart) {
+    for (const CalcRun& run : {CalcRun{0, 0}, CalcRun{7, 0}, CalcRun{0, -3}, CalcRun{1, 1}}) {
+        CalcWindowDriver d(run);
+        EXPECT_TRUE(d->minimumSize() == QSize(926, 471) && d->maximumSize() == QSize(926, 471) &&
+                    d->windowIcon().availableSizes().contains(QSize(32, 32)));
+        EXPECT_EQ(d->windowTitle(), ComposedWindowTitle());
+        EXPECT_EQ(d->Label4->text(), run.inch() ? "[inch]" : "[mm]") << run;
+        // The results are empty on the screenshots.
+        EXPECT_EQ(d->txtResult1Text->palette().color(QPalette::Text), QColor(Qt::red));
+        for (QWidget* c : d->findChildren<QWidget*>(QRegularExpression("^[A-Za-z]"))) {
+            const auto* list = qobject_cast<QComboBox*>(c);
+            QStringList texts = {c->property("text").toString() + c->property("title").toString()};
+            for (int i = 0; list && i < list->count(); ++i) texts << list->itemText(i);
+            for (const QString& text : texts) {  // a list keeps room for its arrow
+                EXPECT_LE(c->fontMetrics().horizontalAdvance(text),
+                          c->contentsRect().width() - (list ? 30 : 0))
+                    << run << ' ' << c->objectName() << ' ' << text;
+            }
+        }
+        // A field takes as many characters as the upper limit beneath it has.
+        for (QLabel* range : d->findChildren<QLabel*>(QRegularExpression("_RANGE$"))) {
+            auto* field = d->findChild<QLineEdit*>(range->objectName().replace("_RANGE", "Text"));
+            EXPECT_EQ(field->maxLength(),
+                      range->text().section('-', 1).count(QRegularExpression("[0-9.]")))
+                << range->text();
+        }
+    }
+}
+
+// Each entry is picked by keyboard from both ends of its list, then from its
+// popup with its fields out of step. Per field 'f' free (editable on the window
+// colour, mark shown), 'l' locked, '.' not checked; typed text stays.
+TEST(SelectionHandlers, EachEntryLeavesItsDependentFieldsInTheirState) {
+    MessageBoxWatchdog boxes;
+    CalcWindowDriver d({0, 1});
+    QLineEdit* const fields[] = {d->TRANS_FREQUENCYText, d->LINING_S_VText, d->LINING_THICKNESSText,
+                                 d->FLUID_S_VText};
+    const int marks[] = {2, 7, 8, 10};
+    const std::tuple<QComboBox*, int, const char*> rows[] = {
+        {d->PIPE_MATERIALCombo, kPipeTypedVelocityEntry, "f..."},
+        {d->PIPE_MATERIALCombo, kPipeTypedVelocityEntry - 1, "l..."},
+        {d->LINING_MATERIALCombo, kNoLiningEntry, ".ll."},
+        {d->LINING_MATERIALCombo, kLiningTypedVelocityEntry, ".ff."},
+        {d->LINING_MATERIALCombo, kNoLiningEntry + 1, ".lf."},
+        {d->LINING_MATERIALCombo, kLiningTypedVelocityEntry - 1, ".lf."},
+        {d->LINING_MATERIALCombo, -1, ".lf."},  // only the program can clear a selection
+        {d->KIND_OF_FLUIDCombo, kFluidTypedVelocityEntry, "...f"},
+        {d->KIND_OF_FLUIDCombo, 0, "...l"}};
+    for (const auto& [list, position, state] : rows) list->setCurrentIndex(list->count() - 1);
+    for (QLineEdit* field : fields) QTest::keyClicks(field, "2000");
+    for (const auto& [list, position, state] : rows) {
+        for (const int start : {0, list->count() - 1, position}) {
+            list->setCurrentIndex(start);
+            if (start != position) {
+                position < 0 ? list->setCurrentIndex(-1) : d.Pick(list, position);
+            } else if (position >= 0) {
+                for (int i = 0; i < 4; ++i) d->SetFieldLocked(fields[i], state[i] == 'f');
+                list->showPopup();  // the same entry is the popup's current one
+                QTest::keyClick(list->view(), Qt::Key_Return);
+            }
+            for (int i = 0; i < 4; ++i) {
+                const bool free = state[i] == 'f';
+                EXPECT_TRUE(state[i] == '.' ||
+                            ((free ? LooksUnlocked(fields[i]) : LooksLocked(fields[i])) &&
+                             d->lblRequired[marks[i]]->isEnabled() == free &&
+                             fields[i]->text() == "2000"))
+                    << list->objectName() << ' ' << start << '>' << position << " field " << i;
+            }
+        }
+    }
+    EXPECT_TRUE(boxes.Shown().empty());
+}
+
+// Tab: down the left inputs, the right ones, Execute, the results and round.
+TEST(WindowFocus, TabRunsDownEachColumnThenToExecuteAndTheWheelOnlyStepsAFocusedList) {
+    MessageBoxWatchdog boxes;
+    CalcWindowDriver d;
+    const auto place = [&](QWidget* w) {
+        return std::tuple(d->fraResult->geometry().contains(w->geometry()),
+                          w == d->ExecuteCalcButton, w->x() * 2 / d->width(), w->y());
+    };
+    auto order = d->findChildren<QWidget*>(QRegularExpression("Text$|Combo$|^ExecuteCalc$"));
+    std::sort(order.begin(), order.end(), [&](auto* a, auto* b) { return place(a) < place(b); });
+    const qsizetype n = order.size();
+    ASSERT_EQ(n, 14);
+    for (qsizetype i = 0; i <= 2 * n; ++i) {
+        ASSERT_EQ(QApplication::focusWidget(), order[(i <= n ? i : 2 * n - i) % n]) << i;
+        const auto shift = i < n ? Qt::NoModifier : Qt::ShiftModifier;
+        if (i < 2 * n) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, shift);
+    }
+    QComboBox* list = d->KIND_OF_FLUIDCombo;
+    for (const bool focused : {false, true}) {
+        if (focused) d.Pick(list, 0);
+        QWheelEvent notch(QPointF(9, 9), list->mapToGlobal(QPointF(9, 9)), {}, {0, -120},
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(list, &notch);
+        EXPECT_TRUE(list->currentIndex() == int(focused) && list->hasFocus() == focused);
+    }
+    EXPECT_TRUE(boxes.Shown().empty());
+}
+
+}  // namespace
