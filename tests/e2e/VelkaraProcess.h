@@ -11,7 +11,6 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -65,10 +64,9 @@ private:
     int fd_;
 };
 
-// True once start-up is over and the user-interface thread waits for events
-// (poll and its relatives, twice in a row so that a passing wait inside
-// start-up does not count); false when the process ended first. A start-up
-// blocked on a file would sit in open or read instead.
+// True once start-up is over and the user-interface thread waits in poll or a
+// relative, twice in a row (a passing wait inside start-up does not count;
+// one blocked on a file sits in open or read); false when the process ended.
 inline bool WaitUntilSettled(QProcess& process) {
     const auto waits = [&] {
         QFile file(QStringLiteral("/proc/%1/syscall").arg(process.processId()));
@@ -118,10 +116,8 @@ inline int AbstractSocket(const QByteArray& name, bool listen) {
 class EndToEnd : public ::testing::Test {
 protected:
     void SetUp() override {
-        QLocalSocket probe;
-        probe.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
-        probe.connectToServer(SingleInstance::DefaultName());
-        ASSERT_FALSE(probe.waitForConnected(1000)) << "a copy of the program is running; close it";
+        const int fd = AbstractSocket(QFile::encodeName(SingleInstance::DefaultName()), false);
+        ASSERT_LT(fd, 0) << "a copy of the program is running; close it";
     }
     QProcess& start(const QString& program) {
         auto& process = *processes_.emplace_back(std::make_unique<QProcess>());
