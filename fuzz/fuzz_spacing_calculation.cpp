@@ -19,10 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                           &s.mountPosition}) {
         *position = in.ConsumeIntegralInRange(-2, 20);
     }
-    for (bool* locked :
-         {&s.pipeSoundVelocityLocked, &s.liningSoundVelocityLocked, &s.fluidSoundVelocityLocked}) {
-        *locked = in.ConsumeBool();
-    }
+    s.pipeSoundVelocityLocked = in.ConsumeBool(), s.liningSoundVelocityLocked = in.ConsumeBool();
+    s.fluidSoundVelocityLocked = in.ConsumeBool();
     s.unitFlag = in.ConsumeIntegral<std::int16_t>();
     for (QString* text :
          {&s.wallThicknessText, &s.liningThicknessText, &s.outerDiameterText,

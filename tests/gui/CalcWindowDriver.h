@@ -1,6 +1,5 @@
 #pragma once
-// Drives a real, shown frmCalc the way a user does: clicks into fields, typed
-// keys, arrow keys in the lists, a click on Execute. The start-up values and
+// Drives a real, shown frmCalc the way a user does. The start-up values and
 // the number locale hold for the window's life and are restored afterwards.
 #include <gtest/gtest.h>
 
@@ -40,7 +39,6 @@ public:
         SetUserNumberLocaleOverride(std::nullopt);
         ModCommonProc::FncSetStartupValues(unitFlag_, langFlag_);
     }
-    frmCalc& window() { return *window_; }
     frmCalc* operator->() { return window_.get(); }
     // Clicks into the field and replaces its text by typing.
     void TypeInto(QLineEdit* field, const QString& text) {
@@ -60,16 +58,10 @@ public:
         }
         ASSERT_EQ(list->currentIndex(), position) << list->objectName().toStdString();
     }
-    void ClickExecute() {
-        QTest::mouseClick(window_->ExecuteCalcButton, Qt::LeftButton);
-        Settle();
-    }
     // Lets queued events (activation, deferred focus, a box) run to the end.
     void Settle() {
         for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
     }
-    QString Result1() const { return window_->txtResult1Text->text(); }
-    QString Result2() const { return window_->txtResult2Text->text(); }
 
 private:
     std::int16_t unitFlag_ = ModCommonProc::UnitFlag, langFlag_ = ModCommonProc::LangFlag;

@@ -1,0 +1,144 @@
+// The numeric fields' checks in the real window: on leaving a field (every way
+// inside the window; none on leaving the window, a popup or closing it) and on
+// Execute; a spacing that cannot be mounted; the typical request by keyboard.
+#include <QAbstractItemView>
+#include <QContextMenuEvent>
+
+#include "CalcWindowDriver.h"
+#include "text/TextTable.h"
+#include "window/FieldRefusal.h"
+#include "window/MessageBox.h"
+
+namespace {
+
+using D = CalcWindowDriver;
+
+void (*const Execute)(D&) = [](D& d) { QTest::mouseClick(d->ExecuteCalcButton, Qt::LeftButton); };
+void (*const Wall200)(D&) = [](D& d) { d.TypeInto(d->WALL_THICKNESSText, "200"); };
+const auto Results = [](D& d) { return d->txtResult1Text->text() + d->txtResult2Text->text(); };
+
+TEST(FieldChecks, RefusedFieldGetsOneBoxItsTextSelectedAndTheFocus) {
+    // Each starts from the typical request showing 65.47: a change, then one
+    // way of leaving a field inside the window, or Execute.
+    const struct {
+        const char* name;
+        void (*change)(D&);
+        std::int16_t message;  // 0: none
+        const char* focused;   // nullptr: not moved
+        void (*then)(D&) = Execute;
+        const char* result = "65.47";
+    } rows[] = {
+        // clang-format off
+        {"Tab", Wall200, kOutOfRangeText, "WALL_THICKNESSText", [](D& d) { QTest::keyClick(d->WALL_THICKNESSText, Qt::Key_Tab); }},
+        {"Shift+Tab", Wall200, kOutOfRangeText, "WALL_THICKNESSText", [](D& d) { QTest::keyClick(d->WALL_THICKNESSText, Qt::Key_Backtab, Qt::ShiftModifier); }},
+        {"click on a locked field", Wall200, kOutOfRangeText, "WALL_THICKNESSText", [](D& d) { QTest::mouseClick(d->FLUID_S_VText, Qt::LeftButton); }},
+        {"click on a list", Wall200, kOutOfRangeText, "WALL_THICKNESSText", [](D& d) { QTest::mouseClick(d->SENSOR_TYPECombo, Qt::LeftButton); }},
+        {"click on Execute", Wall200, kOutOfRangeText, "WALL_THICKNESSText"},
+        {"wall emptied", [](D& d) { d.TypeInto(d->WALL_THICKNESSText, ""); }, kOutOfRangeText, "WALL_THICKNESSText"},
+        {"pipe S.V. empty", [](D& d) { d.Pick(d->PIPE_MATERIALCombo, kPipeTypedVelocityEntry); }, kOutOfRangeText, "TRANS_FREQUENCYText"},
+        {"fluid S.V. empty", [](D& d) { d.Pick(d->KIND_OF_FLUIDCombo, kFluidTypedVelocityEntry); }, kOutOfRangeText, "FLUID_S_VText"},
+        {"lining, no thickness", [](D& d) { d.Pick(d->LINING_MATERIALCombo, 1); }, kOutOfRangeText, "LINING_THICKNESSText"},
+        {"focus order", [](D& d) { d.Pick(d->LINING_MATERIALCombo, kLiningTypedVelocityEntry); }, kOutOfRangeText, "LINING_S_VText"},
+        {"wall fills the pipe", [](D& d) { d.TypeInto(d->OUTER_DIAMETERText, "12"); }, kOutOfRangeText, "WALL_THICKNESSText"},
+        {"lining fills the pipe", [](D& d) { d.TypeInto(d->OUTER_DIAMETERText, "20"), d.Pick(d->LINING_MATERIALCombo, 1),
+                                             d.TypeInto(d->LINING_THICKNESSText, "4"); }, kOutOfRangeText, "LINING_THICKNESSText"},
+        {"put in by the program", [](D& d) { d->OUTER_DIAMETERText->setText("6x"); }, kNotANumberText, "OUTER_DIAMETERText"},
+        {"negative spacing", [](D& d) { d.TypeInto(d->OUTER_DIAMETERText, "6"), d.TypeInto(d->WALL_THICKNESSText, "0.1"); }, 3923, nullptr},
+        {"locked field unread", [](D& d) { d->FLUID_S_VText->setText("x"); }, 0, nullptr},
+        {"typed velocity read", [](D& d) { d.Pick(d->KIND_OF_FLUIDCombo, kFluidTypedVelocityEntry), d.TypeInto(d->FLUID_S_VText, "1500"); },
+         0, nullptr, Execute, "69.69"},
+        // clang-format on
+    };
+    for (const std::int16_t lang : {0, 1}) {
+        for (const auto& r : rows) {
+            SCOPED_TRACE(testing::Message() << r.name << " lang " << lang);
+            D d({0, lang});
+            d.TypeInto(d->OUTER_DIAMETERText, "114.3");
+            d.TypeInto(d->WALL_THICKNESSText, "6");
+            d.Pick(d->SENSOR_TYPECombo, SensorEntry("TB_01/TC_01"));
+            Execute(d);
+            const auto* field = r.focused ? d->findChild<QLineEdit*>(r.focused) : nullptr;
+            MessageBoxWatchdog watchdog;
+            QString selectedWhileOpen;
+            watchdog.SetProbe(
+                [&](QWidget&) { selectedWhileOpen = field ? field->selectedText() : ""; });
+            r.change(d);
+            r.then(d);
+            d.Settle();
+            EXPECT_EQ(watchdog.Shown(),
+                      r.message ? QStringList{FncGetText(r.message)} : QStringList());
+            if (field) {
+                EXPECT_EQ(QApplication::focusWidget(), field);
+                EXPECT_EQ(field->selectedText(), field->text());
+                EXPECT_EQ(selectedWhileOpen, field->text());
+            }
+            EXPECT_EQ(Results(d), r.result);
+            EXPECT_FALSE(d->SENSOR_TYPECombo->view()->isVisible())
+                << "the refused press opens no list";
+        }
+    }
+}
+
+// Leaving the window, a popup or closing it checks nothing; every attempt to
+// leave inside the window repeats the message; a corrected text lets the user on.
+TEST(FieldChecks, OnlyLeavingInsideTheWindowChecks) {
+    D d({0, 1});
+    d.TypeInto(d->OUTER_DIAMETERText, "1e3");
+    MessageBoxWatchdog watchdog;
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    d->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d->window()));
+    QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                           d->OUTER_DIAMETERText->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(d->OUTER_DIAMETERText, &menu);  // takes the focus as a popup
+    d.Settle();
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    QApplication::activePopupWidget()->close();
+    d.Settle();
+    EXPECT_TRUE(watchdog.Shown().empty());
+    EXPECT_TRUE(d->OUTER_DIAMETERText->hasFocus());
+    for (const char* keys : {"\t", "\t", "100\t"})
+        QTest::keyClicks(d->OUTER_DIAMETERText, keys), d.Settle();
+    EXPECT_EQ(watchdog.Shown().size(), 2);
+    EXPECT_TRUE(d->PIPE_MATERIALCombo->hasFocus());
+    d.TypeInto(d->WALL_THICKNESSText, "x");
+    EXPECT_TRUE(d->close());
+    d.Settle();
+    EXPECT_EQ(watchdog.Shown().size(), 2);
+}
+
+// Keyboard alone: the focus starts in the outer diameter; Tabs to each stop,
+// then the keys typed there (a list picks the entry that starts with them).
+TEST(FieldChecks, TypicalRequestByKeyboardAlone) {
+    D d({0, 1});
+    MessageBoxWatchdog watchdog;
+    const std::tuple<int, QWidget*, const char*> steps[] = {{0, d->OUTER_DIAMETERText, "114.3"},
+                                                            {3, d->WALL_THICKNESSText, "6"},
+                                                            {2, d->SENSOR_TYPECombo, "TB_01"},
+                                                            {6, d->ExecuteCalcButton, "\r"}};
+    for (const auto& [tabs, stop, keys] : steps) {
+        for (int i = 0; i < tabs; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        d.Settle();
+        ASSERT_TRUE(stop->hasFocus()) << stop->objectName().toStdString();
+        QTest::keyClicks(stop, keys);
+    }
+    d.Settle();
+    EXPECT_EQ(Results(d), "65.47");
+    EXPECT_TRUE(watchdog.Shown().empty());
+}
+
+// The box shows its text as plain text and outlives a parent that goes while it is open.
+TEST(FieldChecks, MessageBoxSurvivesItsParentGoing) {
+    MessageBoxWatchdog watchdog;
+    QPointer<QWidget> parent = new QWidget;
+    parent->show();
+    watchdog.SetProbe([&](QWidget&) { delete parent; });
+    SubShowMessage(parent, "<b>not markup</b>");
+    EXPECT_EQ(watchdog.Shown(), QStringList{"<b>not markup</b>"});
+    EXPECT_TRUE(parent.isNull());
+}
+
+}  // namespace
