@@ -6,24 +6,18 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
-#include <QTimer>
 #include <functional>
 
 class MessageBoxWatchdog : public QObject {
 public:
-    MessageBoxWatchdog() {
-        connect(&timer_, &QTimer::timeout, this, &MessageBoxWatchdog::Poll);
-        timer_.start(2);
-    }
-    // Any box but the program's one kind (OK only, no icon, caption
-    // "Velkara", plain text) is recorded with a mark, so comparing the texts
-    // also checks the kind of box.
+    MessageBoxWatchdog() { startTimer(2); }
+    // Any box but the program's one kind (OK only, no icon, caption "Velkara",
+    // plain text) is recorded with a mark: comparing texts checks the kind too.
     const QStringList& Shown() const { return shown_; }
-    // Runs while a box is open, just before it is answered.
-    void SetProbe(std::function<void(QWidget& box)> probe) { probe_ = std::move(probe); }
+    std::function<void()> probe;  // runs while a box is open, before it is answered
 
 private:
-    void Poll() {
+    void timerEvent(QTimerEvent*) override {
         QPointer<QWidget> modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible()) return;
         auto* box = qobject_cast<QMessageBox*>(modal);
@@ -32,7 +26,7 @@ private:
                              box->textFormat() == Qt::PlainText && box->buttons().size() == 1 &&
                              box->standardButtons() == QMessageBox::Ok;
         shown_ << (plainOk ? QString() : QStringLiteral("[other box] ")) + (box ? box->text() : "");
-        if (probe_) probe_(*modal);
+        if (probe) probe();
         if (!modal) return;  // the probe closed it
         if (box && box->button(QMessageBox::Ok)) {
             box->button(QMessageBox::Ok)->click();
@@ -41,7 +35,5 @@ private:
         }
     }
 
-    QTimer timer_;
     QStringList shown_;
-    std::function<void(QWidget&)> probe_;
 };

@@ -58,10 +58,10 @@ TEST(FieldChecks, RefusedFieldGetsOneBoxItsTextSelectedAndTheFocus) {
             d.Pick(d->SENSOR_TYPECombo, SensorEntry("TB_01/TC_01"));
             Execute(d);
             const auto* field = r.focused ? d->findChild<QLineEdit*>(r.focused) : nullptr;
+            ASSERT_EQ(field != nullptr, r.focused != nullptr);
             MessageBoxWatchdog watchdog;
             QString selectedWhileOpen;
-            watchdog.SetProbe(
-                [&](QWidget&) { selectedWhileOpen = field ? field->selectedText() : ""; });
+            watchdog.probe = [&] { selectedWhileOpen = field ? field->selectedText() : ""; };
             r.change(d);
             r.then(d);
             d.Settle();
@@ -135,7 +135,7 @@ TEST(FieldChecks, MessageBoxSurvivesItsParentGoing) {
     MessageBoxWatchdog watchdog;
     QPointer<QWidget> parent = new QWidget;
     parent->show();
-    watchdog.SetProbe([&](QWidget&) { delete parent; });
+    watchdog.probe = [&] { delete parent; };
     SubShowMessage(parent, "<b>not markup</b>");
     EXPECT_EQ(watchdog.Shown(), QStringList{"<b>not markup</b>"});
     EXPECT_TRUE(parent.isNull());
