@@ -9,7 +9,6 @@
 #include "MessageBoxWatchdog.h"
 #include "app/ModCommonProc.h"
 #include "calc/ListPositions.h"
-#include "support/SpacingTestInputs.h"
 #include "support/TestSupport.h"
 #include "window/UserNumberLocale.h"
 #include "window/frmCalc.h"

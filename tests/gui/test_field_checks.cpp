@@ -55,7 +55,7 @@ TEST(FieldChecks, RefusedFieldGetsOneBoxItsTextSelectedAndTheFocus) {
             D d({0, lang});
             d.TypeInto(d->OUTER_DIAMETERText, "114.3");
             d.TypeInto(d->WALL_THICKNESSText, "6");
-            d.Pick(d->SENSOR_TYPECombo, SensorEntry("TB_01/TC_01"));
+            d.Pick(d->SENSOR_TYPECombo, d->SENSOR_TYPECombo->findText("TB_01/TC_01"));
             Execute(d);
             const auto* field = r.focused ? d->findChild<QLineEdit*>(r.focused) : nullptr;
             ASSERT_EQ(field != nullptr, r.focused != nullptr);
