@@ -1,6 +1,6 @@
-// The numeric fields' checks in the real window: on leaving a field (every way
-// inside the window; none on leaving the window, a popup or closing it) and on
-// Execute; a spacing that cannot be mounted; the typical request by keyboard.
+// The numeric fields' checks in the real window, each after the typical request
+// made by keyboard alone: on leaving a field (every way inside the window; none
+// on leaving the window, a popup or closing it) and on Execute.
 #include <QAbstractItemView>
 #include <QContextMenuEvent>
 
@@ -17,9 +17,26 @@ void (*const Execute)(D&) = [](D& d) { QTest::mouseClick(d->ExecuteCalcButton, Q
 void (*const Wall200)(D&) = [](D& d) { d.TypeInto(d->WALL_THICKNESSText, "200"); };
 const auto Results = [](D& d) { return d->txtResult1Text->text() + d->txtResult2Text->text(); };
 
+// The typical request by keyboard alone: the focus starts in the outer
+// diameter; Tabs to each stop, then the keys typed there (a list picks the
+// entry that starts with them).
+void TypeTypicalRequest(D& d) {
+    const std::tuple<int, QWidget*, const char*> steps[] = {{0, d->OUTER_DIAMETERText, "114.3"},
+                                                            {3, d->WALL_THICKNESSText, "6"},
+                                                            {2, d->SENSOR_TYPECombo, "TB_01"},
+                                                            {6, d->ExecuteCalcButton, "\r"}};
+    for (const auto& [tabs, stop, keys] : steps) {
+        for (int i = 0; i < tabs; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        d.Settle();
+        EXPECT_TRUE(stop->hasFocus()) << stop->objectName().toStdString();
+        QTest::keyClicks(stop, keys);
+    }
+    d.Settle();
+}
+
 TEST(FieldChecks, RefusedFieldGetsOneBoxItsTextSelectedAndTheFocus) {
     // Each starts from the typical request showing 65.47: a change, then one
-    // way of leaving a field inside the window, or Execute.
+    // way of leaving a field inside the window, or Execute; the result stays.
     const struct {
         const char* name;
         void (*change)(D&);
@@ -53,13 +70,11 @@ TEST(FieldChecks, RefusedFieldGetsOneBoxItsTextSelectedAndTheFocus) {
         for (const auto& r : rows) {
             SCOPED_TRACE(testing::Message() << r.name << " lang " << lang);
             D d({0, lang});
-            d.TypeInto(d->OUTER_DIAMETERText, "114.3");
-            d.TypeInto(d->WALL_THICKNESSText, "6");
-            d.Pick(d->SENSOR_TYPECombo, d->SENSOR_TYPECombo->findText("TB_01/TC_01"));
-            Execute(d);
+            MessageBoxWatchdog watchdog;
+            TypeTypicalRequest(d);
+            ASSERT_TRUE(Results(d) == "65.47" && watchdog.Shown().empty());
             const auto* field = r.focused ? d->findChild<QLineEdit*>(r.focused) : nullptr;
             ASSERT_EQ(field != nullptr, r.focused != nullptr);
-            MessageBoxWatchdog watchdog;
             QString selectedWhileOpen;
             watchdog.probe = [&] { selectedWhileOpen = field ? field->selectedText() : ""; };
             r.change(d);
@@ -108,26 +123,6 @@ TEST(FieldChecks, OnlyLeavingInsideTheWindowChecks) {
     EXPECT_TRUE(d->close());
     d.Settle();
     EXPECT_EQ(watchdog.Shown().size(), 2);
-}
-
-// Keyboard alone: the focus starts in the outer diameter; Tabs to each stop,
-// then the keys typed there (a list picks the entry that starts with them).
-TEST(FieldChecks, TypicalRequestByKeyboardAlone) {
-    D d({0, 1});
-    MessageBoxWatchdog watchdog;
-    const std::tuple<int, QWidget*, const char*> steps[] = {{0, d->OUTER_DIAMETERText, "114.3"},
-                                                            {3, d->WALL_THICKNESSText, "6"},
-                                                            {2, d->SENSOR_TYPECombo, "TB_01"},
-                                                            {6, d->ExecuteCalcButton, "\r"}};
-    for (const auto& [tabs, stop, keys] : steps) {
-        for (int i = 0; i < tabs; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        d.Settle();
-        ASSERT_TRUE(stop->hasFocus()) << stop->objectName().toStdString();
-        QTest::keyClicks(stop, keys);
-    }
-    d.Settle();
-    EXPECT_EQ(Results(d), "65.47");
-    EXPECT_TRUE(watchdog.Shown().empty());
 }
 
 // The box shows its text as plain text and outlives a parent that goes while it is open.
