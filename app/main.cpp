@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "app/ModCommonProc.h"
+#include "app/startup/SubMain.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -8,7 +8,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 
-#include "app/ModCommonProc.h"
+#include "app/settings/ModCommonProc.h"
 #include "window/frmCalc.h"
 
 namespace {

@@ -43,8 +43,8 @@
 #include <thread>
 #include <vector>
 
-#include "app/ModCommonProc.h"
-#include "app/SingleInstance.h"
+#include "app/settings/ModCommonProc.h"
+#include "app/startup/SingleInstance.h"
 #include "window/frmCalc.h"
 
 extern char** environ;

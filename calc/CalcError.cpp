@@ -1,31 +1,26 @@
 #include "calc/CalcError.h"
 
-#include "app/ModCommonProc.h"
+namespace {
 
-QString CalcError::DescriptionOf(CalcErrorKind kind, bool english) {
+// For diagnostics only (what()); the user never sees these.
+const char* NameOf(CalcErrorKind kind) {
     switch (kind) {
         case CalcErrorKind::InvalidArgument:
-            return english ? QStringLiteral("Invalid argument") : QStringLiteral("引数が無効です");
+            return "invalid argument";
         case CalcErrorKind::DivisionByZero:
-            return english ? QStringLiteral("Division by zero")
-                           : QStringLiteral("0 で除算しました");
+            return "division by zero";
         case CalcErrorKind::Overflow:
-            return english ? QStringLiteral("Overflow") : QStringLiteral("オーバーフローしました");
+            return "overflow";
         case CalcErrorKind::ConversionFailure:
-            return english ? QStringLiteral("Not a number")
-                           : QStringLiteral("数値に変換できません");
+            return "not a number";
         case CalcErrorKind::SubscriptOutOfRange:
-            return english ? QStringLiteral("Subscript out of range")
-                           : QStringLiteral("インデックスが有効範囲にありません");
+            return "subscript out of range";
         case CalcErrorKind::NegativeSpacing:
-            // The window shows the text table's message for this kind.
-            return english ? QStringLiteral("Negative sensor spacing")
-                           : QStringLiteral("取付け寸法が負です");
+            return "negative sensor spacing";
     }
-    return english ? QStringLiteral("Calculation failed") : QStringLiteral("計算できません");
+    return "calculation failed";
 }
 
-CalcError::CalcError(CalcErrorKind kind)
-    : std::runtime_error(DescriptionOf(kind, true).toStdString()),
-      kind_(kind),
-      description_(DescriptionOf(kind, ModCommonProc::LangOffset != 0)) {}
+}  // namespace
+
+CalcError::CalcError(CalcErrorKind kind) : std::runtime_error(NameOf(kind)), kind_(kind) {}

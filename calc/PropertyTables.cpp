@@ -4,27 +4,9 @@
 
 #include "calc/PropertyTables.h"
 
-#include <initializer_list>
-
 #include "calc/CalcError.h"
-#include "text/TextTable.h"
 
 namespace {
-
-// Element 0 carries the entry count, as the window expects when filling lists.
-QStringList NameListOf(const QStringList& entries) {
-    QStringList list;
-    list.reserve(entries.size() + 1);
-    list.append(QString::number(entries.size()));
-    list.append(entries);
-    return list;
-}
-
-QStringList TextsOf(std::initializer_list<std::int16_t> baseIds) {
-    QStringList texts;
-    for (const std::int16_t id : baseIds) texts.append(FncGetText(id));
-    return texts;
-}
 
 void RequireRow(int row, int rows) {
     if (row < 0 || row >= rows) throw CalcError(CalcErrorKind::SubscriptOutOfRange);
@@ -42,34 +24,6 @@ constexpr double kFluidSV[kFluidSVRows] = {1440, 1522, 1487, 1376, 1180, 1327, 9
                                            1338, 1497, 1122, 1325, 1530, 1250, 1390, 414,  0};
 
 }  // namespace
-
-QStringList BuildPipeNameList() {
-    return NameListOf(
-        TextsOf({2760, 2770, 2780, 2790, 2800, 2810, 2820, 2830, 2840, 2850, 2860, 2861, 2050}));
-}
-
-QStringList BuildFluidNameList() {
-    return NameListOf(TextsOf({2950, 2960, 2970, 2980, 2990, 3000, 3010, 3020, 3030, 3040, 3050,
-                               3060, 3070, 3080, 3090, 3100, 3101, 2200}));
-}
-
-QStringList BuildLiningNameList() {
-    return NameListOf(TextsOf({2890, 2900, 2910, 2920, 2930, 2940, 4460, 1100}));
-}
-
-QStringList BuildMountNameList() {
-    return NameListOf(TextsOf({3140, 3150}));
-}
-
-// Sensor names are model designations, the same in every language.
-QStringList BuildSensorNameList() {
-    return NameListOf({QStringLiteral("RESERVE"), QStringLiteral("RESERVE"),
-                       QStringLiteral("TA_01"), QStringLiteral("TA_02"),
-                       QStringLiteral("TB_01/TC_01"), QStringLiteral("TB_02/TC_02"),
-                       QStringLiteral("TB_03/TC_03"), QStringLiteral("TB_04/TC_04"),
-                       QStringLiteral("TB_05/TC_05"), QStringLiteral("TD_01"),
-                       QStringLiteral("TD_02"), QStringLiteral("TD_03")});
-}
 
 std::int32_t PipeSVTable(int row) {
     RequireRow(row, kPipeSVRows);

@@ -4,7 +4,6 @@
 // row of its table. Values are metric: m/s, mm, whole degrees.
 
 #include <QString>
-#include <QStringList>
 #include <array>
 #include <cstdint>
 
@@ -19,13 +18,20 @@ struct SensorSpec {
     double MountOffset;
 };
 
-// Name lists: element 0 is the entry count as decimal text, elements 1..n the
-// entries. The first four are looked up in the run's language when built.
-QStringList BuildPipeNameList();
-QStringList BuildFluidNameList();
-QStringList BuildLiningNameList();
-QStringList BuildMountNameList();
-QStringList BuildSensorNameList();
+// The entries of the drop-down lists, in list order: text ids that the
+// window looks up in the run's language, and the sensors' model designations,
+// which are the same in every language.
+inline constexpr std::array<std::int16_t, 13> kPipeNameTextIds = {
+    2760, 2770, 2780, 2790, 2800, 2810, 2820, 2830, 2840, 2850, 2860, 2861, 2050};
+inline constexpr std::array<std::int16_t, 18> kFluidNameTextIds = {
+    2950, 2960, 2970, 2980, 2990, 3000, 3010, 3020, 3030,
+    3040, 3050, 3060, 3070, 3080, 3090, 3100, 3101, 2200};
+inline constexpr std::array<std::int16_t, 8> kLiningNameTextIds = {2890, 2900, 2910, 2920,
+                                                                   2930, 2940, 4460, 1100};
+inline constexpr std::array<std::int16_t, 2> kMountNameTextIds = {3140, 3150};
+inline constexpr std::array<const char*, 12> kSensorNames = {
+    "RESERVE",     "RESERVE",     "TA_01",       "TA_02", "TB_01/TC_01", "TB_02/TC_02",
+    "TB_03/TC_03", "TB_04/TC_04", "TB_05/TC_05", "TD_01", "TD_02",       "TD_03"};
 
 // Table rows by list position; a position outside the rows throws
 // CalcError(SubscriptOutOfRange).

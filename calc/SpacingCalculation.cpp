@@ -44,8 +44,9 @@ double Sum(double a, double b, double c) {
     return CheckedAdd(CheckedAdd(a, b), c);
 }
 
-}  // namespace
-
+// The spacing in millimetres before presentation, 0 when no mounting method
+// is selected. A spacing that would be negative (or is not a number) throws
+// CalcError(NegativeSpacing).
 double FncSpacingMm(const SpacingInputs& in, const QLocale& locale) {
     const bool english = IsEnglish(in);
 
@@ -102,6 +103,8 @@ double FncSpacingMm(const SpacingInputs& in, const QLocale& locale) {
     if (!(s >= 0.0)) throw CalcError(CalcErrorKind::NegativeSpacing);
     return s;
 }
+
+}  // namespace
 
 SpacingResult FncCalcSpacing(const SpacingInputs& in, const QLocale& locale) {
     double s = FncSpacingMm(in, locale);

@@ -34,11 +34,6 @@ struct SpacingResult {
     QString result2Text;  // for txtResult2Text (empty unless the sensor has 3 mm steps)
 };
 
-// The spacing in millimetres before presentation, 0 when no mounting method
-// is selected. A spacing that would be negative (or is not a number) throws
-// CalcError(NegativeSpacing); other failures throw like FncCalcSpacing.
-double FncSpacingMm(const SpacingInputs& inputs, const QLocale& locale);
-
 // Runs the whole calculation. Typed numbers are read with `locale`; results
 // are written with its separators.
 SpacingResult FncCalcSpacing(const SpacingInputs& inputs, const QLocale& locale);

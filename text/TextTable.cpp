@@ -11,8 +11,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/ModCommonProc.h"
-
 namespace {
 
 constexpr int kEnglishOffset = 5000;
@@ -82,6 +80,12 @@ constexpr std::array kRows = std::to_array<TextRow>({
     {3923, u"取付け寸法が負になります。ｾﾝｻ種類または取付け法を変更してください。",
      u"The sensor spacing would be negative. Choose another sensor type or mounting method."},
     {3926, u"計算結果", u"Calculation Result"},
+    // What the message box says when the calculation itself fails.
+    {3930, u"引数が無効です", u"Invalid argument"},
+    {3931, u"0 で除算しました", u"Division by zero"},
+    {3932, u"オーバーフローしました", u"Overflow"},
+    {3933, u"数値に変換できません", u"Not a number"},
+    {3934, u"インデックスが有効範囲にありません", u"Subscript out of range"},
     {4401, u"超音波流量計", u"Ultrasonic Flowmeter"},
     {4402, u"取付け寸法計算ツール", u"Sensor Spacing Calculation Tool"},
     {4460, u"塩ビ", u"PVC"},
@@ -111,9 +115,9 @@ QString TextTable(std::int16_t id) {
     return QString::fromUtf16(english ? row->english : row->japanese);
 }
 
-QString FncGetText(std::int16_t baseId) {
+QString FncGetText(std::int16_t baseId, std::int16_t langOffset) {
     // The id is a 16-bit quantity; a sum beyond it cannot name any text.
-    const int id = int{ModCommonProc::LangOffset} + int{baseId};
+    const int id = int{langOffset} + int{baseId};
     if (id < std::numeric_limits<std::int16_t>::min() ||
         id > std::numeric_limits<std::int16_t>::max()) {
         throw std::out_of_range("text id out of 16-bit range: " + std::to_string(id));
@@ -121,27 +125,17 @@ QString FncGetText(std::int16_t baseId) {
     return TextTable(static_cast<std::int16_t>(id));
 }
 
-const std::vector<std::int16_t>& TextTableBaseIds() {
-    static const std::vector<std::int16_t> ids = [] {
-        std::vector<std::int16_t> all;
-        all.reserve(kRows.size());
-        for (const TextRow& row : kRows) all.push_back(row.baseId);
-        return all;
-    }();
-    return ids;
+QString ComposedWindowTitle(std::int16_t langOffset) {
+    return FncGetText(4401, langOffset) + QStringLiteral(" - ") + FncGetText(4402, langOffset);
 }
 
-QString ComposedWindowTitle() {
-    return FncGetText(4401) + QStringLiteral(" - ") + FncGetText(4402);
-}
-
-QString ComposedMountSizeCaption(int index) {
+QString ComposedMountSizeCaption(int index, std::int16_t langOffset) {
     if (index != 1 && index != 2) {
         throw std::out_of_range("spacing caption index must be 1 or 2");
     }
-    return FncGetText(1380) + QString::number(index);
+    return FncGetText(1380, langOffset) + QString::number(index);
 }
 
-QString ComposedInputRequiredLegend() {
-    return QStringLiteral("* : ") + FncGetText(1967);
+QString ComposedInputRequiredLegend(std::int16_t langOffset) {
+    return QStringLiteral("* : ") + FncGetText(1967, langOffset);
 }

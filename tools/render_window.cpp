@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/ModCommonProc.h"
+#include "app/settings/ModCommonProc.h"
 #include "window/frmCalc.h"
 
 int main(int argc, char** argv) {

@@ -1,6 +1,6 @@
 #include "window/FieldRefusal.h"
 
-#include "app/ModCommonProc.h"
+#include "app/settings/ModCommonProc.h"
 #include "calc/CalcError.h"
 #include "calc/NumberText.h"
 

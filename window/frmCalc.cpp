@@ -15,17 +15,6 @@ static void InitResources() {
     Q_INIT_RESOURCE(velkara);
 }
 
-namespace {
-
-template <typename T>
-T* Control(QWidget* window, const char* name) {
-    T* control = window->findChild<T*>(QString::fromLatin1(name));
-    if (control == nullptr) qFatal("frmCalc: control %s missing from the layout", name);
-    return control;
-}
-
-}  // namespace
-
 frmCalc::frmCalc(QWidget* parent) : QWidget(parent) {
     InitResources();
     InstallFontSubstitutions();
@@ -37,7 +26,6 @@ frmCalc::frmCalc(QWidget* parent) : QWidget(parent) {
     setWindowIcon(icon);
 
     BuildWindowControls(this);
-    BindControls();
     SetUpFieldBehaviour();
     SetUpFocusOrder();
     ConnectHandlers();
@@ -48,59 +36,6 @@ frmCalc::frmCalc(QWidget* parent) : QWidget(parent) {
 }
 
 frmCalc::~frmCalc() = default;
-
-void frmCalc::BindControls() {
-    OUTER_DIAMETER = Control<QLabel>(this, "OUTER_DIAMETER");
-    PIPE_MATERIAL = Control<QLabel>(this, "PIPE_MATERIAL");
-    TRANS_FREQUENCY = Control<QLabel>(this, "TRANS_FREQUENCY");
-    WALL_THICKNESS = Control<QLabel>(this, "WALL_THICKNESS");
-    SENSOR_MOUNT = Control<QLabel>(this, "SENSOR_MOUNT");
-    SENSOR_TYPE = Control<QLabel>(this, "SENSOR_TYPE");
-    LINING_MATERIAL = Control<QLabel>(this, "LINING_MATERIAL");
-    LINING_S_V = Control<QLabel>(this, "LINING_S_V");
-    LINING_THICKNESS = Control<QLabel>(this, "LINING_THICKNESS");
-    KIND_OF_FLUID = Control<QLabel>(this, "KIND_OF_FLUID");
-    FLUID_S_V = Control<QLabel>(this, "FLUID_S_V");
-
-    OUTER_DIAMETERText = Control<QLineEdit>(this, "OUTER_DIAMETERText");
-    TRANS_FREQUENCYText = Control<QLineEdit>(this, "TRANS_FREQUENCYText");
-    WALL_THICKNESSText = Control<QLineEdit>(this, "WALL_THICKNESSText");
-    LINING_S_VText = Control<QLineEdit>(this, "LINING_S_VText");
-    LINING_THICKNESSText = Control<QLineEdit>(this, "LINING_THICKNESSText");
-    FLUID_S_VText = Control<QLineEdit>(this, "FLUID_S_VText");
-    PIPE_MATERIALCombo = Control<QComboBox>(this, "PIPE_MATERIALCombo");
-    SENSOR_MOUNTCombo = Control<QComboBox>(this, "SENSOR_MOUNTCombo");
-    SENSOR_TYPECombo = Control<QComboBox>(this, "SENSOR_TYPECombo");
-    LINING_MATERIALCombo = Control<QComboBox>(this, "LINING_MATERIALCombo");
-    KIND_OF_FLUIDCombo = Control<QComboBox>(this, "KIND_OF_FLUIDCombo");
-
-    OUTER_DIAMETER_RANGE = Control<QLabel>(this, "OUTER_DIAMETER_RANGE");
-    TRANS_FREQUENCY_RANGE = Control<QLabel>(this, "TRANS_FREQUENCY_RANGE");
-    WALL_THICKNESS_RANGE = Control<QLabel>(this, "WALL_THICKNESS_RANGE");
-    LINING_S_V_RANGE = Control<QLabel>(this, "LINING_S_V_RANGE");
-    LINING_THICKNESS_RANGE = Control<QLabel>(this, "LINING_THICKNESS_RANGE");
-    FLUID_S_V_RANGE = Control<QLabel>(this, "FLUID_S_V_RANGE");
-
-    Label8 = {Control<QLabel>(this, "Label8_0"), Control<QLabel>(this, "Label8_1")};
-    Label12 = {Control<QLabel>(this, "Label12_0")};
-    Label1 = {Control<QLabel>(this, "Label1_0"), Control<QLabel>(this, "Label1_1")};
-    Label2 = {Control<QLabel>(this, "Label2_0")};
-    Label4 = Control<QLabel>(this, "Label4");
-
-    for (std::size_t i = 0; i < lblRequired.size(); ++i) {
-        const QByteArray name = "lblRequired_" + QByteArray::number(static_cast<int>(i));
-        lblRequired[i] = Control<QLabel>(this, name.constData());
-    }
-    lblInputRequired = Control<QLabel>(this, "lblInputRequired");
-
-    fraResult = Control<QGroupBox>(this, "fraResult");
-    MOUNT_SIZE1 = Control<QLabel>(this, "MOUNT_SIZE1");
-    MOUNT_SIZE2 = Control<QLabel>(this, "MOUNT_SIZE2");
-    txtResult1Text = Control<QLineEdit>(this, "txtResult1Text");
-    txtResult2Text = Control<QLineEdit>(this, "txtResult2Text");
-    lblMount2Sensor = Control<QLabel>(this, "lblMount2Sensor");
-    ExecuteCalcButton = Control<QPushButton>(this, "ExecuteCalc");
-}
 
 void frmCalc::SetUpFieldBehaviour() {
     for (const NumericField& row : NumericFields()) {

@@ -119,7 +119,6 @@ private slots:
     void KIND_OF_FLUIDCombo_Click();
 
 private:
-    void BindControls();
     void SetUpFocusOrder();
     void SetUpFieldBehaviour();
     void ConnectHandlers();

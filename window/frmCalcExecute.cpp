@@ -2,28 +2,15 @@
 // what the window shows, runs the calculation and writes the result, or says
 // why it could not.
 
-#include <cstdint>
 #include <exception>
 
-#include "app/ModCommonProc.h"
+#include "app/settings/ModCommonProc.h"
 #include "calc/CalcError.h"
 #include "calc/SpacingCalculation.h"
-#include "text/TextTable.h"
+#include "window/FailureText.h"
 #include "window/MessageBox.h"
 #include "window/UserNumberLocale.h"
 #include "window/frmCalc.h"
-
-namespace {
-
-constexpr std::int16_t kNegativeSpacingText = 3923;
-
-// What the message box says about a failed run, in the run's language.
-QString FailureDescription(const CalcError& failure) {
-    if (failure.kind() == CalcErrorKind::NegativeSpacing) return FncGetText(kNegativeSpacingText);
-    return failure.description();
-}
-
-}  // namespace
 
 void frmCalc::ExecuteCalc() {
     // A field the calculation cannot use is refused as on leaving it; the
@@ -56,7 +43,7 @@ void frmCalc::ExecuteCalc() {
         txtResult2Text->setText(result.result2Text);
         txtResult1Text->setText(result.result1Text);
     } catch (const CalcError& failure) {
-        SubShowMessage(this, FailureDescription(failure));
+        SubShowMessage(this, ModCommonProc::FncGetText(FncFailureTextId(failure.kind())));
     } catch (const std::exception& failure) {
         // Not a failure the calculation expects; reporting it beats letting
         // it end the program from inside the button's handler.

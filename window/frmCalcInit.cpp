@@ -6,11 +6,13 @@
 #include <utility>
 #include <vector>
 
-#include "app/ModCommonProc.h"
-#include "calc/PropertyTables.h"
+#include "app/settings/ModCommonProc.h"
+#include "window/NameLists.h"
 #include "text/TextTable.h"
 #include "window/frmCalc.h"
 #include "window/frmCalcLayout.h"
+
+using ModCommonProc::FncGetText;
 
 namespace {
 
@@ -56,8 +58,8 @@ void frmCalc::Form_Load() {
         {FLUID_S_V, FncGetText(2200)},
         {SENSOR_MOUNT, FncGetText(790)},
         {SENSOR_TYPE, FncGetText(800)},
-        {MOUNT_SIZE1, ComposedMountSizeCaption(1)},
-        {MOUNT_SIZE2, ComposedMountSizeCaption(2)},
+        {MOUNT_SIZE1, ComposedMountSizeCaption(1, ModCommonProc::LangOffset)},
+        {MOUNT_SIZE2, ComposedMountSizeCaption(2, ModCommonProc::LangOffset)},
         {ExecuteCalcButton, FncGetText(3922)},
         {fraResult, FncGetText(3926)},
     };
@@ -67,7 +69,7 @@ void frmCalc::Form_Load() {
     }
 
     const QFont unitFont = GroupFont(8, false);
-    setWindowTitle(ComposedWindowTitle());
+    setWindowTitle(ComposedWindowTitle(ModCommonProc::LangOffset));
     setFont(unitFont);
 
     SubGetUnitForm1(UnitFlag);
@@ -113,7 +115,7 @@ void frmCalc::Form_Load() {
         mark->setText(QStringLiteral("*"));
         mark->setFont(markFont);
     }
-    lblInputRequired->setText(ComposedInputRequiredLegend());
+    lblInputRequired->setText(ComposedInputRequiredLegend(ModCommonProc::LangOffset));
     lblInputRequired->setFont(markFont);
 
     const QFont noteFont = GroupFont(10, false);

@@ -5,12 +5,28 @@
 
 #include <QFont>
 #include <QString>
+#include <array>
 #include <span>
+#include <variant>
 
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 class QWidget;
+class frmCalc;
 
 enum class ControlKind { Label, TextField, DropDownList, Frame, Button };
 enum class DesignFont { System, Terminal };
+
+// The member of the window that holds a control: a typed pointer, or an
+// array of labels holding the items of a control array by index.
+using ControlSlot =
+    std::variant<QLabel * frmCalc::*, QLineEdit * frmCalc::*, QComboBox * frmCalc::*,
+                 QGroupBox * frmCalc::*, QPushButton * frmCalc::*,
+                 std::array<QLabel*, 1> frmCalc::*, std::array<QLabel*, 2> frmCalc::*,
+                 std::array<QLabel*, 11> frmCalc::*>;
 
 struct ControlSpec {
     const char* name;
@@ -20,6 +36,7 @@ struct ControlSpec {
     int left, top, width, height;  // twips, relative to the container
     const char16_t* caption;       // design caption, or nullptr
     DesignFont font;
+    ControlSlot slot;
 };
 
 // Client area of the window in twips.
@@ -44,5 +61,6 @@ QFont DesignFontOf(DesignFont font);
 // Creates every control of the table as a child of `window` (or of its
 // frame), with objectName, geometry, design caption and the "Terminal" design
 // font. The "System" design font is not set: initialisation replaces it on
-// every control that has it before the window is first shown.
-void BuildWindowControls(QWidget* window);
+// every control that has it before the window is first shown. Each control is
+// stored in the window member its row names.
+void BuildWindowControls(frmCalc* window);

@@ -1,13 +1,14 @@
 // The checks run when the user leaves one of the six numeric fields, and
 // again, stricter, before the Execute button calculates.
 
-#include "app/ModCommonProc.h"
+#include "app/settings/ModCommonProc.h"
 #include "calc/NumberText.h"
-#include "text/TextTable.h"
 #include "window/FieldRefusal.h"
 #include "window/FieldValidator.h"
 #include "window/UserNumberLocale.h"
 #include "window/frmCalc.h"
+
+using ModCommonProc::FncGetText;
 
 void frmCalc::SetUpValidators() {
     fieldValidator_ = new FieldValidator(this);

@@ -1,4 +1,4 @@
-#include "app/RegularFileRead.h"
+#include "app/settings/RegularFileRead.h"
 
 #include <QtGlobal>
 

@@ -28,12 +28,6 @@ extern QString ProgramFolder;
 // Name of the settings file beside the program.
 inline constexpr char kIniFileName[] = "Velkara.ini";
 
-// The program's entry point: one-copy rule, settings, window.
-void SubMain();
-
-// True once SubMain has opened the window (false when another copy runs).
-bool IsWindowOpen();
-
 // The settings part of start-up, for a given program folder: sets
 // DefaultIniPath, reads the settings file (and the file it redirects to),
 // then fixes LangOffset and CaptionFontName. Creates no window and does not
@@ -53,6 +47,9 @@ bool FncReadIni(const QString& path);
 
 // The characters before the first NUL.
 QString FncTrimNul(const QString& text);
+
+// The text of a base id in the run's language (base id + LangOffset).
+QString FncGetText(std::int16_t baseId);
 
 // Character test of a numeric field: 1 empty, -1 refused, 0 allowed.
 std::int32_t FncChkNumText(const QString& text, std::int32_t length);

@@ -1,4 +1,4 @@
-#include "app/ProfileParser.h"
+#include "app/settings/ProfileParser.h"
 
 namespace {
 

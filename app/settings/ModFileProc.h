@@ -6,7 +6,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "app/ProfileParser.h"
+#include "app/settings/ProfileParser.h"
 
 namespace ModFileProc {
 

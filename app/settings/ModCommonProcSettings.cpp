@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "app/ModCommonProc.h"
-#include "app/ModFileProc.h"
+#include "app/settings/ModCommonProc.h"
+#include "app/settings/ModFileProc.h"
 
 namespace ModCommonProc {
 

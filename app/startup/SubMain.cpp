@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/ModCommonProc.h"
-#include "app/SingleInstance.h"
-#include "text/TextTable.h"
+#include "app/settings/ModCommonProc.h"
+#include "app/startup/SingleInstance.h"
+#include "app/startup/SubMain.h"
 #include "window/frmCalc.h"
 
 namespace ModCommonProc {
@@ -46,32 +46,6 @@ void BringWindowForward() {
 }
 
 }  // namespace
-
-void FncLoadStartupValues(const QString& programFolder) {
-    ProgramFolder = programFolder;
-    DefaultIniPath = FncProgramFolderPath(programFolder, QString::fromLatin1(kIniFileName));
-    AltIniPath.clear();
-
-    FncReadIni(DefaultIniPath);
-    // The default file may redirect to another file once; that file alone
-    // decides, and its own INI_FILENAME is not followed.
-    const QString redirection = AltIniPath;
-    if (!redirection.isEmpty() && redirection != DefaultIniPath) {
-        FncReadIni(redirection);
-        // Whatever the second file names is ignored; AltIniPath keeps naming
-        // the file that decided.
-        AltIniPath = redirection;
-    }
-
-    FncSetStartupValues(UnitFlag, LangFlag);
-}
-
-void FncSetStartupValues(std::int16_t unitFlag, std::int16_t langFlag) {
-    UnitFlag = unitFlag;
-    LangFlag = langFlag;
-    LangOffset = langFlag != 0 ? 5000 : 0;
-    CaptionFontName = FncGetText(1);
-}
 
 void SubMain() {
     instanceGuard = std::make_unique<SingleInstance>();

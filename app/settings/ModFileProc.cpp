@@ -1,10 +1,10 @@
-#include "app/ModFileProc.h"
+#include "app/settings/ModFileProc.h"
 
 #include <QFile>
 #include <algorithm>
 #include <cstring>
 
-#include "app/RegularFileRead.h"
+#include "app/settings/RegularFileRead.h"
 
 namespace ModFileProc {
 

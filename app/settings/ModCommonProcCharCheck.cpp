@@ -1,6 +1,6 @@
 // The character test of the numeric input fields.
 
-#include "app/ModCommonProc.h"
+#include "app/settings/ModCommonProc.h"
 
 namespace ModCommonProc {
 

@@ -1,4 +1,4 @@
-#include "app/PeerUser.h"
+#include "app/startup/PeerUser.h"
 
 #if defined(Q_OS_UNIX)
 #include <sys/socket.h>

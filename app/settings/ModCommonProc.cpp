@@ -1,4 +1,4 @@
-#include "app/ModCommonProc.h"
+#include "app/settings/ModCommonProc.h"
 
 namespace ModCommonProc {
 

@@ -1,0 +1,24 @@
+#pragma once
+// The text id of what the message box says about a failed calculation.
+
+#include <cstdint>
+
+#include "calc/CalcError.h"
+
+constexpr std::int16_t FncFailureTextId(CalcErrorKind kind) {
+    switch (kind) {
+        case CalcErrorKind::InvalidArgument:
+            return 3930;
+        case CalcErrorKind::DivisionByZero:
+            return 3931;
+        case CalcErrorKind::Overflow:
+            return 3932;
+        case CalcErrorKind::ConversionFailure:
+            return 3933;
+        case CalcErrorKind::SubscriptOutOfRange:
+            return 3934;
+        case CalcErrorKind::NegativeSpacing:
+            return 3923;
+    }
+    return 3930;
+}
