@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/ModCommonProc.h"
-#include "app/ModFileProc.h"
+#include "app/settings/ModCommonProc.h"
+#include "app/settings/ModFileProc.h"
 
 using namespace ModCommonProc;
 

@@ -10,6 +10,8 @@
 #include "calc/ListPositions.h"
 #include "calc/SpacingCalculation.h"
 #include "fuzz/FuzzLocales.h"
+#include "text/TextTable.h"
+#include "window/FailureText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
@@ -35,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         r = FncCalcSpacing(s, locale);
     } catch (const CalcError& error) {
-        if (error.description().isEmpty()) std::abort();
+        if (TextTable(FncFailureTextId(error.kind())).isEmpty()) std::abort();
         return 0;
     }
     // Digits with the locale's separators only: no sign, no "nan", no exponent.

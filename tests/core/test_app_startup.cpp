@@ -10,8 +10,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "app/ModCommonProc.h"
-#include "app/ModFileProc.h"
+#include "app/settings/ModCommonProc.h"
+#include "app/settings/ModFileProc.h"
 
 namespace {
 

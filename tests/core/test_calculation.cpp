@@ -13,6 +13,7 @@
 #include "calc/SpacingCalculation.h"
 #include "support/TestSupport.h"
 #include "window/FieldRefusal.h"
+#include "window/NameLists.h"
 #include "window/UnitTexts.h"
 
 namespace {

@@ -20,7 +20,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/SingleInstance.h"
+#include "app/startup/SingleInstance.h"
 
 namespace e2e {
 

@@ -9,7 +9,7 @@
 #include <QWindow>
 #include <csignal>
 
-#include "app/ModCommonProc.h"
+#include "app/startup/SubMain.h"
 #include "e2e/VelkaraProcess.h"
 #include "window/frmCalc.h"
 

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "MessageBoxWatchdog.h"
-#include "app/ModCommonProc.h"
+#include "app/settings/ModCommonProc.h"
 #include "calc/ListPositions.h"
 #include "support/TestSupport.h"
 #include "window/UserNumberLocale.h"

@@ -81,7 +81,7 @@ TEST(FieldChecks, RefusedFieldGetsOneBoxItsTextSelectedAndTheFocus) {
             r.then(d);
             d.Settle();
             EXPECT_EQ(watchdog.Shown(),
-                      r.message ? QStringList{FncGetText(r.message)} : QStringList());
+                      r.message ? QStringList{ModCommonProc::FncGetText(r.message)} : QStringList());
             if (field) {
                 EXPECT_EQ(QApplication::focusWidget(), field);
                 EXPECT_EQ(field->selectedText(), field->text());

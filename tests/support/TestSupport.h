@@ -3,7 +3,7 @@
 #include <QString>
 #include <ostream>
 
-#include "app/ModCommonProc.h"
+#include "app/settings/ModCommonProc.h"
 
 inline std::ostream& operator<<(std::ostream& os, const QString& text) {
     return os << '"' << text.toStdString() << '"';
