@@ -80,8 +80,9 @@ TEST(FieldChecks, RefusedFieldGetsOneBoxItsTextSelectedAndTheFocus) {
             r.change(d);
             r.then(d);
             d.Settle();
-            EXPECT_EQ(watchdog.Shown(),
-                      r.message ? QStringList{ModCommonProc::FncGetText(r.message)} : QStringList());
+            EXPECT_EQ(watchdog.Shown(), r.message
+                                            ? QStringList{ModCommonProc::FncGetText(r.message)}
+                                            : QStringList());
             if (field) {
                 EXPECT_EQ(QApplication::focusWidget(), field);
                 EXPECT_EQ(field->selectedText(), field->text());
