@@ -15,11 +15,10 @@
 
 struct CalcRun {
     std::int16_t unitFlag = 0, langFlag = 0;  // 0 metric, 0 Japanese
-    bool english() const { return langFlag != 0; }
     bool inch() const { return unitFlag != 0; }
 };
 inline std::ostream& operator<<(std::ostream& os, const CalcRun& r) {
-    return os << (r.english() ? "English" : "Japanese") << (r.inch() ? "Inch" : "Metric");
+    return os << "units " << r.unitFlag << " language " << r.langFlag;
 }
 
 class CalcWindowDriver {
@@ -68,11 +67,10 @@ private:
 };
 
 // Locked: read-only on the button face; unlocked: editable on the window colour.
-inline bool LooksLocked(QLineEdit* field) {
-    return field->isReadOnly() && field->palette().color(QPalette::Base) ==
-                                      QApplication::palette().color(QPalette::Button);
+inline bool LooksLocked(QLineEdit* field, bool locked = true) {
+    const auto face = QApplication::palette().color(locked ? QPalette::Button : QPalette::Base);
+    return field->isReadOnly() == locked && field->palette().color(QPalette::Base) == face;
 }
 inline bool LooksUnlocked(QLineEdit* field) {
-    return !field->isReadOnly() &&
-           field->palette().color(QPalette::Base) == QApplication::palette().color(QPalette::Base);
+    return LooksLocked(field, false);
 }

@@ -1,11 +1,9 @@
-// The numeric fields' checks in the real window, each after the typical request
-// made by keyboard alone: on leaving a field (every way inside the window; none
-// on leaving the window, a popup or closing it) and on Execute.
+// The numeric fields' checks in the real window: on leaving a field inside the
+// window (not on closing it) and on Execute.
 #include <QAbstractItemView>
 #include <QContextMenuEvent>
 
 #include "CalcWindowDriver.h"
-#include "text/TextTable.h"
 #include "window/FieldRefusal.h"
 #include "window/MessageBox.h"
 
@@ -17,19 +15,13 @@ void (*const Execute)(D&) = [](D& d) { QTest::mouseClick(d->ExecuteCalcButton, Q
 void (*const Wall200)(D&) = [](D& d) { d.TypeInto(d->WALL_THICKNESSText, "200"); };
 const auto Results = [](D& d) { return d->txtResult1Text->text() + d->txtResult2Text->text(); };
 
-// The typical request by keyboard alone: the focus starts in the outer
-// diameter; Tabs to each stop, then the keys typed there (a list picks the
-// entry that starts with them).
+// The typical request by keyboard alone: from the outer diameter, Tabs to each
+// stop, then the keys typed there (a list picks the entry starting with them).
 void TypeTypicalRequest(D& d) {
-    const std::tuple<int, QWidget*, const char*> steps[] = {{0, d->OUTER_DIAMETERText, "114.3"},
-                                                            {3, d->WALL_THICKNESSText, "6"},
-                                                            {2, d->SENSOR_TYPECombo, "TB_01"},
-                                                            {6, d->ExecuteCalcButton, "\r"}};
-    for (const auto& [tabs, stop, keys] : steps) {
+    const std::pair<int, const char*> steps[] = {{0, "114.3"}, {3, "6"}, {2, "TB_01"}, {6, "\r"}};
+    for (const auto& [tabs, keys] : steps) {
         for (int i = 0; i < tabs; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        d.Settle();
-        EXPECT_TRUE(stop->hasFocus()) << stop->objectName().toStdString();
-        QTest::keyClicks(stop, keys);
+        QTest::keyClicks(QApplication::focusWidget(), keys);
     }
     d.Settle();
 }
@@ -47,14 +39,10 @@ TEST(FieldChecks, RefusedFieldGetsOneBoxItsTextSelectedAndTheFocus) {
     } rows[] = {
         // clang-format off
         {"Tab", Wall200, kOutOfRangeText, "WALL_THICKNESSText", [](D& d) { QTest::keyClick(d->WALL_THICKNESSText, Qt::Key_Tab); }},
-        {"Shift+Tab", Wall200, kOutOfRangeText, "WALL_THICKNESSText", [](D& d) { QTest::keyClick(d->WALL_THICKNESSText, Qt::Key_Backtab, Qt::ShiftModifier); }},
-        {"click on a locked field", Wall200, kOutOfRangeText, "WALL_THICKNESSText", [](D& d) { QTest::mouseClick(d->FLUID_S_VText, Qt::LeftButton); }},
         {"click on a list", Wall200, kOutOfRangeText, "WALL_THICKNESSText", [](D& d) { QTest::mouseClick(d->SENSOR_TYPECombo, Qt::LeftButton); }},
         {"click on Execute", Wall200, kOutOfRangeText, "WALL_THICKNESSText"},
-        {"wall emptied", [](D& d) { d.TypeInto(d->WALL_THICKNESSText, ""); }, kOutOfRangeText, "WALL_THICKNESSText"},
+        {"closing the window", Wall200, 0, nullptr, [](D& d) { EXPECT_TRUE(d->close()); }},
         {"pipe S.V. empty", [](D& d) { d.Pick(d->PIPE_MATERIALCombo, kPipeTypedVelocityEntry); }, kOutOfRangeText, "TRANS_FREQUENCYText"},
-        {"fluid S.V. empty", [](D& d) { d.Pick(d->KIND_OF_FLUIDCombo, kFluidTypedVelocityEntry); }, kOutOfRangeText, "FLUID_S_VText"},
-        {"lining, no thickness", [](D& d) { d.Pick(d->LINING_MATERIALCombo, 1); }, kOutOfRangeText, "LINING_THICKNESSText"},
         {"focus order", [](D& d) { d.Pick(d->LINING_MATERIALCombo, kLiningTypedVelocityEntry); }, kOutOfRangeText, "LINING_S_VText"},
         {"wall fills the pipe", [](D& d) { d.TypeInto(d->OUTER_DIAMETERText, "12"); }, kOutOfRangeText, "WALL_THICKNESSText"},
         {"lining fills the pipe", [](D& d) { d.TypeInto(d->OUTER_DIAMETERText, "20"), d.Pick(d->LINING_MATERIALCombo, 1),
@@ -83,11 +71,9 @@ TEST(FieldChecks, RefusedFieldGetsOneBoxItsTextSelectedAndTheFocus) {
             EXPECT_EQ(watchdog.Shown(), r.message
                                             ? QStringList{ModCommonProc::FncGetText(r.message)}
                                             : QStringList());
-            if (field) {
-                EXPECT_EQ(QApplication::focusWidget(), field);
-                EXPECT_EQ(field->selectedText(), field->text());
-                EXPECT_EQ(selectedWhileOpen, field->text());
-            }
+            EXPECT_TRUE(!field || (QApplication::focusWidget() == field &&
+                                   field->selectedText() == field->text() &&
+                                   selectedWhileOpen == field->text()));
             EXPECT_EQ(Results(d), r.result);
             EXPECT_FALSE(d->SENSOR_TYPECombo->view()->isVisible())
                 << "the refused press opens no list";
@@ -95,18 +81,12 @@ TEST(FieldChecks, RefusedFieldGetsOneBoxItsTextSelectedAndTheFocus) {
     }
 }
 
-// Leaving the window, a popup or closing it checks nothing; every attempt to
-// leave inside the window repeats the message; a corrected text lets the user on.
+// A popup checks nothing; every attempt to leave inside the window repeats the
+// message; a corrected text lets the user on.
 TEST(FieldChecks, OnlyLeavingInsideTheWindowChecks) {
     D d({0, 1});
     d.TypeInto(d->OUTER_DIAMETERText, "1e3");
     MessageBoxWatchdog watchdog;
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    d->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(d->window()));
     QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(5, 5),
                            d->OUTER_DIAMETERText->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(d->OUTER_DIAMETERText, &menu);  // takes the focus as a popup
@@ -114,27 +94,19 @@ TEST(FieldChecks, OnlyLeavingInsideTheWindowChecks) {
     ASSERT_NE(QApplication::activePopupWidget(), nullptr);
     QApplication::activePopupWidget()->close();
     d.Settle();
-    EXPECT_TRUE(watchdog.Shown().empty());
-    EXPECT_TRUE(d->OUTER_DIAMETERText->hasFocus());
+    EXPECT_TRUE(watchdog.Shown().empty() && d->OUTER_DIAMETERText->hasFocus());
     for (const char* keys : {"\t", "\t", "100\t"})
         QTest::keyClicks(d->OUTER_DIAMETERText, keys), d.Settle();
-    EXPECT_EQ(watchdog.Shown().size(), 2);
-    EXPECT_TRUE(d->PIPE_MATERIALCombo->hasFocus());
-    d.TypeInto(d->WALL_THICKNESSText, "x");
-    EXPECT_TRUE(d->close());
-    d.Settle();
-    EXPECT_EQ(watchdog.Shown().size(), 2);
+    EXPECT_TRUE(watchdog.Shown().size() == 2 && d->PIPE_MATERIALCombo->hasFocus());
 }
 
 // The box shows its text as plain text and outlives a parent that goes while it is open.
 TEST(FieldChecks, MessageBoxSurvivesItsParentGoing) {
     MessageBoxWatchdog watchdog;
     QPointer<QWidget> parent = new QWidget;
-    parent->show();
     watchdog.probe = [&] { delete parent; };
     SubShowMessage(parent, "<b>not markup</b>");
-    EXPECT_EQ(watchdog.Shown(), QStringList{"<b>not markup</b>"});
-    EXPECT_TRUE(parent.isNull());
+    EXPECT_TRUE(watchdog.Shown() == QStringList{"<b>not markup</b>"} && parent.isNull());
 }
 
 }  // namespace
