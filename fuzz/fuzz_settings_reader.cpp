@@ -14,11 +14,9 @@ using namespace ModCommonProc;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const QTemporaryDir folder;
     const QString ini = folder.filePath(kIniFileName);
-    QFile file(ini);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(reinterpret_cast<const char*>(data), size) != qint64(size))
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    if (QFile file(ini); !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         std::abort();
-    file.close();
     const QByteArray path = QFile::encodeName(ini);
 
     char buffer[256];
@@ -27,8 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         "SYSTEM", "INI_FILENAME", "", buffer, 255, path.constData());
     // Kept to its buffer, and a cut keeps UTF-8 characters whole.
     if (copied > 254 || buffer[copied] != '\0' || buffer[255] != 'x' ||
-        (!QUtf8StringView(buffer, copied).isValidUtf8() &&
-         QUtf8StringView(reinterpret_cast<const char*>(data), qsizetype(size)).isValidUtf8()))
+        (!QUtf8StringView(buffer, copied).isValidUtf8() && QUtf8StringView(bytes).isValidUtf8()))
         std::abort();
 
     ProgramFolder = folder.path();
