@@ -41,20 +41,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     // Digits with the locale's separators only: no sign, no "nan", no exponent.
-    const auto matches = [](const QString& text, const QString& pattern) {
-        return QRegularExpression("^" + pattern + "$").match(text).hasMatch();
-    };
-    const QString group = QRegularExpression::escape(locale.groupSeparator());
     const QString point = QRegularExpression::escape(locale.decimalPoint());
-    const bool wellFormed =
+    const QString pattern =
         HasThreeMillimetreSteps(s.sensorPosition)
-            ? matches(r.result1Text, "[0-9]+(" + point + "[0-9]+)?") &&
-                  matches(r.result2Text, "[0-9]+")
-            : matches(r.result1Text, "[0-9]{1,3}(" + group + "[0-9]{3})*" + point +
-                                         (s.unitFlag != 0 ? "[0-9]{3}" : "[0-9]{2}")) &&
-                  r.result2Text.isEmpty();
+            ? QString("[0-9]+(%1[0-9]+)? [0-9]+").arg(point)
+            : QString("[0-9]{1,3}(%1[0-9]{3})*%2[0-9]{%3} ")
+                  .arg(QRegularExpression::escape(locale.groupSeparator()), point)
+                  .arg(s.unitFlag != 0 ? 3 : 2);
+    const QString shown = r.result1Text + ' ' + r.result2Text;
     const SpacingResult again = FncCalcSpacing(s, locale);  // no state kept between runs
-    if (!wellFormed || again.result1Text != r.result1Text || again.result2Text != r.result2Text) {
+    if (!QRegularExpression("^" + pattern + "$").match(shown).hasMatch() ||
+        again.result1Text + ' ' + again.result2Text != shown) {
         std::abort();
     }
     return 0;

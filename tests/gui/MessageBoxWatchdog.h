@@ -1,7 +1,6 @@
 #pragma once
-// Answers every modal box the program shows during a test and records its
-// text. Polls on a timer, so it also runs inside the box's own event loop and
-// a test never hangs on a box.
+// Answers and records every modal box shown during a test. It polls on a timer,
+// so it runs inside the box's own event loop and a test never hangs on a box.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
@@ -28,11 +27,8 @@ private:
         shown_ << (plainOk ? QString() : QStringLiteral("[other box] ")) + (box ? box->text() : "");
         if (probe) probe();
         if (!modal) return;  // the probe closed it
-        if (box && box->button(QMessageBox::Ok)) {
-            box->button(QMessageBox::Ok)->click();
-        } else {
-            modal->close();  // a dialog's close rejects it
-        }
+        auto* ok = box ? box->button(QMessageBox::Ok) : nullptr;
+        ok ? ok->click() : void(modal->close());  // a dialog's close rejects it
     }
 
     QStringList shown_;
