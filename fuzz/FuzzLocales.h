@@ -1,6 +1,5 @@
 #pragma once
-// Locales the fuzz targets read and write numbers in: point and comma
-// decimals, other group separators, and one with its own decimal sign.
+// Point and comma decimals, other group separators, and an own decimal sign.
 #include <QLocale>
 
 inline const QLocale& FuzzLocale(std::size_t selector) {

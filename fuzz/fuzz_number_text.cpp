@@ -12,8 +12,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1) return 0;
     const QLocale& locale = FuzzLocale(data[0]);
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + 1),
-                                           static_cast<qsizetype>(size - 1));
+    const auto text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data + 1), qsizetype(size) - 1);
     // What the rule accepts holds only allowed characters, reads as a number
     // and lies within the limits.
     const bool accepted = !FncFieldRefusal(text, "0.01", "6200.00", locale, EmptyText::Refused);

@@ -92,10 +92,8 @@ TEST(Numbers, TruncatedReadAndWrittenInTheLocale) {
     EXPECT_FALSE(std::signbit(FncRoundDown(-0.001, 2))) << "a plain 0, never -0";
     EXPECT_EQ(FncInchToMm(1), 1 / 0.0393700787);  // its own constant, not 25.4
     EXPECT_THROW(FncRoundDown(std::numeric_limits<double>::max(), 0), CalcError);
-    // Read: only finite numbers; separators and the decimal comma are rows of
-    // the field-refusal table.
+    // Read: only finite numbers (separators: the field-refusal table).
     EXPECT_EQ(FncTextToDouble("", kUs), 0);
-    EXPECT_EQ(FncTextToDouble(" 6.5 ", kUs), 6.5);
     for (const char* refused : {"   ", "inf", "1e400", "１"}) {
         EXPECT_THROW(FncTextToDouble(QString::fromUtf8(refused), kUs), CalcError) << refused;
     }
@@ -105,7 +103,6 @@ TEST(Numbers, TruncatedReadAndWrittenInTheLocale) {
     QLocale::setDefault(saved);
     // Written: 15 significant digits, never an exponent or -0, the locale's signs.
     const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
-    EXPECT_EQ(FncPlainNumberText(0.1 + 0.2, kUs), "0.3");
     EXPECT_EQ(FncPlainNumberText(83537848281048992.0, kUs), "83537848281049000");
     EXPECT_EQ(FncPlainNumberText(1e-7, kUs), "0.0000001");
     EXPECT_EQ(FncPlainNumberText(-0.0, kGerman), "0");

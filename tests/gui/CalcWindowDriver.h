@@ -51,9 +51,8 @@ public:
     void Pick(QComboBox* list, int position) {
         list->setFocus(Qt::TabFocusReason);
         Settle();
-        for (int steps = list->count(); steps > 0 && list->currentIndex() != position; --steps) {
+        for (int steps = list->count(); steps > 0 && list->currentIndex() != position; --steps)
             QTest::keyClick(list, list->currentIndex() > position ? Qt::Key_Up : Qt::Key_Down);
-        }
         ASSERT_EQ(list->currentIndex(), position) << list->objectName().toStdString();
     }
     // Lets queued events (activation, deferred focus, a box) run to the end.
