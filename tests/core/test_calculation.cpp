@@ -68,6 +68,7 @@ TEST(Spacing, WorkedExamplesAndFailures) {
         {"TA_01 below critical", Typed(kTA01, "3736.19"), "7038 2346"},
         {"TA_01 beyond", Typed(kTA01, "3736.2"), Fails(K::InvalidArgument)},
         {"TA_01 critical", Typed(kTA01, "3736.1913746615214"), Fails(K::DivisionByZero)},
+        {"TD_03 below", Typed(Pipe("TD_03", kV, "60", "3"), "3749.78"), "3,180.15"},
         {"TD_03 beyond", Typed(Pipe("TD_03", kV, "60", "3"), "3749.79"), Fails(K::InvalidArgument)},
         {"overflow", Pipe("TB_01/TC_01", kV, "1.7e308", "6"), Fails(K::Overflow)},
         {"inch overflow", Pipe("TB_01/TC_01", kV, "1e307", "6", 1), Fails(K::Overflow)},
@@ -89,6 +90,9 @@ TEST(Spacing, WorkedExamplesAndFailures) {
 TEST(Numbers, TruncatedReadAndWrittenInTheLocale) {
     EXPECT_DOUBLE_EQ(FncRoundDown(1.15, 2), 1.15);  // 1.15 * 100 is 114.99999999999999
     EXPECT_DOUBLE_EQ(FncRoundDown(-2.5, 0), -2);
+    EXPECT_DOUBLE_EQ(FncHalfAdjust(0.125, 2) - FncHalfAdjust(-0.125, 2), 0.26);  // away from 0
+    EXPECT_EQ(ModCommonProc::FncChkNumText(".", 1), -1);  // whatever the conversion makes of it
+    EXPECT_EQ(FncMToFt(FncFtToM(3.5)), 3.5);
     EXPECT_FALSE(std::signbit(FncRoundDown(-0.001, 2))) << "a plain 0, never -0";
     EXPECT_EQ(FncInchToMm(1), 1 / 0.0393700787);  // its own constant, not 25.4
     EXPECT_THROW(FncRoundDown(std::numeric_limits<double>::max(), 0), CalcError);
