@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/settings/ModCommonProc.h"
-#include "window/NameLists.h"
 #include "text/TextTable.h"
+#include "window/NameLists.h"
 #include "window/frmCalc.h"
 #include "window/frmCalcLayout.h"
 
