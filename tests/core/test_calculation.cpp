@@ -41,6 +41,13 @@ In Typed(In in, const char* pipe, const char* fluid = "1440") {
 
 const auto Fails = [](K kind) { return "fails " + QString::number(static_cast<int>(kind)); };
 
+QString Outcome(const In& in, const QLocale& locale = kUs) try {
+    const SpacingResult result = FncCalcSpacing(in, locale);
+    return (result.result1Text + ' ' + result.result2Text).trimmed();
+} catch (const CalcError& e) {
+    return Fails(e.kind());
+}
+
 const In kTB01 = Pipe("TB_01/TC_01", kV, "114.3", "6.0"), kTA01 = Pipe("TA_01", kV, "60.5", "3.0");
 
 TEST(Spacing, WorkedExamplesAndFailures) {
@@ -75,15 +82,25 @@ TEST(Spacing, WorkedExamplesAndFailures) {
         {"walls fill the pipe", Pipe("TB_01/TC_01", kV, "10", "6"), Fails(K::NegativeSpacing)},
         // clang-format on
     };
-    for (const auto& r : rows) {
-        QString outcome;
-        try {
-            const SpacingResult result = FncCalcSpacing(r.in, r.locale);
-            outcome = (result.result1Text + ' ' + result.result2Text).trimmed();
-        } catch (const CalcError& e) {
-            outcome = Fails(e.kind());
+    for (const auto& r : rows) EXPECT_EQ(Outcome(r.in, r.locale), r.expected) << r.name;
+}
+
+// Each row of a table through a spacing: TB_01 V on 114.3 x 6 with that row chosen.
+TEST(Spacing, EveryTableRowShowsInTheSpacing) {
+    const std::pair<int In::*, QStringList> sweeps[] = {
+        // clang-format off
+        {&In::sensorPosition, {"100.54", "100.54", "99 33", "99 33", "65.47", "83.33", "65.47", "101.33", "101.33", "79.98", "84.98", "79.09"}},
+        {&In::pipePosition, {"65.47", "67.90", "58.78", "58.48", "61.01", "66.76", "60.20", "65.47", "58.78", "58.78", "61.37", "58.78"}},
+        {&In::liningPosition, {"65.47", "65.74", "67.49", "63.90", "63.54", "69.41", "65.27"}},
+        {&In::fluidPosition, {"65.47", "71.26", "68.76", "61.07", "48.16", "57.77", "31.12", "51.38", "82.04", "58.51", "69.47", "44.49", "57.64", "71.83", "52.69", "62.03", "2.98"}},
+        // clang-format on
+    };
+    for (const auto& [position, shown] : sweeps) {
+        for (int row = 0; row < shown.size(); ++row) {
+            In in = kTB01;
+            in.*position = row, in.liningThicknessText = "2";
+            EXPECT_EQ(Outcome(in), shown[row]) << row;
         }
-        EXPECT_EQ(outcome, r.expected) << r.name;
     }
 }
 
@@ -101,6 +118,9 @@ TEST(Numbers, TruncatedReadAndWrittenInTheLocale) {
     for (const char* refused : {"   ", "inf", "1e400", "１"}) {
         EXPECT_THROW(FncTextToDouble(QString::fromUtf8(refused), kUs), CalcError) << refused;
     }
+    QLocale strict = kUs;  // the locale's own options still hold
+    strict.setNumberOptions(QLocale::RejectTrailingZeroesAfterDot);
+    EXPECT_THROW(FncTextToDouble("1.50", strict), CalcError);
     const QLocale saved;
     QLocale::setDefault(kGerman);  // limits are written with a point, whatever the locale
     EXPECT_EQ(FncLimitTextToDouble("3.9380"), 3.938);
@@ -110,6 +130,7 @@ TEST(Numbers, TruncatedReadAndWrittenInTheLocale) {
     EXPECT_EQ(FncPlainNumberText(83537848281048992.0, kUs), "83537848281049000");
     EXPECT_EQ(FncPlainNumberText(1e-7, kUs), "0.0000001");
     EXPECT_EQ(FncPlainNumberText(-0.0, kGerman), "0");
+    EXPECT_EQ(FncPlainNumberText(-2.5, kGerman), "-2,5");
     EXPECT_EQ(FncPlainNumberText(2.5, arabic), "2" + arabic.decimalPoint() + "5");
     EXPECT_EQ(FncFormatGrouped(-0.0, 2, kUs), "0.00");
     EXPECT_THROW(FncPlainNumberText(NAN, kUs), CalcError);

@@ -68,7 +68,9 @@ private:
 // Locked: read-only on the button face; unlocked: editable on the window colour.
 inline bool LooksLocked(QLineEdit* field, bool locked = true) {
     const auto face = QApplication::palette().color(locked ? QPalette::Button : QPalette::Base);
-    return field->isReadOnly() == locked && field->palette().color(QPalette::Base) == face;
+    // Numbers only, locked or not: no input method in the way.
+    return field->isReadOnly() == locked && field->palette().color(QPalette::Base) == face &&
+           !field->testAttribute(Qt::WA_InputMethodEnabled);
 }
 inline bool LooksUnlocked(QLineEdit* field) {
     return LooksLocked(field, false);
