@@ -1,17 +1,13 @@
-// The text table, name lists and property tables by their structure, not
-// retyped; the worked spacing examples exercise the property values.
+// The text table by its structure, not retyped, and spot checks of what is
+// easy to get wrong. The property tables show in the spacing tests.
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
 #include <map>
 #include <stdexcept>
 
-#include "calc/CalcError.h"
-#include "calc/ListPositions.h"
-#include "calc/PropertyTables.h"
 #include "support/TestSupport.h"
 #include "text/TextTable.h"
-#include "window/NameLists.h"
 
 namespace {
 
@@ -44,33 +40,6 @@ TEST(TextTable, MixedWidthTextsAndTheComposedTitle) {
     EXPECT_EQ(TextTable(4460), QString::fromUtf16(u"\u5869\u30D3"));              // lining PVC
     EXPECT_EQ(ComposedWindowTitle(0), "超音波流量計 - 取付け寸法計算ツール");
     EXPECT_EQ(ComposedWindowTitle(5000), "Ultrasonic Flowmeter - Sensor Spacing Calculation Tool");
-}
-
-bool RowIsMissing(void (*read)(int), int row) try {
-    read(row);
-    return false;
-} catch (const CalcError& e) {
-    return e.kind() == CalcErrorKind::SubscriptOutOfRange;
-}
-
-// Element 0 counts the entries; each entry has its table row (but the pipe
-// list's typed-value entry) and the table no more.
-TEST(PropertyTables, NameListsCountTheirEntriesAndTablesHoldARowForEach) {
-    const std::tuple<QStringList (*)(), int, void (*)(int)> lists[] = {
-        {BuildPipeNameList, kPipeSVRows, [](int r) { PipeSVTable(r); }},
-        {BuildFluidNameList, kFluidSVRows, [](int r) { FluidSVTable(r); }},
-        {BuildLiningNameList, kLiningSVRows, [](int r) { LiningSVTable(r); }},
-        {BuildMountNameList, kZMethodEntry + 1, nullptr},
-        {BuildSensorNameList, kSensorRows, [](int r) { SensorTable(r); }}};
-    for (const auto& [build, rows, read] : lists) {
-        const int entries = rows + (build == BuildPipeNameList ? 1 : 0);
-        const QStringList names = build();
-        EXPECT_TRUE(names.size() == entries + 1 && names[0] == QString::number(entries) &&
-                    !names.contains("") &&
-                    (!read || (!RowIsMissing(read, rows - 1) && RowIsMissing(read, rows) &&
-                               RowIsMissing(read, -1))))
-            << names.join('|');
-    }
 }
 
 }  // namespace
