@@ -16,8 +16,8 @@ bool PeerIsThisUser(qintptr descriptor) {
                         &size) == 0 &&
            credentials.uid == ::geteuid();
 #elif defined(Q_OS_UNIX)
-    uid_t uid = 0;
-    gid_t gid = 0;
+    uid_t uid{};
+    gid_t gid{};
     return ::getpeereid(static_cast<int>(descriptor), &uid, &gid) == 0 && uid == ::geteuid();
 #else
     // Windows: the pipe is created for this user only (UserAccessOption), so

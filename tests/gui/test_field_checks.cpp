@@ -46,7 +46,7 @@ TEST(FieldChecks, RefusedFieldGetsOneBoxItsTextSelectedAndTheFocus) {
                                                           ASSERT_TRUE(QApplication::activePopupWidget());
                                                           QApplication::activePopupWidget()->close(); }},
         {"click on a list", Wall200, kOutOfRangeText, "WALL_THICKNESSText", [](D& d) { QTest::mouseClick(d->SENSOR_TYPECombo, Qt::LeftButton); }},
-        {"click on Execute", Wall200, kOutOfRangeText, "WALL_THICKNESSText"},
+        {"click on Execute, twice", Wall200, kOutOfRangeText, "WALL_THICKNESSText", [](D& d) { Execute(d), d.Settle(), Execute(d); }, "65.47", 2},
         {"closing the window", Wall200, 0, nullptr, [](D& d) { EXPECT_TRUE(d->close()); }},
         {"pipe S.V. empty", [](D& d) { d.Pick(d->PIPE_MATERIALCombo, kPipeTypedVelocityEntry); }, kOutOfRangeText, "TRANS_FREQUENCYText"},
         {"focus order", [](D& d) { d.Pick(d->LINING_MATERIALCombo, kLiningTypedVelocityEntry); }, kOutOfRangeText, "LINING_S_VText"},
