@@ -11,33 +11,6 @@
 
 namespace {
 
-// The common case, ASCII digits with at most one decimal separator between
-// digits, read without the locale's general parser, which compares every
-// character with each of the locale's symbols. Both round correctly, so the
-// value is the same. Returns false for anything else (signs, groups,
-// exponents, native digits), which the locale then reads.
-bool ReadPlainDigits(QStringView text, const QLocale& locale, double& value) {
-    char buffer[32];
-    if (text.isEmpty() || text.size() >= qsizetype(sizeof buffer)) return false;
-    if (locale.numberOptions() & QLocale::RejectTrailingZeroesAfterDot) return false;
-    const QString point = locale.decimalPoint();
-    if (point.size() != 1 || locale.zeroDigit() != QLatin1String("0")) return false;
-    qsizetype pointAt = -1;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
-            buffer[i] = static_cast<char>(c.unicode());
-        } else if (c == point[0] && pointAt < 0 && i > 0 && i + 1 < text.size()) {
-            pointAt = i;
-            buffer[i] = '.';
-        } else {
-            return false;
-        }
-    }
-    const auto [end, ec] = std::from_chars(buffer, buffer + text.size(), value);
-    return ec == std::errc{} && end == buffer + text.size();
-}
-
 // A number text is read only if every character of it belongs to the number,
 // apart from blanks around it, which the conversion has always tolerated.
 // Only finite values count: a locale that spells out "inf" or "nan" must not
@@ -45,7 +18,7 @@ bool ReadPlainDigits(QStringView text, const QLocale& locale, double& value) {
 double ReadFinite(const QString& text, const QLocale& locale) {
     const QStringView trimmed = QStringView(text).trimmed();
     double value = 0.0;
-    if (ReadPlainDigits(trimmed, locale, value)) return value;
+    if (FncReadPlainDigits(trimmed, locale, value)) return value;
     bool ok = false;
     value = locale.toDouble(trimmed, &ok);
     if (!ok || !std::isfinite(value)) throw CalcError(CalcErrorKind::ConversionFailure);
@@ -133,6 +106,28 @@ QString FixedNotation(const RoundedDigits& rounded) {
 }
 
 }  // namespace
+
+bool FncReadPlainDigits(QStringView text, const QLocale& locale, double& value) {
+    char buffer[32];
+    if (text.isEmpty() || text.size() >= qsizetype(sizeof buffer)) return false;
+    if (locale.numberOptions() & QLocale::RejectTrailingZeroesAfterDot) return false;
+    const QString point = locale.decimalPoint();
+    if (point.size() != 1 || locale.zeroDigit() != QLatin1String("0")) return false;
+    qsizetype pointAt = -1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            buffer[i] = static_cast<char>(c.unicode());
+        } else if (c == point[0] && pointAt < 0 && i > 0 && i + 1 < text.size()) {
+            pointAt = i;
+            buffer[i] = '.';
+        } else {
+            return false;
+        }
+    }
+    const auto [end, ec] = std::from_chars(buffer, buffer + text.size(), value);
+    return ec == std::errc{} && end == buffer + text.size();
+}
 
 double FncTextToDouble(const QString& text, const QLocale& locale) {
     // Only a field with no characters at all counts as 0; a field of blanks is

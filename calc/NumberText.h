@@ -10,6 +10,13 @@
 // CalcError(ConversionFailure).
 double FncTextToDouble(const QString& text, const QLocale& locale);
 
+// The common case of typed text, ASCII digits with at most one decimal
+// separator between digits, read without the locale's general parser (which
+// compares every character with each of the locale's symbols); the value is
+// the same. False for anything else (signs, groups, exponents, other digits),
+// which the locale then reads.
+bool FncReadPlainDigits(QStringView text, const QLocale& locale, double& value);
+
 // A fixed limit text written with a point ("6.00", "3.9380"), read the same
 // under every locale. Throws CalcError(ConversionFailure) if unreadable.
 double FncLimitTextToDouble(const QString& text);

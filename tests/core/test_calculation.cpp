@@ -118,6 +118,13 @@ TEST(Numbers, TruncatedReadAndWrittenInTheLocale) {
     for (const char* refused : {"   ", "inf", "1e400", "１"}) {
         EXPECT_THROW(FncTextToDouble(QString::fromUtf8(refused), kUs), CalcError) << refused;
     }
+    double v = 0;  // the shortcut takes exactly the plain texts, with the locale's value
+    for (const char* plain : {"10", "1.5", "0.05"})
+        EXPECT_TRUE(FncReadPlainDigits(QString(plain), kGerman, v) ==
+                        !QString(plain).contains('.') &&
+                    FncReadPlainDigits(QString(plain), kUs, v) && v == kUs.toDouble(plain));
+    for (const char* other : {"+1", ".5", "5.", "1,5", "1e3", "١"})
+        EXPECT_FALSE(FncReadPlainDigits(QString::fromUtf8(other), kUs, v)) << other;
     QLocale strict = kUs;  // the locale's own options still hold
     strict.setNumberOptions(QLocale::RejectTrailingZeroesAfterDot);
     EXPECT_THROW(FncTextToDouble("1.50", strict), CalcError);
@@ -133,6 +140,7 @@ TEST(Numbers, TruncatedReadAndWrittenInTheLocale) {
     EXPECT_EQ(FncPlainNumberText(-2.5, kGerman), "-2,5");
     EXPECT_EQ(FncPlainNumberText(2.5, arabic), "2" + arabic.decimalPoint() + "5");
     EXPECT_EQ(FncFormatGrouped(-0.0, 2, kUs), "0.00");
+    EXPECT_EQ(FncFormatGrouped(1234.25, -1, kUs), "1,234");
     EXPECT_THROW(FncPlainNumberText(NAN, kUs), CalcError);
 }
 
