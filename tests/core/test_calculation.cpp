@@ -140,7 +140,7 @@ TEST(Numbers, TruncatedReadAndWrittenInTheLocale) {
     EXPECT_EQ(FncPlainNumberText(-2.5, kGerman), "-2,5");
     EXPECT_EQ(FncPlainNumberText(2.5, arabic), "2" + arabic.decimalPoint() + "5");
     EXPECT_EQ(FncFormatGrouped(-0.0, 2, kUs), "0.00");
-    EXPECT_EQ(FncFormatGrouped(1234.25, -1, kUs), "1,234");
+    EXPECT_EQ(FncFormatGrouped(-1234.25, -1, kUs), "-1,234");
     EXPECT_THROW(FncPlainNumberText(NAN, kUs), CalcError);
 }
 
