@@ -108,9 +108,9 @@ void SingleInstance::AcceptConnections() {
             finish();  // unread
             continue;
         }
-        const qsizetype requestSize = sizeof kBringForwardRequest - 1;
+        constexpr qsizetype requestSize = sizeof kBringForwardRequest - 1;
         auto received = std::make_shared<QByteArray>();
-        const auto take = [this, socket, received, requestSize, finish] {
+        const auto take = [this, socket, received, finish] {
             received->append(socket->read(requestSize - received->size()));
             const bool ended = socket->state() != QLocalSocket::ConnectedState;
             if (received->size() < requestSize && !ended) return;
