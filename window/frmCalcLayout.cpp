@@ -10,134 +10,117 @@
 #include <QPushButton>
 #include <QWidget>
 #include <array>
+#include <type_traits>
 #include <variant>
 
 #include "window/frmCalc.h"
 
 namespace {
 
-using K = ControlKind;
 using F = DesignFont;
 
 // In the order of creation; a frame comes before the controls it holds, and
 // the result fields come after the frame so that they lie in front of it.
 constexpr std::array<ControlSpec, 54> kWindowLayout{{
     // Left column, row 1: outer diameter
-    {"OUTER_DIAMETER", -1, K::Label, nullptr, 240, 600, 2415, 255, u"外形寸法", F::System,
+    {"OUTER_DIAMETER", -1, nullptr, 240, 600, 2415, 255, u"外形寸法", F::System,
      &frmCalc::OUTER_DIAMETER},
-    {"lblRequired", 0, K::Label, nullptr, 2880, 600, 255, 255, u"*", F::System,
-     &frmCalc::lblRequired},
-    {"OUTER_DIAMETERText", -1, K::TextField, nullptr, 3240, 480, 2412, 405, nullptr, F::System,
+    {"lblRequired", 0, nullptr, 2880, 600, 255, 255, u"*", F::System, &frmCalc::lblRequired},
+    {"OUTER_DIAMETERText", -1, nullptr, 3240, 480, 2412, 405, nullptr, F::System,
      &frmCalc::OUTER_DIAMETERText},
-    {"Label8", 0, K::Label, nullptr, 5760, 600, 735, 255, u"[mm]", F::Terminal, &frmCalc::Label8},
-    {"OUTER_DIAMETER_RANGE", -1, K::Label, nullptr, 3240, 900, 2415, 255, u"6.00～6200.00mm",
-     F::Terminal, &frmCalc::OUTER_DIAMETER_RANGE},
+    {"Label8", 0, nullptr, 5760, 600, 735, 255, u"[mm]", F::Terminal, &frmCalc::Label8},
+    {"OUTER_DIAMETER_RANGE", -1, nullptr, 3240, 900, 2415, 255, u"6.00～6200.00mm", F::Terminal,
+     &frmCalc::OUTER_DIAMETER_RANGE},
     // Left column, row 2: pipe material
-    {"PIPE_MATERIAL", -1, K::Label, nullptr, 240, 1320, 2415, 255, u"配管材質", F::System,
+    {"PIPE_MATERIAL", -1, nullptr, 240, 1320, 2415, 255, u"配管材質", F::System,
      &frmCalc::PIPE_MATERIAL},
-    {"lblRequired", 1, K::Label, nullptr, 2880, 1320, 255, 255, u"*", F::System,
-     &frmCalc::lblRequired},
-    {"PIPE_MATERIALCombo", -1, K::DropDownList, nullptr, 3240, 1200, 3255, 390, nullptr, F::System,
+    {"lblRequired", 1, nullptr, 2880, 1320, 255, 255, u"*", F::System, &frmCalc::lblRequired},
+    {"PIPE_MATERIALCombo", -1, nullptr, 3240, 1200, 3255, 390, nullptr, F::System,
      &frmCalc::PIPE_MATERIALCombo},
     // Left column, row 3: pipe sound velocity
-    {"TRANS_FREQUENCY", -1, K::Label, nullptr, 240, 2040, 2415, 255, u"配管音速", F::System,
+    {"TRANS_FREQUENCY", -1, nullptr, 240, 2040, 2415, 255, u"配管音速", F::System,
      &frmCalc::TRANS_FREQUENCY},
-    {"lblRequired", 2, K::Label, nullptr, 2880, 2040, 255, 255, u"*", F::System,
-     &frmCalc::lblRequired},
-    {"TRANS_FREQUENCYText", -1, K::TextField, nullptr, 3240, 1920, 2412, 405, nullptr, F::System,
+    {"lblRequired", 2, nullptr, 2880, 2040, 255, 255, u"*", F::System, &frmCalc::lblRequired},
+    {"TRANS_FREQUENCYText", -1, nullptr, 3240, 1920, 2412, 405, nullptr, F::System,
      &frmCalc::TRANS_FREQUENCYText},
-    {"Label12", 0, K::Label, nullptr, 5760, 2040, 735, 255, u"[m/s]", F::Terminal,
-     &frmCalc::Label12},
-    {"TRANS_FREQUENCY_RANGE", -1, K::Label, nullptr, 3240, 2340, 2415, 255, u"1000～3700m/s",
-     F::Terminal, &frmCalc::TRANS_FREQUENCY_RANGE},
+    {"Label12", 0, nullptr, 5760, 2040, 735, 255, u"[m/s]", F::Terminal, &frmCalc::Label12},
+    {"TRANS_FREQUENCY_RANGE", -1, nullptr, 3240, 2340, 2415, 255, u"1000～3700m/s", F::Terminal,
+     &frmCalc::TRANS_FREQUENCY_RANGE},
     // Left column, row 4: wall thickness
-    {"WALL_THICKNESS", -1, K::Label, nullptr, 240, 2760, 2415, 255, u"配管厚さ", F::System,
+    {"WALL_THICKNESS", -1, nullptr, 240, 2760, 2415, 255, u"配管厚さ", F::System,
      &frmCalc::WALL_THICKNESS},
-    {"lblRequired", 3, K::Label, nullptr, 2880, 2760, 255, 255, u"*", F::System,
-     &frmCalc::lblRequired},
-    {"WALL_THICKNESSText", -1, K::TextField, nullptr, 3240, 2640, 2412, 405, nullptr, F::System,
+    {"lblRequired", 3, nullptr, 2880, 2760, 255, 255, u"*", F::System, &frmCalc::lblRequired},
+    {"WALL_THICKNESSText", -1, nullptr, 3240, 2640, 2412, 405, nullptr, F::System,
      &frmCalc::WALL_THICKNESSText},
-    {"Label8", 1, K::Label, nullptr, 5760, 2760, 735, 255, u"[mm]", F::Terminal, &frmCalc::Label8},
-    {"WALL_THICKNESS_RANGE", -1, K::Label, nullptr, 3240, 3060, 2415, 255, u"0.10～100.00mm",
-     F::Terminal, &frmCalc::WALL_THICKNESS_RANGE},
+    {"Label8", 1, nullptr, 5760, 2760, 735, 255, u"[mm]", F::Terminal, &frmCalc::Label8},
+    {"WALL_THICKNESS_RANGE", -1, nullptr, 3240, 3060, 2415, 255, u"0.10～100.00mm", F::Terminal,
+     &frmCalc::WALL_THICKNESS_RANGE},
     // Left column, row 5: sensor mounting method
-    {"SENSOR_MOUNT", -1, K::Label, nullptr, 240, 3480, 2415, 255, u"ｾﾝｻ取付け法", F::System,
+    {"SENSOR_MOUNT", -1, nullptr, 240, 3480, 2415, 255, u"ｾﾝｻ取付け法", F::System,
      &frmCalc::SENSOR_MOUNT},
-    {"lblRequired", 4, K::Label, nullptr, 2880, 3480, 255, 255, u"*", F::System,
-     &frmCalc::lblRequired},
-    {"SENSOR_MOUNTCombo", -1, K::DropDownList, nullptr, 3240, 3360, 2415, 390, nullptr, F::System,
+    {"lblRequired", 4, nullptr, 2880, 3480, 255, 255, u"*", F::System, &frmCalc::lblRequired},
+    {"SENSOR_MOUNTCombo", -1, nullptr, 3240, 3360, 2415, 390, nullptr, F::System,
      &frmCalc::SENSOR_MOUNTCombo},
     // Left column, row 6: sensor type
-    {"SENSOR_TYPE", -1, K::Label, nullptr, 240, 4200, 2415, 255, u"ｾﾝｻ種類", F::System,
+    {"SENSOR_TYPE", -1, nullptr, 240, 4200, 2415, 255, u"ｾﾝｻ種類", F::System,
      &frmCalc::SENSOR_TYPE},
-    {"lblRequired", 5, K::Label, nullptr, 2880, 4200, 255, 255, u"*", F::System,
-     &frmCalc::lblRequired},
-    {"SENSOR_TYPECombo", -1, K::DropDownList, nullptr, 3240, 4080, 2415, 390, nullptr, F::System,
+    {"lblRequired", 5, nullptr, 2880, 4200, 255, 255, u"*", F::System, &frmCalc::lblRequired},
+    {"SENSOR_TYPECombo", -1, nullptr, 3240, 4080, 2415, 390, nullptr, F::System,
      &frmCalc::SENSOR_TYPECombo},
     // Right column, row 1: lining material
-    {"LINING_MATERIAL", -1, K::Label, nullptr, 6720, 600, 3015, 255, u"ライニング材質", F::System,
+    {"LINING_MATERIAL", -1, nullptr, 6720, 600, 3015, 255, u"ライニング材質", F::System,
      &frmCalc::LINING_MATERIAL},
-    {"lblRequired", 6, K::Label, nullptr, 9960, 600, 255, 255, u"*", F::System,
-     &frmCalc::lblRequired},
-    {"LINING_MATERIALCombo", -1, K::DropDownList, nullptr, 10320, 480, 3255, 390, nullptr,
-     F::System, &frmCalc::LINING_MATERIALCombo},
+    {"lblRequired", 6, nullptr, 9960, 600, 255, 255, u"*", F::System, &frmCalc::lblRequired},
+    {"LINING_MATERIALCombo", -1, nullptr, 10320, 480, 3255, 390, nullptr, F::System,
+     &frmCalc::LINING_MATERIALCombo},
     // Right column, row 2: lining sound velocity
-    {"LINING_S_V", -1, K::Label, nullptr, 6720, 1320, 3015, 255, u"ライニング音速", F::System,
+    {"LINING_S_V", -1, nullptr, 6720, 1320, 3015, 255, u"ライニング音速", F::System,
      &frmCalc::LINING_S_V},
-    {"lblRequired", 7, K::Label, nullptr, 9960, 1320, 255, 255, u"*", F::System,
-     &frmCalc::lblRequired},
-    {"LINING_S_VText", -1, K::TextField, nullptr, 10320, 1200, 2415, 405, nullptr, F::System,
+    {"lblRequired", 7, nullptr, 9960, 1320, 255, 255, u"*", F::System, &frmCalc::lblRequired},
+    {"LINING_S_VText", -1, nullptr, 10320, 1200, 2415, 405, nullptr, F::System,
      &frmCalc::LINING_S_VText},
-    {"Label1", 0, K::Label, nullptr, 12840, 1320, 735, 255, u"[m/s]", F::Terminal,
-     &frmCalc::Label1},
-    {"LINING_S_V_RANGE", -1, K::Label, nullptr, 10320, 1620, 2415, 255, u"1000～3700m/s",
-     F::Terminal, &frmCalc::LINING_S_V_RANGE},
+    {"Label1", 0, nullptr, 12840, 1320, 735, 255, u"[m/s]", F::Terminal, &frmCalc::Label1},
+    {"LINING_S_V_RANGE", -1, nullptr, 10320, 1620, 2415, 255, u"1000～3700m/s", F::Terminal,
+     &frmCalc::LINING_S_V_RANGE},
     // Right column, row 3: lining thickness
-    {"LINING_THICKNESS", -1, K::Label, nullptr, 6720, 2040, 3015, 255, u"ライニング厚さ", F::System,
+    {"LINING_THICKNESS", -1, nullptr, 6720, 2040, 3015, 255, u"ライニング厚さ", F::System,
      &frmCalc::LINING_THICKNESS},
-    {"lblRequired", 8, K::Label, nullptr, 9960, 2040, 255, 255, u"*", F::System,
-     &frmCalc::lblRequired},
-    {"LINING_THICKNESSText", -1, K::TextField, nullptr, 10320, 1920, 2415, 405, nullptr, F::System,
+    {"lblRequired", 8, nullptr, 9960, 2040, 255, 255, u"*", F::System, &frmCalc::lblRequired},
+    {"LINING_THICKNESSText", -1, nullptr, 10320, 1920, 2415, 405, nullptr, F::System,
      &frmCalc::LINING_THICKNESSText},
-    {"Label2", 0, K::Label, nullptr, 12840, 2040, 735, 255, u"[mm]", F::Terminal, &frmCalc::Label2},
-    {"LINING_THICKNESS_RANGE", -1, K::Label, nullptr, 10320, 2340, 2415, 255, u"0.10～100.00mm",
-     F::Terminal, &frmCalc::LINING_THICKNESS_RANGE},
+    {"Label2", 0, nullptr, 12840, 2040, 735, 255, u"[mm]", F::Terminal, &frmCalc::Label2},
+    {"LINING_THICKNESS_RANGE", -1, nullptr, 10320, 2340, 2415, 255, u"0.10～100.00mm", F::Terminal,
+     &frmCalc::LINING_THICKNESS_RANGE},
     // Right column, row 4: kind of fluid
-    {"KIND_OF_FLUID", -1, K::Label, nullptr, 6720, 2760, 3015, 255, u"流体種類", F::System,
+    {"KIND_OF_FLUID", -1, nullptr, 6720, 2760, 3015, 255, u"流体種類", F::System,
      &frmCalc::KIND_OF_FLUID},
-    {"lblRequired", 9, K::Label, nullptr, 9960, 2760, 255, 255, u"*", F::System,
-     &frmCalc::lblRequired},
-    {"KIND_OF_FLUIDCombo", -1, K::DropDownList, nullptr, 10320, 2640, 3255, 390, nullptr, F::System,
+    {"lblRequired", 9, nullptr, 9960, 2760, 255, 255, u"*", F::System, &frmCalc::lblRequired},
+    {"KIND_OF_FLUIDCombo", -1, nullptr, 10320, 2640, 3255, 390, nullptr, F::System,
      &frmCalc::KIND_OF_FLUIDCombo},
     // Right column, row 5: fluid sound velocity
-    {"FLUID_S_V", -1, K::Label, nullptr, 6720, 3480, 3015, 255, u"流体音速", F::System,
-     &frmCalc::FLUID_S_V},
-    {"lblRequired", 10, K::Label, nullptr, 9960, 3480, 255, 255, u"*", F::System,
-     &frmCalc::lblRequired},
-    {"FLUID_S_VText", -1, K::TextField, nullptr, 10320, 3360, 2415, 405, nullptr, F::System,
+    {"FLUID_S_V", -1, nullptr, 6720, 3480, 3015, 255, u"流体音速", F::System, &frmCalc::FLUID_S_V},
+    {"lblRequired", 10, nullptr, 9960, 3480, 255, 255, u"*", F::System, &frmCalc::lblRequired},
+    {"FLUID_S_VText", -1, nullptr, 10320, 3360, 2415, 405, nullptr, F::System,
      &frmCalc::FLUID_S_VText},
-    {"Label1", 1, K::Label, nullptr, 12840, 3480, 735, 255, u"[m/s]", F::Terminal,
-     &frmCalc::Label1},
-    {"FLUID_S_V_RANGE", -1, K::Label, nullptr, 10320, 3780, 2415, 255, u"300～2500m/s", F::Terminal,
+    {"Label1", 1, nullptr, 12840, 3480, 735, 255, u"[m/s]", F::Terminal, &frmCalc::Label1},
+    {"FLUID_S_V_RANGE", -1, nullptr, 10320, 3780, 2415, 255, u"300～2500m/s", F::Terminal,
      &frmCalc::FLUID_S_V_RANGE},
     // Bottom area: the result frame and what lies in and beside it
-    {"fraResult", -1, K::Frame, nullptr, 240, 4800, 8535, 1815, u"計算結果", F::System,
-     &frmCalc::fraResult},
-    {"MOUNT_SIZE1", -1, K::Label, "fraResult", 240, 480, 2655, 255, u"取付け寸法１", F::System,
+    {"fraResult", -1, nullptr, 240, 4800, 8535, 1815, u"計算結果", F::System, &frmCalc::fraResult},
+    {"MOUNT_SIZE1", -1, "fraResult", 240, 480, 2655, 255, u"取付け寸法１", F::System,
      &frmCalc::MOUNT_SIZE1},
-    {"txtResult1Text", -1, K::TextField, nullptr, 3360, 5280, 3255, 405, nullptr, F::System,
+    {"txtResult1Text", -1, nullptr, 3360, 5280, 3255, 405, nullptr, F::System,
      &frmCalc::txtResult1Text},
-    {"Label4", -1, K::Label, "fraResult", 6600, 600, 735, 255, u"[mm]", F::Terminal,
-     &frmCalc::Label4},
-    {"MOUNT_SIZE2", -1, K::Label, "fraResult", 240, 1200, 2655, 255, u"取付け寸法２", F::System,
+    {"Label4", -1, "fraResult", 6600, 600, 735, 255, u"[mm]", F::Terminal, &frmCalc::Label4},
+    {"MOUNT_SIZE2", -1, "fraResult", 240, 1200, 2655, 255, u"取付け寸法２", F::System,
      &frmCalc::MOUNT_SIZE2},
-    {"txtResult2Text", -1, K::TextField, nullptr, 3360, 6000, 3255, 375, nullptr, F::System,
+    {"txtResult2Text", -1, nullptr, 3360, 6000, 3255, 375, nullptr, F::System,
      &frmCalc::txtResult2Text},
-    {"lblMount2Sensor", -1, K::Label, "fraResult", 6600, 1320, 1815, 375, u"(TA_01,TA_02)",
-     F::System, &frmCalc::lblMount2Sensor},
-    {"lblInputRequired", -1, K::Label, nullptr, 9000, 4080, 1215, 375, u"* : 入力", F::System,
+    {"lblMount2Sensor", -1, "fraResult", 6600, 1320, 1815, 375, u"(TA_01,TA_02)", F::System,
+     &frmCalc::lblMount2Sensor},
+    {"lblInputRequired", -1, nullptr, 9000, 4080, 1215, 375, u"* : 入力", F::System,
      &frmCalc::lblInputRequired},
-    {"ExecuteCalc", -1, K::Button, nullptr, 9840, 5040, 3615, 1215, u"実行", F::System,
+    {"ExecuteCalc", -1, nullptr, 9840, 5040, 3615, 1215, u"実行", F::System,
      &frmCalc::ExecuteCalcButton},
 }};
 
@@ -161,44 +144,40 @@ protected:
     }
 };
 
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
-    const QString caption = spec.caption != nullptr ? QString::fromUtf16(spec.caption) : QString();
-    switch (spec.kind) {
-        case ControlKind::Label:
-            return new QLabel(caption, parent);
-        case ControlKind::TextField:
-            return new QLineEdit(parent);
-        case ControlKind::DropDownList: {
-            auto* list = new DropDownList(parent);
-            list->setEditable(false);
-            return list;
-        }
-        case ControlKind::Frame:
-            return new QGroupBox(caption, parent);
-        case ControlKind::Button:
-            return new QPushButton(caption, parent);
+// The control a window member holds: the member's own type, a label for an
+// item of a control array.
+template <typename Member>
+struct Held;
+template <typename T>
+struct Held<T*> {
+    using type = T;
+};
+template <std::size_t N>
+struct Held<std::array<QLabel*, N>> {
+    using type = QLabel;
+};
+
+template <typename Control>
+Control* Create(const QString& caption, QWidget* parent) {
+    if constexpr (std::is_same_v<Control, QComboBox>) {
+        auto* list = new DropDownList(parent);
+        list->setEditable(false);
+        return list;
+    } else if constexpr (std::is_same_v<Control, QLineEdit>) {
+        return new QLineEdit(parent);
+    } else {
+        return new Control(caption, parent);  // label, frame, button
     }
-    return nullptr;
 }
 
-// Hands a created control to the window member named in its row. A control
-// whose kind does not match the member's type is a fault in the table.
-template <typename T>
-T* As(QWidget* control) {
-    T* typed = qobject_cast<T*>(control);
-    if (typed == nullptr)
-        qFatal("frmCalc: control %s has the wrong kind", qPrintable(control->objectName()));
-    return typed;
-}
-
-template <typename T>
-void Bind(T*& member, const ControlSpec&, QWidget* control) {
-    member = As<T>(control);
+template <typename Control>
+void Store(Control*& member, int, Control* control) {
+    member = control;
 }
 
 template <std::size_t N>
-void Bind(std::array<QLabel*, N>& member, const ControlSpec& spec, QWidget* control) {
-    member.at(static_cast<std::size_t>(spec.index)) = As<QLabel>(control);
+void Store(std::array<QLabel*, N>& member, int index, QLabel* control) {
+    member.at(static_cast<std::size_t>(index)) = control;
 }
 
 }  // namespace
@@ -232,7 +211,19 @@ void BuildWindowControls(frmCalc* window) {
         if (spec.container != nullptr)
             parent = containers.value(QString::fromLatin1(spec.container));
         Q_ASSERT(parent != nullptr);
-        QWidget* control = CreateControl(spec, parent);
+        const QString caption =
+            spec.caption != nullptr ? QString::fromUtf16(spec.caption) : QString();
+        // The control's type is the type of the window member that holds it.
+        QWidget* control = nullptr;
+        std::visit(
+            [&](auto member) {
+                auto& held = window->*member;
+                using Control = typename Held<std::remove_reference_t<decltype(held)>>::type;
+                Control* created = Create<Control>(caption, parent);
+                Store(held, spec.index, created);
+                control = created;
+            },
+            spec.slot);
         control->setObjectName(ControlObjectName(spec));
         control->setGeometry(TwipsToPixels(spec.left), TwipsToPixels(spec.top),
                              TwipsToPixels(spec.width), TwipsToPixels(spec.height));
@@ -240,7 +231,6 @@ void BuildWindowControls(frmCalc* window) {
         // font of its own before the window is first shown; resolving that
         // design font would be a platform font search thrown away unused.
         if (spec.font != DesignFont::System) control->setFont(DesignFontOf(spec.font));
-        if (spec.kind == ControlKind::Frame) containers.insert(control->objectName(), control);
-        std::visit([&](auto member) { Bind(window->*member, spec, control); }, spec.slot);
+        if (qobject_cast<QGroupBox*>(control)) containers.insert(control->objectName(), control);
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The design of the calculator window as one table: every control with its
-// kind, container, position, size, design caption and design font. The
-// window is built from this table alone.
+// container, position, size, design caption, design font and the window
+// member that holds it. The window is built from this table alone.
 
 #include <QFont>
 #include <QString>
@@ -17,11 +17,11 @@ class QPushButton;
 class QWidget;
 class frmCalc;
 
-enum class ControlKind { Label, TextField, DropDownList, Frame, Button };
 enum class DesignFont { System, Terminal };
 
-// The member of the window that holds a control: a typed pointer, or an
-// array of labels holding the items of a control array by index.
+// The member of the window that holds a control, which also gives the
+// control's type: a typed pointer, or an array of labels holding the items
+// of a control array by index.
 using ControlSlot =
     std::variant<QLabel * frmCalc::*, QLineEdit * frmCalc::*, QComboBox * frmCalc::*,
                  QGroupBox * frmCalc::*, QPushButton * frmCalc::*,
@@ -30,8 +30,7 @@ using ControlSlot =
 
 struct ControlSpec {
     const char* name;
-    int index;  // item of a control array, or -1
-    ControlKind kind;
+    int index;                     // item of a control array, or -1
     const char* container;         // nullptr: the window itself; else a frame's name
     int left, top, width, height;  // twips, relative to the container
     const char16_t* caption;       // design caption, or nullptr

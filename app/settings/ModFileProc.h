@@ -38,10 +38,9 @@ std::int32_t GetPrivateProfileIntA(const char* lpAppName, const char* lpKeyName,
 
 // Copies the value of a key (or `lpDefault` without its trailing blanks when
 // the file, section or key is missing; a null default counts as empty) into
-// the buffer and always ends it
-// with a NUL. Returns the number of bytes copied, without the NUL: at most
-// nSize - 1. A value that does not fit is cut before the first UTF-8
-// character that would not fit whole.
+// the buffer and always ends it with a NUL. Returns the number of bytes
+// copied, without the NUL: at most nSize - 1. A value that does not fit is
+// cut before the first UTF-8 character that would not fit whole.
 std::uint32_t GetPrivateProfileStringA(const char* lpAppName, const char* lpKeyName,
                                        const char* lpDefault, char* lpReturnedString,
                                        std::uint32_t nSize, const char* lpFileName);
