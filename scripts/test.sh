@@ -30,4 +30,6 @@ if [[ -x "$root/scripts/fuzz.sh" ]]; then
     # A short pass; run scripts/fuzz.sh alone for the full 60 s per target.
     "$root/scripts/fuzz.sh" 5
 fi
+# The Windows program, cross-built with MinGW-w64 and tested under Wine.
+"$root/scripts/test-windows.sh"
 echo "==> All tests passed."

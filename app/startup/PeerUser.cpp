@@ -4,6 +4,8 @@
 #include <sys/socket.h>
 #include <sys/types.h>
 #include <unistd.h>
+#elif defined(Q_OS_WIN)
+#include "app/startup/WindowsUser.h"
 #endif
 
 bool PeerIsThisUser(qintptr descriptor) {
@@ -19,10 +21,20 @@ bool PeerIsThisUser(qintptr descriptor) {
     uid_t uid{};
     gid_t gid{};
     return ::getpeereid(static_cast<int>(descriptor), &uid, &gid) == 0 && uid == ::geteuid();
+#elif defined(Q_OS_WIN)
+    // The pipe admits only this user (UserAccessOption), but anyone may have
+    // created a pipe of the same name first: ask who runs the other end.
+    return PipePeerIsThisUser(descriptor);
 #else
-    // Windows: the pipe is created for this user only (UserAccessOption), so
-    // the system has refused any other user before a connection exists.
     Q_UNUSED(descriptor);
-    return true;
+    return false;
+#endif
+}
+
+void AllowPeerToTakeForeground(qintptr descriptor) {
+#if defined(Q_OS_WIN)
+    AllowPipePeerToTakeForeground(descriptor);
+#else
+    Q_UNUSED(descriptor);
 #endif
 }

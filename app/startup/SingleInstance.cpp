@@ -12,6 +12,8 @@
 
 #if defined(Q_OS_UNIX)
 #include <unistd.h>
+#elif defined(Q_OS_WIN)
+#include "app/startup/WindowsUser.h"
 #endif
 
 namespace {
@@ -34,20 +36,28 @@ constexpr auto kSocketOptions = QLocalSocket::NoOptions;
 constexpr int kAttempts = 10;
 constexpr int kRetryPauseMs = 50;
 constexpr int kConnectLimitMs = 500;
+// A copy answers from its event loop, which runs within moments of its
+// start; only a holder that is not a copy of the program stays silent.
+constexpr int kAnswerLimitMs = 3000;
 
-enum class Holder { Nobody, ThisUser, OtherUser };
+enum class Holder { Nobody, ThisUser, OtherUser, Silent };
 
 // Connects to whoever holds the name and, when it runs as this user, sends
-// the bring-forward request.
+// the bring-forward request and waits for the answer.
 Holder AskHolder(const QString& name) {
     QLocalSocket probe;
     probe.setSocketOptions(kSocketOptions);
     probe.connectToServer(name);
     if (!probe.waitForConnected(kConnectLimitMs)) return Holder::Nobody;
     if (!PeerIsThisUser(probe.socketDescriptor())) return Holder::OtherUser;
+    AllowPeerToTakeForeground(probe.socketDescriptor());
     probe.write(SingleInstance::kBringForwardRequest);
     probe.waitForBytesWritten(kConnectLimitMs);
-    return Holder::ThisUser;
+    constexpr qsizetype answerSize = sizeof SingleInstance::kBringForwardAnswer - 1;
+    while (probe.bytesAvailable() < answerSize && probe.waitForReadyRead(kAnswerLimitMs)) {
+    }
+    return probe.read(answerSize) == SingleInstance::kBringForwardAnswer ? Holder::ThisUser
+                                                                         : Holder::Silent;
 }
 
 }  // namespace
@@ -76,7 +86,8 @@ SingleInstance::SingleInstance(const QString& name)
     delete server_.data();
     anotherCopyRunning_ = holder == Holder::ThisUser;
     // Held by another user, or by something that never answers.
-    if (holder == Holder::OtherUser || (holder == Holder::Nobody && nameInUse)) {
+    if (holder == Holder::OtherUser || holder == Holder::Silent ||
+        (holder == Holder::Nobody && nameInUse)) {
         std::fputs(
             "velkara: the one-copy name is held by a process that is not this user's copy; "
             "starting without the one-copy check\n",
@@ -115,7 +126,16 @@ void SingleInstance::AcceptConnections() {
             const bool ended = socket->state() != QLocalSocket::ConnectedState;
             if (received->size() < requestSize && !ended) return;
             const bool understood = *received == kBringForwardRequest;
-            finish();
+            if (understood && !ended) {
+                // The asking copy closes the connection once it has the
+                // answer: closing first could drop it unread (Windows pipes).
+                socket->disconnect();
+                QObject::connect(socket, &QLocalSocket::disconnected, socket,
+                                 &QObject::deleteLater);
+                socket->write(kBringForwardAnswer);
+            } else {
+                finish();
+            }
             if (understood && bringForward_) bringForward_();
         };
         QObject::connect(socket, &QLocalSocket::readyRead, socket, take);
@@ -127,10 +147,11 @@ void SingleInstance::AcceptConnections() {
 QString SingleInstance::DefaultName() {
 #if defined(Q_OS_UNIX)
     return QStringLiteral("velkara-single-instance-%1").arg(::getuid());
+#elif defined(Q_OS_WIN)
+    // Pipe names are shared by all users of the machine: the user's SID keeps
+    // one user's copy from answering for, or standing in the way of, another.
+    return QStringLiteral("velkara-single-instance-%1").arg(ThisUserSid());
 #else
-    // Windows: one pipe name for the machine; the pipe's user-only access
-    // makes the rule hold per user (another user's copy cannot be reached,
-    // so it never counts as this user's copy).
     return QStringLiteral("velkara-single-instance");
 #endif
 }

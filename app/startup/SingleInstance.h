@@ -5,11 +5,13 @@
 // run. The name is released by the system when the process ends in any way,
 // also when it is killed, and no file is written, so nothing can be left
 // behind to block a later start. A later start of the same user connects to
-// it, asks it to bring its window forward, and ends.
+// it, asks it to bring its window forward, and ends once the copy has
+// answered.
 //
-// Only a holder running as this user counts as another copy: a name taken by
-// someone else's process would otherwise let any user keep everyone else from
-// the program. Then this copy runs without the rule and says so on stderr.
+// Only a holder running as this user that answers counts as another copy: a
+// name taken by someone else's process, or by one that never answers, would
+// otherwise keep the user from the program. Then this copy runs without the
+// rule and says so on stderr.
 
 #include <QPointer>
 #include <QString>
@@ -21,6 +23,8 @@ class SingleInstance {
 public:
     // The request a later start sends; anything else is ignored.
     static constexpr char kBringForwardRequest[] = "RAISE\n";
+    // The running copy's answer to this user's request.
+    static constexpr char kBringForwardAnswer[] = "RAISED\n";
 
     // Claims `name` for this process, or finds this user's copy holding it
     // and sends it the request. The default is the program's per-user name;

@@ -2,7 +2,11 @@
 // decides units and language, and what the file's bytes make of the 16-bit
 // flags and of INI_FILENAME. (Folders, FIFOs and devices: see the e2e tests.)
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#if !defined(_WIN32)
 #include <unistd.h>
+#endif
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -60,9 +64,16 @@ const struct {
 // In a child as nobody, since permissions do not bind root.
 TEST(StartupDeathTest, SettingsDecideUnitsAndLanguage) {
     const auto asNobody = [] {
+#if !defined(_WIN32)
         if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(99);
+#endif
         for (const auto& c : kFolders) {
             SCOPED_TRACE(c.main.left(60).toStdString());
+#if defined(_WIN32)
+            // Windows has no permission bits that take reading away; only an
+            // access list would, which Qt cannot set.
+            if (c.main.startsWith(";unreadable")) continue;
+#endif
             QTemporaryDir folder;
             QDir(folder.path()).mkdir("sub");
             Write(folder.filePath("third.ini"), "LANG_FLAG=1");

@@ -13,8 +13,14 @@
 
 namespace {
 
+// Wine draws with its own font rasteriser: its screenshots are committed apart.
+#ifndef VELKARA_SCREENSHOT_SUFFIX
+#define VELKARA_SCREENSHOT_SUFFIX ""
+#endif
+
 TEST(WindowScreenshots, RenderedAgainEachEqualsTheCommittedOne) {
-    for (const QString name : {"window-ja-metric", "window-en-inch"}) {
+    for (const QString name : {"window-ja-metric" VELKARA_SCREENSHOT_SUFFIX,
+                               "window-en-inch" VELKARA_SCREENSHOT_SUFFIX}) {
         const QString flag = name.contains("-en-") ? "1" : "0";
         const QString out = QCoreApplication::applicationDirPath() + '/' + name + ".rendered.png";
         ASSERT_EQ(QProcess::execute(VELKARA_RENDER_TOOL, {out, flag, flag}), 0) << name;

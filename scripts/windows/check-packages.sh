@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# Checks the Windows packages in <build>/dist under Wine, on the display in
+# DISPLAY and the Wine prefix in WINEPREFIX (scripts/test-windows.sh sets
+# both): the portable folder, unzipped alone, opens its window with the real
+# Windows platform and loads no DLL from outside the folder but Windows' own;
+# the installer installs silently, registers its uninstaller, keeps an edited
+# Velkara.ini on upgrade and on removal, and the removal takes the rest.
+# Screenshots of both windows are left in <build>/dist for a look.
+# Usage: check-packages.sh <build folder>
+set -euo pipefail
+build="$1"
+dist="$build/dist"
+zip="$(ls "$dist"/Velkara-*-windows-x64.zip)"
+setup="$(ls "$dist"/Velkara-*-setup-x64.exe)"
+stage="${zip%.zip}"
+work="$(mktemp -d "$build/package-check.XXXXXX")"
+trap 'rm -rf "$work"' EXIT
+fail() {
+    echo "package check: $*" >&2
+    exit 1
+}
+
+# Starts velkara.exe in folder $1, waits for its window titled $2, saves a
+# screenshot as $3 and ends the program. Every DLL it loaded from a file of
+# its own is one of the folder's.
+show_window() {
+    local folder="$1" title="$2" shot="$3" log="$work/loaded.log" pid
+    (cd "$folder" && exec env WINEDEBUG=+loaddll timeout 120 wine velkara.exe) >"$log" 2>&1 &
+    pid=$!
+    if ! timeout 60 xdotool search --sync --onlyvisible --name "$title" >/dev/null; then
+        kill "$pid" || true
+        fail "no window \"$title\" from $folder/velkara.exe"
+    fi
+    sleep 2 # painted for the screenshot
+    import -window root "$shot"
+    kill "$pid" || true
+    wait "$pid" || true
+    local own outside
+    own="$(grep -c ': native' "$log" || true)"
+    ((own > 0)) || fail "no DLL loaded from $folder"
+    outside="$(grep ': native' "$log" | grep -vF "$(basename "$folder")" || true)"
+    [[ -z "$outside" ]] || fail "DLLs loaded from outside $folder: $outside"
+}
+
+echo "==> The portable zip, from an otherwise empty folder"
+unzip -q "$zip" -d "$work/portable"
+show_window "$work/portable/$(basename "$stage")" "取付け寸法計算ツール" "$dist/portable-under-wine.png"
+
+echo "==> The installer, silently"
+installed="$WINEPREFIX/drive_c/Program Files/Velkara"
+menu_entry="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Velkara.lnk"
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velkara'
+install() { timeout 300 wine "$setup" /S || fail "the installer failed"; }
+uninstall() {
+    # In place (_?=), so that the call waits for the removal to finish.
+    timeout 300 wine "$installed/uninstall.exe" /S '_?=C:\Program Files\Velkara' ||
+        fail "the uninstaller failed"
+    rm -f "$installed/uninstall.exe"
+}
+rm -rf "$installed"
+install
+[[ -f "$installed/velkara.exe" && -f "$installed/platforms/qwindows.dll" ]] || fail "not installed"
+cmp -s "$installed/Velkara.ini" "$stage/Velkara.ini" || fail "no default Velkara.ini"
+[[ -f "$menu_entry" ]] || fail "no Start-menu entry"
+timeout 60 wine reg query "$uninstall_key" /v UninstallString 2>/dev/null | grep -q 'uninstall.exe' ||
+    fail "the uninstaller is not registered"
+
+printf '[SYSTEM]\r\nUNIT_FLAG=1\r\nLANG_FLAG=1\r\n' >"$installed/Velkara.ini"
+cp "$installed/Velkara.ini" "$work/edited.ini"
+install
+cmp -s "$installed/Velkara.ini" "$work/edited.ini" || fail "an upgrade replaced the edited Velkara.ini"
+show_window "$installed" "Sensor Spacing Calculation Tool" "$dist/installed-under-wine.png"
+
+uninstall
+[[ ! -e "$installed/velkara.exe" && ! -e "$installed/platforms" && ! -e "$menu_entry" ]] ||
+    fail "the removal left program files"
+cmp -s "$installed/Velkara.ini" "$work/edited.ini" || fail "the removal took the edited Velkara.ini"
+! timeout 60 wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "the uninstaller is still registered"
+
+rm -f "$installed/Velkara.ini"
+install
+uninstall
+[[ ! -e "$installed" ]] || fail "the removal left $(ls "$installed")"
+echo "==> Zip and installer work under Wine"
