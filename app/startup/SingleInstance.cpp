@@ -13,6 +13,7 @@
 #if defined(Q_OS_UNIX)
 #include <unistd.h>
 #elif defined(Q_OS_WIN)
+#include "app/startup/WindowsStartupLock.h"
 #include "app/startup/WindowsUser.h"
 #endif
 
@@ -65,6 +66,9 @@ Holder AskHolder(const QString& name) {
 SingleInstance::SingleInstance(const QString& name)
     : server_(new QLocalServer(QCoreApplication::instance())) {
     server_->setSocketOptions(kServerOptions);
+#if defined(Q_OS_WIN)
+    const WindowsStartupLock lock(name);
+#endif
     Holder holder = Holder::Nobody;
     for (int attempt = 0; attempt < kAttempts && holder == Holder::Nobody; ++attempt) {
 #if !defined(Q_OS_LINUX)

@@ -36,14 +36,22 @@ struct ProgramCopy : QTemporaryDir {
     QProcess process;
     ProgramCopy() {
         EXPECT_TRUE(QFile::copy(VELKARA_EXE_PATH, program()));
-        process.setProcessChannelMode(QProcess::SeparateChannels);
+        process.setReadChannel(QProcess::StandardError);
     }
     ~ProgramCopy() {
         process.kill();
         process.waitForFinished();
     }
-    // True once the start has passed the one-copy rule with `stderrNeedle` told (when not
-    // empty) and the program waits for input in its event loop, still running.
+    // True once the program waits for input in its event loop, still running.
+    bool Settled() const {
+        const HANDLE handle = ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE,
+                                            static_cast<DWORD>(process.processId()));
+        const bool idle = handle && ::WaitForInputIdle(handle, kSettleLimitMs) == 0 &&
+                          ::WaitForSingleObject(handle, 0) == WAIT_TIMEOUT;
+        if (handle) ::CloseHandle(handle);
+        return idle;
+    }
+    // Starts the program; true once it has told `stderrNeedle` (when not empty) and settled.
     bool StartAndSettle(const char* stderrNeedle) {
         process.start(program(), {});
         if (!process.waitForStarted(kSettleLimitMs)) return false;
@@ -53,12 +61,7 @@ struct ProgramCopy : QTemporaryDir {
             told += process.readAllStandardError();
         }
         EXPECT_TRUE(told.contains(stderrNeedle)) << told.constData();
-        const HANDLE handle = ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE,
-                                            static_cast<DWORD>(process.processId()));
-        const bool idle = handle && ::WaitForInputIdle(handle, kSettleLimitMs) == 0 &&
-                          ::WaitForSingleObject(handle, 0) == WAIT_TIMEOUT;
-        if (handle) ::CloseHandle(handle);
-        return idle;
+        return Settled();
     }
 };
 
@@ -95,6 +98,43 @@ TEST(OneCopyWindows, NameCarriesTheUsersSid) {
         << SingleInstance::DefaultName().toStdString();
 }
 
+TEST(OneCopyWindows, OfTwoStartsAtTheSameMomentOneStaysAndTheOtherEndsWithZero) {
+    ProgramCopy first, second;
+    first.process.start(first.program(), {});
+    second.process.start(second.program(), {});
+    for (const QDeadlineTimer limit(kSettleLimitMs);
+         first.process.state() != QProcess::NotRunning &&
+         second.process.state() != QProcess::NotRunning && !limit.hasExpired();) {
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    ProgramCopy& ended = first.process.state() == QProcess::NotRunning ? first : second;
+    ProgramCopy& stayed = &ended == &first ? second : first;
+    ASSERT_EQ(ended.process.state(), QProcess::NotRunning) << "both stayed";
+    EXPECT_EQ(ended.process.exitCode(), 0);
+    EXPECT_TRUE(stayed.Settled());
+}
+
+TEST(OneCopyWindows, PipeOfTheNameThatIsNoCopyDoesNotStopTheStart) {
+    const struct {
+        const char* name;
+        const wchar_t* access;
+        DWORD instances;
+        const char* told;  // on stderr; a pipe it cannot open it takes for nobody's
+    } kForeignPipes[] = {
+        {"silent, open to this user", L"", PIPE_UNLIMITED_INSTANCES, "one-copy"},
+        {"silent, single instance", L"", 1, "one-copy"},
+        {"refusing this user", L"D:", PIPE_UNLIMITED_INSTANCES, ""},
+    };
+    for (const auto& pipe : kForeignPipes) {
+        SCOPED_TRACE(pipe.name);
+        const ForeignPipe foreign(SingleInstance::DefaultName(), pipe.access, pipe.instances);
+        ASSERT_TRUE(foreign.held()) << "a copy of the program is running; close it";
+        ProgramCopy program;
+        EXPECT_TRUE(program.StartAndSettle(pipe.told)) << "the pipe stopped the start";
+    }
+}
+
+// Last: this process then holds the name until it ends.
 TEST(OneCopyWindows, SecondStartBringsTheWindowForwardAndEndsWithZero) {
     ModCommonProc::SubMain();
     ASSERT_TRUE(ModCommonProc::IsWindowOpen()) << "a copy of the program is running; close it";
@@ -116,25 +156,6 @@ TEST(OneCopyWindows, SecondStartBringsTheWindowForwardAndEndsWithZero) {
     EXPECT_FALSE(window->isMinimized());
     EXPECT_TRUE(window->isActiveWindow());
     window->close();
-}
-
-TEST(OneCopyWindows, PipeOfTheNameThatIsNoCopyDoesNotStopTheStart) {
-    const struct {
-        const char* name;
-        const wchar_t* access;
-        DWORD instances;
-    } kForeignPipes[] = {
-        {"silent, open to this user", L"", PIPE_UNLIMITED_INSTANCES},
-        {"silent, single instance", L"", 1},
-        {"refusing this user", L"D:", PIPE_UNLIMITED_INSTANCES},
-    };
-    for (const auto& pipe : kForeignPipes) {
-        SCOPED_TRACE(pipe.name);
-        const ForeignPipe foreign(SingleInstance::DefaultName(), pipe.access, pipe.instances);
-        ASSERT_TRUE(foreign.held()) << "a copy of the program is running; close it";
-        ProgramCopy program;
-        EXPECT_TRUE(program.StartAndSettle("one-copy")) << "the pipe stopped the start";
-    }
 }
 
 }  // namespace
