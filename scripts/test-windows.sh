@@ -37,13 +37,22 @@ for _ in $(seq 100); do [[ -s "$build/xvfb-display" ]] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$build/xvfb-display")"
 step_done "Wine prefix and display"
 
+# Qt's offscreen platform on Windows reads fonts from one folder only: it gets
+# the Linux fonts the window's stand-ins name, as on Linux.
+fonts="$build/wine-fonts"
+rm -rf "$fonts" && mkdir -p "$fonts"
+for family in "Noto Sans CJK JP" "Liberation Sans" "DejaVu Sans" "DejaVu Sans Mono"; do
+    fc-list -f '%{file}\n' "$family"
+done | sort -u | xargs -I{} ln -s {} "$fonts/"
+
 # Wine hands the program QT_* variables only under a WINE prefix of their own.
+# The tests find Qt's and MinGW-w64's DLLs through WINEPATH.
 qt="$(grep -m1 '^CMAKE_PREFIX_PATH' "$build/CMakeCache.txt" | cut -d= -f2 | cut -d';' -f1)"
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 runtime_dir="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")"
 pthread_dir="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")"
 echo "==> Running the tests under Wine"
-WINEQT_QPA_PLATFORM=offscreen \
+WINEQT_QPA_PLATFORM=offscreen WINEQT_QPA_FONTDIR="$(windows_path "$fonts")" \
     WINEPATH="$(windows_path "$qt/bin");$(windows_path "$runtime_dir");$(windows_path "$pthread_dir")" \
     timeout 1200 ctest --test-dir "$build" --output-on-failure -j 1 --timeout 180
 step_done "Tests under Wine"

@@ -96,6 +96,8 @@ SingleInstance::SingleInstance(const QString& name)
             "velkara: the one-copy name is held by a process that is not this user's copy; "
             "starting without the one-copy check\n",
             stderr);
+        // The Windows C library buffers stderr when it is a pipe.
+        std::fflush(stderr);
     }
 }
 

@@ -8,7 +8,7 @@ packages=(
     cmake ninja-build qt6-base-dev qt6-base-dev-tools libgtest-dev dpkg-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
     wine wine64 xvfb xauth x11-utils xdotool imagemagick nsis zip unzip
-    fonts-noto-cjk
+    fontconfig fonts-noto-cjk fonts-liberation fonts-dejavu-core
 )
 sudo_cmd=()
 if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi

@@ -6,7 +6,7 @@
 # Usage: package.sh <build folder> <Qt prefix>
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-build="$1"
+build="$(cd "$1" && pwd)"
 qt="$2"
 version="$(sed -n 's/^project(Velkara VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")"
 dist="$build/dist"
@@ -29,7 +29,7 @@ done
 find "$stage" -name '*.exe' -o -name '*.dll' | xargs x86_64-w64-mingw32-strip --strip-unneeded
 
 # Every DLL a shipped file imports is shipped too, or is part of Windows.
-system_dlls='^(kernel32|user32|gdi32|advapi32|shell32|ole32|oleaut32|comdlg32|ws2_32|uxtheme|dwmapi|imm32|winmm|version|netapi32|userenv|mpr|shlwapi|wtsapi32|crypt32|secur32|bcrypt|iphlpapi|dnsapi|msvcrt|ntdll|setupapi|comctl32|dwrite|d2d1|d3d9|d3d11|dxgi|winspool\.drv|authz|api-ms-win-.*)(\.dll)?$'
+system_dlls='^(kernel32|user32|gdi32|advapi32|shell32|ole32|oleaut32|comdlg32|ws2_32|uxtheme|dwmapi|imm32|winmm|version|netapi32|userenv|mpr|shlwapi|shcore|winhttp|wtsapi32|crypt32|secur32|bcrypt|iphlpapi|dnsapi|msvcrt|ntdll|setupapi|comctl32|dwrite|d2d1|d3d9|d3d11|dxgi|winspool\.drv|authz|api-ms-win-.*)(\.dll)?$'
 shipped="$(find "$stage" -name '*.dll' -printf '%f\n' | tr 'A-Z' 'a-z')"
 missing=0
 while IFS= read -r file; do
@@ -43,7 +43,8 @@ while IFS= read -r file; do
 done < <(find "$stage" -name '*.exe' -o -name '*.dll')
 ((missing == 0)) || exit 1
 # A window program: no console window opens beside it.
-x86_64-w64-mingw32-objdump -p "$stage/velkara.exe" | grep -q '^Subsystem.*(Windows GUI)' ||
+headers="$(x86_64-w64-mingw32-objdump -p "$stage/velkara.exe")"
+grep -q '^Subsystem.*(Windows GUI)' <<<"$headers" ||
     { echo "velkara.exe is not a Windows GUI program" >&2; exit 1; }
 
 crlf() { sed 's/\r*$/\r/' "$1" >"$2"; }

@@ -65,11 +65,12 @@ struct ProgramCopy : QTemporaryDir {
     }
 };
 
-// A pipe of the program's name made by this test, never read, never answering. `access` is its
-// security descriptor: "" leaves the default (this user may open it), "D:" admits nobody, as
-// another user's copy admits nobody but that user.
+// A pipe of the program's name made by this test: it takes a connection and never reads or
+// answers. `access` is its security descriptor: "" leaves the default (this user may open it),
+// "D:" admits nobody, as another user's copy admits nobody but that user.
 class ForeignPipe {
     HANDLE pipe_ = INVALID_HANDLE_VALUE;
+    OVERLAPPED connecting_{};
 
 public:
     ForeignPipe(const QString& name, const wchar_t* access, DWORD instances) {
@@ -80,13 +81,24 @@ public:
         }
         SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor, FALSE};
         const QString path = QStringLiteral("\\\\.\\pipe\\") + name;
-        pipe_ =
-            ::CreateNamedPipeW(reinterpret_cast<const wchar_t*>(path.utf16()), PIPE_ACCESS_DUPLEX,
-                               PIPE_TYPE_BYTE | PIPE_WAIT, instances, 64, 64, 0, &attributes);
+        pipe_ = ::CreateNamedPipeW(reinterpret_cast<const wchar_t*>(path.utf16()),
+                                   PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED,
+                                   PIPE_TYPE_BYTE | PIPE_WAIT, instances, 64, 64, 0, &attributes);
         ::LocalFree(descriptor);
+        connecting_.hEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        // Waits for a client from now on; it is never asked whether one came.
+        if (held() && !::ConnectNamedPipe(pipe_, &connecting_) &&
+            ::GetLastError() != ERROR_IO_PENDING && ::GetLastError() != ERROR_PIPE_CONNECTED) {
+            ::CloseHandle(pipe_);
+            pipe_ = INVALID_HANDLE_VALUE;
+        }
     }
     ~ForeignPipe() {
-        if (pipe_ != INVALID_HANDLE_VALUE) ::CloseHandle(pipe_);
+        if (held()) {
+            ::CancelIo(pipe_);
+            ::CloseHandle(pipe_);
+        }
+        ::CloseHandle(connecting_.hEvent);
     }
     bool held() const { return pipe_ != INVALID_HANDLE_VALUE; }
 };
