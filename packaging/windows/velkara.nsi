@@ -7,10 +7,12 @@
 ; default only when there is none, so an upgrade keeps an edited file, and
 ; the uninstaller removes the file only when it still holds the default.
 
-Unicode true
+; A 64-bit installer for a 64-bit program: it writes the 64-bit Program
+; Files and registry without redirection.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
-!include x64.nsh
+!include LogicLib.nsh
 !include FileFunc.nsh
 
 !define PRODUCT "Velkara"
@@ -29,10 +31,6 @@ UninstPage uninstConfirm
 UninstPage instfiles
 
 Function .onInit
-    ${IfNot} ${RunningX64}
-        MessageBox MB_OK|MB_ICONSTOP "${PRODUCT} needs 64-bit Windows." /SD IDOK
-        Abort
-    ${EndIf}
     SetRegView 64
 FunctionEnd
 

@@ -50,12 +50,20 @@ echo "==> The installer, silently"
 installed="$WINEPREFIX/drive_c/Program Files/Velkara"
 menu_entry="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Velkara.lnk"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velkara'
-install() { timeout 300 wine "$setup" /S || fail "the installer failed"; }
+# Each waits until every program of the prefix has ended: the (un)installer
+# may hand its work to an elevated copy of itself and return at once.
+install() {
+    timeout 300 wine "$setup" /S || fail "the installer failed"
+    timeout 300 wineserver -w
+}
 uninstall() {
-    # In place (_?=), so that the call waits for the removal to finish.
+    # In place (_?=), so that it does not wait in a copy of itself elsewhere.
     timeout 300 wine "$installed/uninstall.exe" /S '_?=C:\Program Files\Velkara' ||
         fail "the uninstaller failed"
+    timeout 300 wineserver -w
+    # Run in place, it cannot delete itself, nor therefore the folder.
     rm -f "$installed/uninstall.exe"
+    rmdir "$installed" 2>/dev/null || true
 }
 rm -rf "$installed"
 install
