@@ -7,8 +7,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "app/settings/ModCommonProc.h"
-#include "app/settings/ModFileProc.h"
+#include "settings/ModCommonProc.h"
+#include "settings/ModFileProc.h"
 
 namespace {
 
@@ -68,9 +68,11 @@ TEST(StartupDeathTest, SettingsDecideUnitsAndLanguage) {
             Write(folder.filePath("third.ini"), "LANG_FLAG=1");
             if (!c.main.isEmpty()) Write(folder.filePath(kIniFileName), c.main);
             if (!c.altName.isEmpty()) Write(folder.filePath(QString::fromUtf8(c.altName)), c.alt);
-            FncLoadStartupValues(folder.path());
-            EXPECT_EQ(UnitFlag, c.unit);
-            EXPECT_EQ(LangFlag, c.lang);
+            const StartupValues values = FncLoadStartupValues(folder.path());
+            EXPECT_EQ(values.UnitFlag, c.unit);
+            EXPECT_EQ(values.LangFlag, c.lang);
+            EXPECT_EQ(values.LangOffset, c.lang != 0 ? 5000 : 0);
+            EXPECT_EQ(values.CaptionFontName, c.lang != 0 ? "Arial" : "ＭＳ ゴシック");
         }
         ::_exit(::testing::Test::HasFailure() ? 1 : 0);
     };

@@ -26,8 +26,8 @@
 #include <deque>
 #include <functional>
 
-#include "app/startup/SingleInstance.h"
-#include "app/startup/SubMain.h"
+#include "app/SingleInstance.h"
+#include "app/SubMain.h"
 #include "window/frmCalc.h"
 
 namespace {

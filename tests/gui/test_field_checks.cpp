@@ -4,7 +4,7 @@
 #include <QContextMenuEvent>
 
 #include "CalcWindowDriver.h"
-#include "window/FieldRefusal.h"
+#include "rules/FieldRefusal.h"
 #include "window/MessageBox.h"
 
 namespace {
@@ -53,6 +53,8 @@ TEST(FieldChecks, RefusedFieldGetsOneBoxItsTextSelectedAndTheFocus) {
         {"wall fills the pipe", [](D& d) { d.TypeInto(d->OUTER_DIAMETERText, "12"); }, kOutOfRangeText, "WALL_THICKNESSText"},
         {"lining fills the pipe", [](D& d) { d.TypeInto(d->OUTER_DIAMETERText, "20"), d.Pick(d->LINING_MATERIALCombo, 1),
                                              d.TypeInto(d->LINING_THICKNESSText, "4"); }, kOutOfRangeText, "LINING_THICKNESSText"},
+        {"a leading 0 is no group", [](D& d) { d.TypeInto(d->WALL_THICKNESSText, "0,006"); }, kNotANumberText, "WALL_THICKNESSText",
+         [](D& d) { QTest::keyClicks(d->WALL_THICKNESSText, "\t"); }},
         {"put in by the program", [](D& d) { d->OUTER_DIAMETERText->setText("6x"); }, kNotANumberText, "OUTER_DIAMETERText"},
         {"negative spacing", [](D& d) { d.TypeInto(d->OUTER_DIAMETERText, "6"), d.TypeInto(d->WALL_THICKNESSText, "0.1"); }, 3923, nullptr},
         {"locked field unread", [](D& d) { d->FLUID_S_VText->setText("x"); }, 0, nullptr},
@@ -74,7 +76,7 @@ TEST(FieldChecks, RefusedFieldGetsOneBoxItsTextSelectedAndTheFocus) {
             r.change(d);
             r.then(d);
             d.Settle();
-            const QString box = r.message ? ModCommonProc::FncGetText(r.message) : "";
+            const QString box = r.message ? d->Startup().Text(r.message) : "";
             EXPECT_EQ(watchdog.Shown(), QStringList(r.message ? r.boxes : 0, box));
             EXPECT_TRUE(!field || (QApplication::focusWidget() == field &&
                                    field->selectedText() == field->text() &&

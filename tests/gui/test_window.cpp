@@ -32,7 +32,7 @@ TEST(WindowInit, InEveryRunCaptionsFitAndLanguageAndUnitsDecideApart) {
         CalcWindowDriver d(run);
         EXPECT_TRUE(d->minimumSize() == QSize(926, 471) && d->maximumSize() == QSize(926, 471) &&
                     (d->windowIcon().availableSizes() == QList<QSize>{{16, 16}, {32, 32}}));
-        EXPECT_EQ(d->windowTitle(), ComposedWindowTitle(ModCommonProc::LangOffset));
+        EXPECT_EQ(d->windowTitle(), ComposedWindowTitle(d->Startup().LangOffset));
         EXPECT_EQ(d->Label4->text(), run.inch() ? "[inch]" : "[mm]") << run;
         // The results are empty on the screenshots.
         EXPECT_EQ(d->txtResult1Text->palette().color(QPalette::Text), QColor(Qt::red));

@@ -1,8 +1,7 @@
 // Unit names and input limits of the two unit systems. The English limits
 // are the metric ones converted, lower limits rounded down and upper limits
 // rounded up at the precision written, so no metric value is shut out.
-#include "window/UnitTexts.h"
-#include "window/frmCalc.h"
+#include "rules/UnitTexts.h"
 
 namespace {
 
@@ -32,10 +31,13 @@ std::array<QString, 10> FncRangeTexts(std::int16_t iFlag) {
     return iFlag == 0 ? kMetricRanges : kEnglishRanges;
 }
 
-void frmCalc::SubGetUnitForm1(const std::int16_t& iFlag) {
-    UnitText = FncUnitTexts(iFlag);
+QString FncUnitCaption(Quantity quantity, std::int16_t unitFlag) {
+    return QLatin1Char('[') + FncUnitTexts(unitFlag)[static_cast<std::size_t>(quantity)] +
+           QLatin1Char(']');
 }
 
-void frmCalc::SubGetUnitRange(const std::int16_t& iFlag) {
-    RangeText = FncRangeTexts(iFlag);
+QString FncRangeCaption(const InputDescriptor& input, std::int16_t unitFlag) {
+    const std::array<QString, 10> limits = FncRangeTexts(unitFlag);
+    return limits[input.lowerLimitSlot] + QLatin1Char('-') + limits[input.lowerLimitSlot + 1] +
+           FncUnitTexts(unitFlag)[static_cast<std::size_t>(input.quantity)];
 }

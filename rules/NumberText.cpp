@@ -1,4 +1,4 @@
-#include "calc/NumberText.h"
+#include "rules/NumberText.h"
 
 #include <charconv>
 #include <cmath>
@@ -11,6 +11,28 @@
 
 namespace {
 
+// "0,006" typed where the decimal separator is a point is a decimal comma
+// typed by habit, not six: a group of zeros before the first group separator
+// is no digit group (the locale would read "0,006" as 6 and "0,114" as 114).
+bool StartsWithZeroGroup(QStringView text, const QLocale& locale) {
+    const QString group = locale.groupSeparator();
+    if (group.isEmpty()) return false;
+    for (const QString& sign :
+         {locale.negativeSign(), locale.positiveSign(), QStringLiteral("-"), QStringLiteral("+")}) {
+        if (!sign.isEmpty() && text.startsWith(sign)) {
+            text = text.sliced(sign.size());
+            break;
+        }
+    }
+    const QString zero = locale.zeroDigit();
+    qsizetype zeros = 0;
+    while (text.startsWith(zero)) {
+        text = text.sliced(zero.size());
+        ++zeros;
+    }
+    return zeros > 0 && text.startsWith(group);
+}
+
 // A number text is read only if every character of it belongs to the number,
 // apart from blanks around it, which the conversion has always tolerated.
 // Only finite values count: a locale that spells out "inf" or "nan" must not
@@ -19,6 +41,7 @@ double ReadFinite(const QString& text, const QLocale& locale) {
     const QStringView trimmed = QStringView(text).trimmed();
     double value = 0.0;
     if (FncReadPlainDigits(trimmed, locale, value)) return value;
+    if (StartsWithZeroGroup(trimmed, locale)) throw CalcError(CalcErrorKind::ConversionFailure);
     bool ok = false;
     value = locale.toDouble(trimmed, &ok);
     if (!ok || !std::isfinite(value)) throw CalcError(CalcErrorKind::ConversionFailure);

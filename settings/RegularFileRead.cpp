@@ -1,4 +1,4 @@
-#include "app/settings/RegularFileRead.h"
+#include "settings/RegularFileRead.h"
 
 #include <QtGlobal>
 

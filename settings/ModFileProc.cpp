@@ -1,10 +1,10 @@
-#include "app/settings/ModFileProc.h"
+#include "settings/ModFileProc.h"
 
 #include <QFile>
 #include <algorithm>
 #include <cstring>
 
-#include "app/settings/RegularFileRead.h"
+#include "settings/RegularFileRead.h"
 
 namespace ModFileProc {
 

@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/settings/ModCommonProc.h"
-#include "app/startup/SingleInstance.h"
-#include "app/startup/SubMain.h"
+#include "app/SingleInstance.h"
+#include "app/SubMain.h"
+#include "settings/ModCommonProc.h"
 #include "window/frmCalc.h"
 
 namespace ModCommonProc {
@@ -52,9 +52,7 @@ void SubMain() {
     if (instanceGuard->AnotherCopyRunning()) return;
     instanceGuard->SetBringForwardHandler(BringWindowForward);
 
-    FncLoadStartupValues(QCoreApplication::applicationDirPath());
-
-    calcWindow = new frmCalc;
+    calcWindow = new frmCalc(FncLoadStartupValues(QCoreApplication::applicationDirPath()));
     calcWindow->setAttribute(Qt::WA_DeleteOnClose);
     CentreOnPrimaryScreen(*calcWindow);
     // A window still open when the application quits by other means goes

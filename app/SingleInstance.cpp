@@ -1,4 +1,4 @@
-#include "app/startup/SingleInstance.h"
+#include "app/SingleInstance.h"
 
 #include <QCoreApplication>
 #include <QLocalServer>
@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/startup/PeerUser.h"
+#include "app/PeerUser.h"
 
 #if defined(Q_OS_UNIX)
 #include <unistd.h>

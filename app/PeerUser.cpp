@@ -1,4 +1,4 @@
-#include "app/startup/PeerUser.h"
+#include "app/PeerUser.h"
 
 #if defined(Q_OS_UNIX)
 #include <sys/socket.h>

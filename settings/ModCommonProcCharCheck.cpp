@@ -1,6 +1,6 @@
 // The character test of the numeric input fields.
 
-#include "app/settings/ModCommonProc.h"
+#include "settings/ModCommonProc.h"
 
 namespace ModCommonProc {
 

@@ -1,4 +1,4 @@
-#include "app/settings/ProfileParser.h"
+#include "settings/ProfileParser.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "app/settings/ProfileParser.h"
+#include "settings/ProfileParser.h"
 
 namespace ModFileProc {
 

@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "app/settings/ModCommonProc.h"
-#include "app/settings/ModFileProc.h"
+#include "settings/ModCommonProc.h"
+#include "settings/ModFileProc.h"
 
 namespace ModCommonProc {
 
@@ -34,32 +34,27 @@ QString FncProgramFolderPath(const QString& folder, const QString& name) {
     return path;
 }
 
-bool FncReadIni(const QString& path) {
+IniFlags FncReadIni(const QString& path, const QString& programFolder) {
     const ModFileProc::PrivateProfile profile = ModFileProc::PrivateProfile::Load(path);
-    bool allRead = true;
+    IniFlags flags;
 
     // A flag that does not fit in 16 bits counts as missing (0), and the rest
-    // of the file is still read: stopping here would leave INI_FILENAME
-    // unread, and start-up would then compare a stale or empty AltIniPath and
-    // read some other file, or none, a second time.
+    // of the file is still read: INI_FILENAME must not be left unread because
+    // of a bad flag before it.
     const std::int32_t unitFlag = profile.GetInt(kSection, "UNIT_FLAG", 0);
-    allRead = allRead && FitsInFlag(unitFlag);
-    UnitFlag = FitsInFlag(unitFlag) ? static_cast<std::int16_t>(unitFlag) : 0;
+    flags.UnitFlag = FitsInFlag(unitFlag) ? static_cast<std::int16_t>(unitFlag) : 0;
 
     const std::int32_t langFlag = profile.GetInt(kSection, "LANG_FLAG", 0);
-    allRead = allRead && FitsInFlag(langFlag);
-    LangFlag = FitsInFlag(langFlag) ? static_cast<std::int16_t>(langFlag) : 0;
+    flags.LangFlag = FitsInFlag(langFlag) ? static_cast<std::int16_t>(langFlag) : 0;
 
     char buffer[kIniFileNameBufferSize] = {};
     const std::uint32_t copied =
         profile.GetString(kSection, "INI_FILENAME", "", buffer, kIniFileNameBufferSize);
     const QString iniFileName =
         FncTrimNul(QString::fromUtf8(buffer, static_cast<qsizetype>(copied)));
-    AltIniPath =
-        iniFileName.isEmpty() ? DefaultIniPath : FncProgramFolderPath(ProgramFolder, iniFileName);
-    // False tells that a flag had to be replaced by 0; the file was still
-    // read to its end.
-    return allRead;
+    flags.AltIniPath =
+        iniFileName.isEmpty() ? path : FncProgramFolderPath(programFolder, iniFileName);
+    return flags;
 }
 
 }  // namespace ModCommonProc
