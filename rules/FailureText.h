@@ -5,6 +5,12 @@
 
 #include "calc/CalcError.h"
 
+// A name that is not an entry of its list, where names are typed rather than
+// picked (the window's lists offer only their own).
+inline constexpr std::int16_t kNotInListText = 3940;
+// A line of a list of requests that is not a well-formed record.
+inline constexpr std::int16_t kMalformedRecordText = 3941;
+
 constexpr std::int16_t FncFailureTextId(CalcErrorKind kind) {
     switch (kind) {
         case CalcErrorKind::InvalidArgument:

@@ -25,17 +25,17 @@ const LockRule kFluidVelocityLock{Fluid, [](int p) { return p == kFluidTypedVelo
 
 // The lining's sound velocity shares the pipe wall's limits.
 const std::array<InputDescriptor, kInputCount> kInputs = {{
-    {OuterDiameter, K::Number, 1240, Q::Length, 0, {}},
-    {PipeMaterial, K::List, 2060, {}, 0, {}, PipeNameList},
-    {PipeVelocity, K::Number, 2050, Q::Velocity, 2, kPipeVelocityLock},
-    {WallThickness, K::Number, 2880, Q::Length, 4, {}},
-    {MountingMethod, K::List, 790, {}, 0, {}, MountNameList},
-    {SensorType, K::List, 800, {}, 0, {}, SensorNameList},
-    {LiningMaterial, K::List, 1120, {}, 0, {}, LiningNameList},
-    {LiningVelocity, K::Number, 1100, Q::Velocity, 2, kLiningVelocityLock},
-    {LiningThickness, K::Number, 1110, Q::Length, 8, kLiningThicknessLock},
-    {Fluid, K::List, 2210, {}, 0, {}, FluidNameList},
-    {FluidVelocity, K::Number, 2200, Q::Velocity, 6, kFluidVelocityLock},
+    {OuterDiameter, "outer-diameter", K::Number, 1240, Q::Length, 0, {}},
+    {PipeMaterial, "pipe", K::List, 2060, {}, 0, {}, PipeNameList},
+    {PipeVelocity, "pipe-velocity", K::Number, 2050, Q::Velocity, 2, kPipeVelocityLock},
+    {WallThickness, "wall", K::Number, 2880, Q::Length, 4, {}},
+    {MountingMethod, "method", K::List, 790, {}, 0, {}, MountNameList},
+    {SensorType, "sensor", K::List, 800, {}, 0, {}, SensorNameList},
+    {LiningMaterial, "lining", K::List, 1120, {}, 0, {}, LiningNameList},
+    {LiningVelocity, "lining-velocity", K::Number, 1100, Q::Velocity, 2, kLiningVelocityLock},
+    {LiningThickness, "lining-thickness", K::Number, 1110, Q::Length, 8, kLiningThicknessLock},
+    {Fluid, "fluid", K::List, 2210, {}, 0, {}, FluidNameList},
+    {FluidVelocity, "fluid-velocity", K::Number, 2200, Q::Velocity, 6, kFluidVelocityLock},
 }};
 
 }  // namespace

@@ -53,6 +53,9 @@ struct LockRule {
 // mark is shown then, and Execute refuses it empty.
 struct InputDescriptor {
     InputId id;
+    // The input's name outside the window: a command-line option without its
+    // leading "--", and a column of a list of requests.
+    const char* optionName;
     InputKind kind;
     std::int16_t captionTextId;
     // Numbers: the quantity and the slot of the lower limit among the range

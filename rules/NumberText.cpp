@@ -179,7 +179,11 @@ QString FncFormatGrouped(double value, int decimals, const QLocale& locale) {
     CheckedResult(value);
     if (decimals < 0) decimals = 0;
     const QString digits = QString::number(std::fabs(value), 'f', decimals);
-    const QString text = WithLocaleSeparators(digits, locale.groupSeparator(), locale);
+    // A locale told to omit grouping writes none.
+    const QString group = locale.numberOptions() & QLocale::OmitGroupSeparator
+                              ? QString()
+                              : locale.groupSeparator();
+    const QString text = WithLocaleSeparators(digits, group, locale);
     // A value that shows as zero carries no sign.
     return value < 0.0 && !ShowsZero(digits) ? locale.negativeSign() + text : text;
 }

@@ -86,6 +86,8 @@ constexpr std::array kRows = std::to_array<TextRow>({
     {3932, u"オーバーフローしました", u"Overflow"},
     {3933, u"数値に変換できません", u"Not a number"},
     {3934, u"インデックスが有効範囲にありません", u"Subscript out of range"},
+    {3940, u"一覧にない名称です", u"Not a name in the list"},
+    {3941, u"CSV の行の形式が正しくありません", u"Not a well-formed CSV record"},
     {4401, u"超音波流量計", u"Ultrasonic Flowmeter"},
     {4402, u"取付け寸法計算ツール", u"Sensor Spacing Calculation Tool"},
     {4460, u"塩ビ", u"PVC"},
