@@ -4,7 +4,7 @@
 # folder and of folders below, never of one above. The include rule is checked
 # when the build is configured and again by the layer_includes test.
 
-set(VELKARA_LAYER_FOLDERS calc text app/settings window app/startup app)
+set(VELKARA_LAYER_FOLDERS calc text app/settings window cli app/startup app)
 
 function(velkara_layer target folder)
     cmake_parse_arguments(PARSE_ARGV 2 layer "" "" "LINKS;EXTRA_SOURCES")
