@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <stdexcept>
 
 namespace {
 
@@ -32,10 +31,7 @@ CsvReader::CsvReader(ByteSource source, CsvReaderOptions options)
     : source_(std::move(source)),
       options_(options),
       capacity_(std::max<std::size_t>(options.bufferSize, 1)) {
-    const char separator = options.separator;
-    if (separator == '"' || separator == '\r' || separator == '\n')
-        throw std::invalid_argument("a CSV separator cannot be a quote, CR or LF");
-    classes_[std::uint8_t(separator)] = kSeparator;
+    classes_[std::uint8_t(options.separator)] = kSeparator;
     classes_['"'] = kQuote;
     classes_['\r'] = classes_['\n'] = kLineEnd;
     buffer_ = std::make_unique_for_overwrite<char[]>(capacity_);
@@ -58,10 +54,8 @@ void CsvReader::readByteOrderMark() {
     bomChecked_ = true;
     while (end_ < kByteOrderMark.size() && refill()) {
     }
-    if (std::string_view(buffer_.get(), end_).starts_with(kByteOrderMark)) {
+    if (std::string_view(buffer_.get(), end_).starts_with(kByteOrderMark))
         pos_ = recordBegin_ = kByteOrderMark.size();
-        hadBom_ = true;
-    }
 }
 
 // Runs the record's state machine over the bytes read so far. True when the

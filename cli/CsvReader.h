@@ -58,7 +58,6 @@ public:
     const CsvRecord* next();
 
     int readError() const { return readError_; }  // errno of the failed read, else 0
-    bool hadByteOrderMark() const { return hadBom_; }
 
 private:
     enum class State : std::uint8_t {
@@ -91,7 +90,7 @@ private:
     std::unique_ptr<char[]> buffer_;
     std::size_t capacity_;
     std::size_t recordBegin_ = 0, pos_ = 0, end_ = 0;  // buffer offsets
-    bool endOfInput_ = false, bomChecked_ = false, hadBom_ = false;
+    bool endOfInput_ = false, bomChecked_ = false;
     int readError_ = 0;
     std::int64_t line_ = 1;  // line of pos_
 
