@@ -52,12 +52,13 @@ const ReaderRow kRows[] = {
     {"the first error names the record", "a\"b,\"c\"d\n", {{1, {}, "\n", QuoteInUnquotedField}}},
     {"unterminated quote", "ok\n\"abc\nd,e\n", {{1, {"ok"}, "\n"}, {2, {}, "", UnterminatedQuote}}},
     {"record longer than the limit",
-     "abcde\nabcdef\n\"a\nb\"\r\nxy\n\"a\"\"b\"c",
+     "abcde\nabcdef\n\"a\nb\"\r\nxy\na\"bcdef\n\"a\"\"b\"c",
      {{1, {"abcde"}, "\n"},
       {2, {}, "\n", RecordTooLong},
       {3, {"a\nb"}, "\r\n"},
       {5, {"xy"}, "\n"},
-      {6, {}, "", RecordTooLong}},
+      {6, {}, "\n", RecordTooLong},
+      {7, {}, "", RecordTooLong}},
      {.maxRecordSize = 5}},
 };
 
