@@ -6,6 +6,7 @@
 
 #include "cli/CsvReader.h"
 #include "cli/CsvWriter.h"
+#include "cli/PointOutput.h"
 #include "rules/FailureText.h"
 
 namespace {

@@ -49,7 +49,18 @@ std::optional<int> ListNames::Find(InputId list, std::string_view utf8) const {
     while (!utf8.empty() && (utf8.front() == ' ' || utf8.front() == '\t')) utf8.remove_prefix(1);
     while (!utf8.empty() && (utf8.back() == ' ' || utf8.back() == '\t')) utf8.remove_suffix(1);
     const auto& names = byName_[FocusPosition(list)];
-    const auto found = names.find(Folded(utf8));
-    if (found == names.end()) return std::nullopt;
-    return found->second;
+    const std::string key = Folded(utf8);
+    const auto found = names.find(key);
+    if (found != names.end()) return found->second;
+    // The start of one entry's name is enough ("V" for "V METHOD", "TB_01"
+    // for "TB_01/TC_01"); the start of several different names is not.
+    if (key.empty()) return std::nullopt;
+    // Keys are unique names, so two positions here are two different entries.
+    std::optional<int> match;
+    for (const auto& [name, position] : names) {
+        if (!std::string_view(name).starts_with(key)) continue;
+        if (match && *match != position) return std::nullopt;
+        match = position;
+    }
+    return match;
 }

@@ -64,8 +64,8 @@ std::string PointAsJson(const PointOutcome& outcome, const StartupValues& startu
     json += ", \"message\": " +
             (shown ? std::string("null") : JsonString(startup.Text(run.messageTextId)));
     const bool refused = run.outcome == SpacingRun::Outcome::Refused;
-    json += ", \"field\": " +
-            (refused ? '"' + std::string(Describe(run.refusedInput).optionName) + '"'
-                     : std::string("null"));
+    json +=
+        ", \"field\": " + (refused ? '"' + std::string(Describe(run.refusedInput).optionName) + '"'
+                                   : std::string("null"));
     return json + "}\n";
 }

@@ -27,8 +27,8 @@ QString MessageOf(const SpacingRun& run, const StartupValues& startup) {
         case SpacingRun::Outcome::Shown:
             return {};
         case SpacingRun::Outcome::Refused:
-            return startup.Text(Describe(run.refusedInput).captionTextId) +
-                   QStringLiteral(": ") + startup.Text(run.messageTextId);
+            return startup.Text(Describe(run.refusedInput).captionTextId) + QStringLiteral(": ") +
+                   startup.Text(run.messageTextId);
         case SpacingRun::Outcome::Failed:
             break;
     }
@@ -59,8 +59,7 @@ PointOutcome RunPoint(const TypedPoint& point, const ToolContext& context) {
         }
         entries[at].position = *position;
     }
-    outcome.run =
-        FncRunSpacing(entries, context.startup.UnitFlag, context.startup.NumberLocale);
+    outcome.run = FncRunSpacing(entries, context.startup.UnitFlag, context.startup.NumberLocale);
     outcome.message = MessageOf(outcome.run, context.startup);
     return outcome;
 }

@@ -99,7 +99,8 @@ std::variant<ToolOptions, std::string> ParseToolOptions(const QStringList& argum
     if (!options.csvPath.empty()) {
         if (options.json) return std::string("--json is for one point; it cannot go with --csv");
         for (const bool given : options.given) {
-            if (given) return std::string("a point is given either by options or by --csv, not both");
+            if (given)
+                return std::string("a point is given either by options or by --csv, not both");
         }
         options.action = Action::Csv;
     }

@@ -21,6 +21,10 @@
 # link stays inside the prefix and is relative, so the tree can be moved (and
 # staged with DESTDIR); the settings link leaves the prefix for sysconfdir and
 # is absolute. With the prefix /usr, sysconfdir is /etc.
+#
+# The Debian package always installs under /usr, whatever prefix the build was
+# configured with: cpack installs the tree under its own prefix. So the settings
+# file and its link are placed when installing, for the prefix installed under.
 
 include(GNUInstallDirs)
 
@@ -31,6 +35,13 @@ set(VELKARA_APP_ID "io.github.velkara.Velkara")
 string(REGEX REPLACE "/$" "" velkara_prefix "${CMAKE_INSTALL_PREFIX}")
 set(velkara_program_full "${velkara_prefix}/${VELKARA_PROGRAM_DIR}")
 set(velkara_settings_full "${CMAKE_INSTALL_FULL_SYSCONFDIR}/velkara/Velkara.ini")
+set(velkara_package_prefix "/usr")
+function(velkara_package_settings_file out)
+    set(CMAKE_INSTALL_PREFIX "${velkara_package_prefix}")
+    GNUInstallDirs_get_absolute_install_dir(sysconfdir CMAKE_INSTALL_SYSCONFDIR SYSCONFDIR)
+    set(${out} "${sysconfdir}/velkara/Velkara.ini" PARENT_SCOPE)
+endfunction()
+velkara_package_settings_file(velkara_package_settings)
 
 install(TARGETS velkara RUNTIME DESTINATION ${VELKARA_PROGRAM_DIR})
 
@@ -43,10 +54,22 @@ if(UNIX AND NOT APPLE)
          "${velkara_program_full}/velkara")
     file(CREATE_LINK "${velkara_command_target}" "${velkara_links}/velkara" SYMBOLIC)
     file(CREATE_LINK "${velkara_settings_full}" "${velkara_links}/Velkara.ini" SYMBOLIC)
+    file(MAKE_DIRECTORY "${velkara_links}/package")
+    file(CREATE_LINK "${velkara_package_settings}" "${velkara_links}/package/Velkara.ini" SYMBOLIC)
     install(FILES "${velkara_links}/velkara" DESTINATION ${CMAKE_INSTALL_BINDIR})
-    install(FILES "${velkara_links}/Velkara.ini" DESTINATION ${VELKARA_PROGRAM_DIR})
-    install(FILES "${CMAKE_CURRENT_SOURCE_DIR}/packaging/Velkara.ini"
-            DESTINATION "${CMAKE_INSTALL_FULL_SYSCONFDIR}/velkara")
+    string(CONFIGURE [[
+        set(velkara_link "@velkara_links@/Velkara.ini")
+        set(velkara_settings "@velkara_settings_full@")
+        if(CMAKE_INSTALL_PREFIX MATCHES "^@velkara_package_prefix@/?$")
+            set(velkara_link "@velkara_links@/package/Velkara.ini")
+            set(velkara_settings "@velkara_package_settings@")
+        endif()
+        get_filename_component(velkara_settings_dir "${velkara_settings}" DIRECTORY)
+        file(INSTALL "${velkara_link}" DESTINATION "${CMAKE_INSTALL_PREFIX}/@VELKARA_PROGRAM_DIR@")
+        file(INSTALL "@CMAKE_CURRENT_SOURCE_DIR@/packaging/Velkara.ini"
+             DESTINATION "${velkara_settings_dir}")
+    ]] velkara_install_settings @ONLY)
+    install(CODE "${velkara_install_settings}")
 
     set(velkara_res "${CMAKE_CURRENT_SOURCE_DIR}/resources")
     set(velkara_share "${CMAKE_INSTALL_DATAROOTDIR}")
@@ -86,8 +109,8 @@ if(UNIX AND NOT APPLE)
             DESTINATION ${velkara_doc})
 endif()
 
-# Debian package: configure with -DCMAKE_INSTALL_PREFIX=/usr, then cpack -G DEB.
-# scripts/check-package.sh builds it that way and runs Debian's checks on it.
+# Debian package: cpack -G DEB, from a build configured with any prefix.
+# scripts/check-package.sh builds it and runs Debian's checks on it.
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "velkara")
 set(CPACK_PACKAGE_VENDOR "The Velkara developers")
@@ -101,7 +124,7 @@ transit-time ultrasonic flow meter have to be mounted on a pipe, from the\n\
 pipe, lining and fluid properties, the mounting method and the sensor type.\n\
 Texts in Japanese or English and metric or inch units are chosen in\n\
 /etc/velkara/Velkara.ini.")
-set(CPACK_PACKAGING_INSTALL_PREFIX "${CMAKE_INSTALL_PREFIX}")
+set(CPACK_PACKAGING_INSTALL_PREFIX "${velkara_package_prefix}")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
@@ -117,7 +140,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk | fonts-ipafon
 # upgrade and removes the file only on purge.
 set(velkara_control "${CMAKE_CURRENT_BINARY_DIR}/deb-control")
 file(MAKE_DIRECTORY "${velkara_control}")
-file(WRITE "${velkara_control}/conffiles" "${velkara_settings_full}\n")
+file(WRITE "${velkara_control}/conffiles" "${velkara_package_settings}\n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA "${velkara_control}/conffiles")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

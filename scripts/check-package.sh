@@ -3,7 +3,8 @@
 # Debian and the desktop do: lintian must report no error and no warning, the
 # installed desktop entry, AppStream metadata and manual page must validate,
 # the settings file must be a conffile, and the changelog, the AppStream
-# release and the package must agree on the version.
+# release and the package must agree on the version. The same build configured
+# without a prefix must give the same package (under /usr, not /usr/local).
 #
 # Usage: scripts/check-package.sh [build-dir]     (default: build-package)
 set -euo pipefail
@@ -75,5 +76,19 @@ release="$(grep -o '<release version="[^"]*" date="[^"]*"' \
     fail "the newest AppStream release ($release) is not $package_version of $changelog_date"
 zcat "$tree/usr/share/doc/velkara/changelog.gz" | cmp -s - "$root/CHANGELOG" ||
     fail "the installed changelog differs from CHANGELOG"
+
+echo "==> the same package from the build configured without a prefix"
+# Only the install rules depend on the prefix: reconfiguring compiles nothing.
+cmake -U CMAKE_INSTALL_PREFIX -S "$root" -B "$build" >/dev/null
+cmake --build "$build" -j "$jobs" >/dev/null
+(cd "$build" && cpack -G DEB -B "$work/no-prefix" >/dev/null)
+contents() { dpkg-deb -c "$1" | awk '{ $4 = $5 = ""; print }'; }
+other="$work/no-prefix/$(basename "$deb")"
+[[ -f "$other" ]] || fail "no package from the build without a prefix"
+diff <(contents "$deb") <(contents "$other") ||
+    fail "without a prefix the package holds other files (above)"
+dpkg-deb -e "$other" "$work/no-prefix/control"
+diff -r "$work/control" "$work/no-prefix/control" ||
+    fail "without a prefix the package has other control files (above)"
 
 echo "==> Package checks passed."

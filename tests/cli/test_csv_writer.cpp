@@ -1,0 +1,107 @@
+// The CSV writer: minimal quoting, failed writes, and everything it writes
+// read back unchanged.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <array>
+#include <cerrno>
+#include <csignal>
+#include <random>
+#include <tuple>
+
+#include "cli/CsvWriter.h"
+#include "tests/support/ReadAllCsv.h"
+
+namespace {
+
+struct WriterRow {
+    const char* name;
+    std::vector<std::vector<std::string_view>> records;
+    std::string_view expected;
+    std::string_view lineEnd = "\n";
+};
+
+const WriterRow kRows[] = {
+    {"plain fields untouched", {{"a", " b ", "ä\t", "x=1"}}, "a, b ,ä\t,x=1\n"},
+    {"separator", {{"a,b", "c"}}, "\"a,b\",c\n"},
+    {"quotes doubled", {{"say \"hi\"", "\""}}, "\"say \"\"hi\"\"\",\"\"\"\"\n"},
+    {"CR and LF", {{"a\rb", "c\nd"}}, "\"a\rb\",\"c\nd\"\n"},
+    {"CRLF line end", {{"a"}, {"b", ""}}, "a\r\nb,\r\n", "\r\n"},
+    {"only field empty", {{""}, {"", ""}}, "\"\"\n,\n"},
+    {"BOM at the very start",
+     {{"\xEF\xBB\xBF-", "\xEF\xBB\xBF"}, {"\xEF\xBB\xBF"}},
+     "\"\xEF\xBB\xBF-\",\xEF\xBB\xBF\n\xEF\xBB\xBF\n"},
+};
+
+TEST(CsvWriter, QuotesOnlyWhatMustBeQuoted) {
+    for (const WriterRow& row : kRows) {
+        for (const std::size_t bufferSize : {std::size_t(1) << 16, std::size_t(2)}) {
+            std::string out;
+            {
+                CsvWriter writer(SinkToString(out), row.lineEnd, ',', bufferSize);
+                for (const auto& fields : row.records) writer.record(fields);
+                EXPECT_TRUE(writer.flush());
+            }
+            EXPECT_EQ(out, row.expected) << row.name << ", buffer " << bufferSize;
+        }
+    }
+}
+
+// A closed pipe (SIGPIPE ignored, as the tool must) and a full disk.
+TEST(CsvWriter, ReportsFailedWrites) {
+    std::signal(SIGPIPE, SIG_IGN);
+    std::array<int, 2> pipeEnds;
+    ASSERT_EQ(::pipe(pipeEnds.data()), 0);
+    ::close(pipeEnds[0]);
+    std::FILE* full = std::fopen("/dev/full", "w");
+    ASSERT_NE(full, nullptr);
+    const std::tuple<const char*, ByteSink, int> rows[] = {
+        {"closed pipe", SinkToFd(pipeEnds[1]), EPIPE},
+        {"disk full", SinkToFd(fileno(full)), ENOSPC},
+        {"disk full through stdio", SinkToFile(full), ENOSPC}};
+    for (const auto& [name, sink, error] : rows) {
+        CsvWriter writer(sink, "\n", ',', 4);
+        writer.record(std::array<std::string_view, 2>{"ab", "cd"});
+        EXPECT_FALSE(writer.flush()) << name;
+        EXPECT_EQ(writer.writeError(), error) << name;
+    }
+    std::fclose(full);
+    ::close(pipeEnds[1]);
+}
+
+// Random records of awkward bytes, written and read back with small buffers.
+TEST(CsvWriter, WhatIsWrittenReadsBackUnchanged) {
+    std::mt19937 random(20261207);
+    // Bytes that need quoting or could pass for a line end, a BOM or a separator.
+    const std::string_view bytes("a ,;\"\r\n\xEF\xBB\xBF\xFF\0", 12);
+    const auto pick = [&](int below) { return int(random() % unsigned(below)); };
+    for (int round = 0; round < 300; ++round) {
+        const char separator = pick(2) ? ',' : ';';
+        const std::string_view lineEnd = std::array{"\n", "\r\n", "\r"}[pick(3)];
+        std::vector<std::vector<std::string>> records(1 + pick(4));
+        for (auto& fields : records) {
+            fields.resize(1 + pick(4));
+            for (std::string& field : fields) {
+                for (int n = pick(6); n > 0; --n) field += bytes[pick(int(bytes.size()))];
+            }
+        }
+        std::string out;
+        {
+            CsvWriter writer(SinkToString(out), lineEnd, separator, 1 + pick(8));
+            for (const auto& fields : records) {
+                for (const std::string& field : fields) writer.field(field);
+                writer.endRecord();
+            }
+        }
+        const auto read =
+            ReadAll(out, {.separator = separator, .bufferSize = 1 + std::size_t(pick(8))});
+        ASSERT_EQ(read.size(), records.size()) << out;
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            EXPECT_EQ(read[i].fields, records[i]) << out;
+            EXPECT_EQ(read[i].lineEnd, lineEnd) << out;
+            EXPECT_EQ(read[i].error, CsvError::None) << out;
+        }
+    }
+}
+
+}  // namespace
