@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <future>
 #include <vector>
 
 #include "cli/CsvReader.h"
@@ -36,6 +37,113 @@ CsvRunResult Problem(std::string problem) {
     return result;
 }
 
+// Records are read, computed and written in batches: while one batch is
+// computed on a second thread, the next is read, so both cores work. Two
+// batches are held at a time, whatever the length of the input.
+constexpr std::size_t kBatchRecords = 4096;
+
+struct Batch {
+    // The records' fields, copied out of the reader's buffer.
+    std::string bytes;
+    std::vector<std::size_t> fieldEnds;  // offsets into bytes
+    struct Record {
+        std::size_t firstField, fieldCount;
+        bool wellFormed;
+    };
+    std::vector<Record> records;
+    // Per record: spacing, steps and message, UTF-8; whether it was computed.
+    std::vector<std::array<QByteArray, 3>> results;
+    std::vector<bool> computed;
+
+    void Clear() {
+        bytes.clear();
+        fieldEnds.clear();
+        records.clear();
+    }
+    std::string_view Field(std::size_t index) const {
+        const std::size_t begin = index == 0 ? 0 : fieldEnds[index - 1];
+        return std::string_view(bytes).substr(begin, fieldEnds[index] - begin);
+    }
+};
+
+class CsvPipeline {
+public:
+    CsvPipeline(const ToolContext& context, std::array<std::size_t, kInputCount> columnOf,
+                std::size_t width)
+        : context_(context),
+          columnOf_(columnOf),
+          width_(width),
+          malformed_(context.Text(kMalformedRecordText).toUtf8()) {}
+
+    // Fills `batch` from the reader; false when the input has ended.
+    bool Read(CsvReader& reader, Batch& batch) const {
+        batch.Clear();
+        while (batch.records.size() < kBatchRecords) {
+            const CsvRecord* record = reader.next();
+            if (record == nullptr) return !batch.records.empty();
+            const bool wellFormed =
+                record->error == CsvError::None && record->fields.size() <= width_;
+            batch.records.push_back({batch.fieldEnds.size(), record->fields.size(), wellFormed});
+            for (const std::string_view field : record->fields) {
+                batch.bytes += field;
+                batch.fieldEnds.push_back(batch.bytes.size());
+            }
+        }
+        return true;
+    }
+
+    void Compute(Batch& batch) const {
+        batch.results.resize(batch.records.size());
+        batch.computed.assign(batch.records.size(), false);
+        for (std::size_t i = 0; i < batch.records.size(); ++i) {
+            const Batch::Record& record = batch.records[i];
+            auto& result = batch.results[i];
+            if (!record.wellFormed) {
+                result = {QByteArray(), QByteArray(), malformed_};
+                continue;
+            }
+            TypedPoint point;
+            for (std::size_t at = 0; at < kInputCount; ++at) {
+                const std::size_t column = columnOf_[at];
+                if (column == kNoColumn || column >= record.fieldCount) continue;
+                point.values[at] = batch.Field(record.firstField + column);
+                point.given[at] = true;
+            }
+            const PointOutcome outcome = RunPoint(point, context_);
+            result = {outcome.run.texts.result1.toUtf8(), outcome.run.texts.result2.toUtf8(),
+                      outcome.message.toUtf8()};
+            batch.computed[i] = outcome.run.outcome == SpacingRun::Outcome::Shown;
+        }
+    }
+
+    // Writes the batch; true when every record in it was computed.
+    bool Write(const Batch& batch, CsvWriter& writer) const {
+        bool all = true;
+        for (std::size_t i = 0; i < batch.records.size(); ++i) {
+            const Batch::Record& record = batch.records[i];
+            for (std::size_t f = 0; f < record.fieldCount; ++f) {
+                writer.field(batch.Field(record.firstField + f));
+            }
+            // Short records are padded, so the results stay in their columns.
+            for (std::size_t column = record.fieldCount; column < width_; ++column) {
+                writer.field({});
+            }
+            for (const QByteArray& text : batch.results[i]) {
+                writer.field({text.constData(), std::size_t(text.size())});
+            }
+            writer.endRecord();
+            all = all && batch.computed[i];
+        }
+        return all;
+    }
+
+private:
+    const ToolContext& context_;
+    const std::array<std::size_t, kInputCount> columnOf_;
+    const std::size_t width_;
+    const QByteArray malformed_;
+};
+
 }  // namespace
 
 CsvRunResult RunCsv(ByteSource input, ByteSink output, const ToolContext& context) {
@@ -54,7 +162,7 @@ CsvRunResult RunCsv(ByteSource input, ByteSink output, const ToolContext& contex
     const std::string resultColumns[] = {spacingColumn, "steps", "message"};
     std::array<std::size_t, kInputCount> columnOf;
     columnOf.fill(kNoColumn);
-    const std::vector<std::string_view> names = header->fields;
+    const std::vector<std::string> names(header->fields.begin(), header->fields.end());
     for (std::size_t column = 0; column < names.size(); ++column) {
         const std::string key = HeaderKey(names[column]);
         for (const std::string& result : resultColumns) {
@@ -67,46 +175,24 @@ CsvRunResult RunCsv(ByteSource input, ByteSink output, const ToolContext& contex
             at = column;
         }
     }
-    const std::size_t width = names.size();
 
     // The output's line ends answer the input's.
     CsvWriter writer(std::move(output), header->lineEnd == "\r\n" ? "\r\n" : "\n");
-    for (const std::string_view name : names) writer.field(name);
+    for (const std::string& name : names) writer.field(name);
     for (const std::string& result : resultColumns) writer.field(result);
     writer.endRecord();
 
+    const CsvPipeline pipeline(context, columnOf, names.size());
     CsvRunResult result;
-    const QByteArray malformed = context.startup.Text(kMalformedRecordText).toUtf8();
-    while (const CsvRecord* record = reader.next()) {
-        ++result.points;
-        const std::vector<std::string_view>& fields = record->fields;
-        for (const std::string_view field : fields) writer.field(field);
-        // Short records are padded, so the results stay in their columns.
-        for (std::size_t column = fields.size(); column < width; ++column) writer.field({});
-        if (record->error != CsvError::None || fields.size() > width) {
-            writer.field({});
-            writer.field({});
-            writer.field({malformed.constData(), std::size_t(malformed.size())});
-            writer.endRecord();
-            result.exitStatus = 1;
-            continue;
-        }
-        TypedPoint point;
-        for (std::size_t at = 0; at < kInputCount; ++at) {
-            const std::size_t column = columnOf[at];
-            if (column == kNoColumn || column >= fields.size()) continue;
-            point.values[at] = fields[column];
-            point.given[at] = true;
-        }
-        const PointOutcome outcome = RunPoint(point, context);
-        const QByteArray spacing = outcome.run.texts.result1.toUtf8();
-        const QByteArray steps = outcome.run.texts.result2.toUtf8();
-        const QByteArray message = outcome.message.toUtf8();
-        writer.field({spacing.constData(), std::size_t(spacing.size())});
-        writer.field({steps.constData(), std::size_t(steps.size())});
-        writer.field({message.constData(), std::size_t(message.size())});
-        writer.endRecord();
-        if (outcome.run.outcome != SpacingRun::Outcome::Shown) result.exitStatus = 1;
+    Batch current, next;
+    bool more = pipeline.Read(reader, current);
+    while (more) {
+        auto computing = std::async(std::launch::async, [&] { pipeline.Compute(current); });
+        more = pipeline.Read(reader, next);
+        computing.get();
+        result.points += static_cast<long long>(current.records.size());
+        if (!pipeline.Write(current, writer)) result.exitStatus = 1;
+        std::swap(current, next);
     }
     if (reader.readError() != 0) {
         writer.flush();

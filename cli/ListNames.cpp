@@ -38,7 +38,9 @@ ListNames::ListNames() {
             const QStringList entries = input.entryNames(offset);
             for (int position = 0; position < entries.size(); ++position) {
                 const QByteArray name = entries[position].toUtf8();
-                names.try_emplace(Folded({name.constData(), std::size_t(name.size())}), position);
+                const std::string_view utf8(name.constData(), std::size_t(name.size()));
+                exact_[FocusPosition(input.id)].try_emplace(std::string(utf8), position);
+                names.try_emplace(Folded(utf8), position);
             }
         }
     }
@@ -48,6 +50,8 @@ std::optional<int> ListNames::Find(InputId list, std::string_view utf8) const {
     // Blanks around a name, as a spreadsheet cell may keep them, do not count.
     while (!utf8.empty() && (utf8.front() == ' ' || utf8.front() == '\t')) utf8.remove_prefix(1);
     while (!utf8.empty() && (utf8.back() == ' ' || utf8.back() == '\t')) utf8.remove_suffix(1);
+    const auto& exact = exact_[FocusPosition(list)];
+    if (const auto found = exact.find(utf8); found != exact.end()) return found->second;
     const auto& names = byName_[FocusPosition(list)];
     const std::string key = Folded(utf8);
     const auto found = names.find(key);

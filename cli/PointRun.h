@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 #include <string_view>
+#include <unordered_map>
 
 #include "cli/ListNames.h"
 #include "rules/SpacingRun.h"
@@ -18,6 +19,12 @@ struct ToolContext {
     explicit ToolContext(const StartupValues& values);
     StartupValues startup;
     ListNames names;
+
+    // startup.Text(id), looked up once per run for the texts a point may need.
+    QString Text(std::int16_t id) const;
+
+private:
+    std::unordered_map<std::int16_t, QString> texts_;
 };
 
 // The number format of the tool: the same on every machine.

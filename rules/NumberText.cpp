@@ -178,11 +178,16 @@ QString FncPlainNumberText(double value, const QLocale& locale) {
 QString FncFormatGrouped(double value, int decimals, const QLocale& locale) {
     CheckedResult(value);
     if (decimals < 0) decimals = 0;
-    const QString digits = QString::number(std::fabs(value), 'f', decimals);
+    // to_chars rounds correctly, as QString::number does, without the
+    // locale machinery.
+    char buffer[400];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                       std::chars_format::fixed, decimals);
+    if (written.ec != std::errc{}) throw CalcError(CalcErrorKind::Overflow);
+    const QString digits = QString::fromLatin1(buffer, written.ptr - buffer);
     // A locale told to omit grouping writes none.
-    const QString group = locale.numberOptions() & QLocale::OmitGroupSeparator
-                              ? QString()
-                              : locale.groupSeparator();
+    const QString group =
+        locale.numberOptions() & QLocale::OmitGroupSeparator ? QString() : locale.groupSeparator();
     const QString text = WithLocaleSeparators(digits, group, locale);
     // A value that shows as zero carries no sign.
     return value < 0.0 && !ShowsZero(digits) ? locale.negativeSign() + text : text;
