@@ -13,6 +13,7 @@
 
 struct CalcRun {
     std::int16_t unitFlag = 0, langFlag = 0;  // 0 metric, 0 Japanese
+    QLocale numbers = kUs;                    // how numbers are typed and shown
     bool inch() const { return unitFlag != 0; }
 };
 inline std::ostream& operator<<(std::ostream& os, const CalcRun& r) {
@@ -23,7 +24,7 @@ class CalcWindowDriver {
 public:
     explicit CalcWindowDriver(const CalcRun& run = {}) {
         StartupValues startup = ModCommonProc::FncStartupValues(run.unitFlag, run.langFlag);
-        startup.NumberLocale = kUs;
+        startup.NumberLocale = run.numbers;
         window_ = std::make_unique<frmCalc>(startup);
         window_->show();
         window_->activateWindow();
