@@ -23,19 +23,35 @@ const LockRule kLiningThicknessLock{LiningMaterial, [](int p) { return p != kNoL
 const LockRule kFluidVelocityLock{Fluid, [](int p) { return p == kFluidTypedVelocityEntry; },
                                   FluidSVTable};
 
+InputDescriptor Number(InputId id, const char* optionName, std::int16_t caption, Quantity quantity,
+                       std::size_t lowerLimitSlot, std::optional<LockRule> lock = {}) {
+    return {id, optionName, K::Number, caption, quantity, lowerLimitSlot, lock};
+}
+
+InputDescriptor List(InputId id, const char* optionName, std::int16_t caption,
+                     QStringList (*entryNames)(std::int16_t)) {
+    InputDescriptor list;
+    list.id = id;
+    list.optionName = optionName;
+    list.kind = K::List;
+    list.captionTextId = caption;
+    list.entryNames = entryNames;
+    return list;
+}
+
 // The lining's sound velocity shares the pipe wall's limits.
 const std::array<InputDescriptor, kInputCount> kInputs = {{
-    {OuterDiameter, "outer-diameter", K::Number, 1240, Q::Length, 0, {}},
-    {PipeMaterial, "pipe", K::List, 2060, {}, 0, {}, PipeNameList},
-    {PipeVelocity, "pipe-velocity", K::Number, 2050, Q::Velocity, 2, kPipeVelocityLock},
-    {WallThickness, "wall", K::Number, 2880, Q::Length, 4, {}},
-    {MountingMethod, "method", K::List, 790, {}, 0, {}, MountNameList},
-    {SensorType, "sensor", K::List, 800, {}, 0, {}, SensorNameList},
-    {LiningMaterial, "lining", K::List, 1120, {}, 0, {}, LiningNameList},
-    {LiningVelocity, "lining-velocity", K::Number, 1100, Q::Velocity, 2, kLiningVelocityLock},
-    {LiningThickness, "lining-thickness", K::Number, 1110, Q::Length, 8, kLiningThicknessLock},
-    {Fluid, "fluid", K::List, 2210, {}, 0, {}, FluidNameList},
-    {FluidVelocity, "fluid-velocity", K::Number, 2200, Q::Velocity, 6, kFluidVelocityLock},
+    Number(OuterDiameter, "outer-diameter", 1240, Q::Length, 0),
+    List(PipeMaterial, "pipe", 2060, PipeNameList),
+    Number(PipeVelocity, "pipe-velocity", 2050, Q::Velocity, 2, kPipeVelocityLock),
+    Number(WallThickness, "wall", 2880, Q::Length, 4),
+    List(MountingMethod, "method", 790, MountNameList),
+    List(SensorType, "sensor", 800, SensorNameList),
+    List(LiningMaterial, "lining", 1120, LiningNameList),
+    Number(LiningVelocity, "lining-velocity", 1100, Q::Velocity, 2, kLiningVelocityLock),
+    Number(LiningThickness, "lining-thickness", 1110, Q::Length, 8, kLiningThicknessLock),
+    List(Fluid, "fluid", 2210, FluidNameList),
+    Number(FluidVelocity, "fluid-velocity", 2200, Q::Velocity, 6, kFluidVelocityLock),
 }};
 
 }  // namespace

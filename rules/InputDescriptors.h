@@ -52,12 +52,12 @@ struct LockRule {
 // An input is required exactly while it is unlocked (a list always is): its
 // mark is shown then, and Execute refuses it empty.
 struct InputDescriptor {
-    InputId id;
+    InputId id{};
     // The input's name outside the window: a command-line option without its
     // leading "--", and a column of a list of requests.
-    const char* optionName;
-    InputKind kind;
-    std::int16_t captionTextId;
+    const char* optionName = nullptr;
+    InputKind kind{};
+    std::int16_t captionTextId = 0;
     // Numbers: the quantity and the slot of the lower limit among the range
     // texts (the upper limit is the next slot).
     Quantity quantity = Quantity::Length;

@@ -39,7 +39,6 @@ bool IsRegularFile(const QByteArray& nativePath) {
 }  // namespace
 
 std::optional<FilePrefix> ReadRegularFilePrefix(const QString& path, qsizetype limit) {
-    if (path.isEmpty() || limit < 0) return std::nullopt;
     const QByteArray nativePath = QFile::encodeName(path);
     // Opening a FIFO for reading waits for a writer, and opening a device may
     // have side effects: look before opening. The path may still be swapped
@@ -75,7 +74,6 @@ std::optional<FilePrefix> ReadRegularFilePrefix(const QString& path, qsizetype l
 #else
 
 std::optional<FilePrefix> ReadRegularFilePrefix(const QString& path, qsizetype limit) {
-    if (path.isEmpty() || limit < 0) return std::nullopt;
     if (!QFileInfo(path).isFile()) return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;

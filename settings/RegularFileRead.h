@@ -12,7 +12,7 @@ struct FilePrefix {
     bool truncated = false;
 };
 
-// The first `limit` bytes of the regular file at `path`. Nothing when the path
+// The first `limit` (>= 0) bytes of the regular file at `path`. Nothing when the path
 // names no file, a folder, a FIFO, a device or socket, or the file cannot be
 // opened or read. Never waits for a writer.
 std::optional<FilePrefix> ReadRegularFilePrefix(const QString& path, qsizetype limit);

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -106,9 +105,9 @@ const TextRow* FindRow(int baseId) {
     return &*it;
 }
 
-}  // namespace
-
-QString TextTable(std::int16_t id) {
+// Any int: an id beyond 16 bits, such as a base id plus an offset that
+// overflows, names no text either.
+QString TextOf(int id) {
     const bool english = id >= kEnglishOffset;
     const TextRow* row = FindRow(english ? id - kEnglishOffset : id);
     if (row == nullptr) {
@@ -117,14 +116,14 @@ QString TextTable(std::int16_t id) {
     return QString::fromUtf16(english ? row->english : row->japanese);
 }
 
+}  // namespace
+
+QString TextTable(std::int16_t id) {
+    return TextOf(id);
+}
+
 QString FncGetText(std::int16_t baseId, std::int16_t langOffset) {
-    // The id is a 16-bit quantity; a sum beyond it cannot name any text.
-    const int id = int{langOffset} + int{baseId};
-    if (id < std::numeric_limits<std::int16_t>::min() ||
-        id > std::numeric_limits<std::int16_t>::max()) {
-        throw std::out_of_range("text id out of 16-bit range: " + std::to_string(id));
-    }
-    return TextTable(static_cast<std::int16_t>(id));
+    return TextOf(int{langOffset} + int{baseId});
 }
 
 QString ComposedWindowTitle(std::int16_t langOffset) {

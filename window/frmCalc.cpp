@@ -21,7 +21,6 @@ frmCalc::frmCalc(const StartupValues& startup, QWidget* parent)
     InitResources();
     InstallFontSubstitutions();
     setObjectName(QStringLiteral("frmCalc"));
-    setWindowTitle(DesignWindowCaption());
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/velkara-16.png"), QSize(16, 16));
     icon.addFile(QStringLiteral(":/icons/velkara-32.png"), QSize(32, 32));

@@ -1,6 +1,6 @@
 #pragma once
 // The design of the calculator window as one table: every control with its
-// container, position, size, design caption, design font, the window member
+// container, position, size, design font, the window member
 // that holds it and the part it plays for an input of the request. The
 // window is built from this table alone.
 
@@ -41,7 +41,6 @@ struct ControlSpec {
     int index;                     // item of a control array, or -1
     const char* container;         // nullptr: the window itself; else a frame's name
     int left, top, width, height;  // twips, relative to the container
-    const char16_t* caption;       // design caption, or nullptr
     DesignFont font;
     ControlSlot slot;
     InputPart part = InputPart::None;
@@ -57,9 +56,6 @@ constexpr int TwipsToPixels(int twips) {
     return (twips + 7) / 15;
 }
 
-// The window's design caption; initialisation replaces it.
-QString DesignWindowCaption();
-
 std::span<const ControlSpec> WindowLayout();
 
 // objectName of a control: its name, or name_index for an item of an array.
@@ -68,7 +64,7 @@ QString ControlObjectName(const ControlSpec& spec);
 QFont DesignFontOf(DesignFont font);
 
 // Creates every control of the table as a child of `window` (or of its
-// frame), with objectName, geometry, design caption and the "Terminal" design
+// frame), with objectName, geometry and the "Terminal" design
 // font. The "System" design font is not set: initialisation replaces it on
 // every control that has it before the window is first shown. Each control is
 // stored in the window member its row names. Returns the controls in the

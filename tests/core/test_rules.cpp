@@ -181,6 +181,7 @@ TEST(Numbers, ReadAndWrittenInTheLocale) {
     for (const char* refused : {"   ", "inf", "1e400", "１"}) {
         EXPECT_THROW(FncTextToDouble(QString::fromUtf8(refused), kUs), CalcError) << refused;
     }
+    const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
     // The shortcut takes exactly the plain texts, with the locale's value.
     const struct {
         const char* text;
@@ -188,7 +189,9 @@ TEST(Numbers, ReadAndWrittenInTheLocale) {
         bool taken;
     } plain[] = {{"10", kGerman, true}, {"1.5", kGerman, false}, {"0.05", kUs, true},
                  {"+1", kUs, false},    {".5", kUs, false},      {"5.", kUs, false},
-                 {"1,5", kUs, false},   {"1e3", kUs, false},     {"١", kUs, false}};
+                 {"1,5", kUs, false},   {"1e3", kUs, false},     {"١", kUs, false},
+                 {"10", arabic, false},  // a locale of other digits reads them itself
+                 {"1234567890123456789012345678901234567890", kUs, false}};
     for (const auto& p : plain) {
         double value = -1;
         EXPECT_EQ(FncReadPlainDigits(QString::fromUtf8(p.text), p.locale, value), p.taken)
@@ -205,13 +208,13 @@ TEST(Numbers, ReadAndWrittenInTheLocale) {
     EXPECT_EQ(FncLimitTextToDouble("3.9380"), 3.938);
     QLocale::setDefault(saved);
     // Written: 15 significant digits, never an exponent or -0, the locale's signs.
-    const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
     EXPECT_EQ(FncPlainNumberText(83537848281048992.0, kUs), "83537848281049000");
     EXPECT_EQ(FncPlainNumberText(1e-7, kUs), "0.0000001");
     EXPECT_EQ(FncPlainNumberText(-0.0, kGerman), "0");
     EXPECT_EQ(FncPlainNumberText(-2.5, kGerman), "-2,5");
     EXPECT_EQ(FncPlainNumberText(2.5, arabic), "2" + arabic.decimalPoint() + "5");
     EXPECT_EQ(FncFormatGrouped(-0.0, 2, kUs), "0.00");
+    EXPECT_EQ(FncFormatGrouped(-0.001, 2, kUs), "0.00");
     EXPECT_EQ(FncFormatGrouped(-1234.25, -1, kUs), "-1,234");
     EXPECT_THROW(FncPlainNumberText(NAN, kUs), CalcError);
 }
