@@ -182,7 +182,9 @@ TEST_F(EndToEnd, StartWorksAfterTheRunningCopyWasKilled) {
     ASSERT_TRUE(WaitUntilSettled(killed));
     killed.kill();
     killed.waitForFinished();
-    ASSERT_TRUE(WaitUntilSettled(start(folder.program()))) << "a killed copy still blocks";
+    QProcess& next = start(folder.program());
+    ASSERT_TRUE(WaitUntilSettled(next)) << "a killed copy still blocks";
+    EXPECT_FALSE(next.readAllStandardError().contains("one-copy")) << "a clean start says nothing";
 }
 
 TEST_F(EndToEnd, NameHeldByAnotherUsersProcessDoesNotStopTheStart) {
