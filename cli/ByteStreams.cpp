@@ -14,14 +14,6 @@ ByteSource SourceFromFd(int fd) {
     };
 }
 
-ByteSource SourceFromFile(std::FILE* file) {
-    return [file](char* buffer, std::size_t size) -> std::ptrdiff_t {
-        const std::size_t count = std::fread(buffer, 1, size, file);
-        if (count == 0 && std::ferror(file)) return -1;
-        return std::ptrdiff_t(count);
-    };
-}
-
 ByteSource SourceFromMemory(std::string_view text, std::size_t piece) {
     return [text, piece](char* buffer, std::size_t size) mutable -> std::ptrdiff_t {
         const std::size_t count = std::min({text.size(), size, piece});
@@ -42,12 +34,6 @@ ByteSink SinkToFd(int fd) {
             size -= std::size_t(count);
         }
         return true;
-    };
-}
-
-ByteSink SinkToFile(std::FILE* file) {
-    return [file](const char* bytes, std::size_t size) {
-        return std::fwrite(bytes, 1, size, file) == size && std::fflush(file) == 0;
     };
 }
 

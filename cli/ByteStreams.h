@@ -1,11 +1,10 @@
 #pragma once
 // Where the CSV reader takes its bytes from and where the writer puts them:
-// a file descriptor, a stdio stream or memory, behind one call each, so the
+// a file descriptor or memory, behind one call each, so the
 // reader and writer stay the same for a file, a pipe, standard input or a test.
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -19,7 +18,6 @@ using ByteSource = std::function<std::ptrdiff_t(char* buffer, std::size_t size)>
 using ByteSink = std::function<bool(const char* bytes, std::size_t size)>;
 
 ByteSource SourceFromFd(int fd);
-ByteSource SourceFromFile(std::FILE* file);
 // `text` in pieces of at most `piece` bytes, as a pipe would hand it out; the
 // text must outlive the source.
 ByteSource SourceFromMemory(std::string_view text, std::size_t piece = SIZE_MAX);
@@ -27,6 +25,4 @@ ByteSource SourceFromMemory(std::string_view text, std::size_t piece = SIZE_MAX)
 // A write to a closed pipe raises SIGPIPE, which ends the process unless the
 // program ignores it; ignored, the write fails with EPIPE and is reported.
 ByteSink SinkToFd(int fd);
-// Flushes the stream after each write, so an error shows at once.
-ByteSink SinkToFile(std::FILE* file);
 ByteSink SinkToString(std::string& text);

@@ -31,7 +31,7 @@ CsvReader::CsvReader(ByteSource source, CsvReaderOptions options)
     : source_(std::move(source)),
       options_(options),
       capacity_(std::max<std::size_t>(options.bufferSize, 1)) {
-    classes_[std::uint8_t(options.separator)] = kSeparator;
+    classes_[std::uint8_t(',')] = kSeparator;
     classes_['"'] = kQuote;
     classes_['\r'] = classes_['\n'] = kLineEnd;
     buffer_ = std::make_unique_for_overwrite<char[]>(capacity_);

@@ -3,7 +3,7 @@
 // through one buffer of fixed size, so memory stays flat however long the
 // input; the buffer grows only while a single record is longer than it.
 //
-// Fields are separated by the separator; a field that starts with a quote runs
+// Fields are separated by commas; a field that starts with a quote runs
 // to the matching quote, may hold separators, CR and LF, and writes a quote as
 // two. Records end at CRLF, LF or a lone CR, or at the end of the input. A
 // UTF-8 byte order mark at the very start is dropped, and empty lines are
@@ -43,7 +43,6 @@ struct CsvRecord {
 };
 
 struct CsvReaderOptions {
-    char separator = ',';  // neither a quote nor CR nor LF
     std::size_t bufferSize = 64 * 1024;
     // A longer record is reported as RecordTooLong and skipped without being held.
     std::size_t maxRecordSize = 16 * 1024 * 1024;

@@ -4,14 +4,12 @@
 #include <cerrno>
 #include <cstring>
 
-CsvWriter::CsvWriter(ByteSink sink, std::string_view lineEnd, char separator,
-                     std::size_t bufferSize)
+CsvWriter::CsvWriter(ByteSink sink, std::string_view lineEnd, std::size_t bufferSize)
     : sink_(std::move(sink)),
       lineEnd_(lineEnd),
-      separator_(separator),
       buffer_(std::make_unique_for_overwrite<char[]>(std::max<std::size_t>(bufferSize, 1))),
       capacity_(std::max<std::size_t>(bufferSize, 1)) {
-    for (const char byte : {separator, '"', '\r', '\n'}) special_[std::uint8_t(byte)] = true;
+    for (const char byte : {',', '"', '\r', '\n'}) special_[std::uint8_t(byte)] = true;
 }
 
 CsvWriter::~CsvWriter() {
@@ -25,7 +23,7 @@ bool CsvWriter::needsQuotes(std::string_view text) const {
 }
 
 void CsvWriter::field(std::string_view text) {
-    if (fieldsInRecord_++ > 0) put(separator_);
+    if (fieldsInRecord_++ > 0) put(',');
     if (!needsQuotes(text)) {
         put(text);
         return;

@@ -1,6 +1,6 @@
 #pragma once
 // Writes CSV records through a large buffer. A field is quoted only when it
-// must be: when it holds the separator, a quote, CR or LF (quotes doubled),
+// must be: when it holds a comma, a quote, CR or LF (quotes doubled),
 // when it is a record's only field and empty (or the line would read as blank
 // and be skipped), or when it starts the output with a byte order mark (or a
 // reader would drop the mark). Every other field goes out byte for byte.
@@ -18,7 +18,7 @@
 class CsvWriter {
 public:
     // `lineEnd` ends each record: "\r\n" to answer CRLF input in kind, or "\n".
-    explicit CsvWriter(ByteSink sink, std::string_view lineEnd = "\n", char separator = ',',
+    explicit CsvWriter(ByteSink sink, std::string_view lineEnd = "\n",
                        std::size_t bufferSize = 64 * 1024);
     // Flushes, but cannot report an error then: call flush() before.
     ~CsvWriter();
@@ -43,7 +43,6 @@ private:
 
     ByteSink sink_;
     std::string lineEnd_;
-    char separator_;
     std::array<bool, 256> special_{};  // bytes that make a field need quotes
     std::unique_ptr<char[]> buffer_;
     std::size_t capacity_, used_ = 0;

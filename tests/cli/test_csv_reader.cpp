@@ -42,7 +42,6 @@ const ReaderRow kRows[] = {
     {"empty fields",
      ",,\n\"\",x,\n\"\"\n,",
      {{1, {"", "", ""}, "\n"}, {2, {"", "x", ""}, "\n"}, {3, {""}, "\n"}, {4, {"", ""}, ""}}},
-    {"other separator", "a;\"b;c\";d,e\n", {{1, {"a", "b;c", "d,e"}, "\n"}}, {.separator = ';'}},
     {"quote inside an unquoted field",
      "a,b\"c,d\"\nok\n",
      {{1, {}, "\n", QuoteInUnquotedField}, {2, {"ok"}, "\n"}}},
@@ -101,23 +100,20 @@ TEST(CsvReader, ReadErrorEndsTheInputAndIsKept) {
     EXPECT_EQ(reader.next(), nullptr);
 }
 
-TEST(CsvReader, ReadsFileDescriptorsAndStreams) {
-    const std::vector<std::string_view> kRecords[] = {{"a", "b\r\nc"}, {"d"}};
+TEST(CsvReader, ReadsAFileDescriptor) {
     std::FILE* file = std::tmpfile();
     ASSERT_NE(file, nullptr);
     std::fputs("a,\"b\r\nc\"\r\nd", file);
-    for (const bool viaFd : {true, false}) {
-        std::rewind(file);
-        CsvReader reader(viaFd ? SourceFromFd(fileno(file)) : SourceFromFile(file),
-                         {.bufferSize = 4});
-        for (const std::vector<std::string_view>& expected : kRecords) {
-            const CsvRecord* record = reader.next();
-            ASSERT_NE(record, nullptr);
-            EXPECT_EQ(record->fields, expected);
-        }
-        EXPECT_EQ(reader.next(), nullptr);
-        EXPECT_EQ(reader.readError(), 0);
+    std::rewind(file);
+    CsvReader reader(SourceFromFd(fileno(file)), {.bufferSize = 4});
+    for (const std::vector<std::string_view>& expected :
+         {std::vector<std::string_view>{"a", "b\r\nc"}, {"d"}}) {
+        const CsvRecord* record = reader.next();
+        ASSERT_NE(record, nullptr);
+        EXPECT_EQ(record->fields, expected);
     }
+    EXPECT_EQ(reader.next(), nullptr);
+    EXPECT_EQ(reader.readError(), 0);
     std::fclose(file);
 }
 
