@@ -35,6 +35,7 @@ TEST(ToolOptions, ParsedOrRefusedWithAReason) {
         {"bad units", {"--units", "cm"}, Action::Point, "--units takes mm or inch"},
         {"bad language", {"--lang=de"}, Action::Point, "--lang takes ja or en"},
         {"not an option", {"114.3"}, Action::Point, "unexpected argument '114.3'"},
+        {"a bare --", {"--"}, Action::Point, "unexpected argument '--'"},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
