@@ -37,14 +37,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (TextTable(run.messageTextId).isEmpty()) std::abort();
         return 0;
     }
-    // Digits with the locale's separators only: no sign, no "nan", no exponent.
+    // Digits with the locale's separators only: no sign, no "nan", no exponent;
+    // a locale that omits grouping (the C locale) groups nothing.
     const QString point = QRegularExpression::escape(locale.decimalPoint());
+    const QString group = locale.numberOptions() & QLocale::OmitGroupSeparator
+                              ? QString()
+                              : QRegularExpression::escape(locale.groupSeparator());
     const bool rail = HasThreeMillimetreSteps(entries[FocusPosition(InputId::SensorType)].position);
-    const QString pattern =
-        rail ? QString("[0-9]+(%1[0-9]+)? [0-9]+").arg(point)
-             : QString("[0-9]{1,3}(%1[0-9]{3})*%2[0-9]{%3} ")
-                   .arg(QRegularExpression::escape(locale.groupSeparator()), point)
-                   .arg(units != 0 ? 3 : 2);
+    const QString pattern = rail ? QString("[0-9]+(%1[0-9]+)? [0-9]+").arg(point)
+                                 : QString("[0-9]{1,3}(%1[0-9]{3})*%2[0-9]{%3} ")
+                                       .arg(group, point)
+                                       .arg(units != 0 ? 3 : 2);
     if (!QRegularExpression("^" + pattern + "$")
              .match(run.texts.result1 + ' ' + run.texts.result2)
              .hasMatch())
