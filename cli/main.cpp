@@ -55,8 +55,8 @@ int RunOnePoint(const ToolOptions& options, const ToolContext& context) {
         const InputDescriptor& input = Inputs()[at];
         if (input.kind == InputKind::List && options.given[at] && !options.values[at].empty() &&
             !context.names.Find(input.id, options.values[at])) {
-            return UsageError(std::string("--") + input.optionName + ": no entry named '" +
-                              options.values[at] + "' (see --list)");
+            return UsageError(std::string("--") + input.optionName + ": no entry is named '" +
+                              options.values[at] + "', nor one alone starts so (see --list)");
         }
     }
     const PointOutcome outcome = RunPoint(point, context);
