@@ -1,5 +1,7 @@
 #include "cli/CsvRun.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <future>
@@ -37,9 +39,10 @@ CsvRunResult Problem(std::string problem) {
     return result;
 }
 
-// Records are read, computed and written in batches: while one batch is
-// computed on a second thread, the next is read, so both cores work. Two
-// batches are held at a time, whatever the length of the input.
+// Records are read, computed and written in batches. A second thread starts
+// on a batch while the next one is read; then both threads share what is
+// left of it. Two batches are held at a time, whatever the length of the
+// input.
 constexpr std::size_t kBatchRecords = 4096;
 
 struct Batch {
@@ -53,7 +56,7 @@ struct Batch {
     std::vector<Record> records;
     // Per record: spacing, steps and message, UTF-8; whether it was computed.
     std::vector<std::array<QByteArray, 3>> results;
-    std::vector<bool> computed;
+    std::vector<char> computed;  // not vector<bool>: two threads write it
 
     void Clear() {
         bytes.clear();
@@ -92,28 +95,39 @@ public:
         return true;
     }
 
-    void Compute(Batch& batch) const {
+    static void Prepare(Batch& batch) {
         batch.results.resize(batch.records.size());
         batch.computed.assign(batch.records.size(), false);
-        for (std::size_t i = 0; i < batch.records.size(); ++i) {
-            const Batch::Record& record = batch.records[i];
-            auto& result = batch.results[i];
-            if (!record.wellFormed) {
-                result = {QByteArray(), QByteArray(), malformed_};
-                continue;
-            }
-            TypedPoint point;
-            for (std::size_t at = 0; at < kInputCount; ++at) {
-                const std::size_t column = columnOf_[at];
-                if (column == kNoColumn || column >= record.fieldCount) continue;
-                point.values[at] = batch.Field(record.firstField + column);
-                point.given[at] = true;
-            }
-            const PointOutcome outcome = RunPoint(point, context_);
-            result = {outcome.run.texts.result1.toUtf8(), outcome.run.texts.result2.toUtf8(),
-                      outcome.message.toUtf8()};
-            batch.computed[i] = outcome.run.outcome == SpacingRun::Outcome::Shown;
+    }
+
+    // Computes records of the batch, a run at a time, until none is left;
+    // any number of threads may share one batch through `next`.
+    void Compute(Batch& batch, std::atomic<std::size_t>& next) const {
+        constexpr std::size_t kRun = 64;
+        for (std::size_t first; (first = next.fetch_add(kRun)) < batch.records.size();) {
+            const std::size_t last = std::min(first + kRun, batch.records.size());
+            for (std::size_t i = first; i < last; ++i) ComputeRecord(batch, i);
         }
+    }
+
+    void ComputeRecord(Batch& batch, std::size_t i) const {
+        const Batch::Record& record = batch.records[i];
+        auto& result = batch.results[i];
+        if (!record.wellFormed) {
+            result = {QByteArray(), QByteArray(), malformed_};
+            return;
+        }
+        TypedPoint point;
+        for (std::size_t at = 0; at < kInputCount; ++at) {
+            const std::size_t column = columnOf_[at];
+            if (column == kNoColumn || column >= record.fieldCount) continue;
+            point.values[at] = batch.Field(record.firstField + column);
+            point.given[at] = true;
+        }
+        const PointOutcome outcome = RunPoint(point, context_);
+        result = {outcome.run.texts.result1.toUtf8(), outcome.run.texts.result2.toUtf8(),
+                  outcome.message.toUtf8()};
+        batch.computed[i] = outcome.run.outcome == SpacingRun::Outcome::Shown;
     }
 
     // Writes the batch; true when every record in it was computed.
@@ -187,9 +201,13 @@ CsvRunResult RunCsv(ByteSource input, ByteSink output, const ToolContext& contex
     Batch current, next;
     bool more = pipeline.Read(reader, current);
     while (more) {
-        auto computing = std::async(std::launch::async, [&] { pipeline.Compute(current); });
+        CsvPipeline::Prepare(current);
+        std::atomic<std::size_t> nextRecord = 0;
+        auto helper =
+            std::async(std::launch::async, [&] { pipeline.Compute(current, nextRecord); });
         more = pipeline.Read(reader, next);
-        computing.get();
+        pipeline.Compute(current, nextRecord);
+        helper.get();
         result.points += static_cast<long long>(current.records.size());
         if (!pipeline.Write(current, writer)) result.exitStatus = 1;
         std::swap(current, next);

@@ -161,6 +161,22 @@ TEST(ToolCsv, EveryRecordKeepsItsPlaceWithTheResultColumnsAdded) {
     }
 }
 
+// Longer than a batch: every record in its place, each with its own result.
+TEST(ToolCsv, ManyBatchesKeepTheOrder) {
+    std::string input = "tag,outer-diameter,wall,sensor\n", expected;
+    for (int i = 0; i < 9000; ++i) {
+        const std::string tag = std::to_string(i), refused = i % 7 == 3 ? "0" : "6";
+        input += tag + ",114.3," + refused + ",TB_01\n";
+        expected +=
+            tag + ",114.3," + refused + ",TB_01," +
+            (refused == "0" ? ",,WALL THICKNESS: The value is outside of range\n" : "65.47,,\n");
+    }
+    int status = -1;
+    const std::string output = RunCsvText(input, kEnglish, status);
+    EXPECT_EQ(output.substr(output.find('\n') + 1), expected);
+    EXPECT_EQ(status, 1);
+}
+
 TEST(ToolList, EveryListInTheRunsLanguageAndUnits) {
     const std::string english = ListingText(kEnglish);
     for (const char* line : {"PIPE MATERIAL\n  CARBON STEEL     3000 m/s\n",
