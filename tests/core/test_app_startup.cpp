@@ -40,7 +40,7 @@ const struct {
     {"UNIT_FLAG=32767\nLANG_FLAG=-32768", "", "", 32767, -32768},
     {"UNIT_FLAG=32768\nLANG_FLAG=-32769", "", "", 0, 0},
     {"UNIT_FLAG=4294967297\nLANG_FLAG=-4294967297", "", "", 1, -1},  // wrapped, then checked
-    {"UNIT_FLAG=0x10\nLANG_FLAG=- 5", "", "", 0, 0},        {"UNIT_FLAG=\" 7 \"\nLANG_FLAG='1\"", "", "", 7, 0},
+    {"UNIT_FLAG=0x10\nLANG_FLAG=- 5", "", "", 0, 0},        {"UNIT_FLAG=11\nLANG_FLAG= \t ", "", "", 11, 0},        {"UNIT_FLAG=\" 7 \"\nLANG_FLAG='1\"", "", "", 7, 0},
     {"[SYSTEM]\n;UNIT_FLAG=3\n  ;LANG_FLAG=3\nUNIT_FLAG=2 ;x\nUNIT_FLAG=4\n[system]\nLANG_FLAG=5", "", "", 2, 0},
     {"UNIT_FLAG=1\n[SYSTEM]\n[OTHER]\nLANG_FLAG=1", "", "", 0, 0},
     {"\xEF\xBB\xBF[System]\r\n\r\nUnit_Flag = 1\r\n", "", "", 1, 0},
