@@ -187,9 +187,15 @@ TEST(Numbers, ReadAndWrittenInTheLocale) {
         const char* text;
         const QLocale& locale;
         bool taken;
-    } plain[] = {{"10", kGerman, true}, {"1.5", kGerman, false}, {"0.05", kUs, true},
-                 {"+1", kUs, false},    {".5", kUs, false},      {"5.", kUs, false},
-                 {"1,5", kUs, false},   {"1e3", kUs, false},     {"١", kUs, false},
+    } plain[] = {{"10", kGerman, true},
+                 {"1.5", kGerman, false},
+                 {"0.05", kUs, true},
+                 {"+1", kUs, false},
+                 {".5", kUs, false},
+                 {"5.", kUs, false},
+                 {"1,5", kUs, false},
+                 {"1e3", kUs, false},
+                 {"١", kUs, false},
                  {"10", arabic, false},  // a locale of other digits reads them itself
                  {"1234567890123456789012345678901234567890", kUs, false}};
     for (const auto& p : plain) {
