@@ -39,10 +39,8 @@ CsvRunResult Problem(std::string problem) {
     return result;
 }
 
-// Records are read, computed and written in batches. A second thread starts
-// on a batch while the next one is read; then both threads share what is
-// left of it. Two batches are held at a time, whatever the length of the
-// input.
+// Records are read, computed and written in batches, two held at a time
+// whatever the length of the input, so that both cores work: see RunCsv.
 constexpr std::size_t kBatchRecords = 4096;
 
 struct Batch {
@@ -198,19 +196,31 @@ CsvRunResult RunCsv(ByteSource input, ByteSink output, const ToolContext& contex
 
     const CsvPipeline pipeline(context, columnOf, names.size());
     CsvRunResult result;
-    Batch current, next;
-    bool more = pipeline.Read(reader, current);
+    // While the helper computes one batch, this thread writes the one before
+    // and reads the one after; then both finish the batch together.
+    std::array<Batch, 2> batches;
+    std::array<std::atomic<std::size_t>, 2> nextRecord{};
+    std::future<void> helper;
+    const auto startComputing = [&](std::size_t b) {
+        CsvPipeline::Prepare(batches[b]);
+        nextRecord[b] = 0;
+        helper =
+            std::async(std::launch::async, [&pipeline, &batch = batches[b], &next = nextRecord[b]] {
+                pipeline.Compute(batch, next);
+            });
+    };
+    std::size_t current = 0;
+    bool more = pipeline.Read(reader, batches[current]);
+    if (more) startComputing(current);
     while (more) {
-        CsvPipeline::Prepare(current);
-        std::atomic<std::size_t> nextRecord = 0;
-        auto helper =
-            std::async(std::launch::async, [&] { pipeline.Compute(current, nextRecord); });
-        more = pipeline.Read(reader, next);
-        pipeline.Compute(current, nextRecord);
+        const std::size_t following = 1 - current;
+        more = pipeline.Read(reader, batches[following]);
+        pipeline.Compute(batches[current], nextRecord[current]);
         helper.get();
-        result.points += static_cast<long long>(current.records.size());
-        if (!pipeline.Write(current, writer)) result.exitStatus = 1;
-        std::swap(current, next);
+        if (more) startComputing(following);
+        result.points += static_cast<long long>(batches[current].records.size());
+        if (!pipeline.Write(batches[current], writer)) result.exitStatus = 1;
+        current = following;
     }
     if (reader.readError() != 0) {
         writer.flush();
