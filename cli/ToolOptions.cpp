@@ -1,5 +1,9 @@
 #include "cli/ToolOptions.h"
 
+#include <algorithm>
+
+#include "text/TextTable.h"
+
 namespace {
 
 using Action = ToolOptions::Action;
@@ -115,9 +119,11 @@ std::string ToolUsage() {
         "\n"
         "One point:\n";
     for (const InputDescriptor& input : Inputs()) {
+        // The window's English caption says what each one is.
         std::string line = std::string("  --") + input.optionName +
                            (input.kind == InputKind::Number ? " NUMBER" : " NAME");
-        usage += line + "\n";
+        line.resize(std::max<std::size_t>(line.size() + 1, 30), ' ');
+        usage += line + FncGetText(input.captionTextId, 5000).toStdString() + "\n";
     }
     usage +=
         "  A list not given takes its first entry, as the window does at start; a number\n"
