@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "app/startup/SubMain.h"
+#include "app/SubMain.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -8,20 +8,20 @@
 #include <QImage>
 #include <QTemporaryDir>
 
-#include "app/settings/ModCommonProc.h"
+#include "settings/ModCommonProc.h"
 #include "window/frmCalc.h"
 
 namespace {
 
 // Start-up values as a program folder with the given settings file gives
 // them; an empty text means no settings file.
-void LoadStartupValues(const QByteArray& settings) {
+StartupValues LoadStartupValues(const QByteArray& settings) {
     QTemporaryDir folder;
     if (!settings.isEmpty()) {
         QFile file(QDir(folder.path()).filePath(QStringLiteral("Velkara.ini")));
         if (file.open(QIODevice::WriteOnly)) file.write(settings);
     }
-    ModCommonProc::FncLoadStartupValues(folder.path());
+    return ModCommonProc::FncLoadStartupValues(folder.path());
 }
 
 const QByteArray kJapaneseMetric;
@@ -29,18 +29,18 @@ const QByteArray kEnglishInch = "[SYSTEM]\nUNIT_FLAG=1\nLANG_FLAG=1\n";
 
 // Construction runs the whole initialisation: captions, lists, handlers.
 void BM_ConstructWindow(benchmark::State& state, const QByteArray& settings) {
-    LoadStartupValues(settings);
+    const StartupValues startup = LoadStartupValues(settings);
     for (auto _ : state) {
-        frmCalc window;
+        frmCalc window(startup);
         benchmark::DoNotOptimize(window.SENSOR_TYPECombo);
     }
 }
 
 // Construction, show and one full render of every control.
 void BM_ConstructShowAndPaint(benchmark::State& state, const QByteArray& settings) {
-    LoadStartupValues(settings);
+    const StartupValues startup = LoadStartupValues(settings);
     for (auto _ : state) {
-        frmCalc window;
+        frmCalc window(startup);
         window.show();
         QApplication::processEvents();
         QImage image = window.grab().toImage();
@@ -51,8 +51,8 @@ void BM_ConstructShowAndPaint(benchmark::State& state, const QByteArray& setting
 
 // Painting an already shown window again (what a re-expose costs).
 void BM_RepaintShownWindow(benchmark::State& state, const QByteArray& settings) {
-    LoadStartupValues(settings);
-    frmCalc window;
+    const StartupValues startup = LoadStartupValues(settings);
+    frmCalc window(startup);
     window.show();
     QApplication::processEvents();
     for (auto _ : state) {

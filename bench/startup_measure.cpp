@@ -43,8 +43,8 @@
 #include <thread>
 #include <vector>
 
-#include "app/settings/ModCommonProc.h"
-#include "app/startup/SingleInstance.h"
+#include "app/SingleInstance.h"
+#include "settings/ModCommonProc.h"
 #include "window/frmCalc.h"
 
 extern char** environ;
@@ -125,8 +125,8 @@ int RunChild(int argc, char** argv, const char* mode, long long t0) {
             QFile ini(QDir(programFolder.path()).filePath(QStringLiteral("Velkara.ini")));
             if (ini.open(QIODevice::WriteOnly)) ini.write("[SYSTEM]\nUNIT_FLAG=1\nLANG_FLAG=1\n");
         }
-        ModCommonProc::FncLoadStartupValues(programFolder.path());
-        window = std::make_unique<frmCalc>();
+        window =
+            std::make_unique<frmCalc>(ModCommonProc::FncLoadStartupValues(programFolder.path()));
     } else {
         window = std::make_unique<QWidget>();
         auto* label = new QLabel(window.get());

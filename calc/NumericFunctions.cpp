@@ -30,6 +30,9 @@ double CheckedSqrt(double x) {
 
 // 10 raised to digits; negative digits scale to tens, hundreds and so on.
 double CheckedPowerOfTen(std::int16_t digits) {
+    // The digits results are shown with are few; their powers are exact.
+    static constexpr double kSmallPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+    if (digits >= 0 && digits < std::int16_t(std::size(kSmallPowers))) return kSmallPowers[digits];
     return CheckedResult(std::pow(10.0, digits));
 }
 

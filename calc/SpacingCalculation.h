@@ -1,39 +1,35 @@
 #pragma once
-// The sensor spacing calculation, free of widgets: the window gathers the
-// list positions, the raw field texts and their lock states, this computes
-// the two result texts or throws CalcError.
+// The sensor spacing on numbers: lengths in millimetres, sound velocities in
+// metres per second, rows of the property tables. Reading what a user typed
+// and presenting the result happen elsewhere.
 
-#include <QLocale>
-#include <QString>
-#include <cstdint>
+#include <optional>
 
-struct SpacingInputs {
-    int sensorPosition = -1;  // SENSOR_TYPECombo, -1 for no selection
-    int pipePosition = -1;    // PIPE_MATERIALCombo
-    int liningPosition = -1;  // LINING_MATERIALCombo
-    int fluidPosition = -1;   // KIND_OF_FLUIDCombo
-    int mountPosition = -1;   // SENSOR_MOUNTCombo
+#include "calc/CalcError.h"
 
-    QString wallThicknessText;        // WALL_THICKNESSText
-    QString liningThicknessText;      // LINING_THICKNESSText
-    QString outerDiameterText;        // OUTER_DIAMETERText
-    QString pipeSoundVelocityText;    // TRANS_FREQUENCYText
-    QString liningSoundVelocityText;  // LINING_S_VText
-    QString fluidSoundVelocityText;   // FLUID_S_VText
-
-    // A locked (read-only) sound-velocity field means: take the table value.
-    bool pipeSoundVelocityLocked = true;
-    bool liningSoundVelocityLocked = true;
-    bool fluidSoundVelocityLocked = true;
-
-    std::int16_t unitFlag = 0;  // 0 metric, otherwise inch and ft/s
+struct SpacingRequest {
+    int sensorRow = -1;            // of SensorTable
+    int mountingMethod = -1;       // kVMethodEntry or kZMethodEntry; any other: none chosen
+    double outerDiameter = 0.0;    // mm
+    double wallThickness = 0.0;    // mm
+    double liningThickness = 0.0;  // mm; 0 without a lining
+    double pipeVelocity = 0.0;     // m/s
+    double liningVelocity = 0.0;   // m/s; 0: no lining layer
+    double fluidVelocity = 0.0;    // m/s
 };
 
-struct SpacingResult {
-    QString result1Text;  // for txtResult1Text
-    QString result2Text;  // for txtResult2Text (empty unless the sensor has 3 mm steps)
+// The sensors mounted on a rail move in steps of this many millimetres.
+inline constexpr double kRailStepMm = 3.0;
+
+struct SpacingOutcome {
+    std::optional<CalcErrorKind> failure;  // set: nothing else holds
+    double spacingMm = 0.0;                // 0 when no mounting method is chosen
+    // For the sensors on a rail (HasThreeMillimetreSteps): whole steps that
+    // fit in the spacing.
+    std::optional<double> railSteps;
 };
 
-// Runs the whole calculation. Typed numbers are read with `locale`; results
-// are written with its separators.
-SpacingResult FncCalcSpacing(const SpacingInputs& inputs, const QLocale& locale);
+// Refracts the beam from the sensor's wedge through wall, lining and fluid
+// and adds up the advances. A failing step (no such sensor, a velocity beyond
+// the critical angle, an overflow) or a negative spacing is a failure.
+SpacingOutcome FncCalcSpacing(const SpacingRequest& request);

@@ -6,21 +6,27 @@
 # settings file there is a link into the system's configuration folder, where
 # administrators look for it and where dpkg protects their edits:
 #
-#   <prefix>/lib/velkara/velkara                    the program
+#   <prefix>/lib/velkara/velkara                    the program (the window)
+#   <prefix>/lib/velkara/velkara-spacing            the command-line tool
 #   <prefix>/lib/velkara/Velkara.ini -> <sysconfdir>/velkara/Velkara.ini
 #   <sysconfdir>/velkara/Velkara.ini                the defaults, with comments
 #   <prefix>/bin/velkara -> ../lib/velkara/velkara
+#   <prefix>/bin/velkara-spacing -> ../lib/velkara/velkara-spacing
 #   <prefix>/share/applications/io.github.velkara.Velkara.desktop
 #   <prefix>/share/metainfo/io.github.velkara.Velkara.metainfo.xml
 #   <prefix>/share/icons/hicolor/{16x16,32x32,scalable}/apps/io.github.velkara.Velkara.*
-#   <prefix>/share/man/man1/velkara.1.gz
+#   <prefix>/share/man/man1/{velkara,velkara-spacing}.1.gz
 #   <prefix>/share/doc/velkara/{copyright,changelog.gz}
 #
-# The program resolves its own real file, so started through the command link
-# it still reads the settings beside <prefix>/lib/velkara/velkara. The command
+# Both programs resolve their own real file, so started through a command link
+# they still read the settings beside them in <prefix>/lib/velkara. A command
 # link stays inside the prefix and is relative, so the tree can be moved (and
 # staged with DESTDIR); the settings link leaves the prefix for sysconfdir and
 # is absolute. With the prefix /usr, sysconfdir is /etc.
+#
+# The Debian package always installs under /usr, whatever prefix the build was
+# configured with: cpack installs the tree under its own prefix. So the settings
+# file and its link are placed when installing, for the prefix installed under.
 
 include(GNUInstallDirs)
 
@@ -31,22 +37,44 @@ set(VELKARA_APP_ID "io.github.velkara.Velkara")
 string(REGEX REPLACE "/$" "" velkara_prefix "${CMAKE_INSTALL_PREFIX}")
 set(velkara_program_full "${velkara_prefix}/${VELKARA_PROGRAM_DIR}")
 set(velkara_settings_full "${CMAKE_INSTALL_FULL_SYSCONFDIR}/velkara/Velkara.ini")
+set(velkara_package_prefix "/usr")
+function(velkara_package_settings_file out)
+    set(CMAKE_INSTALL_PREFIX "${velkara_package_prefix}")
+    GNUInstallDirs_get_absolute_install_dir(sysconfdir CMAKE_INSTALL_SYSCONFDIR SYSCONFDIR)
+    set(${out} "${sysconfdir}/velkara/Velkara.ini" PARENT_SCOPE)
+endfunction()
+velkara_package_settings_file(velkara_package_settings)
 
-install(TARGETS velkara RUNTIME DESTINATION ${VELKARA_PROGRAM_DIR})
+set(velkara_programs velkara velkara-spacing)
+install(TARGETS ${velkara_programs} RUNTIME DESTINATION ${VELKARA_PROGRAM_DIR})
 
 if(UNIX AND NOT APPLE)
     # Links are made once in the build tree; install(FILES) copies a link as a link.
     set(velkara_links "${CMAKE_CURRENT_BINARY_DIR}/install-links")
     file(REMOVE_RECURSE "${velkara_links}")
     file(MAKE_DIRECTORY "${velkara_links}")
-    file(RELATIVE_PATH velkara_command_target "${CMAKE_INSTALL_FULL_BINDIR}"
-         "${velkara_program_full}/velkara")
-    file(CREATE_LINK "${velkara_command_target}" "${velkara_links}/velkara" SYMBOLIC)
+    foreach(program ${velkara_programs})
+        file(RELATIVE_PATH velkara_command_target "${CMAKE_INSTALL_FULL_BINDIR}"
+             "${velkara_program_full}/${program}")
+        file(CREATE_LINK "${velkara_command_target}" "${velkara_links}/${program}" SYMBOLIC)
+        install(FILES "${velkara_links}/${program}" DESTINATION ${CMAKE_INSTALL_BINDIR})
+    endforeach()
     file(CREATE_LINK "${velkara_settings_full}" "${velkara_links}/Velkara.ini" SYMBOLIC)
-    install(FILES "${velkara_links}/velkara" DESTINATION ${CMAKE_INSTALL_BINDIR})
-    install(FILES "${velkara_links}/Velkara.ini" DESTINATION ${VELKARA_PROGRAM_DIR})
-    install(FILES "${CMAKE_CURRENT_SOURCE_DIR}/packaging/Velkara.ini"
-            DESTINATION "${CMAKE_INSTALL_FULL_SYSCONFDIR}/velkara")
+    file(MAKE_DIRECTORY "${velkara_links}/package")
+    file(CREATE_LINK "${velkara_package_settings}" "${velkara_links}/package/Velkara.ini" SYMBOLIC)
+    string(CONFIGURE [[
+        set(velkara_link "@velkara_links@/Velkara.ini")
+        set(velkara_settings "@velkara_settings_full@")
+        if(CMAKE_INSTALL_PREFIX MATCHES "^@velkara_package_prefix@/?$")
+            set(velkara_link "@velkara_links@/package/Velkara.ini")
+            set(velkara_settings "@velkara_package_settings@")
+        endif()
+        get_filename_component(velkara_settings_dir "${velkara_settings}" DIRECTORY)
+        file(INSTALL "${velkara_link}" DESTINATION "${CMAKE_INSTALL_PREFIX}/@VELKARA_PROGRAM_DIR@")
+        file(INSTALL "@CMAKE_CURRENT_SOURCE_DIR@/packaging/Velkara.ini"
+             DESTINATION "${velkara_settings_dir}")
+    ]] velkara_install_settings @ONLY)
+    install(CODE "${velkara_install_settings}")
 
     set(velkara_res "${CMAKE_CURRENT_SOURCE_DIR}/resources")
     set(velkara_share "${CMAKE_INSTALL_DATAROOTDIR}")
@@ -67,7 +95,8 @@ if(UNIX AND NOT APPLE)
     find_program(VELKARA_GZIP gzip REQUIRED)
     set(velkara_gz "${CMAKE_CURRENT_BINARY_DIR}/install-gz")
     file(MAKE_DIRECTORY "${velkara_gz}")
-    foreach(pair "packaging/velkara.1:velkara.1.gz" "CHANGELOG:changelog.gz")
+    foreach(pair "packaging/velkara.1:velkara.1.gz"
+                 "packaging/velkara-spacing.1:velkara-spacing.1.gz" "CHANGELOG:changelog.gz")
         string(REPLACE ":" ";" pair "${pair}")
         list(GET pair 0 source)
         list(GET pair 1 packed)
@@ -79,15 +108,16 @@ if(UNIX AND NOT APPLE)
         list(APPEND velkara_gz_files "${velkara_gz}/${packed}")
     endforeach()
     add_custom_target(velkara_compressed_docs ALL DEPENDS ${velkara_gz_files})
-    install(FILES "${velkara_gz}/velkara.1.gz" DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    install(FILES "${velkara_gz}/velkara.1.gz" "${velkara_gz}/velkara-spacing.1.gz"
+            DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
     # Debian names the folder after the package, not after the project.
     set(velkara_doc ${velkara_share}/doc/velkara)
     install(FILES "${velkara_gz}/changelog.gz" "${CMAKE_CURRENT_SOURCE_DIR}/packaging/copyright"
             DESTINATION ${velkara_doc})
 endif()
 
-# Debian package: configure with -DCMAKE_INSTALL_PREFIX=/usr, then cpack -G DEB.
-# scripts/check-package.sh builds it that way and runs Debian's checks on it.
+# Debian package: cpack -G DEB, from a build configured with any prefix.
+# scripts/check-package.sh builds it and runs Debian's checks on it.
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "velkara")
 set(CPACK_PACKAGE_VENDOR "The Velkara developers")
@@ -100,24 +130,25 @@ set(CPACK_PACKAGE_DESCRIPTION
 transit-time ultrasonic flow meter have to be mounted on a pipe, from the\n\
 pipe, lining and fluid properties, the mounting method and the sensor type.\n\
 Texts in Japanese or English and metric or inch units are chosen in\n\
-/etc/velkara/Velkara.ini.")
-set(CPACK_PACKAGING_INSTALL_PREFIX "${CMAKE_INSTALL_PREFIX}")
+/etc/velkara/Velkara.ini. The command-line tool velkara-spacing computes\n\
+the same for one point given as options or for a CSV list of points.")
+set(CPACK_PACKAGING_INSTALL_PREFIX "${velkara_package_prefix}")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION "science")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/velkara")
-# Qt and the C++ runtime come from dpkg-shlibdeps; the platform plugin is
-# loaded at run time and the Japanese captions need a CJK font, so both are
-# named here.
+# Qt and the C++ runtime come from dpkg-shlibdeps, which reads every program
+# in the package; the window's platform plugin is loaded at run time and its
+# Japanese captions need a CJK font, so both are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk | fonts-ipafont-gothic")
 # The settings file is a conffile: dpkg keeps an administrator's edit on
 # upgrade and removes the file only on purge.
 set(velkara_control "${CMAKE_CURRENT_BINARY_DIR}/deb-control")
 file(MAKE_DIRECTORY "${velkara_control}")
-file(WRITE "${velkara_control}/conffiles" "${velkara_settings_full}\n")
+file(WRITE "${velkara_control}/conffiles" "${velkara_package_settings}\n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA "${velkara_control}/conffiles")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -28,32 +28,34 @@ macro(fail text)
     string(APPEND failures "  ${text}\n")
 endmacro()
 
-set(program "${root}${PROGRAM_DIR}/velkara")
-set(command "${root}${BIN_DIR}/velkara")
 set(settings_link "${root}${PROGRAM_DIR}/Velkara.ini")
 set(settings "${root}${SETTINGS_FILE}")
 set(share "${root}${SHARE_DIR}")
 
-if(NOT EXISTS "${program}" OR IS_SYMLINK "${program}")
-    fail("no program file ${program}")
-endif()
-execute_process(COMMAND test -x "${program}" RESULT_VARIABLE not_executable)
-if(NOT not_executable EQUAL 0)
-    fail("the program is not executable")
-endif()
-
-# The command stays inside the prefix, so its link is relative and keeps
-# working wherever the tree is staged.
-if(NOT IS_SYMLINK "${command}")
-    fail("the command ${command} is not a symbolic link")
-else()
-    file(READ_SYMLINK "${command}" link_text)
-    file(REAL_PATH "${command}" resolved)
-    file(REAL_PATH "${program}" program_real)
-    if(IS_ABSOLUTE "${link_text}" OR NOT resolved STREQUAL program_real)
-        fail("the command links to ${link_text}, not relatively to the program")
+foreach(name velkara velkara-spacing)
+    set(program "${root}${PROGRAM_DIR}/${name}")
+    set(command "${root}${BIN_DIR}/${name}")
+    if(NOT EXISTS "${program}" OR IS_SYMLINK "${program}")
+        fail("no program file ${program}")
     endif()
-endif()
+    execute_process(COMMAND test -x "${program}" RESULT_VARIABLE not_executable)
+    if(NOT not_executable EQUAL 0)
+        fail("${name} is not executable")
+    endif()
+
+    # The command stays inside the prefix, so its link is relative and keeps
+    # working wherever the tree is staged.
+    if(NOT IS_SYMLINK "${command}")
+        fail("the command ${command} is not a symbolic link")
+    else()
+        file(READ_SYMLINK "${command}" link_text)
+        file(REAL_PATH "${command}" resolved)
+        file(REAL_PATH "${program}" program_real)
+        if(IS_ABSOLUTE "${link_text}" OR NOT resolved STREQUAL program_real)
+            fail("the command ${name} links to ${link_text}, not relatively to the program")
+        endif()
+    endif()
+endforeach()
 
 # The settings beside the program are the administrator's file in sysconfdir.
 if(NOT IS_SYMLINK "${settings_link}")
@@ -89,7 +91,8 @@ endif()
 
 foreach(file icons/hicolor/16x16/apps/${APP_ID}.png icons/hicolor/32x32/apps/${APP_ID}.png
              icons/hicolor/scalable/apps/${APP_ID}.svg metainfo/${APP_ID}.metainfo.xml
-             man/man1/velkara.1.gz doc/velkara/changelog.gz doc/velkara/copyright)
+             man/man1/velkara.1.gz man/man1/velkara-spacing.1.gz doc/velkara/changelog.gz
+             doc/velkara/copyright)
     if(NOT EXISTS "${share}/${file}")
         fail("no ${file}")
     endif()

@@ -5,9 +5,9 @@
 #include <cstdlib>
 
 #include "calc/CalcError.h"
-#include "calc/NumberText.h"
 #include "fuzz/FuzzLocales.h"
-#include "window/FieldRefusal.h"
+#include "rules/FieldRefusal.h"
+#include "rules/NumberText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1) return 0;
@@ -16,7 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         QString::fromUtf8(reinterpret_cast<const char*>(data + 1), qsizetype(size) - 1);
     // What the rule accepts holds only allowed characters, reads as a number
     // and lies within the limits.
-    const bool accepted = !FncFieldRefusal(text, "0.01", "6200.00", locale, EmptyText::Refused);
+    const InputDescriptor& diameter = Describe(InputId::OuterDiameter);  // 6.00 to 6200.00
+    const FieldReading reading = FncReadField(diameter, text, 0, locale, EmptyText::Refused);
+    const bool accepted = !reading.refusal;
     static const QRegularExpression kForeign("[^0-9,.+-]");
     if (accepted && text.contains(kForeign)) std::abort();
     double plain = 0;  // the shortcut for plain digits reads what the locale reads
@@ -28,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (accepted || error.kind() != CalcErrorKind::ConversionFailure) std::abort();
         return 0;
     }
-    if (!std::isfinite(value) || (accepted && !(value >= 0.01 && value <= 6200))) std::abort();
+    if (!std::isfinite(value) || (accepted && !(value >= 6 && value <= 6200))) std::abort();
+    if (accepted && reading.value != value) std::abort();
     // What the program writes reads back as the same number.
     const double written = FncTextToDouble(FncPlainNumberText(std::fabs(value), locale), locale);
     if (std::fabs(written - std::fabs(value)) > std::fabs(value) * 1e-14) std::abort();

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/settings/ModCommonProc.h"
-#include "app/settings/ModFileProc.h"
+#include "settings/ModCommonProc.h"
+#include "settings/ModFileProc.h"
 
 using namespace ModCommonProc;
 
@@ -28,17 +28,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (!QUtf8StringView(buffer, copied).isValidUtf8() && QUtf8StringView(bytes).isValidUtf8()))
         std::abort();
 
-    ProgramFolder = folder.path();
-    DefaultIniPath = ini;
-    FncReadIni(ini);
+    const IniFlags flags = FncReadIni(ini, folder.path());
     const auto flagHolds = [&](std::int16_t flag, const char* key) {
         const std::int32_t value =
             ModFileProc::GetPrivateProfileIntA("SYSTEM", key, 0, path.constData());
         return flag == (value == static_cast<std::int16_t>(value) ? value : 0);  // else 0
     };
-    if (!flagHolds(UnitFlag, "UNIT_FLAG") || !flagHolds(LangFlag, "LANG_FLAG")) std::abort();
+    if (!flagHolds(flags.UnitFlag, "UNIT_FLAG") || !flagHolds(flags.LangFlag, "LANG_FLAG"))
+        std::abort();
     const QString name = FncTrimNul(QString::fromUtf8(buffer, copied));
-    if (AltIniPath != (name.isEmpty() ? ini : FncProgramFolderPath(folder.path(), name)))
+    if (flags.AltIniPath != (name.isEmpty() ? ini : FncProgramFolderPath(folder.path(), name)))
         std::abort();
     return 0;
 }

@@ -1,58 +1,56 @@
-// The spacing calculation on arbitrary list positions, field texts, lock
-// states and unit systems: it fails with CalcError or shows a well-formed,
-// non-negative spacing, the same each time. A negative spacing is a failure.
+// One Execute press on arbitrary list positions, texts and unit systems: it
+// is refused or fails with a message of the text table, or shows a
+// well-formed, non-negative spacing, the same each time.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <QRegularExpression>
 #include <cstdlib>
 
-#include "calc/CalcError.h"
 #include "calc/ListPositions.h"
-#include "calc/SpacingCalculation.h"
 #include "fuzz/FuzzLocales.h"
+#include "rules/SpacingRun.h"
 #include "text/TextTable.h"
-#include "window/FailureText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
     const QLocale& locale = FuzzLocale(in.ConsumeIntegral<std::uint8_t>());
-    SpacingInputs s;
-    for (int* position : {&s.sensorPosition, &s.pipePosition, &s.liningPosition, &s.fluidPosition,
-                          &s.mountPosition}) {
-        *position = in.ConsumeIntegralInRange(-2, 20);
-    }
-    s.pipeSoundVelocityLocked = in.ConsumeBool(), s.liningSoundVelocityLocked = in.ConsumeBool();
-    s.fluidSoundVelocityLocked = in.ConsumeBool();
-    s.unitFlag = in.ConsumeIntegral<std::int16_t>();
-    for (QString* text :
-         {&s.wallThicknessText, &s.liningThicknessText, &s.outerDiameterText,
-          &s.pipeSoundVelocityText, &s.liningSoundVelocityText, &s.fluidSoundVelocityText}) {
+    const auto units = in.ConsumeIntegral<std::int16_t>();
+    Entries entries;
+    for (const InputDescriptor& input : Inputs()) {
+        Entry& entry = entries[FocusPosition(input.id)];
+        if (input.kind == InputKind::List) {
+            entry.position = in.ConsumeIntegralInRange(-2, 20);
+            continue;
+        }
         // Mostly numbers as a user would type them, sometimes anything at all.
         const int kind = in.ConsumeIntegralInRange(0, 2);
-        *text = kind == 0   ? QString::fromStdString(in.ConsumeRandomLengthString(24))
-                : kind == 1 ? locale.toString(in.ConsumeIntegralInRange(-1000, 700000) / 100.0)
-                            : locale.toString(in.ConsumeFloatingPoint<double>(), 'g', 17);
+        entry.text = kind == 0   ? QString::fromStdString(in.ConsumeRandomLengthString(24))
+                     : kind == 1 ? locale.toString(in.ConsumeIntegralInRange(-1000, 700000) / 100.0)
+                                 : locale.toString(in.ConsumeFloatingPoint<double>(), 'g', 17);
     }
-    SpacingResult r;
-    try {
-        r = FncCalcSpacing(s, locale);
-    } catch (const CalcError& error) {
-        if (TextTable(FncFailureTextId(error.kind())).isEmpty()) std::abort();
+    const SpacingRun run = FncRunSpacing(entries, units, locale);
+    const SpacingRun again = FncRunSpacing(entries, units, locale);  // no state kept
+    if (again.outcome != run.outcome || again.messageTextId != run.messageTextId ||
+        again.texts.result1 != run.texts.result1 || again.texts.result2 != run.texts.result2)
+        std::abort();
+    if (run.outcome != SpacingRun::Outcome::Shown) {
+        if (TextTable(run.messageTextId).isEmpty()) std::abort();
         return 0;
     }
-    // Digits with the locale's separators only: no sign, no "nan", no exponent.
+    // Digits with the locale's separators only: no sign, no "nan", no exponent;
+    // a locale that omits grouping (the C locale) groups nothing.
     const QString point = QRegularExpression::escape(locale.decimalPoint());
-    const QString pattern =
-        HasThreeMillimetreSteps(s.sensorPosition)
-            ? QString("[0-9]+(%1[0-9]+)? [0-9]+").arg(point)
-            : QString("[0-9]{1,3}(%1[0-9]{3})*%2[0-9]{%3} ")
-                  .arg(QRegularExpression::escape(locale.groupSeparator()), point)
-                  .arg(s.unitFlag != 0 ? 3 : 2);
-    const QString shown = r.result1Text + ' ' + r.result2Text;
-    const SpacingResult again = FncCalcSpacing(s, locale);  // no state kept between runs
-    if (!QRegularExpression("^" + pattern + "$").match(shown).hasMatch() ||
-        again.result1Text + ' ' + again.result2Text != shown) {
+    const QString group = locale.numberOptions() & QLocale::OmitGroupSeparator
+                              ? QString()
+                              : QRegularExpression::escape(locale.groupSeparator());
+    const bool rail = HasThreeMillimetreSteps(entries[FocusPosition(InputId::SensorType)].position);
+    const QString pattern = rail ? QString("[0-9]+(%1[0-9]+)? [0-9]+").arg(point)
+                                 : QString("[0-9]{1,3}(%1[0-9]{3})*%2[0-9]{%3} ")
+                                       .arg(group, point)
+                                       .arg(units != 0 ? 3 : 2);
+    if (!QRegularExpression("^" + pattern + "$")
+             .match(run.texts.result1 + ' ' + run.texts.result2)
+             .hasMatch())
         std::abort();
-    }
     return 0;
 }

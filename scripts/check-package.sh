@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Builds the Debian package the way the README describes and checks it as
 # Debian and the desktop do: lintian must report no error and no warning, the
-# installed desktop entry, AppStream metadata and manual page must validate,
+# installed desktop entry, AppStream metadata and manual pages must validate,
 # the settings file must be a conffile, and the changelog, the AppStream
-# release and the package must agree on the version.
+# release and the package must agree on the version. Both programs and their
+# command links must be there, the package must depend on what the tool links,
+# and the tool must run from the unpacked tree. The same build configured
+# without a prefix must give the same package (under /usr, not /usr/local).
 #
 # Usage: scripts/check-package.sh [build-dir]     (default: build-package)
 set -euo pipefail
@@ -48,12 +51,43 @@ desktop-file-validate "$tree/usr/share/applications/$app_id.desktop" ||
 appstreamcli validate --no-net "$tree/usr/share/metainfo/$app_id.metainfo.xml" ||
     fail "AppStream metadata does not validate"
 
-echo "==> man -l velkara.1.gz"
-page="$tree/usr/share/man/man1/velkara.1.gz"
-[[ -f "$page" ]] || fail "no manual page"
-warnings="$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)" || fail "man -l failed"
-[[ -z "$warnings" ]] || fail "the manual page renders with warnings:"$'\n'"$warnings"
-MANWIDTH=80 man -l "$page" 2>/dev/null | grep -q '^NAME' || fail "the manual page renders empty"
+echo "==> programs, command links, man -l"
+for program in velkara velkara-spacing; do
+    [[ -f "$tree/usr/lib/velkara/$program" && -x "$tree/usr/lib/velkara/$program" ]] ||
+        fail "no program /usr/lib/velkara/$program"
+    [[ "$(readlink "$tree/usr/bin/$program")" == "../lib/velkara/$program" ]] ||
+        fail "/usr/bin/$program is not a link to ../lib/velkara/$program"
+    page="$tree/usr/share/man/man1/$program.1.gz"
+    [[ -f "$page" ]] || fail "no manual page for $program"
+    warnings="$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)" ||
+        fail "man -l $program.1.gz failed"
+    [[ -z "$warnings" ]] || fail "$program.1 renders with warnings:"$'\n'"$warnings"
+    MANWIDTH=80 man -l "$page" 2>/dev/null | grep -q '^NAME' || fail "$program.1 renders empty"
+done
+
+echo "==> velkara-spacing from the unpacked tree"
+# The settings link points to the host's /etc, which may hold anything: the
+# language is given.
+tool="$tree/usr/bin/velkara-spacing"
+[[ "$("$tool" --version)" == "velkara-spacing $(dpkg-deb -f "$deb" Version)" ]] ||
+    fail "velkara-spacing --version does not name the package's version"
+point="$("$tool" --outer-diameter 114.3 --wall 6 --sensor TB_01/TC_01 --lang en --units mm)" ||
+    fail "velkara-spacing failed on one point"
+[[ "$point" == "SENSOR SPACING1: 65.47 mm" ]] || fail "velkara-spacing printed '$point'"
+
+echo "==> dependencies of velkara-spacing"
+# dpkg-shlibdeps wants a debian/control beside it; the tool's libraries must
+# be among the package's dependencies.
+mkdir -p "$work/shlibdeps/debian"
+touch "$work/shlibdeps/debian/control"
+tool_depends="$(cd "$work/shlibdeps" &&
+    dpkg-shlibdeps -O "$tree/usr/lib/velkara/velkara-spacing" 2>/dev/null)" ||
+    fail "dpkg-shlibdeps cannot read velkara-spacing"
+package_depends="$(dpkg-deb -f "$deb" Depends)"
+for dependency in $(sed 's/^shlibs:Depends=//; s/([^)]*)//g; s/[,|]/ /g' <<<"$tool_depends"); do
+    grep -qw -- "$dependency" <<<"$package_depends" ||
+        fail "velkara-spacing needs $dependency, which the package does not depend on"
+done
 
 echo "==> settings file"
 grep -qx /etc/velkara/Velkara.ini "$work/control/conffiles" ||
@@ -75,5 +109,19 @@ release="$(grep -o '<release version="[^"]*" date="[^"]*"' \
     fail "the newest AppStream release ($release) is not $package_version of $changelog_date"
 zcat "$tree/usr/share/doc/velkara/changelog.gz" | cmp -s - "$root/CHANGELOG" ||
     fail "the installed changelog differs from CHANGELOG"
+
+echo "==> the same package from the build configured without a prefix"
+# Only the install rules depend on the prefix: reconfiguring compiles nothing.
+cmake -U CMAKE_INSTALL_PREFIX -S "$root" -B "$build" >/dev/null
+cmake --build "$build" -j "$jobs" >/dev/null
+(cd "$build" && cpack -G DEB -B "$work/no-prefix" >/dev/null)
+contents() { dpkg-deb -c "$1" | awk '{ $4 = $5 = ""; print }'; }
+other="$work/no-prefix/$(basename "$deb")"
+[[ -f "$other" ]] || fail "no package from the build without a prefix"
+diff <(contents "$deb") <(contents "$other") ||
+    fail "without a prefix the package holds other files (above)"
+dpkg-deb -e "$other" "$work/no-prefix/control"
+diff -r "$work/control" "$work/no-prefix/control" ||
+    fail "without a prefix the package has other control files (above)"
 
 echo "==> Package checks passed."

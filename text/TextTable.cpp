@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -86,6 +85,8 @@ constexpr std::array kRows = std::to_array<TextRow>({
     {3932, u"オーバーフローしました", u"Overflow"},
     {3933, u"数値に変換できません", u"Not a number"},
     {3934, u"インデックスが有効範囲にありません", u"Subscript out of range"},
+    {3940, u"一覧にない名称です", u"Not a name in the list"},
+    {3941, u"CSV の行の形式が正しくありません", u"Not a well-formed CSV record"},
     {4401, u"超音波流量計", u"Ultrasonic Flowmeter"},
     {4402, u"取付け寸法計算ツール", u"Sensor Spacing Calculation Tool"},
     {4460, u"塩ビ", u"PVC"},
@@ -104,9 +105,9 @@ const TextRow* FindRow(int baseId) {
     return &*it;
 }
 
-}  // namespace
-
-QString TextTable(std::int16_t id) {
+// Any int: an id beyond 16 bits, such as a base id plus an offset that
+// overflows, names no text either.
+QString TextOf(int id) {
     const bool english = id >= kEnglishOffset;
     const TextRow* row = FindRow(english ? id - kEnglishOffset : id);
     if (row == nullptr) {
@@ -115,14 +116,14 @@ QString TextTable(std::int16_t id) {
     return QString::fromUtf16(english ? row->english : row->japanese);
 }
 
+}  // namespace
+
+QString TextTable(std::int16_t id) {
+    return TextOf(id);
+}
+
 QString FncGetText(std::int16_t baseId, std::int16_t langOffset) {
-    // The id is a 16-bit quantity; a sum beyond it cannot name any text.
-    const int id = int{langOffset} + int{baseId};
-    if (id < std::numeric_limits<std::int16_t>::min() ||
-        id > std::numeric_limits<std::int16_t>::max()) {
-        throw std::out_of_range("text id out of 16-bit range: " + std::to_string(id));
-    }
-    return TextTable(static_cast<std::int16_t>(id));
+    return TextOf(int{langOffset} + int{baseId});
 }
 
 QString ComposedWindowTitle(std::int16_t langOffset) {

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/settings/ModCommonProc.h"
+#include "settings/ModCommonProc.h"
 #include "window/frmCalc.h"
 
 int main(int argc, char** argv) {
@@ -31,10 +31,8 @@ int main(int argc, char** argv) {
     int qtArgc = static_cast<int>(qtArgs.size());
     QApplication app(qtArgc, qtArgs.data());
 
-    ModCommonProc::FncSetStartupValues(static_cast<std::int16_t>(unit),
-                                       static_cast<std::int16_t>(lang));
-
-    frmCalc window;
+    frmCalc window(ModCommonProc::FncStartupValues(static_cast<std::int16_t>(unit),
+                                                   static_cast<std::int16_t>(lang)));
     window.show();
     QApplication::processEvents();
     const QPixmap image = window.grab();

@@ -37,9 +37,6 @@ public:
     // the focus back in the field), for a check that the program runs itself.
     void RefuseField(QLineEdit* field, const QString& message);
 
-    // True while the message box of a refusal is open.
-    bool IsRefusing() const { return refusing_; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -18,7 +18,8 @@
 #include <utility>
 #include <vector>
 
-#include "window/NumericField.h"
+#include "rules/InputDescriptors.h"
+#include "settings/ModCommonProc.h"
 
 class FieldValidator;
 
@@ -26,25 +27,26 @@ class frmCalc : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmCalc(QWidget* parent = nullptr);
+    // The window shows the language and unit system of `startup` and reads
+    // numbers in its number locale.
+    explicit frmCalc(const StartupValues& startup, QWidget* parent = nullptr);
     ~frmCalc() override;
 
-    // Unit names by unit system: [0] length, [1] velocity.
-    std::array<QString, 2> UnitText;
-    // Input limits as fixed texts, five lower/upper pairs.
-    std::array<QString, 10> RangeText;
-
-    // iFlag 0: metric texts; any other value: English units.
-    void SubGetUnitForm1(const std::int16_t& iFlag);
-    void SubGetUnitRange(const std::int16_t& iFlag);
+    const StartupValues& Startup() const { return startup_; }
 
     // Locked: read-only on the button-face colour. Unlocked: editable on the
     // window-background colour.
     void SetFieldLocked(QLineEdit* field, bool locked);
-    bool IsFieldLocked(QLineEdit* field) const;
 
-    // The six numeric fields in focus order, with their labels and limits.
-    std::array<NumericField, 6> NumericFields() const;
+    // The controls of one input of the request, bound from the layout table.
+    struct InputControls {
+        QLabel* caption = nullptr;
+        QWidget* entry = nullptr;  // a QLineEdit for a number, a QComboBox for a list
+        QLabel* unit = nullptr;    // numbers only
+        QLabel* range = nullptr;   // numbers only
+        QLabel* mark = nullptr;
+    };
+    const InputControls& ControlsOf(InputId id) const;
 
     // Input captions.
     QLabel* OUTER_DIAMETER = nullptr;
@@ -103,36 +105,34 @@ public:
     // different one because the click handler is called ExecuteCalc.
     QPushButton* ExecuteCalcButton = nullptr;
 
-    // Name lists, filled once by Form_Load.
-    QStringList PipeNameList;
-    QStringList FluidNameList;
-    QStringList LiningNameList;
-    QStringList MountNameList;
-    QStringList SensorNameList;
-
 public slots:
     void ExecuteCalc();
 
-private slots:
-    void PIPE_MATERIALCombo_Click();
-    void LINING_MATERIALCombo_Click();
-    void KIND_OF_FLUIDCombo_Click();
-
 private:
-    void SetUpFocusOrder();
+    void BindInputControls(const std::vector<QWidget*>& controls);
     void SetUpFieldBehaviour();
+    void SetUpFocusOrder();
     void ConnectHandlers();
     void Form_Load();
-    void FillList(QComboBox* list, const QStringList& names, const QFont& font);
+    void SetCaptions();
+    void SetUnitAndRangeTexts();
+    void FillLists();
+    void SetResultLook();
+    void SetMarks();
+    void SelectDefaultEntries();
     void SetUpAccessibility();
+    void SetUpValidators();
+    // Locks or unlocks the numbers that depend on `list`, with their marks.
+    void ApplyLockRules(InputId list);
+    QFont GroupFont(double points, bool bold) const;
+    QLineEdit* FieldOf(const InputDescriptor& input) const;
+    QComboBox* ListOf(const InputDescriptor& input) const;
     // Each caption label with the field or list it names.
     std::vector<std::pair<QLabel*, QWidget*>> CaptionedFields() const;
-    void SetUpValidators();
-    QString UnitCaption(Quantity quantity) const;
-    QString RangeCaption(const NumericField& row) const;
-    // Refuses the first field the calculation could not use, the way leaving
-    // it would; true when every field may be used.
-    bool FncFieldsUsable();
+    // What the user has entered, read once from the controls.
+    Entries GatherEntries() const;
 
+    const StartupValues startup_;
+    std::array<InputControls, kInputCount> inputControls_{};
     FieldValidator* fieldValidator_ = nullptr;
 };

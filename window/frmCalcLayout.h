@@ -1,13 +1,17 @@
 #pragma once
 // The design of the calculator window as one table: every control with its
-// container, position, size, design caption, design font and the window
-// member that holds it. The window is built from this table alone.
+// container, position, size, design font, the window member
+// that holds it and the part it plays for an input of the request. The
+// window is built from this table alone.
 
 #include <QFont>
 #include <QString>
 #include <array>
 #include <span>
 #include <variant>
+#include <vector>
+
+#include "rules/InputDescriptors.h"
 
 class QComboBox;
 class QGroupBox;
@@ -18,6 +22,10 @@ class QWidget;
 class frmCalc;
 
 enum class DesignFont { System, Terminal };
+
+// What a control is to the input it belongs to. The required marks need no
+// entry: mark i stands beside the input at focus position i.
+enum class InputPart { None, Caption, Entry, Unit, Range };
 
 // The member of the window that holds a control, which also gives the
 // control's type: a typed pointer, or an array of labels holding the items
@@ -33,9 +41,10 @@ struct ControlSpec {
     int index;                     // item of a control array, or -1
     const char* container;         // nullptr: the window itself; else a frame's name
     int left, top, width, height;  // twips, relative to the container
-    const char16_t* caption;       // design caption, or nullptr
     DesignFont font;
     ControlSlot slot;
+    InputPart part = InputPart::None;
+    InputId input = InputId::OuterDiameter;  // when part is not None
 };
 
 // Client area of the window in twips.
@@ -47,9 +56,6 @@ constexpr int TwipsToPixels(int twips) {
     return (twips + 7) / 15;
 }
 
-// The window's design caption; initialisation replaces it.
-QString DesignWindowCaption();
-
 std::span<const ControlSpec> WindowLayout();
 
 // objectName of a control: its name, or name_index for an item of an array.
@@ -58,8 +64,9 @@ QString ControlObjectName(const ControlSpec& spec);
 QFont DesignFontOf(DesignFont font);
 
 // Creates every control of the table as a child of `window` (or of its
-// frame), with objectName, geometry, design caption and the "Terminal" design
+// frame), with objectName, geometry and the "Terminal" design
 // font. The "System" design font is not set: initialisation replaces it on
 // every control that has it before the window is first shown. Each control is
-// stored in the window member its row names.
-void BuildWindowControls(frmCalc* window);
+// stored in the window member its row names. Returns the controls in the
+// order of the table.
+std::vector<QWidget*> BuildWindowControls(frmCalc* window);

@@ -4,7 +4,8 @@
 # both): the portable folder, unzipped alone, opens its window with the real
 # Windows platform and loads no DLL from outside the folder but Windows' own;
 # the installer installs silently, registers its uninstaller, keeps an edited
-# Velkara.ini on upgrade and on removal, and the removal takes the rest.
+# Velkara.ini on upgrade and on removal, both programs read that file, and the
+# removal takes the rest.
 # Screenshots of both windows are left in <build>/dist for a look.
 # Usage: check-packages.sh <build folder>
 set -euo pipefail
@@ -78,6 +79,10 @@ cp "$installed/Velkara.ini" "$work/edited.ini"
 install
 cmp -s "$installed/Velkara.ini" "$work/edited.ini" || fail "an upgrade replaced the edited Velkara.ini"
 show_window "$installed" "Sensor Spacing Calculation Tool" "$dist/installed-under-wine.png"
+spacing="$(timeout 60 wine "$installed/velkara-spacing.exe" --outer-diameter 4.5 --wall 0.25 \
+    --sensor TB_01/TC_01 --method V | tr -d '\r')"
+[[ "$spacing" == "SENSOR SPACING1: 2.591 inch" ]] ||
+    fail "velkara-spacing.exe beside the English, inch Velkara.ini printed: $spacing"
 
 uninstall
 [[ ! -e "$installed/velkara.exe" && ! -e "$installed/platforms" && ! -e "$menu_entry" ]] ||

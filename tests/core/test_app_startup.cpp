@@ -11,8 +11,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "app/settings/ModCommonProc.h"
-#include "app/settings/ModFileProc.h"
+#include "settings/ModCommonProc.h"
+#include "settings/ModFileProc.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ const struct {
     {"UNIT_FLAG=32767\nLANG_FLAG=-32768", "", "", 32767, -32768},
     {"UNIT_FLAG=32768\nLANG_FLAG=-32769", "", "", 0, 0},
     {"UNIT_FLAG=4294967297\nLANG_FLAG=-4294967297", "", "", 1, -1},  // wrapped, then checked
-    {"UNIT_FLAG=0x10\nLANG_FLAG=- 5", "", "", 0, 0},        {"UNIT_FLAG=\" 7 \"\nLANG_FLAG='1\"", "", "", 7, 0},
+    {"UNIT_FLAG=0x10\nLANG_FLAG=- 5", "", "", 0, 0},        {"UNIT_FLAG=11\nLANG_FLAG= \t ", "", "", 11, 0},        {"UNIT_FLAG=\" 7 \"\nLANG_FLAG='1\"", "", "", 7, 0},
     {"[SYSTEM]\n;UNIT_FLAG=3\n  ;LANG_FLAG=3\nUNIT_FLAG=2 ;x\nUNIT_FLAG=4\n[system]\nLANG_FLAG=5", "", "", 2, 0},
     {"UNIT_FLAG=1\n[SYSTEM]\n[OTHER]\nLANG_FLAG=1", "", "", 0, 0},
     {"\xEF\xBB\xBF[System]\r\n\r\nUnit_Flag = 1\r\n", "", "", 1, 0},
@@ -79,9 +79,11 @@ TEST(StartupDeathTest, SettingsDecideUnitsAndLanguage) {
             Write(folder.filePath("third.ini"), "LANG_FLAG=1");
             if (!c.main.isEmpty()) Write(folder.filePath(kIniFileName), c.main);
             if (!c.altName.isEmpty()) Write(folder.filePath(QString::fromUtf8(c.altName)), c.alt);
-            FncLoadStartupValues(folder.path());
-            EXPECT_EQ(UnitFlag, c.unit);
-            EXPECT_EQ(LangFlag, c.lang);
+            const StartupValues values = FncLoadStartupValues(folder.path());
+            EXPECT_EQ(values.UnitFlag, c.unit);
+            EXPECT_EQ(values.LangFlag, c.lang);
+            EXPECT_EQ(values.LangOffset, c.lang != 0 ? 5000 : 0);
+            EXPECT_EQ(values.CaptionFontName, c.lang != 0 ? "Arial" : "ＭＳ ゴシック");
         }
         ::_exit(::testing::Test::HasFailure() ? 1 : 0);
     };

@@ -22,13 +22,18 @@ TEST(TextTable, EveryIdHasBothLanguagesAndNoOtherIdAnswers) {
     const QRegularExpression ascii("^[ -~]+$");  // English; Japanese only for names like "FRP"
     for (const auto& [id, text] : texts) {
         const int base = id % 5000;
-        ASSERT_TRUE(id > 0 && id < 10000 && texts.count(base) && texts.count(base + 5000)) << id;
+        ASSERT_GT(id, 0);
+        ASSERT_LT(id, 10000);
+        ASSERT_TRUE(texts.count(base)) << id << " has no Japanese twin";
+        ASSERT_TRUE(texts.count(base + 5000)) << id << " has no English twin";
         const QString &japanese = texts.at(base), &english = texts.at(base + 5000);
-        EXPECT_TRUE(!text.isEmpty() && text == text.trimmed() && ascii.match(english).hasMatch() &&
-                    (!ascii.match(japanese).hasMatch() || japanese == english))
-            << id << ' ' << text;
-        LanguageScope language(id - base);
-        EXPECT_EQ(ModCommonProc::FncGetText(std::int16_t(base)), text);
+        EXPECT_FALSE(text.isEmpty()) << id;
+        EXPECT_EQ(text, text.trimmed()) << id;
+        EXPECT_TRUE(ascii.match(english).hasMatch()) << id << ' ' << english;
+        if (ascii.match(japanese).hasMatch()) {
+            EXPECT_EQ(japanese, english) << id;
+        }
+        EXPECT_EQ(FncGetText(std::int16_t(base), std::int16_t(id - base)), text);
     }
 }
 

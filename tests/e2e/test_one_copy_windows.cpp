@@ -14,8 +14,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "app/startup/SingleInstance.h"
-#include "app/startup/SubMain.h"
+#include "app/SingleInstance.h"
+#include "app/SubMain.h"
 #include "window/frmCalc.h"
 
 namespace {

@@ -1,20 +1,19 @@
 #pragma once
-// Drives a real, shown frmCalc the way a user does. The start-up values and
-// the number locale hold for the window's life and are restored afterwards.
+// Drives a real, shown frmCalc the way a user does, with numbers typed in the
+// US locale.
 #include <gtest/gtest.h>
 
 #include <QTest>
 #include <memory>
 
 #include "MessageBoxWatchdog.h"
-#include "app/settings/ModCommonProc.h"
 #include "calc/ListPositions.h"
 #include "support/TestSupport.h"
-#include "window/UserNumberLocale.h"
 #include "window/frmCalc.h"
 
 struct CalcRun {
     std::int16_t unitFlag = 0, langFlag = 0;  // 0 metric, 0 Japanese
+    QLocale numbers = kUs;                    // how numbers are typed and shown
     bool inch() const { return unitFlag != 0; }
 };
 inline std::ostream& operator<<(std::ostream& os, const CalcRun& r) {
@@ -24,18 +23,13 @@ inline std::ostream& operator<<(std::ostream& os, const CalcRun& r) {
 class CalcWindowDriver {
 public:
     explicit CalcWindowDriver(const CalcRun& run = {}) {
-        ModCommonProc::FncSetStartupValues(run.unitFlag, run.langFlag);  // read while building
-        SetUserNumberLocaleOverride(kUs);
-        window_ = std::make_unique<frmCalc>();
+        StartupValues startup = ModCommonProc::FncStartupValues(run.unitFlag, run.langFlag);
+        startup.NumberLocale = run.numbers;
+        window_ = std::make_unique<frmCalc>(startup);
         window_->show();
         window_->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
         Settle();
-    }
-    ~CalcWindowDriver() {
-        window_.reset();
-        SetUserNumberLocaleOverride(std::nullopt);
-        ModCommonProc::FncSetStartupValues(unitFlag_, langFlag_);
     }
     frmCalc* operator->() { return window_.get(); }
     // Clicks into the field and replaces its text by typing.
@@ -61,7 +55,6 @@ public:
     }
 
 private:
-    std::int16_t unitFlag_ = ModCommonProc::UnitFlag, langFlag_ = ModCommonProc::LangFlag;
     std::unique_ptr<frmCalc> window_;
 };
 

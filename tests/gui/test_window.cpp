@@ -38,10 +38,25 @@ TEST(WindowInit, InEveryRunCaptionsFitAndLanguageAndUnitsDecideApart) {
         CalcWindowDriver d(run);
         EXPECT_TRUE(d->minimumSize() == QSize(926, 471) && d->maximumSize() == QSize(926, 471) &&
                     (d->windowIcon().availableSizes() == QList<QSize>{{16, 16}, {32, 32}}));
-        EXPECT_EQ(d->windowTitle(), ComposedWindowTitle(ModCommonProc::LangOffset));
+        EXPECT_EQ(d->windowTitle(), ComposedWindowTitle(d->Startup().LangOffset));
         EXPECT_EQ(d->Label4->text(), run.inch() ? "[inch]" : "[mm]") << run;
-        // The results are empty on the screenshots.
+        // The results are empty on the screenshots: red, 12-point bold.
         EXPECT_EQ(d->txtResult1Text->palette().color(QPalette::Text), QColor(Qt::red));
+        EXPECT_EQ(d->txtResult1Text->font().pointSize(), 12);
+        EXPECT_TRUE(d->txtResult1Text->font().bold());
+        // No control covers another, but for a frame and what lies on it.
+        const QList<QWidget*> controls = d->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        QSet<QString> names;
+        for (QWidget* a : controls) {
+            EXPECT_FALSE(names.contains(a->objectName())) << a->objectName() << " twice";
+            names.insert(a->objectName());
+            for (QWidget* b : controls) {
+                if (a < b && !qobject_cast<QGroupBox*>(a) && !qobject_cast<QGroupBox*>(b)) {
+                    EXPECT_FALSE(a->geometry().intersects(b->geometry()))
+                        << a->objectName() << " covers " << b->objectName();
+                }
+            }
+        }
         // Every control lies in the window and answers to its name (name_index in an array).
         const QRegularExpression array("^(lblRequired|Label1|Label2|Label8|Label12)(_|$)"),
             item("_\\d+$");

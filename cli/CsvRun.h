@@ -1,0 +1,19 @@
+#pragma once
+// Many measuring points from CSV: every record of the input goes out again
+// with the result columns added, in the order read, a record at a time, so
+// memory stays flat however long the list.
+
+#include <string>
+
+#include "cli/ByteStreams.h"
+#include "cli/PointRun.h"
+
+struct CsvRunResult {
+    // 0 every point computed, 1 a point refused or failed, 2 the input could
+    // not be used or an input/output error (then `problem` says which).
+    int exitStatus = 0;
+    std::string problem;
+    long long points = 0;
+};
+
+CsvRunResult RunCsv(ByteSource input, ByteSink output, const ToolContext& context);

@@ -1,0 +1,70 @@
+#include "cli/ListNames.h"
+
+#include <QString>
+
+namespace {
+
+constexpr std::int16_t kLanguageOffsets[] = {0, 5000};
+
+bool IsAscii(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    }
+    return true;
+}
+
+// The key a name is looked up by: Unicode case folding, done cheaply for the
+// plain ASCII names that most lists consist of.
+std::string Folded(std::string_view utf8) {
+    if (IsAscii(utf8)) {
+        std::string folded(utf8);
+        for (char& c : folded) {
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        }
+        return folded;
+    }
+    const QByteArray folded =
+        QString::fromUtf8(utf8.data(), qsizetype(utf8.size())).toCaseFolded().toUtf8();
+    return std::string(folded.constData(), std::size_t(folded.size()));
+}
+
+}  // namespace
+
+ListNames::ListNames() {
+    for (const InputDescriptor& input : Inputs()) {
+        if (input.kind != InputKind::List) continue;
+        auto& names = byName_[FocusPosition(input.id)];
+        for (const std::int16_t offset : kLanguageOffsets) {
+            const QStringList entries = input.entryNames(offset);
+            for (int position = 0; position < entries.size(); ++position) {
+                const QByteArray name = entries[position].toUtf8();
+                const std::string_view utf8(name.constData(), std::size_t(name.size()));
+                exact_[FocusPosition(input.id)].try_emplace(std::string(utf8), position);
+                names.try_emplace(Folded(utf8), position);
+            }
+        }
+    }
+}
+
+std::optional<int> ListNames::Find(InputId list, std::string_view utf8) const {
+    // Blanks around a name, as a spreadsheet cell may keep them, do not count.
+    while (!utf8.empty() && (utf8.front() == ' ' || utf8.front() == '\t')) utf8.remove_prefix(1);
+    while (!utf8.empty() && (utf8.back() == ' ' || utf8.back() == '\t')) utf8.remove_suffix(1);
+    const auto& exact = exact_[FocusPosition(list)];
+    if (const auto found = exact.find(utf8); found != exact.end()) return found->second;
+    const auto& names = byName_[FocusPosition(list)];
+    const std::string key = Folded(utf8);
+    const auto found = names.find(key);
+    if (found != names.end()) return found->second;
+    // The start of one entry's name is enough ("V" for "V METHOD", "TB_01"
+    // for "TB_01/TC_01"); the start of several different names is not.
+    if (key.empty()) return std::nullopt;
+    // Keys are unique names, so two positions here are two different entries.
+    std::optional<int> match;
+    for (const auto& [name, position] : names) {
+        if (!std::string_view(name).starts_with(key)) continue;
+        if (match && *match != position) return std::nullopt;
+        match = position;
+    }
+    return match;
+}

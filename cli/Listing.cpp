@@ -1,0 +1,95 @@
+#include "cli/Listing.h"
+
+#include <QString>
+#include <algorithm>
+#include <vector>
+
+#include "calc/NumericFunctions.h"
+#include "calc/PropertyTables.h"
+#include "rules/InputDescriptors.h"
+#include "rules/NumberText.h"
+#include "rules/UnitTexts.h"
+
+namespace {
+
+// Columns on a terminal: East Asian wide characters take two.
+int DisplayWidth(const QString& text) {
+    int width = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool wide = (u >= 0x1100 && u <= 0x115F) || (u >= 0x2E80 && u <= 0xA4CF) ||
+                          (u >= 0xAC00 && u <= 0xD7A3) || (u >= 0xF900 && u <= 0xFAFF) ||
+                          (u >= 0xFF00 && u <= 0xFF60) || (u >= 0xFFE0 && u <= 0xFFE6);
+        width += wide ? 2 : 1;
+    }
+    return width;
+}
+
+// A velocity in the run's unit, whole.
+QString VelocityText(double metresPerSecond, const StartupValues& startup) {
+    const double shown =
+        startup.UnitFlag != 0 ? FncHalfAdjust(FncMToFt(metresPerSecond), 0) : metresPerSecond;
+    return FncPlainNumberText(shown, QLocale::c()) + QLatin1Char(' ') +
+           FncUnitTexts(startup.UnitFlag)[1];
+}
+
+struct Row {
+    QString name;
+    QString details;
+};
+
+std::string Section(const InputDescriptor& list, const std::vector<Row>& rows,
+                    const StartupValues& startup) {
+    int width = 0;
+    for (const Row& row : rows) width = std::max(width, DisplayWidth(row.name));
+    QString text = startup.Text(list.captionTextId) + QLatin1Char('\n');
+    for (const Row& row : rows) {
+        text += QStringLiteral("  ") + row.name;
+        if (!row.details.isEmpty()) {
+            text += QString(width - DisplayWidth(row.name) + 2, QLatin1Char(' ')) + row.details;
+        }
+        text += QLatin1Char('\n');
+    }
+    return text.toStdString();
+}
+
+// The velocity input that depends on `list`, if any.
+const InputDescriptor* VelocityOf(const InputDescriptor& list) {
+    for (const InputDescriptor& input : Inputs()) {
+        if (input.lock && input.lock->list == list.id && input.quantity == Quantity::Velocity)
+            return &input;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::string ListingText(const StartupValues& startup) {
+    std::string text;
+    for (const InputDescriptor& list : Inputs()) {
+        if (list.kind != InputKind::List) continue;
+        const QStringList names = list.entryNames(startup.LangOffset);
+        const InputDescriptor* velocity = VelocityOf(list);
+        std::vector<Row> rows;
+        for (int position = 0; position < names.size(); ++position) {
+            Row row{names[position], {}};
+            if (list.id == InputId::SensorType) {
+                const SensorSpec& sensor = SensorTable(position);
+                row.details = QStringLiteral("%1  %2°  %3 MHz")
+                                  .arg(VelocityText(sensor.WedgeSV, startup))
+                                  .arg(sensor.WedgeAngle)
+                                  .arg(FncPlainNumberText(sensor.FreqMHz, QLocale::c()));
+            } else if (velocity != nullptr) {
+                // The entry for a typed velocity, or one with none ("NO LINING").
+                const double value = velocity->lock->unlockedAt(position)
+                                         ? 0.0
+                                         : velocity->lock->lockedValue(position);
+                row.details = value != 0.0 ? VelocityText(value, startup) : QStringLiteral("-");
+            }
+            rows.push_back(row);
+        }
+        if (!text.empty()) text += '\n';
+        text += Section(list, rows, startup);
+    }
+    return text;
+}

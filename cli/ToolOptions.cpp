@@ -1,0 +1,153 @@
+#include "cli/ToolOptions.h"
+
+#include <algorithm>
+
+#include "text/TextTable.h"
+
+namespace {
+
+using Action = ToolOptions::Action;
+
+// The value of "--name=value" or of "--name value"; false when missing.
+bool TakeValue(const QStringList& arguments, qsizetype& at, const QString& inlineValue,
+               bool hasInline, std::string& value) {
+    if (hasInline) {
+        value = inlineValue.toStdString();
+        return true;
+    }
+    if (at + 1 >= arguments.size()) return false;
+    value = arguments[++at].toStdString();
+    return true;
+}
+
+const InputDescriptor* InputNamed(const QString& name) {
+    for (const InputDescriptor& input : Inputs()) {
+        if (name == QLatin1String(input.optionName)) return &input;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::variant<ToolOptions, std::string> ParseToolOptions(const QStringList& arguments) {
+    ToolOptions options;
+    bool listAsked = false;
+    for (qsizetype at = 0; at < arguments.size(); ++at) {
+        const QString& argument = arguments[at];
+        if (argument == QLatin1String("-h") || argument == QLatin1String("--help")) {
+            options.action = Action::Help;
+            return options;
+        }
+        if (argument == QLatin1String("--version")) {
+            options.action = Action::Version;
+            return options;
+        }
+        if (!argument.startsWith(QLatin1String("--")) || argument.size() == 2) {
+            return "unexpected argument '" + argument.toStdString() + "' (see --help)";
+        }
+        const qsizetype equals = argument.indexOf(QLatin1Char('='));
+        const QString name = argument.mid(2, equals < 0 ? -1 : equals - 2);
+        const bool hasInline = equals >= 0;
+        const QString inlineValue = hasInline ? argument.mid(equals + 1) : QString();
+        const auto flagOption = [&](bool& flag) -> std::optional<std::string> {
+            if (hasInline) return "option --" + name.toStdString() + " takes no value";
+            flag = true;
+            return std::nullopt;
+        };
+        std::string value;
+        const auto needValue = [&]() -> std::optional<std::string> {
+            if (TakeValue(arguments, at, inlineValue, hasInline, value)) return std::nullopt;
+            return "option --" + name.toStdString() + " needs a value";
+        };
+        std::optional<std::string> problem;
+        if (const InputDescriptor* input = InputNamed(name)) {
+            if (!(problem = needValue())) {
+                options.values[FocusPosition(input->id)] = value;
+                options.given[FocusPosition(input->id)] = true;
+            }
+        } else if (name == QLatin1String("units")) {
+            if (!(problem = needValue())) {
+                if (value == "mm") {
+                    options.unitFlag = 0;
+                } else if (value == "inch") {
+                    options.unitFlag = 1;
+                } else {
+                    problem = "--units takes mm or inch, not '" + value + "'";
+                }
+            }
+        } else if (name == QLatin1String("lang")) {
+            if (!(problem = needValue())) {
+                if (value == "ja") {
+                    options.langFlag = 0;
+                } else if (value == "en") {
+                    options.langFlag = 1;
+                } else {
+                    problem = "--lang takes ja or en, not '" + value + "'";
+                }
+            }
+        } else if (name == QLatin1String("csv")) {
+            if (!(problem = needValue())) options.csvPath = value;
+        } else if (name == QLatin1String("json")) {
+            problem = flagOption(options.json);
+        } else if (name == QLatin1String("list")) {
+            problem = flagOption(listAsked);
+        } else {
+            problem = "unknown option --" + name.toStdString() + " (see --help)";
+        }
+        if (problem) return *problem;
+    }
+    if (listAsked) {
+        options.action = Action::List;
+        return options;
+    }
+    if (!options.csvPath.empty()) {
+        if (options.json) return std::string("--json is for one point; it cannot go with --csv");
+        for (const bool given : options.given) {
+            if (given)
+                return std::string("a point is given either by options or by --csv, not both");
+        }
+        options.action = Action::Csv;
+    }
+    return options;
+}
+
+std::string ToolUsage() {
+    std::string usage =
+        "Usage: velkara-spacing [OPTION]...\n"
+        "Computes the axial spacing of the two sensors of a clamp-on transit-time\n"
+        "ultrasonic flow meter, with the checks and texts of the Velkara window.\n"
+        "\n"
+        "One point:\n";
+    for (const InputDescriptor& input : Inputs()) {
+        // The window's English caption says what each one is.
+        std::string line = std::string("  --") + input.optionName +
+                           (input.kind == InputKind::Number ? " NUMBER" : " NAME");
+        line.resize(std::max<std::size_t>(line.size() + 1, 30), ' ');
+        usage += line + FncGetText(input.captionTextId, 5000).toStdString() + "\n";
+    }
+    usage +=
+        "  A list not given takes its first entry, as the window does at start; a number\n"
+        "  not given is empty and refused where the window requires it. Names match\n"
+        "  without regard to case, in Japanese or English (see --list). Numbers use a\n"
+        "  decimal point and no grouping.\n"
+        "\n"
+        "Many points:\n"
+        "  --csv FILE        read points from CSV (\"-\": standard input) whose header names\n"
+        "                    the columns as the options above, without \"--\"; write the\n"
+        "                    input with the columns spacing-mm (or spacing-inch), steps and\n"
+        "                    message added\n"
+        "\n"
+        "Settings (default: Velkara.ini beside the program):\n"
+        "  --units mm|inch   millimetres and m/s, or inches and ft/s\n"
+        "  --lang ja|en      Japanese or English texts\n"
+        "\n"
+        "Output:\n"
+        "  --json            one point as a JSON object\n"
+        "  --list            the sensors, materials, fluids and methods to choose from\n"
+        "  --help            this text\n"
+        "  --version         the version\n"
+        "\n"
+        "Exit status: 0 every point computed; 1 a point refused or failed; 2 a usage or\n"
+        "input/output error.\n";
+    return usage;
+}

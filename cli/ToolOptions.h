@@ -1,0 +1,32 @@
+#pragma once
+// The command line of velkara-spacing: what to do, and the entries of one
+// point named after the window's fields.
+
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "rules/InputDescriptors.h"
+
+struct ToolOptions {
+    enum class Action { Point, Csv, List, Help, Version };
+    Action action = Action::Point;
+    // Per input in focus order, UTF-8; `given` tells an option from none.
+    std::array<std::string, kInputCount> values;
+    std::array<bool, kInputCount> given{};
+    // Overrides of the settings file for this run.
+    std::optional<std::int16_t> unitFlag;
+    std::optional<std::int16_t> langFlag;
+    std::string csvPath;  // "-": standard input
+    bool json = false;
+};
+
+// The options, or the reason they cannot be used (for "velkara-spacing:
+// <reason>"). `arguments` excludes the program name.
+std::variant<ToolOptions, std::string> ParseToolOptions(const QStringList& arguments);
+
+// The usage text of --help.
+std::string ToolUsage();

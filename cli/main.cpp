@@ -1,0 +1,120 @@
+// velkara-spacing: the sensor spacing of one measuring point, or of a CSV
+// list of them, on the window's checks, calculation and texts.
+#include <QCoreApplication>
+#include <QFile>
+#include <csignal>
+#include <cstdio>
+#include <string>
+
+#include "cli/CsvRun.h"
+#include "cli/Listing.h"
+#include "cli/PointOutput.h"
+#include "cli/ToolOptions.h"
+
+#if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+void Write(std::FILE* stream, const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+int UsageError(const std::string& reason) {
+    Write(stderr, "velkara-spacing: " + reason + "\n");
+    return kUsageError;
+}
+
+// Standard output ends well only if everything reached it.
+int Finish(int status) {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        return UsageError("cannot write the result");
+    }
+    return status;
+}
+
+// The settings file's units and language, unless the command line says.
+StartupValues RunSettings(const ToolOptions& options) {
+    const StartupValues file =
+        ModCommonProc::FncLoadStartupValues(QCoreApplication::applicationDirPath());
+    return ModCommonProc::FncStartupValues(options.unitFlag.value_or(file.UnitFlag),
+                                           options.langFlag.value_or(file.LangFlag));
+}
+
+int RunOnePoint(const ToolOptions& options, const ToolContext& context) {
+    TypedPoint point;
+    for (std::size_t at = 0; at < kInputCount; ++at) {
+        point.values[at] = options.values[at];
+        point.given[at] = options.given[at];
+        // A name on the command line that is no entry is a mistake in the
+        // command, not a point to report.
+        const InputDescriptor& input = Inputs()[at];
+        if (input.kind == InputKind::List && options.given[at] && !options.values[at].empty() &&
+            !context.names.Find(input.id, options.values[at])) {
+            return UsageError(std::string("--") + input.optionName + ": no entry is named '" +
+                              options.values[at] + "', nor one alone starts so (see --list)");
+        }
+    }
+    const PointOutcome outcome = RunPoint(point, context);
+    const bool shown = outcome.run.outcome == SpacingRun::Outcome::Shown;
+    if (options.json) {
+        Write(stdout, PointAsJson(outcome, context.startup));
+    } else if (shown) {
+        Write(stdout, PointAsText(outcome, context.startup));
+    } else {
+        Write(stderr, outcome.message.toStdString() + "\n");
+    }
+    return Finish(shown ? 0 : 1);
+}
+
+int RunCsvList(const ToolOptions& options, const ToolContext& context) {
+    QFile file;
+    const bool opened = options.csvPath == "-"
+                            ? file.open(stdin, QIODevice::ReadOnly)
+                            : (file.setFileName(QString::fromStdString(options.csvPath)),
+                               file.open(QIODevice::ReadOnly));
+    if (!opened) return UsageError("cannot open '" + options.csvPath + "'");
+    const int fd = file.handle();
+#if defined(_WIN32)
+    _setmode(fd, _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    std::fflush(stdout);
+    const CsvRunResult result = RunCsv(SourceFromFd(fd), SinkToFd(fileno(stdout)), context);
+    if (result.exitStatus == kUsageError) return UsageError(result.problem);
+    return result.exitStatus;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+#if defined(SIGPIPE)
+    // A closed pipe is then a write error that is reported, not a silent end.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
+    QCoreApplication app(argc, argv);
+    const auto parsed = ParseToolOptions(app.arguments().mid(1));
+    if (const auto* reason = std::get_if<std::string>(&parsed)) return UsageError(*reason);
+    const ToolOptions& options = std::get<ToolOptions>(parsed);
+
+    switch (options.action) {
+        case ToolOptions::Action::Help:
+            Write(stdout, ToolUsage());
+            return Finish(0);
+        case ToolOptions::Action::Version:
+            Write(stdout, "velkara-spacing " VELKARA_VERSION "\n");
+            return Finish(0);
+        case ToolOptions::Action::List:
+            Write(stdout, ListingText(RunSettings(options)));
+            return Finish(0);
+        case ToolOptions::Action::Csv:
+            return RunCsvList(options, ToolContext(RunSettings(options)));
+        case ToolOptions::Action::Point:
+            break;
+    }
+    return RunOnePoint(options, ToolContext(RunSettings(options)));
+}

@@ -1,0 +1,84 @@
+#pragma once
+// Every input of a spacing request, described once: what it is called, what
+// limits hold it, when it is locked and where it stands in the focus order.
+// The window builds its captions, focus order, locking, checks and Execute
+// from these rows, and so does anything else that takes a request.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+#include <QString>
+#include <QStringList>
+
+// The inputs in focus order; the value is the position in that order, which
+// is also the index of the input's required mark.
+enum class InputId : std::size_t {
+    OuterDiameter,
+    PipeMaterial,
+    PipeVelocity,
+    WallThickness,
+    MountingMethod,
+    SensorType,
+    LiningMaterial,
+    LiningVelocity,
+    LiningThickness,
+    Fluid,
+    FluidVelocity,
+};
+inline constexpr std::size_t kInputCount = 11;
+
+constexpr std::size_t FocusPosition(InputId id) {
+    return static_cast<std::size_t>(id);
+}
+
+enum class InputKind { Number, List };
+
+// What a number holds, which is also its slot of the unit texts.
+enum class Quantity : std::size_t { Length = 0, Velocity = 1 };
+
+// A number that depends on a list. While locked it is not typed, not read
+// and not checked; its value then comes from the list's chosen entry.
+struct LockRule {
+    InputId list;
+    bool (*unlockedAt)(int listPosition);
+    // Metric; throws CalcError(SubscriptOutOfRange) for a position with no
+    // table row.
+    double (*lockedValue)(int listPosition);
+};
+
+// An input is required exactly while it is unlocked (a list always is): its
+// mark is shown then, and Execute refuses it empty.
+struct InputDescriptor {
+    InputId id{};
+    // The input's name outside the window: a command-line option without its
+    // leading "--", and a column of a list of requests.
+    const char* optionName = nullptr;
+    InputKind kind{};
+    std::int16_t captionTextId = 0;
+    // Numbers: the quantity and the slot of the lower limit among the range
+    // texts (the upper limit is the next slot).
+    Quantity quantity = Quantity::Length;
+    std::size_t lowerLimitSlot = 0;
+    std::optional<LockRule> lock;
+    // Lists: the entries in the language that the offset selects, as the
+    // list shows them.
+    QStringList (*entryNames)(std::int16_t langOffset) = nullptr;
+};
+
+std::span<const InputDescriptor, kInputCount> Inputs();
+
+const InputDescriptor& Describe(InputId id);
+
+// What a user has entered: a text per number, a position (from 0, -1 for
+// none) per list, indexed by focus position. The other member is unused.
+struct Entry {
+    QString text;
+    int position = -1;
+};
+using Entries = std::array<Entry, kInputCount>;
+
+// Whether a number input is locked with the lists as they stand.
+bool IsLocked(const InputDescriptor& input, const Entries& entries);

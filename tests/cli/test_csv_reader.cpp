@@ -1,0 +1,120 @@
+// The CSV reader on well-formed and malformed input. Every row is read with a
+// large buffer and with buffers of a few bytes, from a source that hands out
+// everything at once or a byte at a time: the records must not depend on
+// where a read or a refill happened to cut the input.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdio>
+
+#include "tests/support/ReadAllCsv.h"
+
+namespace {
+
+using Fields = std::vector<std::string>;
+using enum CsvError;
+
+struct ReaderRow {
+    const char* name;
+    std::string_view input;
+    std::vector<ReadRecord> expected;
+    CsvReaderOptions options = {};
+};
+
+const ReaderRow kRows[] = {
+    {"plain", "a,b,c\n1,2,3\n", {{1, {"a", "b", "c"}, "\n"}, {2, {"1", "2", "3"}, "\n"}}},
+    {"quotes", "\"a,b\",c\n", {{1, {"a,b", "c"}, "\n"}}},
+    {"escaped quotes", "\"say \"\"hi\"\"\",\"\"\"\"\n", {{1, {"say \"hi\"", "\""}, "\n"}}},
+    {"CRLF", "a,b\r\n\"c\"\r\nd", {{1, {"a", "b"}, "\r\n"}, {2, {"c"}, "\r\n"}, {3, {"d"}, ""}}},
+    {"lone CR", "a\r\"b\"\rc\r", {{1, {"a"}, "\r"}, {2, {"b"}, "\r"}, {3, {"c"}, "\r"}}},
+    {"BOM dropped at the start only",
+     "\xEF\xBB\xBF-\n\xEF\xBB\xBF-\n",
+     {{1, {"-"}, "\n"}, {2, {"\xEF\xBB\xBF-"}, "\n"}}},
+    {"a cut BOM is text", "\xEF\xBB-\n", {{1, {"\xEF\xBB-"}, "\n"}}},
+    {"blank lines", "\n\r\n\ra\n\n\nb\n\r\n", {{4, {"a"}, "\n"}, {7, {"b"}, "\n"}}},
+    {"last line without end", "a,b\n\"c\",d", {{1, {"a", "b"}, "\n"}, {2, {"c", "d"}, ""}}},
+    {"field straddling the buffer",
+     "abcdefghij,\"klm\"\"nopqrs\"\r\nxy",
+     {{1, {"abcdefghij", "klm\"nopqrs"}, "\r\n"}, {2, {"xy"}, ""}}},
+    {"embedded line ends",
+     "\"a\nb\",\"c\r\nd\re\"\nf\n",
+     {{1, {"a\nb", "c\r\nd\re"}, "\n"}, {5, {"f"}, "\n"}}},
+    {"empty fields",
+     ",,\n\"\",x,\n\"\"\n,",
+     {{1, {"", "", ""}, "\n"}, {2, {"", "x", ""}, "\n"}, {3, {""}, "\n"}, {4, {"", ""}, ""}}},
+    {"quote inside an unquoted field",
+     "a,b\"c,d\"\nok\n",
+     {{1, {}, "\n", QuoteInUnquotedField}, {2, {"ok"}, "\n"}}},
+    {"text after a closing quote",
+     "x\n\"a\"b\"c,\"d\ne\"\r\nok",
+     {{1, {"x"}, "\n"}, {2, {}, "\r\n", TextAfterClosingQuote}, {4, {"ok"}, ""}}},
+    {"the first error names the record", "a\"b,\"c\"d\n", {{1, {}, "\n", QuoteInUnquotedField}}},
+    {"unterminated quote", "ok\n\"abc\nd,e\n", {{1, {"ok"}, "\n"}, {2, {}, "", UnterminatedQuote}}},
+    {"record longer than the limit",
+     "abcde\nabcdef\n\"a\nb\"\r\nxy\na\"bcdef\n\"a\"\"b\"c",
+     {{1, {"abcde"}, "\n"},
+      {2, {}, "\n", RecordTooLong},
+      {3, {"a\nb"}, "\r\n"},
+      {5, {"xy"}, "\n"},
+      {6, {}, "\n", RecordTooLong},
+      {7, {}, "", RecordTooLong}},
+     {.maxRecordSize = 5}},
+};
+
+TEST(CsvReader, RecordsWhateverTheBufferAndReadSizes) {
+    struct Cut {
+        std::size_t buffer, piece;
+    };
+    for (const ReaderRow& row : kRows) {
+        for (const Cut cut :
+             {Cut{1 << 16, SIZE_MAX}, {1 << 16, 1}, {1, SIZE_MAX}, {3, 2}, {7, 5}}) {
+            SCOPED_TRACE(::testing::Message()
+                         << row.name << ", buffer " << cut.buffer << ", read size " << cut.piece);
+            CsvReaderOptions options = row.options;
+            options.bufferSize = cut.buffer;
+            const std::vector<ReadRecord> records = ReadAll(row.input, options, cut.piece);
+            ASSERT_EQ(records.size(), row.expected.size());
+            for (std::size_t i = 0; i < records.size(); ++i) {
+                SCOPED_TRACE(i);
+                EXPECT_EQ(records[i].line, row.expected[i].line);
+                EXPECT_EQ(records[i].fields, row.expected[i].fields);
+                EXPECT_EQ(records[i].lineEnd, row.expected[i].lineEnd);
+                EXPECT_EQ(records[i].error, row.expected[i].error);
+            }
+        }
+    }
+}
+
+// Records completed before a failed read are returned; the one cut by it is not.
+TEST(CsvReader, ReadErrorEndsTheInputAndIsKept) {
+    int calls = 0;
+    CsvReader reader([&calls](char* buffer, std::size_t) -> std::ptrdiff_t {
+        if (calls++ > 0) return errno = EIO, -1;
+        return std::ptrdiff_t(std::string_view("a\nb").copy(buffer, 3));
+    });
+    const CsvRecord* first = reader.next();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->fields, std::vector<std::string_view>{"a"});
+    EXPECT_EQ(reader.next(), nullptr);
+    EXPECT_EQ(reader.readError(), EIO);
+    EXPECT_EQ(reader.next(), nullptr);
+}
+
+TEST(CsvReader, ReadsAFileDescriptor) {
+    std::FILE* file = std::tmpfile();
+    ASSERT_NE(file, nullptr);
+    std::fputs("a,\"b\r\nc\"\r\nd", file);
+    std::rewind(file);
+    CsvReader reader(SourceFromFd(fileno(file)), {.bufferSize = 4});
+    for (const std::vector<std::string_view>& expected :
+         {std::vector<std::string_view>{"a", "b\r\nc"}, {"d"}}) {
+        const CsvRecord* record = reader.next();
+        ASSERT_NE(record, nullptr);
+        EXPECT_EQ(record->fields, expected);
+    }
+    EXPECT_EQ(reader.next(), nullptr);
+    EXPECT_EQ(reader.readError(), 0);
+    std::fclose(file);
+}
+
+}  // namespace

@@ -1,0 +1,181 @@
+// velkara-spacing without a process: its options, one point as text and as
+// JSON, a CSV list in and out, and the lists it prints.
+#include <gtest/gtest.h>
+
+#include "cli/CsvRun.h"
+#include "cli/Listing.h"
+#include "cli/PointOutput.h"
+#include "cli/ToolOptions.h"
+
+namespace {
+
+using Action = ToolOptions::Action;
+
+const StartupValues kEnglish = ModCommonProc::FncStartupValues(0, 1);
+const StartupValues kJapaneseInch = ModCommonProc::FncStartupValues(1, 0);
+
+TEST(ToolOptions, ParsedOrRefusedWithAReason) {
+    const struct {
+        const char* name;
+        QStringList arguments;
+        Action action;
+        const char* problem = "";  // the start of the reason, when refused
+    } rows[] = {
+        {"inputs", {"--outer-diameter", "114.3", "--wall=6", "--sensor", "TA_01"}, Action::Point},
+        {"help wins", {"--bogus", "-h"}, Action::Point, "unknown option --bogus"},
+        {"help", {"--wall", "6", "--help"}, Action::Help},
+        {"version", {"--version"}, Action::Version},
+        {"list", {"--list", "--lang", "en"}, Action::List},
+        {"csv", {"--csv", "-", "--units", "inch"}, Action::Csv},
+        {"csv and a point", {"--csv", "a.csv", "--wall", "6"}, Action::Point, "a point is given"},
+        {"csv and json", {"--csv", "a.csv", "--json"}, Action::Point, "--json is for one point"},
+        {"flag with a value", {"--json=yes"}, Action::Point, "option --json takes no value"},
+        {"bad units", {"--units", "cm"}, Action::Point, "--units takes mm or inch"},
+        {"not an option", {"114.3"}, Action::Point, "unexpected argument '114.3'"},
+        {"a bare --", {"--"}, Action::Point, "unexpected argument '--'"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        const auto parsed = ParseToolOptions(r.arguments);
+        if (*r.problem) {
+            ASSERT_TRUE(std::holds_alternative<std::string>(parsed));
+            EXPECT_EQ(std::get<std::string>(parsed).rfind(r.problem, 0), 0u)
+                << std::get<std::string>(parsed);
+            continue;
+        }
+        ASSERT_TRUE(std::holds_alternative<ToolOptions>(parsed)) << std::get<std::string>(parsed);
+        EXPECT_EQ(std::get<ToolOptions>(parsed).action, r.action);
+    }
+}
+
+TEST(ToolPoint, AsTextAndAsJson) {
+    const ToolContext english(kEnglish), japaneseInch(kJapaneseInch);
+    TypedPoint point;
+    const auto set = [&](InputId id, std::string_view value) {
+        point.values[FocusPosition(id)] = value;
+        point.given[FocusPosition(id)] = true;
+    };
+    set(InputId::OuterDiameter, "60.5");
+    set(InputId::WallThickness, "3");
+    set(InputId::SensorType, "ta_01");  // any case
+    PointOutcome rail = RunPoint(point, english);
+    EXPECT_EQ(PointAsText(rail, english.startup), "SENSOR SPACING1: 51 mm\nSENSOR SPACING2: 17\n");
+    EXPECT_EQ(PointAsJson(rail, english.startup),
+              "{\"spacing\": 51, \"unit\": \"mm\", \"steps\": 17, \"message\": null, "
+              "\"field\": null}\n");
+
+    set(InputId::OuterDiameter, "2,000");  // no grouping outside the window
+    set(InputId::SensorType, "TB_04");     // the start of one name
+    set(InputId::WallThickness, "0.8");
+    const PointOutcome refused = RunPoint(point, japaneseInch);
+    EXPECT_EQ(refused.message, "外径寸法: 数字以外のデータは許されません");
+    EXPECT_EQ(PointAsText(refused, japaneseInch.startup), "");
+    EXPECT_EQ(PointAsJson(refused, japaneseInch.startup),
+              "{\"spacing\": null, \"unit\": \"inch\", \"steps\": null, \"message\": "
+              "\"数字以外のデータは許されません\", \"field\": \"outer-diameter\"}\n");
+
+    set(InputId::OuterDiameter, "24");
+    set(InputId::Fluid, "\"sea\\water\"");
+    const PointOutcome unknown = RunPoint(point, english);
+    EXPECT_EQ(unknown.message, "KIND OF FLUID: Not a name in the list");
+
+    set(InputId::Fluid, " 海水 ");  // the other language, blanks around
+    const PointOutcome inch = RunPoint(point, japaneseInch);
+    EXPECT_EQ(PointAsText(inch, japaneseInch.startup), "取付け寸法1: 22.078 inch\n");
+
+    set(InputId::OuterDiameter, "6");
+    set(InputId::WallThickness, "0.1");
+    set(InputId::Fluid, "");  // empty: the first entry
+    set(InputId::SensorType, "TB_01/TC_01");
+    const PointOutcome failed = RunPoint(point, english);
+    EXPECT_EQ(failed.message,
+              "The sensor spacing would be negative. Choose another sensor type or mounting "
+              "method.");
+}
+
+std::string RunCsvText(std::string_view input, const StartupValues& startup, int& status) {
+    std::string output;
+    const CsvRunResult result =
+        RunCsv(SourceFromMemory(input, 7), SinkToString(output), ToolContext(startup));
+    status = result.exitStatus;
+    return result.exitStatus == 2 ? "problem: " + result.problem : output;
+}
+
+TEST(ToolCsv, EveryRecordKeepsItsPlaceWithTheResultColumnsAdded) {
+    const struct {
+        const char* name;
+        std::string_view input;
+        std::string_view output;
+        int status;
+    } rows[] = {
+        {"columns in any order, others passed through, a refused row in the middle",
+         "Wall , tag,OUTER-DIAMETER,sensor,note\n"
+         "6,P1,114.3,TB_01/TC_01,\"a, \"\"b\"\"\"\n"
+         "6,P2,10,TB_01/TC_01,\n"
+         "3,P3,60.5,TA_01,x\n",
+         "Wall , tag,OUTER-DIAMETER,sensor,note,spacing-mm,steps,message\n"
+         "6,P1,114.3,TB_01/TC_01,\"a, \"\"b\"\"\",65.47,,\n"
+         "6,P2,10,TB_01/TC_01,,,,WALL THICKNESS: The value is outside of range\n"
+         "3,P3,60.5,TA_01,x,51,17,\n",
+         1},
+        {"CRLF and a BOM, a missing column is an empty field",
+         "\xEF\xBB\xBFouter-diameter,sensor\r\n114.3,TB_01\r\n",
+         "outer-diameter,sensor,spacing-mm,steps,message\r\n"
+         "114.3,TB_01,,,WALL THICKNESS: The value is outside of range\r\n",
+         1},
+        {"short rows padded (an empty list takes its first entry), long and malformed rows "
+         "marked, blank lines skipped",
+         "outer-diameter,wall,sensor\n114.3,6\n\n114.3,6,TB_01,extra\n\"114.3\"x,6,TB_01\n"
+         "114.3,6,TB_01\n",
+         "outer-diameter,wall,sensor,spacing-mm,steps,message\n114.3,6,,100.54,,\n"
+         "114.3,6,TB_01,extra,,,Not a well-formed CSV record\n"
+         ",,,,,Not a well-formed CSV record\n114.3,6,TB_01,65.47,,\n",
+         1},
+        {"unknown name", "sensor,outer-diameter,wall\nTX_99,114.3,6\n",
+         "sensor,outer-diameter,wall,spacing-mm,steps,message\n"
+         "TX_99,114.3,6,,,SENSOR TYPE: Not a name in the list\n",
+         1},
+        {"every point computed", "outer-diameter,wall,sensor\n114.3,6,TB_01\n",
+         "outer-diameter,wall,sensor,spacing-mm,steps,message\n114.3,6,TB_01,65.47,,\n", 0},
+        {"no header", "", "problem: the CSV has no header row", 2},
+        {"a result column already there", "tag,Steps\n",
+         "problem: the CSV already has a column 'steps'", 2},
+        {"a column twice", "wall,WALL\n", "problem: the CSV has two columns 'wall'", 2},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        int status = -1;
+        EXPECT_EQ(RunCsvText(r.input, kEnglish, status), r.output);
+        EXPECT_EQ(status, r.status);
+    }
+}
+
+// Longer than a batch: every record in its place, each with its own result.
+TEST(ToolCsv, ManyBatchesKeepTheOrder) {
+    std::string input = "tag,outer-diameter,wall,sensor\n", expected;
+    for (int i = 0; i < 9000; ++i) {
+        const std::string tag = std::to_string(i), refused = i % 7 == 3 ? "0" : "6";
+        input += tag + ",114.3," + refused + ",TB_01\n";
+        expected +=
+            tag + ",114.3," + refused + ",TB_01," +
+            (refused == "0" ? ",,WALL THICKNESS: The value is outside of range\n" : "65.47,,\n");
+    }
+    int status = -1;
+    const std::string output = RunCsvText(input, kEnglish, status);
+    EXPECT_EQ(output.substr(output.find('\n') + 1), expected);
+    EXPECT_EQ(status, 1);
+}
+
+TEST(ToolList, EveryListInTheRunsLanguageAndUnits) {
+    const std::string english = ListingText(kEnglish);
+    for (const char* line : {"PIPE MATERIAL\n  CARBON STEEL     3000 m/s\n",
+                             "  PIPE S.V.        -\n", "SENSOR MOUNT\n  V METHOD\n  Z METHOD\n",
+                             "  TD_03        2830 m/s  49°  2 MHz\n", "  NO LINING    -\n"}) {
+        EXPECT_NE(english.find(line), std::string::npos) << line;
+    }
+    const std::string japaneseInch = ListingText(kJapaneseInch);
+    EXPECT_NE(japaneseInch.find("  水         4724 ft/s\n"), std::string::npos) << japaneseInch;
+    EXPECT_NE(japaneseInch.find("  TD_03        9285 ft/s  49°  2 MHz\n"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,255 @@
+// What a user types and reads, without the window: one Execute press from the
+// entries' texts to the result texts or the reason it stops, every table row
+// through a spacing, the reading of a number input, and the inputs' rules.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "calc/CalcError.h"
+#include "calc/ListPositions.h"
+#include "rules/FieldRefusal.h"
+#include "rules/NameLists.h"
+#include "rules/NumberText.h"
+#include "rules/SpacingRun.h"
+#include "rules/UnitTexts.h"
+#include "support/TestSupport.h"
+#include "text/TextTable.h"
+
+namespace {
+
+using enum InputId;
+using O = SpacingRun::Outcome;
+
+// 114.3 x 6 carbon steel, no lining, water, V method, TB_01/TC_01: the
+// typical request, changed by (input, text or list position) pairs.
+struct Change {
+    InputId input;
+    const char* text = nullptr;
+    int position = 0;
+};
+Entries Request(std::initializer_list<Change> changes = {}) {
+    Entries e;
+    for (Entry& entry : e) entry.position = 0;
+    e[FocusPosition(SensorType)].position = int(SensorNameList(0).indexOf("TB_01/TC_01"));
+    e[FocusPosition(OuterDiameter)].text = "114.3";
+    e[FocusPosition(WallThickness)].text = "6";
+    for (const Change& c : changes) {
+        Entry& entry = e[FocusPosition(c.input)];
+        c.text ? void(entry.text = QString::fromUtf8(c.text)) : void(entry.position = c.position);
+    }
+    return e;
+}
+Change Sensor(const char* name) {
+    return {SensorType, nullptr, int(SensorNameList(0).indexOf(name))};
+}
+
+struct Expected {
+    O outcome;
+    const char* result1 = "";
+    const char* result2 = "";
+    InputId refused = OuterDiameter;
+    std::int16_t message = 0;
+};
+Expected Shown(const char* r1, const char* r2 = "") {
+    return {O::Shown, r1, r2};
+}
+Expected Refused(InputId input, std::int16_t message) {
+    return {O::Refused, "", "", input, message};
+}
+Expected Failed(std::int16_t message) {
+    return {O::Failed, "", "", OuterDiameter, message};
+}
+
+void ExpectRun(const Entries& entries, std::int16_t units, const QLocale& locale,
+               const Expected& x) {
+    const SpacingRun run = FncRunSpacing(entries, units, locale);
+    EXPECT_EQ(run.outcome, x.outcome);
+    EXPECT_EQ(run.texts.result1, x.result1);
+    EXPECT_EQ(run.texts.result2, x.result2);
+    if (x.outcome == O::Refused) {
+        EXPECT_EQ(run.refusedInput, x.refused);
+    }
+    EXPECT_EQ(run.messageTextId, x.message);
+}
+
+constexpr std::int16_t kChars = kNotANumberText, kRange = kOutOfRangeText;
+
+TEST(SpacingRun, FromTextsToResultsOrTheReasonItStops) {
+    const struct {
+        const char* name;
+        Entries entries;
+        Expected expected;
+        std::int16_t units = 0;
+        const QLocale& locale = kUs;
+    } rows[] = {
+        // clang-format off
+        {"typical", Request(), Shown("65.47")},
+        {"Z method", Request({{MountingMethod, nullptr, kZMethodEntry}}), Shown("22.84")},
+        {"grouped", Request({{OuterDiameter, "2,000"}, {WallThickness, "20"}, Sensor("TB_04/TC_04")}), Shown("1,687.09")},
+        {"decimal comma", Request({{OuterDiameter, "2000"}, {WallThickness, "20,0"}, Sensor("TB_04/TC_04")}), Shown("1.687,09"), 0, kGerman},
+        {"rail steps", Request({{OuterDiameter, "60.5"}, {WallThickness, "3"}, Sensor("TA_01")}), Shown("51", "17")},
+        {"rail steps in inch", Request({{OuterDiameter, "2.375"}, {WallThickness, "0.125"}, Sensor("TA_01")}), Shown("2.007", "17"), 1},
+        {"typed ft/s", Request({{OuterDiameter, "4.5"}, {WallThickness, "0.25"}, {PipeMaterial, nullptr, kPipeTypedVelocityEntry},
+                                {PipeVelocity, "9842.5197"}, {Fluid, nullptr, kFluidTypedVelocityEntry}, {FluidVelocity, "4724.4094"}}), Shown("2.591"), -3},
+        {"lined", Request({{OuterDiameter, "508"}, {WallThickness, "10"}, {MountingMethod, nullptr, kZMethodEntry}, Sensor("TB_05/TC_05"),
+                           {LiningMaterial, nullptr, 1}, {LiningThickness, "5"}}), Shown("234.98")},
+        {"locked texts unread", Request({{PipeVelocity, "x"}, {LiningThickness, "x"}, {FluidVelocity, ""}}), Shown("65.47")},
+        {"no method", Request({{MountingMethod, nullptr, -1}, Sensor("TA_01"), {OuterDiameter, "60.5"}, {WallThickness, "3"}}), Shown("0", "0")},
+        {"empty wall", Request({{WallThickness, ""}}), Refused(WallThickness, kRange)},
+        {"focus order", Request({{OuterDiameter, "x"}, {WallThickness, ""}}), Refused(OuterDiameter, kChars)},
+        {"typed velocity empty", Request({{LiningMaterial, nullptr, kLiningTypedVelocityEntry}, {LiningThickness, "1"}}), Refused(LiningVelocity, kRange)},
+        {"lining thickness read", Request({{LiningMaterial, nullptr, 1}, {LiningThickness, "x"}}), Refused(LiningThickness, kChars)},
+        {"a leading 0 is no group", Request({{WallThickness, "0,006"}}), Refused(WallThickness, kChars)},
+        {"wall fills the pipe", Request({{OuterDiameter, "12"}}), Refused(WallThickness, kRange)},
+        {"lining fills the pipe", Request({{OuterDiameter, "20"}, {LiningMaterial, nullptr, 1}, {LiningThickness, "4"}}), Refused(LiningThickness, kRange)},
+        {"negative spacing", Request({{OuterDiameter, "6"}, {WallThickness, "0.1"}}), Failed(3923)},
+        {"no sensor", Request({{SensorType, nullptr, -1}}), Failed(3934)},
+        {"no lining entry", Request({{LiningMaterial, nullptr, -1}, {LiningThickness, "1"}}), Failed(3934)},
+        // clang-format on
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        ExpectRun(r.entries, r.units, r.locale, r.expected);
+    }
+}
+
+// Each row of a table through a spacing: the typical request with that row
+// chosen (a lining 2 thick).
+TEST(SpacingRun, EveryTableRowShowsInTheSpacing) {
+    const std::pair<InputId, QStringList> sweeps[] = {
+        // clang-format off
+        {SensorType, {"100.54", "100.54", "99", "99", "65.47", "83.33", "65.47", "101.33", "101.33", "79.98", "84.98", "79.09"}},
+        {PipeMaterial, {"65.47", "67.90", "58.78", "58.48", "61.01", "66.76", "60.20", "65.47", "58.78", "58.78", "61.37", "58.78"}},
+        {LiningMaterial, {"65.47", "65.74", "67.49", "63.90", "63.54", "69.41", "65.27"}},
+        {Fluid, {"65.47", "71.26", "68.76", "61.07", "48.16", "57.77", "31.12", "51.38", "82.04", "58.51", "69.47", "44.49", "57.64", "71.83", "52.69", "62.03", "2.98"}},
+        // clang-format on
+    };
+    for (const auto& [list, shown] : sweeps) {
+        for (int row = 0; row < shown.size(); ++row) {
+            const Entries e = Request({{list, nullptr, row}, {LiningThickness, "2"}});
+            EXPECT_EQ(FncRunSpacing(e, 0, kUs).texts.result1, shown[row])
+                << Describe(list).captionTextId << " row " << row;
+        }
+    }
+}
+
+// Characters, a number in the user's locale, the range with both limits
+// included, and before a calculation no empty text.
+TEST(FieldReading, OneTable) {
+    constexpr std::int16_t kOk = 0;
+    const struct {
+        std::int16_t units;
+        InputId input;
+        std::int16_t expected;
+        std::initializer_list<const char*> texts;
+        const QLocale& locale = kUs;
+        EmptyText empty = EmptyText::Accepted;
+    } rows[] = {
+        // clang-format off
+        {0, OuterDiameter, kOk, {"", "6", "6200", "+114.3", "1,500", "1,687.09", "2,000"}},
+        {0, OuterDiameter, kRange, {"5.99", "6200.01", "-5"}},
+        {0, OuterDiameter, kChars, {" 12", "12a", "1e3", "１２", ".", ",", "-", "1.2.3", "+", "1-2"}},
+        {0, OuterDiameter, kChars, {"0,006", "0,114", "00,114", "-0,5", "+0,114"}},  // a decimal comma by habit
+        {0, WallThickness, kOk, {"0.10"}}, {0, WallThickness, kRange, {"0.09"}},
+        {0, LiningVelocity, kOk, {"1000", "3700"}}, {0, LiningVelocity, kRange, {"999", "3701"}},
+        {0, FluidVelocity, kOk, {"300", "2500"}}, {0, FluidVelocity, kRange, {"299", "2501"}},
+        {0, LiningThickness, kOk, {"0.01"}},
+        {1, OuterDiameter, kOk, {"0.2362", "244.1"}}, {1, OuterDiameter, kRange, {"0.2361", "244.11", "6200"}},
+        {1, LiningThickness, kOk, {"0.0003", "3.938"}}, {1, FluidVelocity, kRange, {"983", "8204"}},
+        {0, OuterDiameter, kOk, {"114,3", "6,00", "1.500"}, kGerman}, {0, OuterDiameter, kRange, {"5,99"}, kGerman},
+        {0, OuterDiameter, kChars, {"1,2,3", "114.3", "0.114", "-0.5"}, kGerman},
+        {0, OuterDiameter, kRange, {""}, kUs, EmptyText::Refused},
+        {0, OuterDiameter, kChars, {"6x"}, kUs, EmptyText::Refused},
+        // clang-format on
+    };
+    for (const auto& r : rows) {
+        for (const char* text : r.texts) {
+            const FieldReading reading = FncReadField(Describe(r.input), QString::fromUtf8(text),
+                                                      r.units, r.locale, r.empty);
+            EXPECT_EQ(reading.refusal.value_or(kOk), r.expected)
+                << r.units << ' ' << Describe(r.input).captionTextId << " \"" << text << '"';
+        }
+    }
+    EXPECT_EQ(FncReadField(Describe(OuterDiameter), "1,687.09", 0, kUs, EmptyText::Refused).value,
+              1687.09);
+    EXPECT_EQ(FncReadField(Describe(OuterDiameter), "114,3", 0, kGerman, EmptyText::Refused).value,
+              114.3);
+}
+
+TEST(Numbers, ReadAndWrittenInTheLocale) {
+    EXPECT_EQ(FncTextToDouble("", kUs), 0);
+    for (const char* refused : {"   ", "inf", "1e400", "１"}) {
+        EXPECT_THROW(FncTextToDouble(QString::fromUtf8(refused), kUs), CalcError) << refused;
+    }
+    const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
+    // The shortcut takes exactly the plain texts, with the locale's value.
+    const struct {
+        const char* text;
+        const QLocale& locale;
+        bool taken;
+    } plain[] = {{"10", kGerman, true},
+                 {"1.5", kGerman, false},
+                 {"0.05", kUs, true},
+                 {"+1", kUs, false},
+                 {".5", kUs, false},
+                 {"5.", kUs, false},
+                 {"1,5", kUs, false},
+                 {"1e3", kUs, false},
+                 {"١", kUs, false},
+                 {"10", arabic, false},  // a locale of other digits reads them itself
+                 {"1234567890123456789012345678901234567890", kUs, false}};
+    for (const auto& p : plain) {
+        double value = -1;
+        EXPECT_EQ(FncReadPlainDigits(QString::fromUtf8(p.text), p.locale, value), p.taken)
+            << p.text;
+        if (p.taken) {
+            EXPECT_EQ(value, p.locale.toDouble(p.text)) << p.text;
+        }
+    }
+    QLocale strict = kUs;  // the locale's own options still hold
+    strict.setNumberOptions(QLocale::RejectTrailingZeroesAfterDot);
+    EXPECT_THROW(FncTextToDouble("1.50", strict), CalcError);
+    const QLocale saved;
+    QLocale::setDefault(kGerman);  // limits are written with a point, whatever the locale
+    EXPECT_EQ(FncLimitTextToDouble("3.9380"), 3.938);
+    QLocale::setDefault(saved);
+    // Written: 15 significant digits, never an exponent or -0, the locale's signs.
+    EXPECT_EQ(FncPlainNumberText(83537848281048992.0, kUs), "83537848281049000");
+    EXPECT_EQ(FncPlainNumberText(1e-7, kUs), "0.0000001");
+    EXPECT_EQ(FncPlainNumberText(-0.0, kGerman), "0");
+    EXPECT_EQ(FncPlainNumberText(-2.5, kGerman), "-2,5");
+    EXPECT_EQ(FncPlainNumberText(2.5, arabic), "2" + arabic.decimalPoint() + "5");
+    EXPECT_EQ(FncFormatGrouped(-0.0, 2, kUs), "0.00");
+    EXPECT_EQ(FncFormatGrouped(-0.001, 2, kUs), "0.00");
+    EXPECT_EQ(FncFormatGrouped(-1234.25, -1, kUs), "-1,234");
+    EXPECT_THROW(FncPlainNumberText(NAN, kUs), CalcError);
+}
+
+// The entry that unlocks a typed sound velocity is its list's last, named as
+// the field's caption; a lining of any material unlocks its thickness.
+TEST(Inputs, LockRulesFollowTheLists) {
+    for (std::size_t i = 0; i < kInputCount; ++i) EXPECT_EQ(FocusPosition(Inputs()[i].id), i);
+    for (const InputId velocity : {PipeVelocity, LiningVelocity, FluidVelocity}) {
+        const InputDescriptor& input = Describe(velocity);
+        ASSERT_TRUE(input.lock);
+        const QStringList names = Describe(input.lock->list).entryNames(5000);
+        for (int position = -1; position < names.size(); ++position) {
+            EXPECT_EQ(input.lock->unlockedAt(position), position == names.size() - 1)
+                << input.captionTextId << " at " << position;
+        }
+        EXPECT_EQ(names.last(), FncGetText(input.captionTextId, 5000));
+    }
+    const LockRule& thickness = *Describe(LiningThickness).lock;
+    EXPECT_EQ(thickness.list, LiningMaterial);
+    for (int position = -1; position <= kLiningTypedVelocityEntry; ++position) {
+        EXPECT_EQ(thickness.unlockedAt(position), position != kNoLiningEntry) << position;
+        if (position >= 0) {
+            EXPECT_EQ(thickness.lockedValue(position), 0) << position;
+        }
+    }
+    EXPECT_EQ(FncRangeCaption(Describe(LiningVelocity), 1), "3280-12140ft/s");
+    EXPECT_EQ(FncUnitCaption(Quantity::Length, -1), "[inch]");
+    EXPECT_EQ(FncMaxInputLength(Describe(OuterDiameter), 0), 7);
+}
+
+}  // namespace

@@ -1,0 +1,77 @@
+// The calculation on numbers: worked spacings, and the runs that must fail
+// instead of giving a number.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+#include "calc/ListPositions.h"
+#include "calc/NumericFunctions.h"
+#include "calc/SpacingCalculation.h"
+
+namespace {
+
+using K = CalcErrorKind;
+constexpr int kV = kVMethodEntry, kZ = kZMethodEntry;
+constexpr int kTA01 = 2, kTB01 = 4, kTB04 = 7, kTB05 = 8, kTD03 = 11;
+
+// Carbon steel (3000 m/s), no lining, water (1440 m/s) unless changed.
+SpacingRequest Pipe(int sensor, int method, double diameter, double wall, double pipe = 3000,
+                    double fluid = 1440, double lining = 0, double liningVelocity = 0) {
+    return {sensor, method, diameter, wall, lining, pipe, liningVelocity, fluid};
+}
+
+TEST(Spacing, WorkedExamplesAndFailures) {
+    const double kInch = 1 / 0.0393700787;
+    const struct {
+        const char* name;
+        SpacingRequest in;
+        double shown;  // the spacing truncated to 0.01 mm
+        std::optional<double> steps = std::nullopt;
+        std::optional<K> failure = std::nullopt;
+    } rows[] = {
+        // clang-format off
+        {"TB_01 V", Pipe(kTB01, kV, 114.3, 6), 65.47},
+        {"TB_01 Z", Pipe(kTB01, kZ, 114.3, 6), 22.84},
+        {"large pipe", Pipe(kTB04, kV, 2000, 20), 1687.09},
+        {"lined", Pipe(kTB05, kZ, 508, 10, 3000, 1440, 5, 2505), 234.98},
+        {"lining of velocity 0 is no layer", Pipe(kTB05, kZ, 508, 10, 3000, 1440, 5, 0), 225.98},
+        {"rail steps", Pipe(kTA01, kV, 60.5, 3), 52.53, 17},
+        {"inch pipe", Pipe(kTA01, kV, 2.375 * kInch, 0.125 * kInch), 52.56, 17},
+        {"no method", Pipe(kTA01, -1, 60.5, 3), 0, 0},
+        // Critical velocities: a wedge of 2500 m/s at 42 degrees, 2830 m/s at 49.
+        {"TA_01 below critical", Pipe(kTA01, kV, 60.5, 3, 3736.19), 7038.88, 2346},
+        {"TD_03 below critical", Pipe(kTD03, kV, 60, 3, 3749.78), 3180.15},
+        {"TA_01 beyond", Pipe(kTA01, kV, 60.5, 3, 3736.2), 0, std::nullopt, K::InvalidArgument},
+        {"TA_01 critical", Pipe(kTA01, kV, 60.5, 3, 3736.1913746615214), 0, std::nullopt, K::DivisionByZero},
+        {"TD_03 beyond", Pipe(kTD03, kV, 60, 3, 3749.79), 0, std::nullopt, K::InvalidArgument},
+        {"no sensor", Pipe(-1, kV, 114.3, 6), 0, std::nullopt, K::SubscriptOutOfRange},
+        {"no such sensor", Pipe(12, kV, 114.3, 6), 0, std::nullopt, K::SubscriptOutOfRange},
+        {"overflow", Pipe(kTB01, kV, 114.3, 1e308), 0, std::nullopt, K::Overflow},
+        {"not a number", Pipe(kTB01, kV, NAN, 6), 0, std::nullopt, K::InvalidArgument},
+        {"walls fill the pipe", Pipe(kTB01, kV, 10, 6), 0, std::nullopt, K::NegativeSpacing},
+        // clang-format on
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        const SpacingOutcome out = FncCalcSpacing(r.in);
+        EXPECT_EQ(out.failure, r.failure);
+        EXPECT_DOUBLE_EQ(FncRoundDown(out.spacingMm, 2), r.shown);
+        EXPECT_EQ(out.railSteps, r.steps);
+    }
+}
+
+TEST(Numbers, RoundingAndUnits) {
+    EXPECT_DOUBLE_EQ(FncRoundDown(1.15, 2), 1.15);  // 1.15 * 100 is 114.99999999999999
+    EXPECT_DOUBLE_EQ(FncRoundDown(8.2, 2), 8.2);    // 819.9999999999999: 16 digits keep the error
+    EXPECT_DOUBLE_EQ(FncRoundDown(-2.5, 0), -2);
+    EXPECT_FALSE(std::signbit(FncRoundDown(-0.001, 2))) << "a plain 0, never -0";
+    EXPECT_THROW(FncRoundDown(std::numeric_limits<double>::max(), 0), CalcError);
+    EXPECT_DOUBLE_EQ(FncHalfAdjust(0.125, 2), 0.13);  // half away from zero
+    EXPECT_DOUBLE_EQ(FncHalfAdjust(-0.125, 2), -0.13);
+    EXPECT_EQ(FncInchToMm(1), 1 / 0.0393700787);  // its own constant, not 25.4
+    EXPECT_EQ(FncMToFt(FncFtToM(3.5)), 3.5);
+}
+
+}  // namespace

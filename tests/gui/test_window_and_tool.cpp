@@ -1,0 +1,113 @@
+// The window and velkara-spacing on the same entries: the same result texts,
+// or the same message about the same field.
+#include <QProcess>
+
+#include "CalcWindowDriver.h"
+#include "cli/PointRun.h"
+
+namespace {
+
+struct Shown {
+    QString result1, result2;
+    QString message;  // of a refusal or failure
+    QString field;    // the caption of the field refused, if any
+};
+std::ostream& operator<<(std::ostream& os, const Shown& s) {
+    return os << s.result1 << ' ' << s.result2 << " [" << s.field << "] " << s.message;
+}
+
+using Option = std::pair<const char*, const char*>;  // option name, value
+
+Shown ThroughTheWindow(const CalcRun& run, const std::vector<Option>& options) {
+    CalcWindowDriver d(run);
+    MessageBoxWatchdog boxes;
+    for (const auto& [name, value] : options) {
+        for (const InputDescriptor& input : Inputs()) {
+            if (QLatin1String(name) != QLatin1String(input.optionName)) continue;
+            QWidget* entry = d->ControlsOf(input.id).entry;
+            if (auto* list = qobject_cast<QComboBox*>(entry)) {
+                list->setCurrentIndex(list->findText(QString::fromUtf8(value)));
+                EXPECT_GE(list->currentIndex(), 0) << value;
+            } else {
+                static_cast<QLineEdit*>(entry)->setText(QString::fromUtf8(value));
+            }
+        }
+    }
+    QTest::mouseClick(d->ExecuteCalcButton, Qt::LeftButton);
+    d.Settle();
+    Shown shown{d->txtResult1Text->text(), d->txtResult2Text->text(), boxes.Shown().join('|'), ""};
+    for (const InputDescriptor& input : Inputs()) {
+        if (boxes.Shown().size() == 1 &&
+            d->ControlsOf(input.id).entry == QApplication::focusWidget())
+            shown.field = d->ControlsOf(input.id).caption->text();
+    }
+    return shown;
+}
+
+Shown ThroughTheTool(const CalcRun& run, const std::vector<Option>& options) {
+    QStringList arguments = {"--units", run.inch() ? "inch" : "mm", "--lang",
+                             run.langFlag ? "en" : "ja"};
+    for (const auto& [name, value] : options) {
+        arguments << QStringLiteral("--%1").arg(name) << QString::fromUtf8(value);
+    }
+    QProcess tool;
+    tool.start(VELKARA_SPACING_PATH, arguments);
+    EXPECT_TRUE(tool.waitForFinished(10000));
+    // Lines end in CR LF on Windows.
+    const QStringList out =
+        QString::fromUtf8(tool.readAllStandardOutput()).remove(u'\r').split('\n');
+    const QString error = QString::fromUtf8(tool.readAllStandardError()).trimmed();
+    Shown shown;
+    if (tool.exitCode() == 0) {
+        // "CAPTION1: 65.47 mm", then "CAPTION2: 17" for the rail steps.
+        shown.result1 = out.value(0).section(": ", 1).section(' ', 0, 0);
+        shown.result2 = out.value(1).section(": ", 1);
+        return shown;
+    }
+    EXPECT_EQ(tool.exitCode(), 1) << error;
+    // "CAPTION: message" for a refused field, the message alone otherwise.
+    const bool naming = error.contains(": ");
+    shown.field = naming ? error.section(": ", 0, 0) : "";
+    shown.message = naming ? error.section(": ", 1) : error;
+    return shown;
+}
+
+TEST(WindowAndTool, SameEntriesSameResultsAndMessages) {
+    const QLocale plain = ToolNumberLocale();
+    const CalcRun en{0, 1, plain}, ja{0, 0, plain}, inch{1, 1, plain};
+    const struct {
+        const char* name;
+        CalcRun run;
+        std::vector<Option> options;
+    } rows[] = {
+        // clang-format off
+        {"typical", en, {{"outer-diameter", "114.3"}, {"wall", "6"}, {"sensor", "TB_01/TC_01"}}},
+        {"Japanese names", ja, {{"outer-diameter", "114.3"}, {"wall", "6"}, {"sensor", "TB_02/TC_02"}, {"pipe", "ｽﾃﾝﾚｽ管"}, {"fluid", "海水"}}},
+        {"rail steps", en, {{"outer-diameter", "60.5"}, {"wall", "3"}, {"sensor", "TA_02"}}},
+        {"large pipe, Z, lined", en, {{"outer-diameter", "2000"}, {"wall", "20"}, {"sensor", "TB_04/TC_04"}, {"method", "Z METHOD"},
+                                      {"lining", "MORTAR"}, {"lining-thickness", "12.5"}}},
+        {"typed velocities", en, {{"outer-diameter", "114.3"}, {"wall", "6"}, {"sensor", "TD_03"}, {"pipe", "PIPE S.V."},
+                                  {"pipe-velocity", "3200"}, {"fluid", "FLUID S.V."}, {"fluid-velocity", "1500"}}},
+        {"inch", inch, {{"outer-diameter", "4.5"}, {"wall", "0.25"}, {"sensor", "TB_01/TC_01"}}},
+        {"empty wall", en, {{"outer-diameter", "114.3"}, {"sensor", "TB_01/TC_01"}}},
+        {"grouping is not a number", ja, {{"outer-diameter", "1,000"}, {"wall", "6"}, {"sensor", "TB_01/TC_01"}}},
+        {"a leading 0 is no group", en, {{"outer-diameter", "114.3"}, {"wall", "0,006"}, {"sensor", "TB_01/TC_01"}}},
+        {"wall fills the pipe", en, {{"outer-diameter", "12"}, {"wall", "6"}, {"sensor", "TB_01/TC_01"}}},
+        {"lining thickness missing", ja, {{"outer-diameter", "114.3"}, {"wall", "6"}, {"sensor", "TB_01/TC_01"}, {"lining", "ｺﾞﾑ"}}},
+        {"fluid velocity out of range", en, {{"outer-diameter", "114.3"}, {"wall", "6"}, {"fluid", "FLUID S.V."}, {"fluid-velocity", "2501"}}},
+        {"negative spacing", en, {{"outer-diameter", "6"}, {"wall", "0.1"}, {"sensor", "TB_01/TC_01"}}},
+        // clang-format on
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        const Shown window = ThroughTheWindow(r.run, r.options);
+        const Shown tool = ThroughTheTool(r.run, r.options);
+        EXPECT_EQ(window.result1, tool.result1);
+        EXPECT_EQ(window.result2, tool.result2);
+        EXPECT_EQ(window.message, tool.message);
+        EXPECT_EQ(window.field, tool.field);
+        EXPECT_FALSE(window.result1.isEmpty() && window.message.isEmpty()) << window;
+    }
+}
+
+}  // namespace
