@@ -1,5 +1,5 @@
 ; The Windows installer of Velkara, built by scripts/build-windows.sh:
-;   makensis -DVERSION=1.0.0 -DSTAGE=<portable folder> -DOUTFILE=<setup.exe> velkara.nsi
+;   makensis -DVERSION=1.1.0 -DSTAGE=<portable folder> -DOUTFILE=<setup.exe> velkara.nsi
 ; The portable folder holds the program as the zip ships it; the installer puts
 ; it into Program Files, adds a Start-menu entry and an uninstaller.
 ;
