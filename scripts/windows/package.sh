@@ -51,6 +51,10 @@ crlf() { sed 's/\r*$/\r/' "$1" >"$2"; }
 crlf "$root/packaging/windows/Velkara.ini" "$stage/Velkara.ini"
 crlf "$root/LICENSE" "$stage/LICENSE.txt"
 cp -r "$qt/licenses" "$stage/licenses/Qt"
+# Only the bundled parts that are built into the shipped DLLs on Windows.
+for part in android gradle xcb VulkanMemoryAllocator libjpeg forkfd; do
+    rm -rf "$stage/licenses/Qt/3rdparty/$part"
+done
 options="$(sed 's/^/    /' "$qt/build-options")"
 gcc_version="$("$cxx" -dumpversion)"
 debian_version="$(cat "$qt/debian-source-version")"
