@@ -80,6 +80,15 @@ bool CsvReader::scan() {
         state = State::RecordCr;
         return false;
     };
+    // The field ends at `fieldEnd`; `p` is at its separator or line end. True
+    // when the record is complete too.
+    const auto fieldEnds = [&](std::size_t fieldEnd) {
+        addField(fieldEnd);
+        if (classes_[std::uint8_t(*p)] == kLineEnd) return lineEnds();
+        ++p;
+        state = State::FieldStart;
+        return false;
+    };
 
     while (p < end) {
         switch (state) {
@@ -112,13 +121,7 @@ bool CsvReader::scan() {
                     ++p;
                     continue;
                 }
-                addField(offset(p));
-                if (classes_[std::uint8_t(*p)] == kLineEnd) {
-                    if (lineEnds()) return true;
-                    continue;
-                }
-                ++p;
-                state = State::FieldStart;
+                if (fieldEnds(offset(p))) return true;
                 continue;
             case State::Quoted:
                 while (p < end && !(classes_[std::uint8_t(*p)] & (kQuote | kLineEnd))) ++p;
@@ -147,13 +150,7 @@ bool CsvReader::scan() {
                     state = State::Unquoted;
                     continue;
                 }
-                addField(offset(p) - 1);
-                if (classes_[std::uint8_t(*p)] == kLineEnd) {
-                    if (lineEnds()) return true;
-                    continue;
-                }
-                ++p;
-                state = State::FieldStart;
+                if (fieldEnds(offset(p) - 1)) return true;  // before the closing quote
                 continue;
             case State::RecordCr:
                 if (*p != '\n') return complete("\r");

@@ -20,6 +20,17 @@ bool TakeValue(const QStringList& arguments, qsizetype& at, const QString& inlin
     return true;
 }
 
+// Flag 0 for the first word, 1 for the second; any other word is refused.
+std::optional<std::string> ChooseFlag(const char* option, const std::string& value,
+                                      const char* zero, const char* one,
+                                      std::optional<std::int16_t>& flag) {
+    if (value == zero || value == one) {
+        flag = value == zero ? 0 : 1;
+        return std::nullopt;
+    }
+    return std::string("--") + option + " takes " + zero + " or " + one + ", not '" + value + "'";
+}
+
 const InputDescriptor* InputNamed(const QString& name) {
     for (const InputDescriptor& input : Inputs()) {
         if (name == QLatin1String(input.optionName)) return &input;
@@ -66,25 +77,11 @@ std::variant<ToolOptions, std::string> ParseToolOptions(const QStringList& argum
                 options.given[FocusPosition(input->id)] = true;
             }
         } else if (name == QLatin1String("units")) {
-            if (!(problem = needValue())) {
-                if (value == "mm") {
-                    options.unitFlag = 0;
-                } else if (value == "inch") {
-                    options.unitFlag = 1;
-                } else {
-                    problem = "--units takes mm or inch, not '" + value + "'";
-                }
-            }
+            if (!(problem = needValue()))
+                problem = ChooseFlag("units", value, "mm", "inch", options.unitFlag);
         } else if (name == QLatin1String("lang")) {
-            if (!(problem = needValue())) {
-                if (value == "ja") {
-                    options.langFlag = 0;
-                } else if (value == "en") {
-                    options.langFlag = 1;
-                } else {
-                    problem = "--lang takes ja or en, not '" + value + "'";
-                }
-            }
+            if (!(problem = needValue()))
+                problem = ChooseFlag("lang", value, "ja", "en", options.langFlag);
         } else if (name == QLatin1String("csv")) {
             if (!(problem = needValue())) options.csvPath = value;
         } else if (name == QLatin1String("json")) {
