@@ -30,6 +30,7 @@ TEST(ToolOptions, ParsedOrRefusedWithAReason) {
         {"csv and a point", {"--csv", "a.csv", "--wall", "6"}, Action::Point, "a point is given"},
         {"csv and json", {"--csv", "a.csv", "--json"}, Action::Point, "--json is for one point"},
         {"flag with a value", {"--json=yes"}, Action::Point, "option --json takes no value"},
+        {"missing value", {"--wall"}, Action::Point, "option --wall needs a value"},
         {"bad units", {"--units", "cm"}, Action::Point, "--units takes mm or inch"},
         {"not an option", {"114.3"}, Action::Point, "unexpected argument '114.3'"},
         {"a bare --", {"--"}, Action::Point, "unexpected argument '--'"},
