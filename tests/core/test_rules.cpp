@@ -74,6 +74,8 @@ void ExpectRun(const Entries& entries, std::int16_t units, const QLocale& locale
 
 constexpr std::int16_t kChars = kNotANumberText, kRange = kOutOfRangeText;
 
+// What the window and the tool show for the same entries is pinned by their
+// shared table (gui tests); these rows are what only this layer can reach.
 TEST(SpacingRun, FromTextsToResultsOrTheReasonItStops) {
     const struct {
         const char* name;
@@ -83,8 +85,6 @@ TEST(SpacingRun, FromTextsToResultsOrTheReasonItStops) {
         const QLocale& locale = kUs;
     } rows[] = {
         // clang-format off
-        {"typical", Request(), Shown("65.47")},
-        {"Z method", Request({{MountingMethod, nullptr, kZMethodEntry}}), Shown("22.84")},
         {"grouped", Request({{OuterDiameter, "2,000"}, {WallThickness, "20"}, Sensor("TB_04/TC_04")}), Shown("1,687.09")},
         {"decimal comma", Request({{OuterDiameter, "2000"}, {WallThickness, "20,0"}, Sensor("TB_04/TC_04")}), Shown("1.687,09"), 0, kGerman},
         {"rail steps", Request({{OuterDiameter, "60.5"}, {WallThickness, "3"}, Sensor("TA_01")}), Shown("51", "17")},
@@ -95,14 +95,10 @@ TEST(SpacingRun, FromTextsToResultsOrTheReasonItStops) {
                            {LiningMaterial, nullptr, 1}, {LiningThickness, "5"}}), Shown("234.98")},
         {"locked texts unread", Request({{PipeVelocity, "x"}, {LiningThickness, "x"}, {FluidVelocity, ""}}), Shown("65.47")},
         {"no method", Request({{MountingMethod, nullptr, -1}, Sensor("TA_01"), {OuterDiameter, "60.5"}, {WallThickness, "3"}}), Shown("0", "0")},
-        {"empty wall", Request({{WallThickness, ""}}), Refused(WallThickness, kRange)},
         {"focus order", Request({{OuterDiameter, "x"}, {WallThickness, ""}}), Refused(OuterDiameter, kChars)},
         {"typed velocity empty", Request({{LiningMaterial, nullptr, kLiningTypedVelocityEntry}, {LiningThickness, "1"}}), Refused(LiningVelocity, kRange)},
         {"lining thickness read", Request({{LiningMaterial, nullptr, 1}, {LiningThickness, "x"}}), Refused(LiningThickness, kChars)},
-        {"a leading 0 is no group", Request({{WallThickness, "0,006"}}), Refused(WallThickness, kChars)},
-        {"wall fills the pipe", Request({{OuterDiameter, "12"}}), Refused(WallThickness, kRange)},
         {"lining fills the pipe", Request({{OuterDiameter, "20"}, {LiningMaterial, nullptr, 1}, {LiningThickness, "4"}}), Refused(LiningThickness, kRange)},
-        {"negative spacing", Request({{OuterDiameter, "6"}, {WallThickness, "0.1"}}), Failed(3923)},
         {"no sensor", Request({{SensorType, nullptr, -1}}), Failed(3934)},
         {"no lining entry", Request({{LiningMaterial, nullptr, -1}, {LiningThickness, "1"}}), Failed(3934)},
         // clang-format on
