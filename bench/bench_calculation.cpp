@@ -4,6 +4,7 @@
 
 #include <QLocale>
 
+#include "calc/SpacingCalculation.h"
 #include "rules/SpacingRun.h"
 
 namespace {
@@ -43,7 +44,7 @@ BENCHMARK(BM_SpacingThreeMillimetreSteps);
 void BM_SpacingOnNumbers(benchmark::State& state) {
     SpacingRequest request;
     request.sensorRow = 4;
-    request.mountingMethod = 0;
+    request.method = MountMethod::V;
     request.outerDiameter = 114.3;
     request.wallThickness = 6;
     request.pipeVelocity = 3000;

@@ -1,6 +1,6 @@
 #pragma once
 // The one failure type of the calculation core. It carries the kind of the
-// failure only; the window says it in the user's language.
+// failure only; what the user reads about it is chosen by the layers above.
 
 #include <stdexcept>
 
@@ -16,7 +16,8 @@ enum class CalcErrorKind {
 
 class CalcError : public std::runtime_error {
 public:
-    explicit CalcError(CalcErrorKind kind);
+    explicit CalcError(CalcErrorKind kind)
+        : std::runtime_error("calculation failed"), kind_(kind) {}
 
     CalcErrorKind kind() const noexcept { return kind_; }
 

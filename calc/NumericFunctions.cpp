@@ -1,11 +1,8 @@
-// Every arithmetic step goes through a checked operation so that an invalid
-// operation, a division by zero or an overflow stops the calculation with a
-// CalcError instead of leaking NaN or infinity into a displayed result.
-
 #include "calc/NumericFunctions.h"
 
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <system_error>
 
 #include "calc/CalcError.h"
@@ -18,76 +15,53 @@ constexpr double kFtPerM = 3.28083989;
 // removed before truncation (1.15 * 100 must truncate to 115, not 114).
 constexpr int kSignificantDigits = 15;
 
-void RequireOperand(double x) {
-    if (!std::isfinite(x)) throw CalcError(CalcErrorKind::InvalidArgument);
-}
-
-double CheckedSqrt(double x) {
-    RequireOperand(x);
-    if (x < 0) throw CalcError(CalcErrorKind::InvalidArgument);
-    return std::sqrt(x);
-}
-
 // 10 raised to digits; negative digits scale to tens, hundreds and so on.
-double CheckedPowerOfTen(std::int16_t digits) {
+Checked PowerOfTen(std::int16_t digits) {
     // The digits results are shown with are few; their powers are exact.
     static constexpr double kSmallPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
     if (digits >= 0 && digits < std::int16_t(std::size(kSmallPowers))) return kSmallPowers[digits];
-    return CheckedResult(std::pow(10.0, digits));
+    return std::pow(10.0, digits);
 }
 
 // Drops a negative sign from a zero so that a truncated tiny negative value
 // is shown as 0, not -0.
-double WithoutNegativeZero(double x) {
-    return x + 0.0;
+double WithoutNegativeZero(Checked x) {
+    return x.value() + 0.0;
 }
 
 // Rounds to 15 significant digits through decimal text. to_chars/from_chars
 // never consult the C locale, so the result is the same under any locale.
-double RoundToSignificantDigits(double y) {
+Checked RoundToSignificantDigits(Checked y) {
     char text[64];
-    const auto written =
-        std::to_chars(text, text + sizeof text, y, std::chars_format::general, kSignificantDigits);
+    const auto written = std::to_chars(text, text + sizeof text, y.value(),
+                                       std::chars_format::general, kSignificantDigits);
     if (written.ec != std::errc{}) throw CalcError(CalcErrorKind::Overflow);
     double back = 0;
     const auto read = std::from_chars(text, written.ptr, back);
     if (read.ec != std::errc{} || read.ptr != written.ptr) {
         throw CalcError(CalcErrorKind::Overflow);
     }
-    return CheckedResult(back);
+    return back;
 }
 
 }  // namespace
 
-double CheckedResult(double r) {
-    if (std::isnan(r)) throw CalcError(CalcErrorKind::InvalidArgument);
-    if (std::isinf(r)) throw CalcError(CalcErrorKind::Overflow);
-    return r;
+Checked::Checked(double value) : value_(value) {
+    if (std::isnan(value)) throw CalcError(CalcErrorKind::InvalidArgument);
+    if (std::isinf(value)) throw CalcError(CalcErrorKind::Overflow);
 }
 
-double CheckedMul(double a, double b) {
-    RequireOperand(a);
-    RequireOperand(b);
-    return CheckedResult(a * b);
+Checked operator/(Checked a, Checked b) {
+    if (b.value_ == 0) throw CalcError(CalcErrorKind::DivisionByZero);
+    return a.value_ / b.value_;
 }
 
-double CheckedDiv(double a, double b) {
-    RequireOperand(a);
-    RequireOperand(b);
-    if (b == 0) throw CalcError(CalcErrorKind::DivisionByZero);
-    return CheckedResult(a / b);
+Checked Sin(Checked x) {
+    return std::sin(x.value());
 }
 
-double CheckedAdd(double a, double b) {
-    RequireOperand(a);
-    RequireOperand(b);
-    return CheckedResult(a + b);
-}
-
-double CheckedSub(double a, double b) {
-    RequireOperand(a);
-    RequireOperand(b);
-    return CheckedResult(a - b);
+Checked Tan(Checked x) {
+    return std::tan(x.value());
 }
 
 double FncPi() {
@@ -96,41 +70,38 @@ double FncPi() {
 
 double FncASin(double x) {
     // No special case for |x| = 1: the beam is then parallel to the boundary
-    // and the division by zero is the failure the caller reports.
-    const double q = CheckedAdd(CheckedMul(-x, x), 1.0);
-    const double r = CheckedSqrt(q);
-    return CheckedResult(std::atan(CheckedDiv(x, r)));
+    // and the division by zero is the failure the caller reports. Beyond it
+    // the square root of a negative number is not a number.
+    const Checked q = -Checked(x) * x + 1.0;
+    const Checked r = std::sqrt(q.value());
+    return std::atan((x / r).value());
 }
 
 double FncHalfAdjust(double value, std::int16_t digits) {
-    const double p = CheckedPowerOfTen(digits);
-    double y = CheckedMul(value, p);
-    if (value > 0) {
-        y = std::floor(CheckedAdd(y, 0.5));
-    } else {
-        y = std::trunc(CheckedSub(y, 0.5));
-    }
-    return WithoutNegativeZero(CheckedDiv(y, p));
+    const Checked p = PowerOfTen(digits);
+    const Checked y = Checked(value) * p;
+    const double whole = value > 0 ? std::floor((y + 0.5).value()) : std::trunc((y - 0.5).value());
+    return WithoutNegativeZero(whole / p);
 }
 
 double FncRoundDown(double value, std::int16_t digits) {
-    const double p = CheckedPowerOfTen(digits);
-    const double y = RoundToSignificantDigits(CheckedMul(p, value));
-    return WithoutNegativeZero(CheckedDiv(std::trunc(y), p));
+    const Checked p = PowerOfTen(digits);
+    const Checked y = RoundToSignificantDigits(p * value);
+    return WithoutNegativeZero(std::trunc(y.value()) / p);
 }
 
 double FncInchToMm(double x) {
-    return CheckedDiv(x, kInchPerMm);
+    return (x / Checked(kInchPerMm)).value();
 }
 
 double FncFtToM(double x) {
-    return CheckedDiv(x, kFtPerM);
+    return (x / Checked(kFtPerM)).value();
 }
 
 double FncMmToInch(double x) {
-    return CheckedMul(x, kInchPerMm);
+    return (x * Checked(kInchPerMm)).value();
 }
 
 double FncMToFt(double x) {
-    return CheckedMul(x, kFtPerM);
+    return (x * Checked(kFtPerM)).value();
 }

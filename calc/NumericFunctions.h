@@ -1,9 +1,32 @@
 #pragma once
-// Pure numeric helpers: pi, arc sine, decimal rounding and unit conversions.
-// Every step is checked; an invalid operation, a division by zero or an
-// overflow throws CalcError instead of producing NaN or infinity.
+// Pure numeric helpers: pi, arc sine, decimal rounding and unit conversions,
+// and the checked number every calculation step goes through.
 
 #include <cstdint>
+
+// A finite double. Every value is checked when it is made, so an invalid
+// operation, a division by zero or an overflow stops a calculation with a
+// CalcError instead of leaking NaN or infinity into a displayed result: NaN
+// throws InvalidArgument, infinity Overflow, a division by zero
+// DivisionByZero. Arithmetic on Checked values reads as the formula it is.
+class Checked {
+public:
+    Checked(double value);  // NOLINT: a plain number takes part as it is
+
+    double value() const { return value_; }
+
+    friend Checked operator+(Checked a, Checked b) { return a.value_ + b.value_; }
+    friend Checked operator-(Checked a, Checked b) { return a.value_ - b.value_; }
+    friend Checked operator*(Checked a, Checked b) { return a.value_ * b.value_; }
+    friend Checked operator/(Checked a, Checked b);
+    friend Checked operator-(Checked a) { return -a.value_; }
+
+private:
+    double value_;
+};
+
+Checked Sin(Checked x);
+Checked Tan(Checked x);
 
 double FncPi();
 double FncASin(double x);
@@ -14,14 +37,3 @@ double FncInchToMm(double x);  // x / 0.0393700787
 double FncFtToM(double x);     // x / 3.28083989
 double FncMmToInch(double x);  // x * 0.0393700787
 double FncMToFt(double x);     // x * 3.28083989
-
-// Checked arithmetic shared by the calculation: each throws CalcError
-// (InvalidArgument, DivisionByZero or Overflow) where the IEEE result would be
-// NaN or infinite.
-double CheckedMul(double a, double b);
-double CheckedDiv(double a, double b);
-double CheckedAdd(double a, double b);
-double CheckedSub(double a, double b);
-// The result of any other step (sin, tan, a value about to be shown): NaN
-// throws InvalidArgument, infinity Overflow; a finite value passes through.
-double CheckedResult(double r);

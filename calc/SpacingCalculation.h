@@ -1,15 +1,19 @@
 #pragma once
 // The sensor spacing on numbers: lengths in millimetres, sound velocities in
-// metres per second, rows of the property tables. Reading what a user typed
+// metres per second, a row of the sensor table. Reading what a user typed
 // and presenting the result happen elsewhere.
 
 #include <optional>
 
 #include "calc/CalcError.h"
 
+// V: both sensors on one side, the beam reflected at the far wall. Z: the
+// sensors on opposite sides. None: no method chosen, nothing to mount.
+enum class MountMethod { None, V, Z };
+
 struct SpacingRequest {
-    int sensorRow = -1;            // of SensorTable
-    int mountingMethod = -1;       // kVMethodEntry or kZMethodEntry; any other: none chosen
+    int sensorRow = -1;  // of SensorTable
+    MountMethod method = MountMethod::None;
     double outerDiameter = 0.0;    // mm
     double wallThickness = 0.0;    // mm
     double liningThickness = 0.0;  // mm; 0 without a lining
@@ -18,15 +22,9 @@ struct SpacingRequest {
     double fluidVelocity = 0.0;    // m/s
 };
 
-// The sensors mounted on a rail move in steps of this many millimetres.
-inline constexpr double kRailStepMm = 3.0;
-
 struct SpacingOutcome {
-    std::optional<CalcErrorKind> failure;  // set: nothing else holds
+    std::optional<CalcErrorKind> failure;  // set: the spacing is 0 and means nothing
     double spacingMm = 0.0;                // 0 when no mounting method is chosen
-    // For the sensors on a rail (HasThreeMillimetreSteps): whole steps that
-    // fit in the spacing.
-    std::optional<double> railSteps;
 };
 
 // Refracts the beam from the sensor's wedge through wall, lining and fluid

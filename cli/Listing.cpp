@@ -7,6 +7,7 @@
 #include "calc/NumericFunctions.h"
 #include "calc/PropertyTables.h"
 #include "rules/InputDescriptors.h"
+#include "rules/NameLists.h"
 #include "rules/NumberText.h"
 #include "rules/UnitTexts.h"
 
@@ -78,7 +79,8 @@ std::string ListingText(const StartupValues& startup) {
                 row.details = QStringLiteral("%1  %2°  %3 MHz")
                                   .arg(VelocityText(sensor.WedgeSV, startup))
                                   .arg(sensor.WedgeAngle)
-                                  .arg(FncPlainNumberText(sensor.FreqMHz, QLocale::c()));
+                                  .arg(FncPlainNumberText(SensorDescriptions()[position].FreqMHz,
+                                                          QLocale::c()));
             } else if (velocity != nullptr) {
                 // The entry for a typed velocity, or one with none ("NO LINING").
                 const double value = velocity->lock->unlockedAt(position)

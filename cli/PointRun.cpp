@@ -10,12 +10,7 @@ ToolContext::ToolContext(const StartupValues& values) : startup(values) {
     std::vector<std::int16_t> ids = {kNotANumberText, kOutOfRangeText, kNotInListText,
                                      kMalformedRecordText};
     for (const InputDescriptor& input : Inputs()) ids.push_back(input.captionTextId);
-    for (const CalcErrorKind kind :
-         {CalcErrorKind::InvalidArgument, CalcErrorKind::DivisionByZero, CalcErrorKind::Overflow,
-          CalcErrorKind::ConversionFailure, CalcErrorKind::SubscriptOutOfRange,
-          CalcErrorKind::NegativeSpacing}) {
-        ids.push_back(FncFailureTextId(kind));
-    }
+    for (const FailureText& failure : kFailureTexts) ids.push_back(failure.textId);
     for (const std::int16_t id : ids) texts_.emplace(id, startup.Text(id));
 }
 

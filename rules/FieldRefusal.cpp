@@ -3,21 +3,23 @@
 #include "calc/CalcError.h"
 #include "rules/NumberText.h"
 #include "rules/UnitTexts.h"
-#include "settings/ModCommonProc.h"
 
 namespace {
 
-// The limit texts as numbers, read once per unit system. The limits are
-// fixed texts written with a point, whatever the locale.
-const std::array<double, 10>& LimitValues(std::int16_t unitFlag) {
-    static const auto read = [](std::int16_t flag) {
-        std::array<double, 10> values{};
-        const std::array<QString, 10> texts = FncRangeTexts(flag);
-        for (std::size_t i = 0; i < texts.size(); ++i) values[i] = FncLimitTextToDouble(texts[i]);
-        return values;
-    };
-    static const std::array<double, 10> metric = read(0), english = read(1);
-    return unitFlag == 0 ? metric : english;
+// Character test of a number field: 1 empty, -1 refused, 0 allowed.
+std::int32_t FncChkNumText(const QString& text, std::int32_t length) {
+    if (length <= 0) return 1;
+    if (length == 1 && (text == u"," || text == u"." || text == u"-")) return -1;
+    // By character code: full-width digits and every other digit of Unicode
+    // are refused. Where signs and separators stand is left to the number
+    // conversion.
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        const bool allowed = (code >= u'0' && code <= u'9') || code == u',' || code == u'.' ||
+                             code == u'-' || code == u'+';
+        if (!allowed) return -1;
+    }
+    return 0;
 }
 
 }  // namespace
@@ -25,8 +27,7 @@ const std::array<double, 10>& LimitValues(std::int16_t unitFlag) {
 FieldReading FncReadField(const InputDescriptor& input, const QString& text, std::int16_t unitFlag,
                           const QLocale& locale, EmptyText empty) {
     FieldReading reading;
-    const std::int32_t check =
-        ModCommonProc::FncChkNumText(text, static_cast<std::int32_t>(text.length()));
+    const std::int32_t check = FncChkNumText(text, static_cast<std::int32_t>(text.length()));
     if (check < 0) {
         reading.refusal = kNotANumberText;
         return reading;
@@ -46,13 +47,12 @@ FieldReading FncReadField(const InputDescriptor& input, const QString& text, std
         reading.refusal = kNotANumberText;
         return reading;
     }
-    const std::array<double, 10>& limits = LimitValues(unitFlag);
-    const double lower = limits[input.lowerLimitSlot];
-    const double upper = limits[input.lowerLimitSlot + 1];
-    if (!(reading.value >= lower && reading.value <= upper)) reading.refusal = kOutOfRangeText;
+    const Range& range = RangeOf(input, unitFlag);
+    if (!(reading.value >= range.lower.value && reading.value <= range.upper.value))
+        reading.refusal = kOutOfRangeText;
     return reading;
 }
 
 int FncMaxInputLength(const InputDescriptor& input, std::int16_t unitFlag) {
-    return static_cast<int>(FncRangeTexts(unitFlag)[input.lowerLimitSlot + 1].size());
+    return static_cast<int>(FncLimitText(RangeOf(input, unitFlag).upper).size());
 }

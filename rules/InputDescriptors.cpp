@@ -1,7 +1,7 @@
 #include "rules/InputDescriptors.h"
 
-#include "calc/ListPositions.h"
 #include "calc/PropertyTables.h"
+#include "rules/ListPositions.h"
 #include "rules/NameLists.h"
 
 namespace {
@@ -23,9 +23,19 @@ const LockRule kLiningThicknessLock{LiningMaterial, [](int p) { return p != kNoL
 const LockRule kFluidVelocityLock{Fluid, [](int p) { return p == kFluidTypedVelocityEntry; },
                                   FluidSVTable};
 
+// The English limits are the metric ones converted, lower limits rounded
+// down and upper limits rounded up at the precision written, so no metric
+// value is shut out.
+constexpr Range kDiameterMm{{6, 2}, {6200, 2}}, kDiameterInch{{0.2362, 4}, {244.1, 3}};
+// The lining's sound velocity shares the pipe wall's limits.
+constexpr Range kWallVelocityMs{{1000, 0}, {3700, 0}}, kWallVelocityFts{{3280, 0}, {12140, 0}};
+constexpr Range kWallMm{{0.1, 2}, {100, 2}}, kWallInch{{0.0039, 4}, {3.938, 4}};
+constexpr Range kFluidVelocityMs{{300, 0}, {2500, 0}}, kFluidVelocityFts{{984, 0}, {8203, 0}};
+constexpr Range kLiningMm{{0.01, 2}, {100, 2}}, kLiningInch{{0.0003, 4}, {3.938, 4}};
+
 InputDescriptor Number(InputId id, const char* optionName, std::int16_t caption, Quantity quantity,
-                       std::size_t lowerLimitSlot, std::optional<LockRule> lock = {}) {
-    return {id, optionName, K::Number, caption, quantity, lowerLimitSlot, lock};
+                       Range metric, Range english, std::optional<LockRule> lock = {}) {
+    return {id, optionName, K::Number, caption, quantity, metric, english, lock};
 }
 
 InputDescriptor List(InputId id, const char* optionName, std::int16_t caption,
@@ -39,20 +49,21 @@ InputDescriptor List(InputId id, const char* optionName, std::int16_t caption,
     return list;
 }
 
-// The lining's sound velocity shares the pipe wall's limits.
+// clang-format off
 const std::array<InputDescriptor, kInputCount> kInputs = {{
-    Number(OuterDiameter, "outer-diameter", 1240, Q::Length, 0),
+    Number(OuterDiameter, "outer-diameter", 1240, Q::Length, kDiameterMm, kDiameterInch),
     List(PipeMaterial, "pipe", 2060, PipeNameList),
-    Number(PipeVelocity, "pipe-velocity", 2050, Q::Velocity, 2, kPipeVelocityLock),
-    Number(WallThickness, "wall", 2880, Q::Length, 4),
+    Number(PipeVelocity, "pipe-velocity", 2050, Q::Velocity, kWallVelocityMs, kWallVelocityFts, kPipeVelocityLock),
+    Number(WallThickness, "wall", 2880, Q::Length, kWallMm, kWallInch),
     List(MountingMethod, "method", 790, MountNameList),
     List(SensorType, "sensor", 800, SensorNameList),
     List(LiningMaterial, "lining", 1120, LiningNameList),
-    Number(LiningVelocity, "lining-velocity", 1100, Q::Velocity, 2, kLiningVelocityLock),
-    Number(LiningThickness, "lining-thickness", 1110, Q::Length, 8, kLiningThicknessLock),
+    Number(LiningVelocity, "lining-velocity", 1100, Q::Velocity, kWallVelocityMs, kWallVelocityFts, kLiningVelocityLock),
+    Number(LiningThickness, "lining-thickness", 1110, Q::Length, kLiningMm, kLiningInch, kLiningThicknessLock),
     List(Fluid, "fluid", 2210, FluidNameList),
-    Number(FluidVelocity, "fluid-velocity", 2200, Q::Velocity, 6, kFluidVelocityLock),
+    Number(FluidVelocity, "fluid-velocity", 2200, Q::Velocity, kFluidVelocityMs, kFluidVelocityFts, kFluidVelocityLock),
 }};
+// clang-format on
 
 }  // namespace
 
@@ -62,6 +73,10 @@ std::span<const InputDescriptor, kInputCount> Inputs() {
 
 const InputDescriptor& Describe(InputId id) {
     return kInputs[FocusPosition(id)];
+}
+
+const Range& RangeOf(const InputDescriptor& input, std::int16_t unitFlag) {
+    return unitFlag == 0 ? input.metric : input.english;
 }
 
 bool IsLocked(const InputDescriptor& input, const Entries& entries) {

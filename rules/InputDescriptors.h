@@ -49,6 +49,17 @@ struct LockRule {
     double (*lockedValue)(int listPosition);
 };
 
+// A limit of a number as the user reads it: its value and the decimals it is
+// written with ("6.00", "244.100").
+struct Limit {
+    double value = 0.0;
+    int decimals = 0;
+};
+struct Range {
+    Limit lower;
+    Limit upper;
+};
+
 // An input is required exactly while it is unlocked (a list always is): its
 // mark is shown then, and Execute refuses it empty.
 struct InputDescriptor {
@@ -58,10 +69,11 @@ struct InputDescriptor {
     const char* optionName = nullptr;
     InputKind kind{};
     std::int16_t captionTextId = 0;
-    // Numbers: the quantity and the slot of the lower limit among the range
-    // texts (the upper limit is the next slot).
+    // Numbers: the quantity and the limits, both included, in either unit
+    // system.
     Quantity quantity = Quantity::Length;
-    std::size_t lowerLimitSlot = 0;
+    Range metric;
+    Range english;
     std::optional<LockRule> lock;
     // Lists: the entries in the language that the offset selects, as the
     // list shows them.
@@ -71,6 +83,9 @@ struct InputDescriptor {
 std::span<const InputDescriptor, kInputCount> Inputs();
 
 const InputDescriptor& Describe(InputId id);
+
+// A number's limits in the unit system of `unitFlag` (0: metric).
+const Range& RangeOf(const InputDescriptor& input, std::int16_t unitFlag);
 
 // What a user has entered: a text per number, a position (from 0, -1 for
 // none) per list, indexed by focus position. The other member is unused.

@@ -159,12 +159,8 @@ double FncTextToDouble(const QString& text, const QLocale& locale) {
     return ReadFinite(text, locale);
 }
 
-double FncLimitTextToDouble(const QString& text) {
-    return ReadFinite(text, QLocale::c());
-}
-
 QString FncPlainNumberText(double value, const QLocale& locale) {
-    CheckedResult(value);
+    (void)Checked(value);  // NaN and infinity have no text
     // Fifteen significant digits hide the representation error of the
     // arithmetic. The text is laid out from those digits themselves: going
     // back through a double would bring the binary value's digits back
@@ -176,7 +172,7 @@ QString FncPlainNumberText(double value, const QLocale& locale) {
 }
 
 QString FncFormatGrouped(double value, int decimals, const QLocale& locale) {
-    CheckedResult(value);
+    (void)Checked(value);  // NaN and infinity have no text
     if (decimals < 0) decimals = 0;
     // to_chars rounds correctly, as QString::number does, without the
     // locale machinery.

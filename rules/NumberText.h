@@ -17,10 +17,6 @@ double FncTextToDouble(const QString& text, const QLocale& locale);
 // which the locale then reads.
 bool FncReadPlainDigits(QStringView text, const QLocale& locale, double& value);
 
-// A fixed limit text written with a point ("6.00", "3.9380"), read the same
-// under every locale. Throws CalcError(ConversionFailure) if unreadable.
-double FncLimitTextToDouble(const QString& text);
-
 // Plain number text: rounded to 15 significant digits, no trailing zeros, the
 // locale's decimal separator, no grouping, never an exponent; "-0" prints "0".
 // Both writers use ASCII digits and only the separators of `locale`.

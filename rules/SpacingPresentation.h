@@ -6,14 +6,15 @@
 #include <QString>
 #include <cstdint>
 
-#include "calc/SpacingCalculation.h"
-
 struct SpacingTexts {
     QString result1;  // the spacing
     QString result2;  // the rail steps; empty for the other sensors
 };
 
-// `spacing` must hold no failure. Throws CalcError when the spacing cannot
-// be shown in the unit (an overflow).
-SpacingTexts FncPresentSpacing(const SpacingOutcome& spacing, std::int16_t unitFlag,
+// The sensors mounted on a rail move in steps of this many millimetres.
+inline constexpr double kRailStepMm = 3.0;
+
+// Throws CalcError when the spacing cannot be shown in the unit (an
+// overflow).
+SpacingTexts FncPresentSpacing(double spacingMm, bool onRail, std::int16_t unitFlag,
                                const QLocale& locale);

@@ -1,10 +1,15 @@
 #include "rules/SpacingRun.h"
 
+#include <cmath>
+#include <limits>
+
 #include "calc/CalcError.h"
 #include "calc/NumericFunctions.h"
 #include "calc/SpacingCalculation.h"
 #include "rules/FailureText.h"
 #include "rules/FieldRefusal.h"
+#include "rules/ListPositions.h"
+#include "rules/NameLists.h"
 
 namespace {
 
@@ -70,8 +75,9 @@ SpacingRun FncRunSpacing(const Entries& entries, std::int16_t unitFlag, const QL
             return ToMetric(value, input.quantity, english);
         };
         SpacingRequest request;
-        request.sensorRow = entries[FocusPosition(SensorType)].position;
-        request.mountingMethod = entries[FocusPosition(MountingMethod)].position;
+        const int sensor = entries[FocusPosition(SensorType)].position;
+        request.sensorRow = sensor;
+        request.method = MountMethodAt(entries[FocusPosition(MountingMethod)].position);
         request.outerDiameter = metric(OuterDiameter);
         request.wallThickness = metric(WallThickness);
         request.liningThickness = metric(LiningThickness);
@@ -83,7 +89,8 @@ SpacingRun FncRunSpacing(const Entries& entries, std::int16_t unitFlag, const QL
         if (spacing.failure) return Failed(*spacing.failure);
         SpacingRun run;
         run.outcome = SpacingRun::Outcome::Shown;
-        run.texts = FncPresentSpacing(spacing, unitFlag, locale);
+        run.texts =
+            FncPresentSpacing(spacing.spacingMm, HasThreeMillimetreSteps(sensor), unitFlag, locale);
         return run;
     } catch (const CalcError& failure) {
         return Failed(failure.kind());

@@ -1,6 +1,6 @@
 #pragma once
-// The unit names and input limits of the two unit systems, as fixed texts,
-// and the captions the user reads beside a number.
+// The unit names of the two unit systems and the captions the user reads
+// beside a number: its unit and its range.
 
 #include <QString>
 #include <array>
@@ -11,10 +11,9 @@
 // iFlag 0: metric; any other value: English units.
 // Unit names: [0] length, [1] velocity.
 std::array<QString, 2> FncUnitTexts(std::int16_t iFlag);
-// Ten limits in five lower/upper pairs: outer diameter, sound velocity of
-// pipe wall and lining, wall thickness, fluid sound velocity, lining
-// thickness.
-std::array<QString, 10> FncRangeTexts(std::int16_t iFlag);
+
+// "6.00", "244.100": a limit as written, with a point whatever the locale.
+QString FncLimitText(const Limit& limit);
 
 // "[mm]", "[ft/s]": the unit label of a quantity.
 QString FncUnitCaption(Quantity quantity, std::int16_t unitFlag);

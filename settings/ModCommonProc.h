@@ -1,5 +1,5 @@
 #pragma once
-// Start-up values, the settings reader, text look-up and the character test.
+// Start-up values, the settings reader and text look-up.
 
 #include <QLocale>
 #include <QString>
@@ -57,8 +57,5 @@ IniFlags FncReadIni(const QString& path, const QString& programFolder);
 
 // The characters before the first NUL.
 QString FncTrimNul(const QString& text);
-
-// Character test of a numeric field: 1 empty, -1 refused, 0 allowed.
-std::int32_t FncChkNumText(const QString& text, std::int32_t length);
 
 }  // namespace ModCommonProc

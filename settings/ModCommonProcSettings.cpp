@@ -11,9 +11,9 @@ namespace {
 
 constexpr char kSection[] = "SYSTEM";
 
-// INI_FILENAME is read into a buffer of this many bytes, NUL included, so the
-// name is at most 254 bytes long.
-constexpr std::uint32_t kIniFileNameBufferSize = 255;
+// INI_FILENAME has always been read into a buffer of 255 bytes, NUL
+// included: a longer name is cut.
+constexpr qsizetype kIniFileNameMaxBytes = 254;
 
 bool FitsInFlag(std::int32_t value) {
     return value >= std::numeric_limits<std::int16_t>::min() &&
@@ -47,11 +47,8 @@ IniFlags FncReadIni(const QString& path, const QString& programFolder) {
     const std::int32_t langFlag = profile.GetInt(kSection, "LANG_FLAG", 0);
     flags.LangFlag = FitsInFlag(langFlag) ? static_cast<std::int16_t>(langFlag) : 0;
 
-    char buffer[kIniFileNameBufferSize] = {};
-    const std::uint32_t copied =
-        profile.GetString(kSection, "INI_FILENAME", "", buffer, kIniFileNameBufferSize);
-    const QString iniFileName =
-        FncTrimNul(QString::fromUtf8(buffer, static_cast<qsizetype>(copied)));
+    const QString iniFileName = FncTrimNul(
+        QString::fromUtf8(profile.GetString(kSection, "INI_FILENAME", kIniFileNameMaxBytes)));
     flags.AltIniPath =
         iniFileName.isEmpty() ? path : FncProgramFolderPath(programFolder, iniFileName);
     return flags;

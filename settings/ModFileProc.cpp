@@ -1,8 +1,6 @@
 #include "settings/ModFileProc.h"
 
-#include <QFile>
 #include <algorithm>
-#include <cstring>
 
 #include "settings/RegularFileRead.h"
 
@@ -41,46 +39,16 @@ PrivateProfile PrivateProfile::Load(const QString& fileName) {
     return profile;
 }
 
-std::int32_t PrivateProfile::GetInt(const char* appName, const char* keyName,
-                                    std::int32_t nDefault) const {
-    if (appName == nullptr || keyName == nullptr) return nDefault;
-    const std::optional<QByteArray> value = data_.Value(appName, keyName);
-    return value ? ProfileValueToInt(*value, nDefault) : nDefault;
+std::int32_t PrivateProfile::GetInt(const char* section, const char* key,
+                                    std::int32_t defaultValue) const {
+    const std::optional<QByteArray> value = data_.Value(section, key);
+    return value ? ProfileValueToInt(*value, defaultValue) : defaultValue;
 }
 
-std::uint32_t PrivateProfile::GetString(const char* appName, const char* keyName,
-                                        const char* lpDefault, char* lpReturnedString,
-                                        std::uint32_t nSize) const {
-    if (lpReturnedString == nullptr || nSize == 0) return 0;
-    std::optional<QByteArray> value;
-    if (appName != nullptr && keyName != nullptr) value = data_.Value(appName, keyName);
-    QByteArrayView text =
-        value ? QByteArrayView(*value) : QByteArrayView(lpDefault != nullptr ? lpDefault : "");
-    // Windows drops the trailing blanks of the default text (not of a value
-    // read from the file, which the parser has trimmed already).
-    if (!value) {
-        while (text.endsWith(' ')) text.chop(1);
-    }
-    const qsizetype copied = Utf8CutLength(text, qsizetype{nSize} - 1);
-    std::memcpy(lpReturnedString, text.data(), static_cast<std::size_t>(copied));
-    lpReturnedString[copied] = '\0';
-    return static_cast<std::uint32_t>(copied);
-}
-
-std::int32_t GetPrivateProfileIntA(const char* lpAppName, const char* lpKeyName,
-                                   std::int32_t nDefault, const char* lpFileName) {
-    if (lpFileName == nullptr) return nDefault;
-    return PrivateProfile::Load(QFile::decodeName(lpFileName))
-        .GetInt(lpAppName, lpKeyName, nDefault);
-}
-
-std::uint32_t GetPrivateProfileStringA(const char* lpAppName, const char* lpKeyName,
-                                       const char* lpDefault, char* lpReturnedString,
-                                       std::uint32_t nSize, const char* lpFileName) {
-    const PrivateProfile profile = lpFileName != nullptr
-                                       ? PrivateProfile::Load(QFile::decodeName(lpFileName))
-                                       : PrivateProfile();
-    return profile.GetString(lpAppName, lpKeyName, lpDefault, lpReturnedString, nSize);
+QByteArray PrivateProfile::GetString(const char* section, const char* key,
+                                     qsizetype maxBytes) const {
+    const QByteArray value = data_.Value(section, key).value_or(QByteArray());
+    return value.first(Utf8CutLength(value, maxBytes));
 }
 
 }  // namespace ModFileProc

@@ -1,8 +1,9 @@
 #pragma once
-// The profile-file functions the settings reader relies on, with the
-// behaviour of their Windows namesakes (see ProfileParser.h for the reading
-// rules). The program only reads profile files, it never writes them.
+// Reading profile files, with the behaviour of the Windows profile functions
+// (see ProfileParser.h for the reading rules). The program only reads
+// profile files, it never writes them.
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 
@@ -21,28 +22,16 @@ class PrivateProfile {
 public:
     static PrivateProfile Load(const QString& fileName);
 
-    // As GetPrivateProfileIntA.
-    std::int32_t GetInt(const char* appName, const char* keyName, std::int32_t nDefault) const;
-    // As GetPrivateProfileStringA.
-    std::uint32_t GetString(const char* appName, const char* keyName, const char* lpDefault,
-                            char* lpReturnedString, std::uint32_t nSize) const;
+    // The integer value of a key (wrapping at 32 bits, see ProfileValueToInt),
+    // `defaultValue` when the section or key is missing or the value is empty.
+    std::int32_t GetInt(const char* section, const char* key, std::int32_t defaultValue) const;
+    // The value of a key, empty when the section or key is missing. A value
+    // longer than `maxBytes` is cut before the first UTF-8 character that
+    // would not fit whole.
+    QByteArray GetString(const char* section, const char* key, qsizetype maxBytes) const;
 
 private:
     ProfileData data_;
 };
-
-// The integer value of a key (wrapping at 32 bits, see ProfileValueToInt),
-// `nDefault` when the file, section or key is missing or the value is empty.
-std::int32_t GetPrivateProfileIntA(const char* lpAppName, const char* lpKeyName,
-                                   std::int32_t nDefault, const char* lpFileName);
-
-// Copies the value of a key (or `lpDefault` without its trailing blanks when
-// the file, section or key is missing; a null default counts as empty) into
-// the buffer and always ends it with a NUL. Returns the number of bytes
-// copied, without the NUL: at most nSize - 1. A value that does not fit is
-// cut before the first UTF-8 character that would not fit whole.
-std::uint32_t GetPrivateProfileStringA(const char* lpAppName, const char* lpKeyName,
-                                       const char* lpDefault, char* lpReturnedString,
-                                       std::uint32_t nSize, const char* lpFileName);
 
 }  // namespace ModFileProc

@@ -90,26 +90,4 @@ TEST(StartupDeathTest, SettingsDecideUnitsAndLanguage) {
     EXPECT_EXIT(asNobody(), ::testing::ExitedWithCode(0), "");
 }
 
-// Only the free functions show: a default loses trailing blanks, a value is cut
-// to the buffer, a zero-size buffer stays untouched, no file name gives the default.
-TEST(Startup, ProfileFunctionsKeepTheirContract) {
-    QTemporaryDir dir;
-    Write(dir.filePath("p.ini"), "[S]\nK=12abc");
-    const QByteArray encoded = QFile::encodeName(dir.filePath("p.ini"));
-    const char* file = encoded.constData();
-    // clang-format off
-    const struct { const char *section, *dflt; std::uint32_t size; const char *path, *text; } kLookUps[] = {
-        {"S", "", 0, file, "untouched"},  {"S", "", 4, file, "12a"},
-        {"T", "one two  ", 255, file, "one two"},  {"S", "default  ", 255, nullptr, "default"}};
-    // clang-format on
-    for (const auto& c : kLookUps) {
-        char buffer[255] = "untouched";
-        EXPECT_EQ(GetPrivateProfileStringA(c.section, "K", c.dflt, buffer, c.size, c.path),
-                  c.size == 0 ? 0 : std::strlen(c.text));
-        EXPECT_STREQ(buffer, c.text);
-    }
-    EXPECT_EQ(GetPrivateProfileIntA("S", "K", 7, file), 12);
-    EXPECT_EQ(GetPrivateProfileIntA("S", "K", 7, nullptr), 7);
-}
-
 }  // namespace

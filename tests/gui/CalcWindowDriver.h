@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "MessageBoxWatchdog.h"
-#include "calc/ListPositions.h"
+#include "rules/ListPositions.h"
 #include "support/TestSupport.h"
 #include "window/frmCalc.h"
 

@@ -1,7 +1,7 @@
 #pragma once
-// The drop-down list positions (from 0) that the window and the calculation
-// treat apart from the rest. A position is also the row of its table, so
-// these stay beside the tables and are the only place that spells them out.
+// The list positions (from 0) that the rules treat apart from the rest. A
+// position is also the row of its property table, so these stay beside the
+// name lists and are the only place that spells them out.
 
 // The entries by which the user types a sound velocity instead of taking the
 // table's. The pipe's lies one past the pipe table, which has no row for it.
@@ -11,9 +11,6 @@ inline constexpr int kFluidTypedVelocityEntry = 17;
 
 // "NO LINING": no lining thickness is read and the lining layer is absent.
 inline constexpr int kNoLiningEntry = 0;
-
-inline constexpr int kVMethodEntry = 0;
-inline constexpr int kZMethodEntry = 1;
 
 // The sensors "TA_01" and "TA_02", mounted on a rail with 3 mm steps: their
 // spacing is also given as a whole number of steps.
