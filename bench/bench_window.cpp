@@ -32,7 +32,7 @@ void BM_ConstructWindow(benchmark::State& state, const QByteArray& settings) {
     const StartupValues startup = LoadStartupValues(settings);
     for (auto _ : state) {
         frmCalc window(startup);
-        benchmark::DoNotOptimize(window.SENSOR_TYPECombo);
+        benchmark::DoNotOptimize(&window);
     }
 }
 

@@ -1,12 +1,24 @@
 #include "window/frmCalc.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
+#include <QPushButton>
+#include <QSignalBlocker>
 #include <algorithm>
-#include <utility>
+#include <exception>
 
+#include "rules/FieldRefusal.h"
+#include "rules/SpacingRun.h"
+#include "rules/UnitTexts.h"
+#include "text/TextTable.h"
+#include "window/FieldValidator.h"
 #include "window/FontSubstitutions.h"
+#include "window/MessageBox.h"
 #include "window/WheelGuard.h"
 #include "window/frmCalcLayout.h"
 
@@ -25,57 +37,93 @@ frmCalc::frmCalc(const StartupValues& startup, QWidget* parent)
     icon.addFile(QStringLiteral(":/icons/velkara-16.png"), QSize(16, 16));
     icon.addFile(QStringLiteral(":/icons/velkara-32.png"), QSize(32, 32));
     setWindowIcon(icon);
+    // Fixed single border: the user cannot drag the window to another size.
+    setFixedSize(TwipsToPixels(kWindowWidthTwips), TwipsToPixels(kWindowHeightTwips));
 
-    BindInputControls(BuildWindowControls(this));
-    SetUpFieldBehaviour();
+    CreateControls();
+    SetUpControls();
     SetUpFocusOrder();
+    // Every text and font in the run's language and unit system.
+    SetCaptions();
+    SetUnitsAndRanges();
+    SetResultLook();
+    SetMarks();
+    FillLists();
     ConnectHandlers();
-    Form_Load();
+    // Each selection runs its list's handler: every dependent number ends
+    // locked.
+    SelectDefaultEntries();
     SetUpAccessibility();
-    OUTER_DIAMETERText->setFocus(Qt::OtherFocusReason);
+    ControlsOf(InputId::OuterDiameter).entry->setFocus(Qt::OtherFocusReason);
     SetUpValidators();
 }
 
 frmCalc::~frmCalc() = default;
 
-void frmCalc::BindInputControls(const std::vector<QWidget*>& controls) {
-    const std::span<const ControlSpec> layout = WindowLayout();
-    for (std::size_t i = 0; i < layout.size(); ++i) {
-        InputControls& bound = inputControls_[FocusPosition(layout[i].input)];
-        auto* label = qobject_cast<QLabel*>(controls[i]);
-        switch (layout[i].part) {
-            case InputPart::None:
-                break;
-            case InputPart::Caption:
-                bound.caption = label;
-                break;
-            case InputPart::Entry:
-                bound.entry = controls[i];
-                break;
-            case InputPart::Unit:
-                bound.unit = label;
-                break;
-            case InputPart::Range:
-                bound.range = label;
-                break;
+// --- Construction ----------------------------------------------------------
+
+void frmCalc::CreateControls() {
+    for (const ControlSpec& spec : WindowLayout()) {
+        QWidget* container = this;
+        if (spec.container != nullptr) {
+            container = findChild<QWidget*>(QString::fromLatin1(spec.container),
+                                            Qt::FindDirectChildrenOnly);
         }
+        Q_ASSERT(container != nullptr);
+        AddControl(spec, container);
     }
-    for (std::size_t i = 0; i < kInputCount; ++i) inputControls_[i].mark = lblRequired[i];
 }
 
-const frmCalc::InputControls& frmCalc::ControlsOf(InputId id) const {
-    return inputControls_[FocusPosition(id)];
+void frmCalc::AddControl(const ControlSpec& spec, QWidget* container) {
+    InputControls& input = inputs_[FocusPosition(spec.input)];
+    switch (spec.role) {
+        case Role::Caption:
+            input.caption = CreateControl<QLabel>(spec, container);
+            break;
+        case Role::Entry:
+            if (Describe(spec.input).kind == InputKind::Number) {
+                input.entry = CreateControl<QLineEdit>(spec, container);
+            } else {
+                input.entry = CreateDropDownList(spec, container);
+            }
+            break;
+        case Role::Unit:
+            input.unit = CreateControl<QLabel>(spec, container);
+            break;
+        case Role::Range:
+            input.range = CreateControl<QLabel>(spec, container);
+            break;
+        case Role::Mark:
+            input.mark = CreateControl<QLabel>(spec, container);
+            break;
+        case Role::ResultFrame:
+            resultFrame_ = CreateControl<QGroupBox>(spec, container);
+            break;
+        case Role::ResultCaption1:
+        case Role::ResultCaption2:
+            resultCaptions_[spec.role == Role::ResultCaption2] =
+                CreateControl<QLabel>(spec, container);
+            break;
+        case Role::Result1:
+        case Role::Result2:
+            results_[spec.role == Role::Result2] = CreateControl<QLineEdit>(spec, container);
+            break;
+        case Role::ResultUnit:
+            resultUnit_ = CreateControl<QLabel>(spec, container);
+            break;
+        case Role::RailNote:
+            railNote_ = CreateControl<QLabel>(spec, container);
+            break;
+        case Role::Legend:
+            legend_ = CreateControl<QLabel>(spec, container);
+            break;
+        case Role::Execute:
+            execute_ = CreateControl<QPushButton>(spec, container);
+            break;
+    }
 }
 
-QLineEdit* frmCalc::FieldOf(const InputDescriptor& input) const {
-    return static_cast<QLineEdit*>(ControlsOf(input.id).entry);
-}
-
-QComboBox* frmCalc::ListOf(const InputDescriptor& input) const {
-    return static_cast<QComboBox*>(ControlsOf(input.id).entry);
-}
-
-void frmCalc::SetUpFieldBehaviour() {
+void frmCalc::SetUpControls() {
     // A list may change only while the user works in it, never because the
     // wheel turned over it on the way to another control.
     auto* wheelGuard = new WheelGuard(this);
@@ -89,7 +137,7 @@ void frmCalc::SetUpFieldBehaviour() {
         // Numbers only: an input method editor would just get in the way.
         field->setAttribute(Qt::WA_InputMethodEnabled, false);
     }
-    for (QLineEdit* result : {txtResult1Text, txtResult2Text}) {
+    for (QLineEdit* result : results_) {
         result->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         SetFieldLocked(result, true);
         // The results lie inside the frame's rectangle but belong to the
@@ -99,28 +147,108 @@ void frmCalc::SetUpFieldBehaviour() {
     for (const auto& [caption, field] : CaptionedFields()) caption->setBuddy(field);
 }
 
-std::vector<std::pair<QLabel*, QWidget*>> frmCalc::CaptionedFields() const {
-    std::vector<std::pair<QLabel*, QWidget*>> pairs;
-    for (const InputControls& input : inputControls_)
-        pairs.emplace_back(input.caption, input.entry);
-    pairs.emplace_back(MOUNT_SIZE1, txtResult1Text);
-    pairs.emplace_back(MOUNT_SIZE2, txtResult2Text);
-    return pairs;
-}
-
 void frmCalc::SetUpFocusOrder() {
     // The inputs in their order, then Execute and the results.
     QList<QWidget*> order;
-    for (const InputControls& input : inputControls_) order.append(input.entry);
-    order << ExecuteCalcButton << txtResult1Text << txtResult2Text;
+    for (const InputControls& input : inputs_) order.append(input.entry);
+    order << execute_ << results_[0] << results_[1];
     // Only the controls of the layout; the lists' own popups keep theirs.
     QList<QWidget*> controls = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    controls += fraResult->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    controls += resultFrame_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* control : controls) {
         if (!order.contains(control)) control->setFocusPolicy(Qt::NoFocus);
     }
     for (QWidget* control : order) control->setFocusPolicy(Qt::StrongFocus);
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+// Every font of the window carries the caption font name of the run; the
+// groups differ only in size and weight (a fresh font is never italic,
+// underlined or struck out).
+QFont frmCalc::GroupFont(double points, bool bold) const {
+    QFont font(startup_.CaptionFontName);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void frmCalc::SetCaptions() {
+    setWindowTitle(ComposedWindowTitle(startup_.LangOffset));
+    const QFont captionFont = GroupFont(12, true);
+    for (const InputDescriptor& input : Inputs()) {
+        QLabel* caption = ControlsOf(input.id).caption;
+        caption->setText(startup_.Text(input.captionTextId));
+        caption->setFont(captionFont);
+    }
+    for (int i = 0; i < 2; ++i) {
+        resultCaptions_[i]->setText(ComposedMountSizeCaption(i + 1, startup_.LangOffset));
+        resultCaptions_[i]->setFont(captionFont);
+    }
+    execute_->setText(startup_.Text(3922));
+    execute_->setFont(captionFont);
+    resultFrame_->setTitle(startup_.Text(3926));
+    resultFrame_->setFont(captionFont);
+}
+
+void frmCalc::SetUnitsAndRanges() {
+    const QFont unitFont = GroupFont(8, false);
+    setFont(unitFont);
+    const std::int16_t units = startup_.UnitFlag;
+    // Each number's unit, and the result's, which is a length.
+    resultUnit_->setText(FncUnitCaption(Quantity::Length, units));
+    resultUnit_->setFont(unitFont);
+    for (const InputDescriptor& input : Inputs()) {
+        if (input.kind != InputKind::Number) continue;
+        const InputControls& controls = ControlsOf(input.id);
+        controls.unit->setText(FncUnitCaption(input.quantity, units));
+        controls.unit->setFont(unitFont);
+        // The range labels keep their design font for the whole run.
+        controls.range->setText(FncRangeCaption(input, units));
+        // A field takes as many characters as its upper limit has.
+        FieldOf(input)->setMaxLength(FncMaxInputLength(input, units));
+    }
+}
+
+void frmCalc::SetResultLook() {
+    const QFont resultFont = GroupFont(12, true);
+    for (QLineEdit* result : results_) {
+        result->setFont(resultFont);
+        QPalette palette = result->palette();
+        palette.setColor(QPalette::Text, QColor(255, 0, 0));
+        result->setPalette(palette);
+    }
+    railNote_->setText(QStringLiteral("(TA_01,TA_02)"));
+    railNote_->setFont(GroupFont(10, false));
+}
+
+void frmCalc::SetMarks() {
+    const QFont markFont = GroupFont(startup_.LangFlag != 0 ? 14 : 12, true);
+    for (const InputControls& input : inputs_) {
+        input.mark->setText(QStringLiteral("*"));
+        input.mark->setFont(markFont);
+    }
+    legend_->setText(ComposedInputRequiredLegend(startup_.LangOffset));
+    legend_->setFont(markFont);
+}
+
+void frmCalc::FillLists() {
+    const QFont listFont = GroupFont(12, false);
+    for (const InputDescriptor& input : Inputs()) {
+        if (input.kind == InputKind::Number) {
+            FieldOf(input)->setFont(listFont);
+            continue;
+        }
+        QComboBox* list = ListOf(input);
+        // Adding the first entry selects it by itself; the handlers are meant
+        // to run for the default selections only, once the lists are complete.
+        const QSignalBlocker blocker(list);
+        // The font goes on while the list is still empty: a font change makes
+        // the list's popup lay out all its entries again, which costs nothing
+        // now.
+        list->setFont(listFont);
+        list->addItems(input.entryNames(startup_.LangOffset));
+        list->setCurrentIndex(-1);
+    }
 }
 
 void frmCalc::ConnectHandlers() {
@@ -136,11 +264,84 @@ void frmCalc::ConnectHandlers() {
         connect(ListOf(list), &QComboBox::currentIndexChanged, this, handler);
         connect(ListOf(list), &QComboBox::activated, this, handler);
     }
-    connect(ExecuteCalcButton, &QPushButton::clicked, this, &frmCalc::ExecuteCalc);
+    connect(execute_, &QPushButton::clicked, this, &frmCalc::ExecuteCalc);
     // Outside dialogs a push button ignores Enter unless it is auto-default;
     // keyboard users expect Enter on the focused Execute button to calculate.
-    ExecuteCalcButton->setAutoDefault(true);
+    execute_->setAutoDefault(true);
 }
+
+void frmCalc::SelectDefaultEntries() {
+    for (const InputDescriptor& input : Inputs()) {
+        if (input.kind == InputKind::List) ListOf(input)->setCurrentIndex(0);
+    }
+}
+
+void frmCalc::SetUpAccessibility() {
+    for (const auto& [caption, field] : CaptionedFields()) {
+        field->setAccessibleName(caption->text());
+    }
+}
+
+// Leaving a number field checks it; a refusal keeps the user there.
+void frmCalc::SetUpValidators() {
+    fieldValidator_ = new FieldValidator(this);
+    for (const InputDescriptor& input : Inputs()) {
+        if (input.kind != InputKind::Number) continue;
+        fieldValidator_->Watch(
+            FieldOf(input), [this, &input](const QString& text) -> std::optional<QString> {
+                const FieldReading reading = FncReadField(
+                    input, text, startup_.UnitFlag, startup_.NumberLocale, EmptyText::Accepted);
+                if (!reading.refusal) return std::nullopt;
+                return startup_.Text(*reading.refusal);
+            });
+    }
+}
+
+// --- Handlers --------------------------------------------------------------
+
+// Picking an entry of a list that numbers depend on: the numbers are locked
+// or unlocked and their marks follow. Texts stay as they are; a locked sound
+// velocity is taken from the property table when Execute runs.
+void frmCalc::ApplyLockRules(InputId list) {
+    const Entries entries = GatherEntries();
+    for (const InputDescriptor& input : Inputs()) {
+        if (!input.lock || input.lock->list != list) continue;
+        const bool locked = IsLocked(input, entries);
+        SetFieldLocked(FieldOf(input), locked);
+        ControlsOf(input.id).mark->setEnabled(!locked);
+    }
+}
+
+// Runs the spacing on what the window shows and writes the result, or says
+// why it could not. A failed or refused run writes nothing, so the previous
+// result stays readable.
+void frmCalc::ExecuteCalc() {
+    try {
+        const SpacingRun run =
+            FncRunSpacing(GatherEntries(), startup_.UnitFlag, startup_.NumberLocale);
+        switch (run.outcome) {
+            case SpacingRun::Outcome::Shown:
+                results_[1]->setText(run.texts.result2);
+                results_[0]->setText(run.texts.result1);
+                break;
+            case SpacingRun::Outcome::Refused:
+                // As on leaving the field: its text selected, the message, the
+                // focus back in it.
+                fieldValidator_->RefuseField(FieldOf(Describe(run.refusedInput)),
+                                             startup_.Text(run.messageTextId));
+                break;
+            case SpacingRun::Outcome::Failed:
+                SubShowMessage(this, startup_.Text(run.messageTextId));
+                break;
+        }
+    } catch (const std::exception& failure) {
+        // Not a failure the calculation expects; reporting it beats letting
+        // it end the program from inside the button's handler.
+        SubShowMessage(this, QString::fromLocal8Bit(failure.what()));
+    }
+}
+
+// --- Helpers ---------------------------------------------------------------
 
 void frmCalc::SetFieldLocked(QLineEdit* field, bool locked) {
     field->setReadOnly(locked);
@@ -150,6 +351,26 @@ void frmCalc::SetFieldLocked(QLineEdit* field, bool locked) {
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, system.color(locked ? QPalette::Button : QPalette::Base));
     field->setPalette(palette);
+}
+
+const frmCalc::InputControls& frmCalc::ControlsOf(InputId id) const {
+    return inputs_[FocusPosition(id)];
+}
+
+QLineEdit* frmCalc::FieldOf(const InputDescriptor& input) const {
+    return static_cast<QLineEdit*>(ControlsOf(input.id).entry);
+}
+
+QComboBox* frmCalc::ListOf(const InputDescriptor& input) const {
+    return static_cast<QComboBox*>(ControlsOf(input.id).entry);
+}
+
+std::array<std::pair<QLabel*, QWidget*>, kInputCount + 2> frmCalc::CaptionedFields() const {
+    std::array<std::pair<QLabel*, QWidget*>, kInputCount + 2> pairs;
+    for (std::size_t i = 0; i < kInputCount; ++i) pairs[i] = {inputs_[i].caption, inputs_[i].entry};
+    pairs[kInputCount] = {resultCaptions_[0], results_[0]};
+    pairs[kInputCount + 1] = {resultCaptions_[1], results_[1]};
+    return pairs;
 }
 
 Entries frmCalc::GatherEntries() const {

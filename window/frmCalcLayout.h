@@ -1,40 +1,39 @@
 #pragma once
-// The design of the calculator window as one table: every control with its
-// container, position, size, design font, the window member
-// that holds it and the part it plays for an input of the request. The
-// window is built from this table alone.
+// The design of the calculator window as one table of plain data: every
+// control with its name, container, position, size, design font and the
+// role it plays in the window. The window creates its controls from this
+// table alone, in the table's order.
 
 #include <QFont>
 #include <QString>
-#include <array>
 #include <span>
-#include <variant>
-#include <vector>
 
 #include "rules/InputDescriptors.h"
 
 class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 class QWidget;
-class frmCalc;
 
 enum class DesignFont { System, Terminal };
 
-// What a control is to the input it belongs to. The required marks need no
-// entry: mark i stands beside the input at focus position i.
-enum class InputPart { None, Caption, Entry, Unit, Range };
-
-// The member of the window that holds a control, which also gives the
-// control's type: a typed pointer, or an array of labels holding the items
-// of a control array by index.
-using ControlSlot =
-    std::variant<QLabel * frmCalc::*, QLineEdit * frmCalc::*, QComboBox * frmCalc::*,
-                 QGroupBox * frmCalc::*, QPushButton * frmCalc::*,
-                 std::array<QLabel*, 1> frmCalc::*, std::array<QLabel*, 2> frmCalc::*,
-                 std::array<QLabel*, 11> frmCalc::*>;
+// What a control is in the window. The first five belong to an input of the
+// request (ControlSpec::input says which): its caption, its field or list,
+// the unit and range labels of a number, and the required mark.
+enum class Role {
+    Caption,
+    Entry,
+    Unit,
+    Range,
+    Mark,
+    ResultFrame,
+    ResultCaption1,
+    ResultCaption2,
+    Result1,
+    Result2,
+    ResultUnit,
+    RailNote,  // names the sensors whose spacing is also given in rail steps
+    Legend,    // explains the required mark
+    Execute,
+};
 
 struct ControlSpec {
     const char* name;
@@ -42,9 +41,8 @@ struct ControlSpec {
     const char* container;         // nullptr: the window itself; else a frame's name
     int left, top, width, height;  // twips, relative to the container
     DesignFont font;
-    ControlSlot slot;
-    InputPart part = InputPart::None;
-    InputId input = InputId::OuterDiameter;  // when part is not None
+    Role role;
+    InputId input = InputId::OuterDiameter;  // for the roles of an input
 };
 
 // Client area of the window in twips.
@@ -56,6 +54,7 @@ constexpr int TwipsToPixels(int twips) {
     return (twips + 7) / 15;
 }
 
+// In the order of creation; a frame comes before the controls it holds.
 std::span<const ControlSpec> WindowLayout();
 
 // objectName of a control: its name, or name_index for an item of an array.
@@ -63,10 +62,17 @@ QString ControlObjectName(const ControlSpec& spec);
 
 QFont DesignFontOf(DesignFont font);
 
-// Creates every control of the table as a child of `window` (or of its
-// frame), with objectName, geometry and the "Terminal" design
+// Gives a new control its objectName, geometry and the "Terminal" design
 // font. The "System" design font is not set: initialisation replaces it on
-// every control that has it before the window is first shown. Each control is
-// stored in the window member its row names. Returns the controls in the
-// order of the table.
-std::vector<QWidget*> BuildWindowControls(frmCalc* window);
+// every control that has it before the window is first shown.
+void PlaceControl(const ControlSpec& spec, QWidget* control);
+
+template <typename Control>
+Control* CreateControl(const ControlSpec& spec, QWidget* parent) {
+    auto* control = new Control(parent);
+    PlaceControl(spec, control);
+    return control;
+}
+
+// A selection-only drop-down list.
+QComboBox* CreateDropDownList(const ControlSpec& spec, QWidget* parent);

@@ -3,6 +3,11 @@
 // US locale.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <memory>
 
@@ -32,6 +37,23 @@ public:
         Settle();
     }
     frmCalc* operator->() { return window_.get(); }
+    // A control by its objectName, as a user-level test finds it.
+    template <typename Control = QWidget>
+    Control* Get(const char* name) {
+        auto* control = window_->findChild<Control*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+    QLineEdit* Field(const char* name) { return Get<QLineEdit>(name); }
+    QComboBox* List(const char* name) { return Get<QComboBox>(name); }
+    // The field or list a caption names, found by the name it gives it.
+    QWidget* Entry(const QString& caption) {
+        for (QWidget* control : window_->findChildren<QWidget*>()) {
+            if (control->accessibleName() == caption) return control;
+        }
+        ADD_FAILURE() << "no entry named " << caption.toStdString();
+        return nullptr;
+    }
     // Clicks into the field and replaces its text by typing.
     void TypeInto(QLineEdit* field, const QString& text) {
         QTest::mouseClick(field, Qt::LeftButton);

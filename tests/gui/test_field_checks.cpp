@@ -11,9 +11,13 @@ namespace {
 
 using D = CalcWindowDriver;
 
-void (*const Execute)(D&) = [](D& d) { QTest::mouseClick(d->ExecuteCalcButton, Qt::LeftButton); };
-void (*const Wall200)(D&) = [](D& d) { d.TypeInto(d->WALL_THICKNESSText, "200"); };
-const auto Results = [](D& d) { return d->txtResult1Text->text() + d->txtResult2Text->text(); };
+void (*const Execute)(D&) = [](D& d) {
+    QTest::mouseClick(d.Get<QPushButton>("ExecuteCalc"), Qt::LeftButton);
+};
+void (*const Wall200)(D&) = [](D& d) { d.TypeInto(d.Field("WALL_THICKNESSText"), "200"); };
+const auto Results = [](D& d) {
+    return d.Field("txtResult1Text")->text() + d.Field("txtResult2Text")->text();
+};
 
 // The typical request by keyboard alone: from the outer diameter, Tabs to each
 // stop, then the keys typed there (a list picks the entry starting with them).
@@ -39,20 +43,20 @@ TEST(FieldChecks, RefusedFieldGetsOneBoxItsTextSelectedAndTheFocus) {
         qsizetype boxes = 1;  // of the message, when there is one
     } rows[] = {
         // clang-format off
-        {"Tab, and again", Wall200, kOutOfRangeText, "WALL_THICKNESSText", [](D& d) { QTest::keyClicks(d->WALL_THICKNESSText, "\t"), d.Settle(),
-                                                                                QTest::keyClicks(d->WALL_THICKNESSText, "\t"); }, "65.47", 2},
-        {"into a popup", Wall200, 0, nullptr, [](D& d) { QContextMenuEvent menu(QContextMenuEvent::Keyboard, {5, 5}, d->WALL_THICKNESSText->mapToGlobal(QPoint(5, 5)));
-                                                          QApplication::sendEvent(d->WALL_THICKNESSText, &menu), d.Settle();
+        {"Tab, and again", Wall200, kOutOfRangeText, "WALL_THICKNESSText", [](D& d) { QTest::keyClicks(d.Field("WALL_THICKNESSText"), "\t"), d.Settle(),
+                                                                                QTest::keyClicks(d.Field("WALL_THICKNESSText"), "\t"); }, "65.47", 2},
+        {"into a popup", Wall200, 0, nullptr, [](D& d) { QContextMenuEvent menu(QContextMenuEvent::Keyboard, {5, 5}, d.Field("WALL_THICKNESSText")->mapToGlobal(QPoint(5, 5)));
+                                                          QApplication::sendEvent(d.Field("WALL_THICKNESSText"), &menu), d.Settle();
                                                           ASSERT_TRUE(QApplication::activePopupWidget());
                                                           QApplication::activePopupWidget()->close(); }},
-        {"click on a list", Wall200, kOutOfRangeText, "WALL_THICKNESSText", [](D& d) { QTest::mouseClick(d->SENSOR_TYPECombo, Qt::LeftButton); }},
+        {"click on a list", Wall200, kOutOfRangeText, "WALL_THICKNESSText", [](D& d) { QTest::mouseClick(d.List("SENSOR_TYPECombo"), Qt::LeftButton); }},
         {"click on Execute, twice", Wall200, kOutOfRangeText, "WALL_THICKNESSText", [](D& d) { Execute(d), d.Settle(), Execute(d); }, "65.47", 2},
         {"closing the window", Wall200, 0, nullptr, [](D& d) { EXPECT_TRUE(d->close()); }},
-        {"pipe S.V. empty", [](D& d) { d.Pick(d->PIPE_MATERIALCombo, kPipeTypedVelocityEntry); }, kOutOfRangeText, "TRANS_FREQUENCYText"},
-        {"a leading 0 is no group", [](D& d) { d.TypeInto(d->WALL_THICKNESSText, "0,006"); }, kNotANumberText, "WALL_THICKNESSText",
-         [](D& d) { QTest::keyClicks(d->WALL_THICKNESSText, "\t"); }},
-        {"put in by the program", [](D& d) { d->OUTER_DIAMETERText->setText("6x"); }, kNotANumberText, "OUTER_DIAMETERText"},
-        {"negative spacing", [](D& d) { d.TypeInto(d->OUTER_DIAMETERText, "6"), d.TypeInto(d->WALL_THICKNESSText, "0.1"); }, 3923, nullptr},
+        {"pipe S.V. empty", [](D& d) { d.Pick(d.List("PIPE_MATERIALCombo"), kPipeTypedVelocityEntry); }, kOutOfRangeText, "TRANS_FREQUENCYText"},
+        {"a leading 0 is no group", [](D& d) { d.TypeInto(d.Field("WALL_THICKNESSText"), "0,006"); }, kNotANumberText, "WALL_THICKNESSText",
+         [](D& d) { QTest::keyClicks(d.Field("WALL_THICKNESSText"), "\t"); }},
+        {"put in by the program", [](D& d) { d.Field("OUTER_DIAMETERText")->setText("6x"); }, kNotANumberText, "OUTER_DIAMETERText"},
+        {"negative spacing", [](D& d) { d.TypeInto(d.Field("OUTER_DIAMETERText"), "6"), d.TypeInto(d.Field("WALL_THICKNESSText"), "0.1"); }, 3923, nullptr},
         // clang-format on
     };
     for (const std::int16_t lang : {0, 1}) {
@@ -75,7 +79,7 @@ TEST(FieldChecks, RefusedFieldGetsOneBoxItsTextSelectedAndTheFocus) {
                                    field->selectedText() == field->text() &&
                                    selectedWhileOpen == field->text()));
             EXPECT_EQ(Results(d), r.result);
-            EXPECT_FALSE(d->SENSOR_TYPECombo->view()->isVisible())
+            EXPECT_FALSE(d.List("SENSOR_TYPECombo")->view()->isVisible())
                 << "the refused press opens no list";
         }
     }

@@ -39,11 +39,11 @@ TEST(WindowInit, InEveryRunCaptionsFitAndLanguageAndUnitsDecideApart) {
         EXPECT_TRUE(d->minimumSize() == QSize(926, 471) && d->maximumSize() == QSize(926, 471) &&
                     (d->windowIcon().availableSizes() == QList<QSize>{{16, 16}, {32, 32}}));
         EXPECT_EQ(d->windowTitle(), ComposedWindowTitle(d->Startup().LangOffset));
-        EXPECT_EQ(d->Label4->text(), run.inch() ? "[inch]" : "[mm]") << run;
+        EXPECT_EQ(d.Get<QLabel>("Label4")->text(), run.inch() ? "[inch]" : "[mm]") << run;
         // The results are empty on the screenshots: red, 12-point bold.
-        EXPECT_EQ(d->txtResult1Text->palette().color(QPalette::Text), QColor(Qt::red));
-        EXPECT_EQ(d->txtResult1Text->font().pointSize(), 12);
-        EXPECT_TRUE(d->txtResult1Text->font().bold());
+        EXPECT_EQ(d.Field("txtResult1Text")->palette().color(QPalette::Text), QColor(Qt::red));
+        EXPECT_EQ(d.Field("txtResult1Text")->font().pointSize(), 12);
+        EXPECT_TRUE(d.Field("txtResult1Text")->font().bold());
         // No control covers another, but for a frame and what lies on it.
         const QList<QWidget*> controls = d->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         QSet<QString> names;
@@ -90,19 +90,20 @@ TEST(WindowInit, InEveryRunCaptionsFitAndLanguageAndUnitsDecideApart) {
 TEST(SelectionHandlers, EachEntryLeavesItsDependentFieldsInTheirState) {
     MessageBoxWatchdog boxes;
     CalcWindowDriver d({0, 1});
-    QLineEdit* const fields[] = {d->TRANS_FREQUENCYText, d->LINING_S_VText, d->LINING_THICKNESSText,
-                                 d->FLUID_S_VText};
-    const int marks[] = {2, 7, 8, 10};
+    QLineEdit* const fields[] = {d.Field("TRANS_FREQUENCYText"), d.Field("LINING_S_VText"),
+                                 d.Field("LINING_THICKNESSText"), d.Field("FLUID_S_VText")};
+    const char* const marks[] = {"lblRequired_2", "lblRequired_7", "lblRequired_8",
+                                 "lblRequired_10"};
     const std::tuple<QComboBox*, int, const char*> rows[] = {
-        {d->PIPE_MATERIALCombo, kPipeTypedVelocityEntry, "f..."},
-        {d->PIPE_MATERIALCombo, kPipeTypedVelocityEntry - 1, "l..."},
-        {d->LINING_MATERIALCombo, kNoLiningEntry, ".ll."},
-        {d->LINING_MATERIALCombo, kLiningTypedVelocityEntry, ".ff."},
-        {d->LINING_MATERIALCombo, kNoLiningEntry + 1, ".lf."},
-        {d->LINING_MATERIALCombo, kLiningTypedVelocityEntry - 1, ".lf."},
-        {d->LINING_MATERIALCombo, -1, ".lf."},  // only the program can clear a selection
-        {d->KIND_OF_FLUIDCombo, kFluidTypedVelocityEntry, "...f"},
-        {d->KIND_OF_FLUIDCombo, 0, "...l"}};
+        {d.List("PIPE_MATERIALCombo"), kPipeTypedVelocityEntry, "f..."},
+        {d.List("PIPE_MATERIALCombo"), kPipeTypedVelocityEntry - 1, "l..."},
+        {d.List("LINING_MATERIALCombo"), kNoLiningEntry, ".ll."},
+        {d.List("LINING_MATERIALCombo"), kLiningTypedVelocityEntry, ".ff."},
+        {d.List("LINING_MATERIALCombo"), kNoLiningEntry + 1, ".lf."},
+        {d.List("LINING_MATERIALCombo"), kLiningTypedVelocityEntry - 1, ".lf."},
+        {d.List("LINING_MATERIALCombo"), -1, ".lf."},  // only the program can clear a selection
+        {d.List("KIND_OF_FLUIDCombo"), kFluidTypedVelocityEntry, "...f"},
+        {d.List("KIND_OF_FLUIDCombo"), 0, "...l"}};
     for (const auto& [list, position, state] : rows) list->setCurrentIndex(list->count() - 1);
     for (QLineEdit* field : fields) QTest::keyClicks(field, "2000");
     for (const auto& [list, position, state] : rows) {
@@ -119,7 +120,7 @@ TEST(SelectionHandlers, EachEntryLeavesItsDependentFieldsInTheirState) {
                 const bool free = state[i] == 'f';
                 EXPECT_TRUE(state[i] == '.' ||
                             ((free ? LooksUnlocked(fields[i]) : LooksLocked(fields[i])) &&
-                             d->lblRequired[marks[i]]->isEnabled() == free &&
+                             d.Get<QLabel>(marks[i])->isEnabled() == free &&
                              fields[i]->text() == "2000"))
                     << list->objectName() << ' ' << start << '>' << position << " field " << i;
             }
@@ -133,8 +134,8 @@ TEST(WindowFocus, TabRunsDownEachColumnThenToExecuteAndTheWheelOnlyStepsAFocused
     MessageBoxWatchdog boxes;
     CalcWindowDriver d;
     const auto place = [&](QWidget* w) {
-        return std::tuple(d->fraResult->geometry().contains(w->geometry()),
-                          w == d->ExecuteCalcButton, w->x() * 2 / d->width(), w->y());
+        return std::tuple(d.Get<QGroupBox>("fraResult")->geometry().contains(w->geometry()),
+                          w == d.Get<QPushButton>("ExecuteCalc"), w->x() * 2 / d->width(), w->y());
     };
     auto order = d->findChildren<QWidget*>(QRegularExpression("Text$|Combo$|^ExecuteCalc$"));
     std::sort(order.begin(), order.end(), [&](auto* a, auto* b) { return place(a) < place(b); });
@@ -145,7 +146,7 @@ TEST(WindowFocus, TabRunsDownEachColumnThenToExecuteAndTheWheelOnlyStepsAFocused
         const auto shift = i < n ? Qt::NoModifier : Qt::ShiftModifier;
         if (i < 2 * n) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, shift);
     }
-    QComboBox* list = d->KIND_OF_FLUIDCombo;
+    QComboBox* list = d.List("KIND_OF_FLUIDCombo");
     for (const bool focused : {false, true}) {
         if (focused) d.Pick(list, 0);
         QWheelEvent notch(QPointF(9, 9), list->mapToGlobal(QPointF(9, 9)), {}, {0, -120},

@@ -24,7 +24,7 @@ Shown ThroughTheWindow(const CalcRun& run, const std::vector<Option>& options) {
     for (const auto& [name, value] : options) {
         for (const InputDescriptor& input : Inputs()) {
             if (QLatin1String(name) != QLatin1String(input.optionName)) continue;
-            QWidget* entry = d->ControlsOf(input.id).entry;
+            QWidget* entry = d.Entry(d->Startup().Text(input.captionTextId));
             if (auto* list = qobject_cast<QComboBox*>(entry)) {
                 list->setCurrentIndex(list->findText(QString::fromUtf8(value)));
                 EXPECT_GE(list->currentIndex(), 0) << value;
@@ -33,14 +33,13 @@ Shown ThroughTheWindow(const CalcRun& run, const std::vector<Option>& options) {
             }
         }
     }
-    QTest::mouseClick(d->ExecuteCalcButton, Qt::LeftButton);
+    QTest::mouseClick(d.Get<QPushButton>("ExecuteCalc"), Qt::LeftButton);
     d.Settle();
-    Shown shown{d->txtResult1Text->text(), d->txtResult2Text->text(), boxes.Shown().join('|'), ""};
-    for (const InputDescriptor& input : Inputs()) {
-        if (boxes.Shown().size() == 1 &&
-            d->ControlsOf(input.id).entry == QApplication::focusWidget())
-            shown.field = d->ControlsOf(input.id).caption->text();
-    }
+    Shown shown{d.Field("txtResult1Text")->text(), d.Field("txtResult2Text")->text(),
+                boxes.Shown().join('|'), ""};
+    // A refused field has the focus and is named by its caption (Execute has no name).
+    if (QWidget* focused = QApplication::focusWidget(); focused && boxes.Shown().size() == 1)
+        shown.field = focused->accessibleName();
     return shown;
 }
 
