@@ -5,30 +5,16 @@
 #include <cerrno>
 #include <cstring>
 #include <future>
+#include <set>
 #include <vector>
 
 #include "cli/CsvReader.h"
 #include "cli/CsvWriter.h"
 #include "cli/PointOutput.h"
+#include "rules/AsciiText.h"
 #include "rules/FailureText.h"
 
 namespace {
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-// A header name as a column is matched: blanks around it and letter case do
-// not count.
-std::string HeaderKey(std::string_view name) {
-    while (!name.empty() && IsBlank(name.front())) name.remove_prefix(1);
-    while (!name.empty() && IsBlank(name.back())) name.remove_suffix(1);
-    std::string key(name);
-    for (char& c : key) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return key;
-}
 
 constexpr std::size_t kNoColumn = SIZE_MAX;
 
@@ -69,7 +55,7 @@ struct Batch {
 
 class CsvPipeline {
 public:
-    CsvPipeline(const ToolContext& context, std::array<std::size_t, kInputCount> columnOf,
+    CsvPipeline(const ToolContext& context, std::array<std::size_t, kGivenCount> columnOf,
                 std::size_t width)
         : context_(context),
           columnOf_(columnOf),
@@ -115,12 +101,11 @@ public:
             result = {QByteArray(), QByteArray(), malformed_};
             return;
         }
-        TypedPoint point;
-        for (std::size_t at = 0; at < kInputCount; ++at) {
+        GivenPoint point;
+        for (std::size_t at = 0; at < kGivenCount; ++at) {
             const std::size_t column = columnOf_[at];
             if (column == kNoColumn || column >= record.fieldCount) continue;
             point.values[at] = batch.Field(record.firstField + column);
-            point.given[at] = true;
         }
         const PointOutcome outcome = RunPoint(point, context_);
         result = {outcome.run.texts.result1.toUtf8(), outcome.run.texts.result2.toUtf8(),
@@ -151,14 +136,15 @@ public:
 
 private:
     const ToolContext& context_;
-    const std::array<std::size_t, kInputCount> columnOf_;
+    const std::array<std::size_t, kGivenCount> columnOf_;
     const std::size_t width_;
     const QByteArray malformed_;
 };
 
 }  // namespace
 
-CsvRunResult RunCsv(ByteSource input, ByteSink output, const ToolContext& context) {
+CsvRunResult RunCsv(ByteSource input, ByteSink output, const ToolContext& context,
+                    const CsvWarning& warn) {
     CsvReader reader(std::move(input));
     const CsvRecord* header = reader.next();
     if (header == nullptr) {
@@ -172,20 +158,29 @@ CsvRunResult RunCsv(ByteSource input, ByteSink output, const ToolContext& contex
 
     const std::string spacingColumn = "spacing-" + LengthUnit(context.startup);
     const std::string resultColumns[] = {spacingColumn, "steps", "message"};
-    std::array<std::size_t, kInputCount> columnOf;
+    std::array<std::size_t, kGivenCount> columnOf;
     columnOf.fill(kNoColumn);
     const std::vector<std::string> names(header->fields.begin(), header->fields.end());
+    std::set<std::string> warned;
     for (std::size_t column = 0; column < names.size(); ++column) {
-        const std::string key = HeaderKey(names[column]);
+        const std::string key = AsciiLower(TrimBlanks(names[column]));
         for (const std::string& result : resultColumns) {
             if (key == result) return Problem("the CSV already has a column '" + result + "'");
         }
-        for (const InputDescriptor& in : Inputs()) {
-            if (key != in.optionName) continue;
-            std::size_t& at = columnOf[FocusPosition(in.id)];
-            if (at != kNoColumn) return Problem("the CSV has two columns '" + key + "'");
-            at = column;
+        const std::optional<std::size_t> field = FncGivenFieldNamed(names[column]);
+        if (!field) {
+            const std::optional<std::size_t> near = FncGivenFieldNear(names[column]);
+            if (near && warn && warned.insert(names[column]).second)
+                warn("column '" + names[column] + "' is passed through; did you mean '" +
+                     GivenFields()[*near].optionName + "'?");
+            continue;
         }
+        std::size_t& at = columnOf[*field];
+        if (at != kNoColumn) {
+            return Problem("the CSV has two columns for '" +
+                           std::string(GivenFields()[*field].optionName) + "'");
+        }
+        at = column;
     }
 
     // The output's line ends answer the input's.

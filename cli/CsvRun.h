@@ -3,6 +3,7 @@
 // with the result columns added, in the order read, a record at a time, so
 // memory stays flat however long the list.
 
+#include <functional>
 #include <string>
 
 #include "cli/ByteStreams.h"
@@ -16,4 +17,8 @@ struct CsvRunResult {
     long long points = 0;
 };
 
-CsvRunResult RunCsv(ByteSource input, ByteSink output, const ToolContext& context);
+// A remark on standard error that changes neither the output nor the status.
+using CsvWarning = std::function<void(const std::string&)>;
+
+CsvRunResult RunCsv(ByteSource input, ByteSink output, const ToolContext& context,
+                    const CsvWarning& warn = {});

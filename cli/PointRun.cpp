@@ -27,14 +27,6 @@ QLocale ToolNumberLocale() {
 
 namespace {
 
-PointOutcome Refusal(InputId input, std::int16_t textId) {
-    PointOutcome outcome;
-    outcome.run.outcome = SpacingRun::Outcome::Refused;
-    outcome.run.refusedInput = input;
-    outcome.run.messageTextId = textId;
-    return outcome;
-}
-
 QString MessageOf(const SpacingRun& run, const ToolContext& context) {
     switch (run.outcome) {
         case SpacingRun::Outcome::Shown:
@@ -50,29 +42,19 @@ QString MessageOf(const SpacingRun& run, const ToolContext& context) {
 
 }  // namespace
 
-PointOutcome RunPoint(const TypedPoint& point, const ToolContext& context) {
-    Entries entries;
+PointOutcome RunPoint(const GivenPoint& point, const ToolContext& context) {
     PointOutcome outcome;
-    for (const InputDescriptor& input : Inputs()) {
-        const std::size_t at = FocusPosition(input.id);
-        const std::string_view value = point.values[at];
-        if (input.kind == InputKind::Number) {
-            entries[at].text = QString::fromUtf8(value.data(), qsizetype(value.size()));
-            continue;
-        }
-        if (!point.given[at] || value.empty()) {
-            entries[at].position = 0;
-            continue;
-        }
-        const std::optional<int> position = context.names.Find(input.id, value);
-        if (!position) {
-            outcome = Refusal(input.id, kNotInListText);
-            outcome.message = MessageOf(outcome.run, context);
-            return outcome;
-        }
-        entries[at].position = *position;
+    const auto resolved = FncResolveGiven(point, context.names);
+    if (const auto* refusal = std::get_if<GivenRefusal>(&resolved)) {
+        outcome.run.outcome = SpacingRun::Outcome::Refused;
+        outcome.run.refusedInput = InputId(refusal->field);
+        outcome.run.messageTextId = FncGivenRefusalTextId(refusal->reason);
+        outcome.given = *refusal;
+        outcome.message = FncGivenRefusalText(*refusal, context.startup);
+        return outcome;
     }
-    outcome.run = FncRunSpacing(entries, context.startup.UnitFlag, context.startup.NumberLocale);
+    outcome.run = FncRunSpacing(std::get<Entries>(resolved), context.startup.UnitFlag,
+                                context.startup.NumberLocale);
     outcome.message = MessageOf(outcome.run, context);
     return outcome;
 }

@@ -1,14 +1,16 @@
 #pragma once
-// One measuring point as typed outside the window (an option, a CSV cell):
-// names are looked up in the lists, then the point goes through exactly the
-// checks and the calculation of the window's Execute button.
+// One measuring point as typed outside the window (options, a CSV record):
+// the values given become entries by the rules every such point follows,
+// then the point goes through exactly the checks and the calculation of the
+// window's Execute button.
 
 #include <QString>
 #include <array>
-#include <string_view>
+#include <optional>
 #include <unordered_map>
 
-#include "cli/ListNames.h"
+#include "rules/GivenValues.h"
+#include "rules/ListNames.h"
 #include "rules/SpacingRun.h"
 #include "settings/ModCommonProc.h"
 
@@ -30,19 +32,13 @@ private:
 // The number format of the tool: the same on every machine.
 QLocale ToolNumberLocale();
 
-// UTF-8 text per input in focus order. A number not given is empty, like a
-// field nobody typed in; a list not given takes its first entry, like the
-// window at start; so does an empty name.
-struct TypedPoint {
-    std::array<std::string_view, kInputCount> values{};
-    std::array<bool, kInputCount> given{};
-};
-
 struct PointOutcome {
     SpacingRun run;
+    // A value given that cannot be used as given; the run is then Refused.
+    std::optional<GivenRefusal> given;
     // Refused or failed: the window's message, after the caption of the
     // field it refuses ("WALL THICKNESS: The value is outside of range").
     QString message;
 };
 
-PointOutcome RunPoint(const TypedPoint& point, const ToolContext& context);
+PointOutcome RunPoint(const GivenPoint& point, const ToolContext& context);

@@ -31,11 +31,11 @@ std::optional<std::string> ChooseFlag(const char* option, const std::string& val
     return std::string("--") + option + " takes " + zero + " or " + one + ", not '" + value + "'";
 }
 
-const InputDescriptor* InputNamed(const QString& name) {
-    for (const InputDescriptor& input : Inputs()) {
-        if (name == QLatin1String(input.optionName)) return &input;
+std::optional<std::size_t> FieldNamed(const QString& name) {
+    for (std::size_t field = 0; field < kGivenCount; ++field) {
+        if (name == QLatin1String(GivenFields()[field].optionName)) return field;
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -71,10 +71,10 @@ std::variant<ToolOptions, std::string> ParseToolOptions(const QStringList& argum
             return "option --" + name.toStdString() + " needs a value";
         };
         std::optional<std::string> problem;
-        if (const InputDescriptor* input = InputNamed(name)) {
+        if (const std::optional<std::size_t> field = FieldNamed(name)) {
             if (!(problem = needValue())) {
-                options.values[FocusPosition(input->id)] = value;
-                options.given[FocusPosition(input->id)] = true;
+                options.values[*field] = value;
+                options.given[*field] = true;
             }
         } else if (name == QLatin1String("units")) {
             if (!(problem = needValue()))
@@ -106,6 +106,24 @@ std::variant<ToolOptions, std::string> ParseToolOptions(const QStringList& argum
         options.action = Action::Csv;
     }
     return options;
+}
+
+std::string OptionRefusalText(const GivenRefusal& refusal, const ToolOptions& options) {
+    const auto option = [](std::size_t field) {
+        return std::string("--") + GivenFields()[field].optionName;
+    };
+    const std::string& value = options.values[refusal.field];
+    switch (refusal.reason) {
+        case GivenRefusal::Reason::NotInList:
+            break;
+        case GivenRefusal::Reason::NotReadWith:
+            return option(refusal.field) + " cannot be given with " + option(refusal.other) + " '" +
+                   options.values[refusal.other] + "', which does not read it (see --list)";
+        case GivenRefusal::Reason::Needs:
+            return option(refusal.field) + " needs " + option(refusal.other) + " (see --list)";
+    }
+    return option(refusal.field) + ": no entry is named '" + value +
+           "', nor one alone starts so (see --list)";
 }
 
 std::string ToolUsage() {

@@ -9,14 +9,14 @@
 #include <string>
 #include <variant>
 
-#include "rules/InputDescriptors.h"
+#include "rules/GivenValues.h"
 
 struct ToolOptions {
     enum class Action { Point, Csv, List, Help, Version };
     Action action = Action::Point;
-    // Per input in focus order, UTF-8; `given` tells an option from none.
-    std::array<std::string, kInputCount> values;
-    std::array<bool, kInputCount> given{};
+    // Per given field (GivenFields()), UTF-8; `given` tells an option from none.
+    std::array<std::string, kGivenCount> values;
+    std::array<bool, kGivenCount> given{};
     // Overrides of the settings file for this run.
     std::optional<std::int16_t> unitFlag;
     std::optional<std::int16_t> langFlag;
@@ -27,6 +27,9 @@ struct ToolOptions {
 // The options, or the reason they cannot be used (for "velkara-spacing:
 // <reason>"). `arguments` excludes the program name.
 std::variant<ToolOptions, std::string> ParseToolOptions(const QStringList& arguments);
+
+// Why a value given as an option cannot be used: a mistake in the command.
+std::string OptionRefusalText(const GivenRefusal& refusal, const ToolOptions& options);
 
 // The usage text of --help.
 std::string ToolUsage();

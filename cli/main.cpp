@@ -46,20 +46,10 @@ StartupValues RunSettings(const ToolOptions& options) {
 }
 
 int RunOnePoint(const ToolOptions& options, const ToolContext& context) {
-    TypedPoint point;
-    for (std::size_t at = 0; at < kInputCount; ++at) {
-        point.values[at] = options.values[at];
-        point.given[at] = options.given[at];
-        // A name on the command line that is no entry is a mistake in the
-        // command, not a point to report.
-        const InputDescriptor& input = Inputs()[at];
-        if (input.kind == InputKind::List && options.given[at] && !options.values[at].empty() &&
-            !context.names.Find(input.id, options.values[at])) {
-            return UsageError(std::string("--") + input.optionName + ": no entry is named '" +
-                              options.values[at] + "', nor one alone starts so (see --list)");
-        }
-    }
+    GivenPoint point;
+    for (std::size_t at = 0; at < kGivenCount; ++at) point.values[at] = options.values[at];
     const PointOutcome outcome = RunPoint(point, context);
+    if (outcome.given) return UsageError(OptionRefusalText(*outcome.given, options));
     const bool shown = outcome.run.outcome == SpacingRun::Outcome::Shown;
     if (options.json) {
         Write(stdout, PointAsJson(outcome, context.startup));
@@ -84,7 +74,9 @@ int RunCsvList(const ToolOptions& options, const ToolContext& context) {
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
     std::fflush(stdout);
-    const CsvRunResult result = RunCsv(SourceFromFd(fd), SinkToFd(fileno(stdout)), context);
+    const CsvRunResult result = RunCsv(
+        SourceFromFd(fd), SinkToFd(fileno(stdout)), context,
+        [](const std::string& warning) { Write(stderr, "velkara-spacing: " + warning + "\n"); });
     if (result.exitStatus == kUsageError) return UsageError(result.problem);
     return result.exitStatus;
 }

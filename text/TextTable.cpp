@@ -87,6 +87,9 @@ constexpr std::array kRows = std::to_array<TextRow>({
     {3934, u"インデックスが有効範囲にありません", u"Subscript out of range"},
     {3940, u"一覧にない名称です", u"Not a name in the list"},
     {3941, u"CSV の行の形式が正しくありません", u"Not a well-formed CSV record"},
+    // A value given outside the window that its list's entry does not read.
+    {3942, u"%1と同時には指定できません", u"Cannot be given together with %1"},
+    {3943, u"%1の指定が必要です", u"Needs %1"},
     {4401, u"超音波流量計", u"Ultrasonic Flowmeter"},
     {4402, u"取付け寸法計算ツール", u"Sensor Spacing Calculation Tool"},
     {4460, u"塩ビ", u"PVC"},

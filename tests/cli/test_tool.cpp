@@ -51,10 +51,9 @@ TEST(ToolOptions, ParsedOrRefusedWithAReason) {
 
 TEST(ToolPoint, AsTextAndAsJson) {
     const ToolContext english(kEnglish), japaneseInch(kJapaneseInch);
-    TypedPoint point;
+    GivenPoint point;
     const auto set = [&](InputId id, std::string_view value) {
         point.values[FocusPosition(id)] = value;
-        point.given[FocusPosition(id)] = true;
     };
     set(InputId::OuterDiameter, "60.5");
     set(InputId::WallThickness, "3");
@@ -86,8 +85,18 @@ TEST(ToolPoint, AsTextAndAsJson) {
 
     set(InputId::OuterDiameter, "6");
     set(InputId::WallThickness, "0.1");
-    set(InputId::Fluid, "");  // empty: the first entry
     set(InputId::SensorType, "TB_01/TC_01");
+    set(InputId::Fluid, "WATER");
+    set(InputId::FluidVelocity, "1500");  // read with FLUID S.V. only
+    const PointOutcome conflict = RunPoint(point, english);
+    ASSERT_TRUE(conflict.given.has_value());
+    ToolOptions options;
+    options.values[FocusPosition(InputId::Fluid)] = "WATER";
+    EXPECT_EQ(OptionRefusalText(*conflict.given, options),
+              "--fluid-velocity cannot be given with --fluid 'WATER', which does not read it "
+              "(see --list)");
+    set(InputId::Fluid, "");  // empty: the first entry
+    set(InputId::FluidVelocity, "");
     const PointOutcome failed = RunPoint(point, english);
     EXPECT_EQ(failed.message,
               "The sensor spacing would be negative. Choose another sensor type or mounting "
@@ -96,10 +105,12 @@ TEST(ToolPoint, AsTextAndAsJson) {
 
 std::string RunCsvText(std::string_view input, const StartupValues& startup, int& status) {
     std::string output;
+    std::string warnings;
     const CsvRunResult result =
-        RunCsv(SourceFromMemory(input, 7), SinkToString(output), ToolContext(startup));
+        RunCsv(SourceFromMemory(input, 7), SinkToString(output), ToolContext(startup),
+               [&](const std::string& warning) { warnings += "warning: " + warning + "\n"; });
     status = result.exitStatus;
-    return result.exitStatus == 2 ? "problem: " + result.problem : output;
+    return warnings + (result.exitStatus == 2 ? "problem: " + result.problem : output);
 }
 
 TEST(ToolCsv, EveryRecordKeepsItsPlaceWithTheResultColumnsAdded) {
@@ -138,10 +149,29 @@ TEST(ToolCsv, EveryRecordKeepsItsPlaceWithTheResultColumnsAdded) {
          1},
         {"every point computed", "outer-diameter,wall,sensor\n114.3,6,TB_01\n",
          "outer-diameter,wall,sensor,spacing-mm,steps,message\n114.3,6,TB_01,65.47,,\n", 0},
+        {"a typed velocity selects its entry; one not read, or a thickness without a lining, is "
+         "refused naming both",
+         "outer-diameter,wall,fluid,fluid-velocity,lining,lining-velocity,lining-thickness\n"
+         "114.3,6,,1500,,,\n114.3,6,WATER,1500,,,\n114.3,6,,,,,3\n114.3,6,,,NO LINING,2000,\n"
+         "114.3,6,,,,2000,3\n",
+         "outer-diameter,wall,fluid,fluid-velocity,lining,lining-velocity,lining-thickness,"
+         "spacing-mm,steps,message\n114.3,6,,1500,,,,104.77,,\n"
+         "114.3,6,WATER,1500,,,,,,FLUID S.V.: Cannot be given together with KIND OF FLUID\n"
+         "114.3,6,,,,,3,,,LINING THICKNESS: Needs LINING MATERIAL\n"
+         "114.3,6,,,NO LINING,2000,,,,LINING S.V.: Cannot be given together with LINING MATERIAL\n"
+         "114.3,6,,,,2000,3,99.33,,\n",
+         1},
+        {"captions in either language, '_' and blanks alike; a near name warned once, passed on",
+         "OUTER  DIAMETER,配管厚さ,ｾﾝｻ種類,Mount,mount,fluid_velocity\n114.3,6,TB_01/TC_01,x,y,\n",
+         "warning: column 'Mount' is passed through; did you mean 'method'?\n"
+         "warning: column 'mount' is passed through; did you mean 'method'?\n"
+         "OUTER  DIAMETER,配管厚さ,ｾﾝｻ種類,Mount,mount,fluid_velocity,spacing-mm,steps,message\n"
+         "114.3,6,TB_01/TC_01,x,y,,65.47,,\n",
+         0},
         {"no header", "", "problem: the CSV has no header row", 2},
         {"a result column already there", "tag,Steps\n",
          "problem: the CSV already has a column 'steps'", 2},
-        {"a column twice", "wall,WALL\n", "problem: the CSV has two columns 'wall'", 2},
+        {"a column twice", "wall,WALL\n", "problem: the CSV has two columns for 'wall'", 2},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);

@@ -1,28 +1,17 @@
-#include "cli/ListNames.h"
+#include "rules/ListNames.h"
 
 #include <QString>
+
+#include "rules/AsciiText.h"
 
 namespace {
 
 constexpr std::int16_t kLanguageOffsets[] = {0, 5000};
 
-bool IsAscii(std::string_view text) {
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    }
-    return true;
-}
-
 // The key a name is looked up by: Unicode case folding, done cheaply for the
 // plain ASCII names that most lists consist of.
 std::string Folded(std::string_view utf8) {
-    if (IsAscii(utf8)) {
-        std::string folded(utf8);
-        for (char& c : folded) {
-            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        }
-        return folded;
-    }
+    if (IsAscii(utf8)) return AsciiLower(utf8);
     const QByteArray folded =
         QString::fromUtf8(utf8.data(), qsizetype(utf8.size())).toCaseFolded().toUtf8();
     return std::string(folded.constData(), std::size_t(folded.size()));
@@ -48,8 +37,7 @@ ListNames::ListNames() {
 
 std::optional<int> ListNames::Find(InputId list, std::string_view utf8) const {
     // Blanks around a name, as a spreadsheet cell may keep them, do not count.
-    while (!utf8.empty() && (utf8.front() == ' ' || utf8.front() == '\t')) utf8.remove_prefix(1);
-    while (!utf8.empty() && (utf8.back() == ' ' || utf8.back() == '\t')) utf8.remove_suffix(1);
+    utf8 = TrimBlanks(utf8);
     const auto& exact = exact_[FocusPosition(list)];
     if (const auto found = exact.find(utf8); found != exact.end()) return found->second;
     const auto& names = byName_[FocusPosition(list)];

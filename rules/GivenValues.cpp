@@ -1,0 +1,209 @@
+#include "rules/GivenValues.h"
+
+#include <QStringList>
+#include <algorithm>
+#include <vector>
+
+#include "rules/AsciiText.h"
+#include "rules/FailureText.h"
+#include "text/TextTable.h"
+
+namespace {
+
+constexpr std::int16_t kLanguageOffsets[] = {0, 5000};
+
+const std::array<GivenField, kGivenCount>& Fields() {
+    static const std::array<GivenField, kGivenCount> fields = [] {
+        std::array<GivenField, kGivenCount> made;
+        for (const InputDescriptor& input : Inputs())
+            made[FocusPosition(input.id)] = {input.optionName, input.captionTextId};
+        return made;
+    }();
+    return fields;
+}
+
+bool IsGiven(std::string_view value) {
+    return !TrimBlanks(value).empty();
+}
+
+// Per number read only at some entries of its list: the entry that reads it
+// when it is the only one (the typed sound velocities), else none.
+std::optional<int> SoleReadingEntry(const InputDescriptor& number) {
+    static const std::array<std::optional<int>, kInputCount> sole = [] {
+        std::array<std::optional<int>, kInputCount> found{};
+        for (const InputDescriptor& input : Inputs()) {
+            if (!input.lock) continue;
+            const qsizetype count = Describe(input.lock->list).entryNames(0).size();
+            int readers = 0;
+            for (int position = 0; position < count; ++position) {
+                if (!input.lock->unlockedAt(position)) continue;
+                ++readers;
+                found[FocusPosition(input.id)] = position;
+            }
+            if (readers != 1) found[FocusPosition(input.id)].reset();
+        }
+        return found;
+    }();
+    return sole[FocusPosition(number.id)];
+}
+
+GivenRefusal Refusal(GivenRefusal::Reason reason, InputId field, InputId other) {
+    return {reason, FocusPosition(field), FocusPosition(other)};
+}
+
+// A name as columns are matched: compatibility forms (full- and half-width)
+// folded, letter case folded, and one '-' for any run of blanks, '_' and '-'
+// between words.
+QString NameKey(QStringView name) {
+    const QString folded = name.toString().normalized(QString::NormalizationForm_KC).toCaseFolded();
+    QString key;
+    bool gap = false;
+    for (const QChar c : folded) {
+        if (c == u' ' || c == u'\t' || c == u'_' || c == u'-') {
+            gap = !key.isEmpty();
+            continue;
+        }
+        if (gap) key += u'-';
+        gap = false;
+        key += c;
+    }
+    return key;
+}
+
+QString NameKey(std::string_view utf8) {
+    return NameKey(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())));
+}
+
+struct NamedField {
+    QString key;
+    std::size_t field;
+};
+
+// The option name and both captions of every field.
+const std::vector<NamedField>& FieldNames() {
+    static const std::vector<NamedField> names = [] {
+        std::vector<NamedField> made;
+        for (std::size_t field = 0; field < kGivenCount; ++field) {
+            made.push_back({NameKey(QString::fromLatin1(Fields()[field].optionName)), field});
+            for (const std::int16_t offset : kLanguageOffsets)
+                made.push_back({NameKey(FncGetText(Fields()[field].captionTextId, offset)), field});
+        }
+        return made;
+    }();
+    return names;
+}
+
+// Letters to insert, delete, change or swap with the next to make `a` of `b`.
+qsizetype EditDistance(const QString& a, const QString& b) {
+    std::vector<std::vector<qsizetype>> d(std::size_t(a.size()) + 1,
+                                          std::vector<qsizetype>(std::size_t(b.size()) + 1));
+    for (qsizetype i = 0; i <= a.size(); ++i) d[i][0] = i;
+    for (qsizetype j = 0; j <= b.size(); ++j) d[0][j] = j;
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        for (qsizetype j = 1; j <= b.size(); ++j) {
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1,
+                                d[i - 1][j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+        }
+    }
+    return d[std::size_t(a.size())][std::size_t(b.size())];
+}
+
+}  // namespace
+
+std::span<const GivenField, kGivenCount> GivenFields() {
+    return Fields();
+}
+
+std::variant<Entries, GivenRefusal> FncResolveGiven(const GivenPoint& point,
+                                                    const ListNames& names) {
+    using Reason = GivenRefusal::Reason;
+    Entries entries;
+    // Lists by name, numbers as typed.
+    for (const InputDescriptor& input : Inputs()) {
+        const std::size_t at = FocusPosition(input.id);
+        const std::string_view value = point.values[at];
+        if (input.kind == InputKind::Number) {
+            entries[at].text = QString::fromUtf8(value.data(), qsizetype(value.size()));
+        } else if (IsGiven(value)) {
+            const std::optional<int> position = names.Find(input.id, value);
+            if (!position) return Refusal(Reason::NotInList, input.id, input.id);
+            entries[at].position = *position;
+        }
+    }
+    // A number given selects the one entry of its list not given that reads it.
+    for (const InputDescriptor& input : Inputs()) {
+        if (!input.lock || !IsGiven(point.values[FocusPosition(input.id)])) continue;
+        int& list = entries[FocusPosition(input.lock->list)].position;
+        if (list < 0) list = SoleReadingEntry(input).value_or(-1);
+    }
+    // Every number given is read.
+    for (const InputDescriptor& input : Inputs()) {
+        if (!input.lock || !IsGiven(point.values[FocusPosition(input.id)])) continue;
+        const int list = entries[FocusPosition(input.lock->list)].position;
+        if (list < 0) return Refusal(Reason::Needs, input.id, input.lock->list);
+        if (!input.lock->unlockedAt(list))
+            return Refusal(Reason::NotReadWith, input.id, input.lock->list);
+    }
+    // A list not given takes its first entry, as the window does at start.
+    for (const InputDescriptor& input : Inputs()) {
+        if (input.kind == InputKind::List)
+            entries[FocusPosition(input.id)].position =
+                std::max(entries[FocusPosition(input.id)].position, 0);
+    }
+    return entries;
+}
+
+std::int16_t FncGivenRefusalTextId(GivenRefusal::Reason reason) {
+    switch (reason) {
+        case GivenRefusal::Reason::NotInList:
+            break;
+        case GivenRefusal::Reason::NotReadWith:
+            return 3942;
+        case GivenRefusal::Reason::Needs:
+            return 3943;
+    }
+    return kNotInListText;
+}
+
+QString FncGivenRefusalText(const GivenRefusal& refusal, const StartupValues& startup) {
+    const auto caption = [&](std::size_t field) {
+        return startup.Text(Fields()[field].captionTextId);
+    };
+    QString reason = startup.Text(FncGivenRefusalTextId(refusal.reason));
+    if (refusal.reason != GivenRefusal::Reason::NotInList)
+        reason = reason.arg(caption(refusal.other));
+    return caption(refusal.field) + QStringLiteral(": ") + reason;
+}
+
+std::optional<std::size_t> FncGivenFieldNamed(std::string_view utf8) {
+    const QString key = NameKey(utf8);
+    for (const NamedField& name : FieldNames()) {
+        if (name.key == key) return name.field;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> FncGivenFieldNear(std::string_view utf8) {
+    const QString key = NameKey(utf8);
+    if (key.size() < 2) return std::nullopt;
+    // The best of every name and every word of a name: a start scores 0,
+    // else the letters off, within the limit.
+    const qsizetype limit = key.size() <= 4 ? 1 : 2;
+    std::optional<std::size_t> best;
+    qsizetype bestScore = limit + 1;
+    for (const NamedField& name : FieldNames()) {
+        QStringList candidates = name.key.split(u'-');
+        if (candidates.size() > 1) candidates.prepend(name.key);
+        for (const QString& candidate : candidates) {
+            if (candidate.size() < 3) continue;
+            const qsizetype score = candidate.startsWith(key) ? 0 : EditDistance(key, candidate);
+            if (score < bestScore) {
+                bestScore = score;
+                best = name.field;
+            }
+        }
+    }
+    return best;
+}

@@ -1,0 +1,78 @@
+#pragma once
+// Values given by name outside the window, as command-line options or as the
+// columns of a list of points, and how they become the window's entries. The
+// window cannot get an entry that nothing reads (a number stays locked until
+// its list's entry reads it); a name given from outside can, so every value
+// given is used or refused here, the same for an option and a column:
+//
+//  - a list's name is looked up; a name that is no entry is refused;
+//  - a number whose list is not given selects the one entry that reads it
+//    (a typed sound velocity selects "FLUID S.V." and its kin);
+//  - a number given with an entry that does not read it, or whose list has
+//    several entries that would (a lining thickness without a lining), is
+//    refused, naming both.
+//
+// A further value that fills entries (one not in the window) is a row of
+// GivenFields() past the inputs and a step in FncResolveGiven.
+
+#include <QString>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <variant>
+
+#include "rules/InputDescriptors.h"
+#include "rules/ListNames.h"
+#include "settings/ModCommonProc.h"
+
+// The inputs in focus order, at their focus positions, then any other value.
+inline constexpr std::size_t kGivenCount = kInputCount;
+
+struct GivenField {
+    // The option without its leading "--"; also a column name.
+    const char* optionName = nullptr;
+    // The window's caption, in either language also a column name.
+    std::int16_t captionTextId = 0;
+};
+
+std::span<const GivenField, kGivenCount> GivenFields();
+
+// UTF-8 text per given field. A value of blanks alone counts as not given
+// (a list then takes its first entry, as the window does at start), but a
+// number keeps the text for the field's own check.
+struct GivenPoint {
+    std::array<std::string_view, kGivenCount> values{};
+};
+
+struct GivenRefusal {
+    enum class Reason {
+        NotInList,    // `field` names no entry of its list
+        NotReadWith,  // `field` is not read with the entry given in `other`
+        Needs,        // `field` is read only once `other` is given
+    };
+    Reason reason = Reason::NotInList;
+    std::size_t field = 0;
+    std::size_t other = 0;
+};
+
+// The entries of the point, or the first refusal in focus order.
+std::variant<Entries, GivenRefusal> FncResolveGiven(const GivenPoint& point,
+                                                    const ListNames& names);
+
+// What a refusal says in the run's language, "<caption>: <reason>" as the
+// window names a field it refuses.
+QString FncGivenRefusalText(const GivenRefusal& refusal, const StartupValues& startup);
+
+// The text id of a refusal's reason ("%1" the other field's caption).
+std::int16_t FncGivenRefusalTextId(GivenRefusal::Reason reason);
+
+// The field a column is named after: its option name or the window's caption
+// in either language, letter case and width aside, blanks, '_' and '-' alike.
+std::optional<std::size_t> FncGivenFieldNamed(std::string_view utf8);
+
+// The field a name that is none comes close to: the start of a field's name
+// or of a word of it, or one or two letters off (one for short names).
+std::optional<std::size_t> FncGivenFieldNear(std::string_view utf8);
