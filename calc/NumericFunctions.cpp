@@ -46,14 +46,12 @@ Checked RoundToSignificantDigits(Checked y) {
 
 }  // namespace
 
-Checked::Checked(double value) : value_(value) {
-    if (std::isnan(value)) throw CalcError(CalcErrorKind::InvalidArgument);
-    if (std::isinf(value)) throw CalcError(CalcErrorKind::Overflow);
+void Checked::NotFinite(double value) {
+    throw CalcError(std::isnan(value) ? CalcErrorKind::InvalidArgument : CalcErrorKind::Overflow);
 }
 
-Checked operator/(Checked a, Checked b) {
-    if (b.value_ == 0) throw CalcError(CalcErrorKind::DivisionByZero);
-    return a.value_ / b.value_;
+void Checked::DivisionByZero() {
+    throw CalcError(CalcErrorKind::DivisionByZero);
 }
 
 Checked Sin(Checked x) {

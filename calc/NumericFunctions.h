@@ -2,6 +2,7 @@
 // Pure numeric helpers: pi, arc sine, decimal rounding and unit conversions,
 // and the checked number every calculation step goes through.
 
+#include <cmath>
 #include <cstdint>
 
 // A finite double. Every value is checked when it is made, so an invalid
@@ -11,17 +12,28 @@
 // DivisionByZero. Arithmetic on Checked values reads as the formula it is.
 class Checked {
 public:
-    Checked(double value);  // NOLINT: a plain number takes part as it is
+    // Not explicit: a plain number takes part in a formula as it is.
+    Checked(double value) : value_(value) {
+        if (!std::isfinite(value)) [[unlikely]]
+            NotFinite(value);
+    }
 
     double value() const { return value_; }
 
     friend Checked operator+(Checked a, Checked b) { return a.value_ + b.value_; }
     friend Checked operator-(Checked a, Checked b) { return a.value_ - b.value_; }
     friend Checked operator*(Checked a, Checked b) { return a.value_ * b.value_; }
-    friend Checked operator/(Checked a, Checked b);
+    friend Checked operator/(Checked a, Checked b) {
+        if (b.value_ == 0) [[unlikely]]
+            DivisionByZero();
+        return a.value_ / b.value_;
+    }
     friend Checked operator-(Checked a) { return -a.value_; }
 
 private:
+    [[noreturn]] static void NotFinite(double value);
+    [[noreturn]] static void DivisionByZero();
+
     double value_;
 };
 

@@ -37,12 +37,12 @@ frmCalc::frmCalc(const StartupValues& startup, QWidget* parent)
     icon.addFile(QStringLiteral(":/icons/velkara-16.png"), QSize(16, 16));
     icon.addFile(QStringLiteral(":/icons/velkara-32.png"), QSize(32, 32));
     setWindowIcon(icon);
-    // Fixed single border: the user cannot drag the window to another size.
-    setFixedSize(TwipsToPixels(kWindowWidthTwips), TwipsToPixels(kWindowHeightTwips));
 
     CreateControls();
     SetUpControls();
     SetUpFocusOrder();
+    // Fixed single border: the user cannot drag the window to another size.
+    setFixedSize(TwipsToPixels(kWindowWidthTwips), TwipsToPixels(kWindowHeightTwips));
     // Every text and font in the run's language and unit system.
     SetCaptions();
     SetUnitsAndRanges();
