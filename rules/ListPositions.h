@@ -9,6 +9,11 @@ inline constexpr int kPipeTypedVelocityEntry = 12;
 inline constexpr int kLiningTypedVelocityEntry = 7;
 inline constexpr int kFluidTypedVelocityEntry = 17;
 
+// The pipe materials the pipe size tables imply.
+inline constexpr int kCarbonSteelEntry = 0;
+inline constexpr int kStainlessSteelEntry = 1;
+inline constexpr int kPvcEntry = 2;
+
 // "NO LINING": no lining thickness is read and the lining layer is absent.
 inline constexpr int kNoLiningEntry = 0;
 

@@ -93,6 +93,14 @@ constexpr std::array kRows = std::to_array<TextRow>({
     {4401, u"超音波流量計", u"Ultrasonic Flowmeter"},
     {4402, u"取付け寸法計算ツール", u"Sensor Spacing Calculation Tool"},
     {4460, u"塩ビ", u"PVC"},
+    // The pipe size tables: the outer diameter's menu entry and the dialog.
+    {4470, u"配管サイズ表...", u"Pipe size table..."},
+    {4471, u"配管サイズ表", u"Pipe Size Table"},
+    {4472, u"管種", u"SCHEDULE"},
+    {4473, u"規格", u"STANDARD"},
+    {4474, u"呼び径", u"NOMINAL SIZE"},
+    {4475, u"OK", u"OK"},
+    {4476, u"キャンセル", u"Cancel"},
 });
 
 static_assert(std::is_sorted(kRows.begin(), kRows.end(),

@@ -19,6 +19,7 @@
 #include "window/FieldValidator.h"
 #include "window/FontSubstitutions.h"
 #include "window/MessageBox.h"
+#include "window/PipeSizeDialog.h"
 #include "window/WheelGuard.h"
 #include "window/frmCalcLayout.h"
 
@@ -56,6 +57,7 @@ frmCalc::frmCalc(const StartupValues& startup, QWidget* parent)
     SetUpAccessibility();
     ControlsOf(InputId::OuterDiameter).entry->setFocus(Qt::OtherFocusReason);
     SetUpValidators();
+    SetUpPipeSizeTable();
 }
 
 frmCalc::~frmCalc() = default;
@@ -297,6 +299,12 @@ void frmCalc::SetUpValidators() {
     }
 }
 
+// The outer diameter offers the pipe size tables.
+void frmCalc::SetUpPipeSizeTable() {
+    OfferPipeSizeTable(FieldOf(Describe(InputId::OuterDiameter)), startup_.Text(4470),
+                       [this] { OpenPipeSizeTable(); });
+}
+
 // --- Handlers --------------------------------------------------------------
 
 // Picking an entry of a list that numbers depend on: the numbers are locked
@@ -339,6 +347,28 @@ void frmCalc::ExecuteCalc() {
         // it end the program from inside the button's handler.
         SubShowMessage(this, QString::fromLocal8Bit(failure.what()));
     }
+}
+
+// A size picked from the tables goes into the outer diameter and the wall as
+// if typed, and the pipe material follows the table; Cancel changes nothing.
+void frmCalc::OpenPipeSizeTable() {
+    QLineEdit* diameter = FieldOf(Describe(InputId::OuterDiameter));
+    QLineEdit* wall = FieldOf(Describe(InputId::WallThickness));
+    QComboBox* pipe = ListOf(Describe(InputId::PipeMaterial));
+    PipeSizeDialog dialog(startup_,
+                          FncPipeSizeOfTexts(diameter->text(), wall->text(), pipe->currentIndex(),
+                                             startup_.UnitFlag, startup_.NumberLocale),
+                          this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const PipeSizePick pick = dialog.Pick();
+    const PipeSizeTexts texts =
+        FncPipeSizeTexts(SizeOf(pick), startup_.UnitFlag, startup_.NumberLocale);
+    TypeIntoField(diameter, texts.outerDiameter);
+    TypeIntoField(wall, texts.wall);
+    pipe->setCurrentIndex(FncImpliedPipeEntry(ScheduleOf(pick)));
+    // On to the input after the wall, as Tab from it would go.
+    ControlsOf(Inputs()[FocusPosition(InputId::WallThickness) + 1].id)
+        .entry->setFocus(Qt::TabFocusReason);
 }
 
 // --- Helpers ---------------------------------------------------------------

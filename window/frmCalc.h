@@ -58,11 +58,13 @@ private:
     void SelectDefaultEntries();
     void SetUpAccessibility();
     void SetUpValidators();
+    void SetUpPipeSizeTable();
 
     // Handlers.
     // Locks or unlocks the numbers that depend on `list`, with their marks.
     void ApplyLockRules(InputId list);
     void ExecuteCalc();
+    void OpenPipeSizeTable();
 
     // Creates the control of a layout row and holds it by its role.
     void AddControl(const ControlSpec& spec, QWidget* container);

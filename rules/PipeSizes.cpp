@@ -1,0 +1,119 @@
+#include "rules/PipeSizes.h"
+
+#include "calc/CalcError.h"
+#include "calc/NumericFunctions.h"
+#include "rules/ListPositions.h"
+#include "rules/NumberText.h"
+
+namespace {
+
+// The key a name is compared by: no letter case and none of `ignored`.
+QString Key(QStringView name, QStringView ignored) {
+    QString key;
+    for (const QChar c : name) {
+        if (!c.isSpace() && !ignored.contains(c)) key += c;
+    }
+    return key.toCaseFolded();
+}
+
+QString Key(std::string_view name, QStringView ignored) {
+    return Key(QString::fromLatin1(name.data(), qsizetype(name.size())), ignored);
+}
+
+std::optional<double> NumberOf(const QString& text, const QLocale& locale) {
+    if (text.trimmed().isEmpty()) return std::nullopt;
+    try {
+        return FncTextToDouble(text, locale);
+    } catch (const CalcError&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+const PipeSchedule& ScheduleOf(const PipeSizePick& pick) {
+    return PipeSchedules()[pick.schedule];
+}
+
+const PipeSize& SizeOf(const PipeSizePick& pick) {
+    return ScheduleOf(pick).sizes[pick.size];
+}
+
+std::optional<std::size_t> FncFindPipeSchedule(QStringView name) {
+    const QString key = Key(name, {});
+    if (key.isEmpty()) return std::nullopt;
+    const std::span<const PipeSchedule> schedules = PipeSchedules();
+    std::optional<std::size_t> start;
+    int starts = 0;
+    for (std::size_t i = 0; i < schedules.size(); ++i) {
+        const QString candidate = Key(schedules[i].name, {});
+        if (candidate == key) return i;
+        if (candidate.startsWith(key)) {
+            start = i;
+            ++starts;
+        }
+    }
+    if (starts != 1) return std::nullopt;
+    return start;
+}
+
+std::optional<std::size_t> FncFindPipeSize(const PipeSchedule& schedule, QStringView size) {
+    const QStringView ignored = u"-";
+    const QString key = Key(size, ignored);
+    for (std::size_t i = 0; i < schedule.sizes.size(); ++i) {
+        if (Key(schedule.sizes[i].name, ignored) == key) return i;
+    }
+    return std::nullopt;
+}
+
+PipeSizeTexts FncPipeSizeTexts(const PipeSize& size, std::int16_t unitFlag, const QLocale& locale) {
+    if (unitFlag == 0) {
+        // As the tables write them: 34.0, not 34.
+        const auto millimetres = [&](double mm) {
+            const QString text = FncPlainNumberText(mm, locale);
+            return text.contains(locale.decimalPoint()) ? text
+                                                        : text + locale.decimalPoint() + u'0';
+        };
+        return {millimetres(size.outerDiameterMm), millimetres(size.wallMm)};
+    }
+    const auto inches = [&](double exact, double mm) {
+        return FncFormatGrouped(exact > 0 ? exact : FncMmToInch(mm), 3, locale);
+    };
+    return {inches(size.outerDiameterInch, size.outerDiameterMm),
+            inches(size.wallInch, size.wallMm)};
+}
+
+int FncImpliedPipeEntry(const PipeSchedule& schedule) {
+    switch (schedule.material) {
+        case PipeMaterialKind::CarbonSteel:
+            return kCarbonSteelEntry;
+        case PipeMaterialKind::StainlessSteel:
+            return kStainlessSteelEntry;
+        case PipeMaterialKind::Pvc:
+            return kPvcEntry;
+    }
+    return kCarbonSteelEntry;
+}
+
+std::optional<PipeSizePick> FncPipeSizeOfTexts(const QString& outerDiameter, const QString& wall,
+                                               int pipeEntry, std::int16_t unitFlag,
+                                               const QLocale& locale) {
+    const std::optional<double> od = NumberOf(outerDiameter, locale);
+    const std::optional<double> t = NumberOf(wall, locale);
+    if (!od || !t) return std::nullopt;
+    std::optional<PipeSizePick> found;
+    const std::span<const PipeSchedule> schedules = PipeSchedules();
+    for (PipeSizePick pick; pick.schedule < schedules.size(); ++pick.schedule) {
+        const PipeSchedule& schedule = schedules[pick.schedule];
+        if (found && FncImpliedPipeEntry(schedule) != pipeEntry) continue;
+        for (pick.size = 0; pick.size < schedule.sizes.size(); ++pick.size) {
+            const PipeSizeTexts texts = FncPipeSizeTexts(SizeOf(pick), unitFlag, locale);
+            if (NumberOf(texts.outerDiameter, locale) != od || NumberOf(texts.wall, locale) != t)
+                continue;
+            if (FncImpliedPipeEntry(schedule) == pipeEntry) return pick;
+            if (!found) found = pick;
+            break;
+        }
+    }
+    return found;
+}

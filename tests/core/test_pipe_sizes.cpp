@@ -1,0 +1,143 @@
+// The pipe size tables by their structure and by the rows that are easy to
+// get wrong, as the fields receive them; the names a user writes.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+
+#include "rules/FieldRefusal.h"
+#include "rules/PipeSizes.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+QString Q(std::string_view text) {
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+// Every row: sizes ascending and named once, a wall that leaves a bore, the
+// standard's size range, ASME millimetres that are the inches converted, and
+// two texts each field takes in either unit system.
+TEST(PipeSizeTables, EveryRowIsAPipeTheFieldsTake) {
+    const std::map<std::string_view, std::pair<double, double>> rangeMm = {
+        {"JIS G 3452", {21.7, 508.0}},   {"JIS G 3454", {21.7, 508.0}},
+        {"JIS G 3459", {21.7, 318.5}},   {"ASME B36.10M", {21.3, 610}},
+        {"ASME B36.19M", {21.3, 323.9}}, {"JIS K 6741", {18.0, 835.0}},
+    };
+    EXPECT_EQ(PipeSchedules().size(), 18u);
+    for (const PipeSchedule& schedule : PipeSchedules()) {
+        SCOPED_TRACE(Q(schedule.name).toStdString());
+        EXPECT_EQ(FncFindPipeSchedule(Q(schedule.name)),
+                  std::size_t(&schedule - PipeSchedules().data()));
+        EXPECT_GE(schedule.sizes.front().outerDiameterMm, rangeMm.at(schedule.standard).first);
+        EXPECT_LE(schedule.sizes.back().outerDiameterMm, rangeMm.at(schedule.standard).second);
+        const bool asme = schedule.standard.starts_with("ASME");
+        for (std::size_t i = 0; i < schedule.sizes.size(); ++i) {
+            const PipeSize& size = schedule.sizes[i];
+            SCOPED_TRACE(Q(size.name).toStdString());
+            EXPECT_EQ(FncFindPipeSize(schedule, Q(size.name)), i);
+            if (i > 0) {
+                EXPECT_GT(size.outerDiameterMm, schedule.sizes[i - 1].outerDiameterMm);
+            }
+            EXPECT_GT(size.wallMm, 0);
+            EXPECT_LT(size.wallMm, size.outerDiameterMm / 2);
+            EXPECT_EQ(asme, size.wallInch > 0);
+            if (asme) {
+                EXPECT_NEAR(size.outerDiameterMm, size.outerDiameterInch * 25.4, 0.5);
+                EXPECT_NEAR(size.wallMm, size.wallInch * 25.4, 0.0051);
+            }
+            for (const std::int16_t units : {0, 1}) {
+                const PipeSizeTexts texts = FncPipeSizeTexts(size, units, kUs);
+                for (const auto& [input, text] :
+                     {std::pair{InputId::OuterDiameter, texts.outerDiameter},
+                      std::pair{InputId::WallThickness, texts.wall}}) {
+                    const FieldReading reading =
+                        FncReadField(Describe(input), text, units, kUs, EmptyText::Refused);
+                    EXPECT_FALSE(reading.refusal) << text;
+                    EXPECT_LE(text.size(), FncMaxInputLength(Describe(input), units)) << text;
+                }
+            }
+        }
+    }
+}
+
+// Where STD and Sch 40 part, the S schedules leave B36.10M, the 3-1/2 and the
+// 1-1/4 forms, sizes a schedule lacks, and metric sizes in inches.
+TEST(PipeSizeTables, RowsEasyToGetWrong) {
+    const struct {
+        const char *schedule, *size, *mm, *inch;  // "OD WALL" as the fields take them
+    } rows[] = {
+        {"ASME Sch40", "4", "114.3 6.02", "4.500 0.237"},
+        {"ASME Sch40", "10", "273.1 9.27", "10.750 0.365"},
+        {"ASME STD", "10", "273.1 9.27", "10.750 0.365"},
+        {"ASME Sch40", "12", "323.9 10.31", "12.750 0.406"},
+        {"ASME STD", "12", "323.9 9.53", "12.750 0.375"},
+        {"ASME STD", "24", "610.0 9.53", "24.000 0.375"},
+        {"ASME Sch40S", "12", "323.9 9.53", "12.750 0.375"},
+        {"ASME Sch80", "10", "273.1 15.09", "10.750 0.594"},
+        {"ASME XS", "10", "273.1 12.7", "10.750 0.500"},
+        {"ASME Sch80S", "10", "273.1 12.7", "10.750 0.500"},
+        {"ASME Sch40", "3-1/2", "101.6 5.74", "4.000 0.226"},
+        {"ASME Sch10", "1 1/4", "42.2 2.77", "1.660 0.109"},
+        {"ASME Sch5S", "1-1/4", "42.2 1.65", "1.660 0.065"},
+        {"SGP", "32A", "42.7 3.5", "1.681 0.138"},
+        {"SGP", "100a", "114.3 4.5", "4.500 0.177"},
+        {"SGP", "175A", "190.7 5.3", "7.508 0.209"},
+        {"STPG Sch80", "500A", "508.0 26.2", "20.000 1.031"},
+        {"SUS Sch5S", "15A", "21.7 1.65", "0.854 0.065"},
+        {"PVC VP", "13", "18.0 2.2", "0.709 0.087"},
+        {"PVC VU", "800", "835.0 23.9", "32.874 0.941"},
+        {"ASME Sch40", "22", nullptr, nullptr},
+        {"STPG Sch40", "175A", nullptr, nullptr},
+        {"PVC VU", "13", nullptr, nullptr},
+        {"SGP", "4", nullptr, nullptr},
+        {"SGP", "40", nullptr, nullptr},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(std::string(r.schedule) + ' ' + r.size);
+        const std::optional<std::size_t> schedule = FncFindPipeSchedule(QString(r.schedule));
+        EXPECT_TRUE(schedule);
+        if (!schedule) continue;
+        const std::optional<std::size_t> size =
+            FncFindPipeSize(PipeSchedules()[*schedule], QString(r.size));
+        EXPECT_EQ(size.has_value(), r.mm != nullptr);
+        if (!size || !r.mm) continue;
+        for (const std::int16_t units : {0, 1}) {
+            const PipeSizeTexts texts = FncPipeSizeTexts(SizeOf({*schedule, *size}), units, kUs);
+            EXPECT_EQ(texts.outerDiameter + ' ' + texts.wall, units ? r.inch : r.mm);
+        }
+    }
+}
+
+TEST(PipeSizeTables, NamesMaterialsAndTheRowOfTwoNumbers) {
+    const auto name = [](const char* typed) -> QString {
+        const std::optional<std::size_t> found = FncFindPipeSchedule(QString(typed));
+        return found ? Q(PipeSchedules()[*found].name) : QString("-");
+    };
+    EXPECT_EQ(name("asme sch40"), "ASME Sch40");
+    EXPECT_EQ(name(" sus sch 10"), "SUS Sch10S");
+    EXPECT_EQ(name("ASME Sch4"), "-");  // Sch40 and Sch40S
+    EXPECT_EQ(name("stpg"), "-");
+    EXPECT_EQ(name(""), "-");
+    const auto material = [&](const char* schedule) {
+        return FncImpliedPipeEntry(PipeSchedules()[*FncFindPipeSchedule(QString(schedule))]);
+    };
+    EXPECT_EQ(material("SGP"), 0);  // CARBON STEEL
+    EXPECT_EQ(material("ASME XS"), 0);
+    EXPECT_EQ(material("SUS Sch40"), 1);  // STAINLESS STEEL
+    EXPECT_EQ(material("ASME Sch10S"), 1);
+    EXPECT_EQ(material("PVC VU"), 2);  // PVC
+    EXPECT_EQ(FncPipeSizeTexts(SizeOf({0, 0}), 0, kGerman).outerDiameter, "21,7");
+    // Texts back to their row; the pipe material decides between equal rows.
+    const auto row = [](const char* od, const char* wall, int pipe) -> QString {
+        const std::optional<PipeSizePick> pick = FncPipeSizeOfTexts(od, wall, pipe, 0, kUs);
+        return pick ? Q(ScheduleOf(*pick).name) + ' ' + Q(SizeOf(*pick).name) : QString("-");
+    };
+    EXPECT_EQ(row("114.3", "6.02", 0), "ASME Sch40 4");
+    EXPECT_EQ(row("114.30", "6.02", 1), "ASME Sch40S 4");
+    EXPECT_EQ(row("114.3", "4.5", 2), "SGP 100A");
+    EXPECT_EQ(row("114.3", "4.6", 0), "-");
+    EXPECT_EQ(row("", "4.5", 0), "-");
+}
+
+}  // namespace
