@@ -1,18 +1,23 @@
-// velkara_render_window <out.png> <lang 0|1> <unit 0|1>
+// velkara_render_window <out.png> <lang 0|1> <unit 0|1> [pipe-size-table]
 //
 // Builds the calculator window with the given language and unit system on
-// the offscreen platform and saves its client area as a PNG.
+// the offscreen platform and saves its client area as a PNG; with
+// "pipe-size-table", the pipe size dialog of that window, on SGP 100A.
 #include <QApplication>
 #include <QPixmap>
 #include <cstdio>
+#include <string_view>
 #include <vector>
 
 #include "settings/ModCommonProc.h"
+#include "window/PipeSizeDialog.h"
 #include "window/frmCalc.h"
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s <out.png> <lang 0|1> <unit 0|1>\n", argv[0]);
+    const bool dialog = argc == 5 && std::string_view(argv[4]) == "pipe-size-table";
+    if (argc != 4 && !dialog) {
+        std::fprintf(stderr, "usage: %s <out.png> <lang 0|1> <unit 0|1> [pipe-size-table]\n",
+                     argv[0]);
         return 2;
     }
     const QString outPath = QString::fromLocal8Bit(argv[1]);
@@ -31,11 +36,20 @@ int main(int argc, char** argv) {
     int qtArgc = static_cast<int>(qtArgs.size());
     QApplication app(qtArgc, qtArgs.data());
 
-    frmCalc window(ModCommonProc::FncStartupValues(static_cast<std::int16_t>(unit),
-                                                   static_cast<std::int16_t>(lang)));
+    const StartupValues startup = ModCommonProc::FncStartupValues(static_cast<std::int16_t>(unit),
+                                                                  static_cast<std::int16_t>(lang));
+    frmCalc window(startup);
     window.show();
     QApplication::processEvents();
-    const QPixmap image = window.grab();
+    QPixmap image = window.grab();
+    if (dialog) {
+        const std::size_t sgp = FncFindPipeSchedule(u"SGP").value_or(0);
+        const std::size_t size = FncFindPipeSize(PipeSchedules()[sgp], u"100A").value_or(0);
+        PipeSizeDialog sizes(startup, PipeSizePick{sgp, size}, &window);
+        sizes.show();
+        QApplication::processEvents();
+        image = sizes.grab();
+    }
     if (!image.save(outPath, "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
         return 1;
