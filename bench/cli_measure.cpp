@@ -8,8 +8,13 @@
 //   cli_measure csv [runs] [N]...  a list of N measuring points (make_points;
 //                                  default 10000 and 1000000) through
 //                                  `velkara-spacing --csv FILE > out`, `runs`
-//                                  times each (default 5): medians, points/s
+//                                  times each (default 5): medians, points/s;
+//                                  in UTF-8 with English names, then in code
+//                                  page 932 with Japanese names
 //
+// With VELKARA_SPACING_BEFORE set to another build of the tool, the CSV runs
+// alternate between the two, for a before and after on the same machine at
+// the same time (a build that reads UTF-8 only is given the UTF-8 list).
 // The programs' paths are compiled in; their output goes to a scratch folder
 // that is removed at the end.
 #include <fcntl.h>
@@ -137,26 +142,45 @@ int MeasureStartup(const std::string& scratch, int runs) {
 }
 
 int MeasureCsv(const std::string& scratch, int runs, const std::vector<long>& sizes) {
-    std::printf("%-12s %12s %12s %14s %16s\n", "points", "wall (ms)", "cpu (ms)", "points/s",
-                "peak RSS (MiB)");
+    const char* before = std::getenv("VELKARA_SPACING_BEFORE");
+    std::printf("%-8s %-10s %-12s %12s %12s %14s %16s\n", "build", "list", "points", "wall (ms)",
+                "cpu (ms)", "points/s", "peak RSS (MiB)");
     for (const long points : sizes) {
-        const std::string list = scratch + "/points.csv";
-        const std::string out = scratch + "/out.csv";
+        const std::string utf8 = scratch + "/points.csv", japanese = scratch + "/points-ja.csv",
+                          cp932 = scratch + "/points-932.csv", out = scratch + "/out.csv";
         Sample made;
-        if (!RunOnce(MAKE_POINTS, {std::to_string(points)}, list, made)) {
+        // In processes of their own: a child's peak memory starts from its parent's.
+        if (!RunOnce(MAKE_POINTS, {std::to_string(points)}, utf8, made) ||
+            !RunOnce(MAKE_POINTS, {std::to_string(points), "ja"}, japanese, made) ||
+            !RunOnce("/usr/bin/iconv", {"-f", "UTF-8", "-t", "CP932", japanese}, cp932, made)) {
             std::fprintf(stderr, "make_points failed\n");
             return 1;
         }
-        std::vector<Sample> samples;
+        struct Subject {
+            const char* build;
+            std::string program;
+            const char* list;
+            std::string file;
+        };
+        std::vector<Subject> subjects;
+        if (before != nullptr) subjects.push_back({"before", before, "utf-8", utf8});
+        subjects.push_back({"after", VELKARA_SPACING, "utf-8", utf8});
+        subjects.push_back({"after", VELKARA_SPACING, "cp932", cp932});
+        std::vector<std::vector<Sample>> samples(subjects.size());
         for (int run = 0; run < runs; ++run) {
-            Sample sample;
-            // Exit status 1: the list holds refused rows on purpose.
-            RunOnce(VELKARA_SPACING, {"--csv", list, "--lang", "en"}, out, sample);
-            samples.push_back(sample);
+            for (std::size_t at = 0; at < subjects.size(); ++at) {
+                Sample sample;
+                // Exit status 1: the list holds refused rows on purpose.
+                RunOnce(subjects[at].program, {"--csv", subjects[at].file, "--lang", "en"}, out,
+                        sample);
+                samples[at].push_back(sample);
+            }
         }
-        const Medians m = MediansOf(samples);
-        std::printf("%-12ld %12.1f %12.1f %14.0f %16.1f\n", points, m.ms, m.cpuMs,
-                    points / (m.ms / 1e3), m.peakMiB);
+        for (std::size_t at = 0; at < subjects.size(); ++at) {
+            const Medians m = MediansOf(samples[at]);
+            std::printf("%-8s %-10s %-12ld %12.1f %12.1f %14.0f %16.1f\n", subjects[at].build,
+                        subjects[at].list, points, m.ms, m.cpuMs, points / (m.ms / 1e3), m.peakMiB);
+        }
     }
     return 0;
 }

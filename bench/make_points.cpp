@@ -6,12 +6,16 @@
 // a list, an empty outer diameter), as in a list typed by hand, and a few
 // fail as the window would (a sensor too large for the pipe).
 //
-//   make_points N > points.csv
+// With "ja", names and tags are the Japanese ones (UTF-8), as a planner on
+// Japanese Windows writes them.
+//
+//   make_points N [ja] > points.csv
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -57,7 +61,38 @@ constexpr const char* kSensors[] = {"TB_01/TC_01", "TB_01/TC_01", "TB_02/TC_02",
                                     "TB_03/TC_03", "TB_04/TC_04", "TB_05/TC_05",
                                     "TD_01",       "TD_02",       "TD_03"};
 
-std::string Row(long index, Sequence& sequence) {
+// The Japanese names of the entries above, as the window's lists show them.
+std::string Japanese(const std::string& name) {
+    static const std::pair<const char*, const char*> kNames[] = {
+        {"CARBON STEEL", "鋼管"},
+        {"STAINLESS STEEL", "ｽﾃﾝﾚｽ管"},
+        {"DUCTILE IRON", "ﾀﾞｸﾀｲﾙ鋳鉄管"},
+        {"CAST IRON", "鋳鉄管"},
+        {"PVC", "塩ﾋﾞ管"},
+        {"COPPER", "銅管"},
+        {"PIPE S.V.", "配管音速"},
+        {"NO LINING", "ﾗｲﾆﾝｸﾞ無し"},
+        {"TAR EPOXY", "ﾀｰﾙｴﾎﾟｷｼ"},
+        {"MORTAR", "ﾓﾙﾀﾙ"},
+        {"RUBBER", "ｺﾞﾑ"},
+        {"TEFLON", "ﾃﾌﾛﾝ"},
+        {"WATER", "水"},
+        {"SEAWATER", "海水"},
+        {"GLYCOL", "ｸﾞﾘｺｰﾙ"},
+        {"KEROSENE", "ｹﾛｼﾝ"},
+        {"FUEL OIL", "燃料油"},
+        {"METHANOL", "ﾒﾀﾉｰﾙ"},
+        {"FLUID S.V.", "流体音速"},
+        {"V METHOD", "V法"},
+        {"Z METHOD", "Z法"},
+    };
+    for (const auto& [english, japanese] : kNames) {
+        if (name == english) return japanese;
+    }
+    return name;
+}
+
+std::string Row(long index, Sequence& sequence, bool japanese) {
     const std::uint32_t pipeAt = sequence.next(std::size(kPipes));
     const Pipe& pipe = kPipes[pipeAt];
     const bool small = pipeAt < kSmallPipes;
@@ -81,7 +116,7 @@ std::string Row(long index, Sequence& sequence) {
         fluid = "FLUID S.V.";
         fluidVelocity = std::to_string(1300 + sequence.next(300));
     }
-    const char* method = small || sequence.next(10) < 7 ? "V METHOD" : "Z METHOD";
+    std::string method = small || sequence.next(10) < 7 ? "V METHOD" : "Z METHOD";
     const char* sensor = small ? Pick(sequence, kSmallPipeSensors) : Pick(sequence, kSensors);
     switch (sequence.next(300)) {
         case 0:
@@ -97,7 +132,10 @@ std::string Row(long index, Sequence& sequence) {
             break;
     }
     char tag[32];
-    std::snprintf(tag, sizeof tag, "FT-%07ld", index + 1);
+    std::snprintf(tag, sizeof tag, japanese ? "計画-%07ld" : "FT-%07ld", index + 1);
+    if (japanese) {
+        for (std::string* name : {&material, &lining, &fluid, &method}) *name = Japanese(*name);
+    }
     return std::string(tag) + ',' + outer + ',' + wall + ",\"" + material + "\"," + pipeVelocity +
            ',' + lining + ',' + liningThickness + ',' + fluid + ',' + fluidVelocity + ',' + method +
            ',' + sensor + '\n';
@@ -107,8 +145,9 @@ std::string Row(long index, Sequence& sequence) {
 
 int main(int argc, char** argv) {
     const long count = argc > 1 ? std::atol(argv[1]) : 0;
+    const bool japanese = argc > 2 && std::string(argv[2]) == "ja";
     if (count <= 0) {
-        std::fprintf(stderr, "usage: make_points N > points.csv\n");
+        std::fprintf(stderr, "usage: make_points N [ja] > points.csv\n");
         return 2;
     }
     std::string text =
@@ -116,7 +155,7 @@ int main(int argc, char** argv) {
         "method,sensor\n";
     Sequence sequence;
     for (long index = 0; index < count; ++index) {
-        text += Row(index, sequence);
+        text += Row(index, sequence, japanese);
         if (text.size() > (1 << 20)) {
             std::fwrite(text.data(), 1, text.size(), stdout);
             text.clear();

@@ -6,8 +6,11 @@
 #include <cstring>
 #include <future>
 #include <set>
+#include <unordered_map>
+#include <variant>
 #include <vector>
 
+#include "cli/Cp932.h"
 #include "cli/CsvReader.h"
 #include "cli/CsvWriter.h"
 #include "cli/PointOutput.h"
@@ -17,6 +20,11 @@
 namespace {
 
 constexpr std::size_t kNoColumn = SIZE_MAX;
+
+struct CsvColumns {
+    std::array<std::size_t, kGivenCount> of;  // per given field, its column or kNoColumn
+    std::size_t width = 0;                    // the header's
+};
 
 CsvRunResult Problem(std::string problem) {
     CsvRunResult result;
@@ -55,12 +63,12 @@ struct Batch {
 
 class CsvPipeline {
 public:
-    CsvPipeline(const ToolContext& context, std::array<std::size_t, kGivenCount> columnOf,
-                std::size_t width)
+    CsvPipeline(const ToolContext& context, const CsvColumns& columns, CsvEncoding encoding)
         : context_(context),
-          columnOf_(columnOf),
-          width_(width),
-          malformed_(context.Text(kMalformedRecordText).toUtf8()) {}
+          columnOf_(columns.of),
+          width_(columns.width),
+          encoding_(encoding),
+          malformed_(Encoded(context.Text(kMalformedRecordText))) {}
 
     // Fills `batch` from the reader; false when the input has ended.
     bool Read(CsvReader& reader, Batch& batch) const {
@@ -102,14 +110,18 @@ public:
             return;
         }
         GivenPoint point;
+        if (encoding_ == CsvEncoding::Cp932) ForgetDecodedIfFull();
         for (std::size_t at = 0; at < kGivenCount; ++at) {
             const std::size_t column = columnOf_[at];
             if (column == kNoColumn || column >= record.fieldCount) continue;
             point.values[at] = batch.Field(record.firstField + column);
+            if (encoding_ == CsvEncoding::Utf8 || IsAscii(point.values[at])) continue;
+            point.values[at] = Utf8Of(point.values[at]);
         }
         const PointOutcome outcome = RunPoint(point, context_);
-        result = {outcome.run.texts.result1.toUtf8(), outcome.run.texts.result2.toUtf8(),
-                  outcome.message.toUtf8()};
+        // The results are ASCII, the same in either encoding.
+        result = {outcome.run.texts.result1.toLatin1(), outcome.run.texts.result2.toLatin1(),
+                  Encoded(outcome.message)};
         batch.computed[i] = outcome.run.outcome == SpacingRun::Outcome::Shown;
     }
 
@@ -135,64 +147,124 @@ public:
     }
 
 private:
+    // Fields of code page 932 as UTF-8. The same few names come again and
+    // again, so each thread keeps what it has decoded, up to a limit.
+    using Decoded = std::unordered_map<std::string, std::string, StringViewHash, std::equal_to<>>;
+    static Decoded& ThreadDecoded() {
+        thread_local Decoded decoded;
+        return decoded;
+    }
+    // Valid until ForgetDecodedIfFull().
+    static std::string_view Utf8Of(std::string_view cp932) {
+        Decoded& decoded = ThreadDecoded();
+        if (const auto found = decoded.find(cp932); found != decoded.end()) return found->second;
+        return decoded.emplace(cp932, Cp932ToUnicode(cp932).toStdString()).first->second;
+    }
+    static void ForgetDecodedIfFull() {
+        if (ThreadDecoded().size() >= 4096) ThreadDecoded().clear();
+    }
+
+    QByteArray Encoded(const QString& text) const {
+        return encoding_ == CsvEncoding::Utf8 ? text.toUtf8() : Cp932FromUnicode(text);
+    }
+
     const ToolContext& context_;
     const std::array<std::size_t, kGivenCount> columnOf_;
     const std::size_t width_;
+    const CsvEncoding encoding_;
     const QByteArray malformed_;
 };
 
-}  // namespace
+// How much of the input decides its encoding.
+constexpr std::size_t kEncodingSample = 64 * 1024;
 
-CsvRunResult RunCsv(ByteSource input, ByteSink output, const ToolContext& context,
-                    const CsvWarning& warn) {
-    CsvReader reader(std::move(input));
-    const CsvRecord* header = reader.next();
-    if (header == nullptr) {
-        if (reader.readError() != 0) {
-            return Problem(std::string("cannot read the CSV: ") +
-                           std::strerror(reader.readError()));
+// The first bytes of the input, and a source that gives them again before
+// the rest.
+struct InputStart {
+    std::string bytes;
+    bool complete = false;  // the whole input
+    int readError = 0;
+};
+
+InputStart ReadStart(ByteSource& source) {
+    InputStart start;
+    start.bytes.resize(kEncodingSample);
+    std::size_t filled = 0;
+    while (filled < start.bytes.size()) {
+        errno = 0;
+        const std::ptrdiff_t count =
+            source(start.bytes.data() + filled, start.bytes.size() - filled);
+        if (count < 0) start.readError = errno != 0 ? errno : EIO;
+        if (count <= 0) {
+            start.complete = true;
+            break;
         }
-        return Problem("the CSV has no header row");
+        filled += std::size_t(count);
     }
-    if (header->error != CsvError::None) return Problem("the CSV header row is not well-formed");
+    start.bytes.resize(filled);
+    return start;
+}
 
-    const std::string spacingColumn = "spacing-" + LengthUnit(context.startup);
-    const std::string resultColumns[] = {spacingColumn, "steps", "message"};
-    std::array<std::size_t, kGivenCount> columnOf;
-    columnOf.fill(kNoColumn);
-    const std::vector<std::string> names(header->fields.begin(), header->fields.end());
-    std::set<std::string> warned;
-    for (std::size_t column = 0; column < names.size(); ++column) {
-        const std::string key = AsciiLower(TrimBlanks(names[column]));
-        for (const std::string& result : resultColumns) {
-            if (key == result) return Problem("the CSV already has a column '" + result + "'");
+ByteSource StartThenRest(std::string start, ByteSource rest, bool complete) {
+    return [start = std::move(start), rest = std::move(rest), complete, at = std::size_t(0)](
+               char* buffer, std::size_t size) mutable -> std::ptrdiff_t {
+        if (at < start.size()) {
+            const std::size_t count = std::min(size, start.size() - at);
+            std::memcpy(buffer, start.data() + at, count);
+            at += count;
+            return std::ptrdiff_t(count);
         }
-        const std::optional<std::size_t> field = FncGivenFieldNamed(names[column]);
+        return complete ? 0 : rest(buffer, size);
+    };
+}
+
+std::string ToUtf8(std::string_view text, CsvEncoding encoding) {
+    return encoding == CsvEncoding::Utf8 ? std::string(text) : Cp932ToUnicode(text).toStdString();
+}
+
+// Which column gives which field. Names are matched as UTF-8.
+std::variant<CsvColumns, std::string> MapColumns(const CsvRecord& header, CsvEncoding encoding,
+                                                 const std::string (&resultColumns)[3],
+                                                 const CsvWarning& warn) {
+    CsvColumns columns;
+    columns.of.fill(kNoColumn);
+    columns.width = header.fields.size();
+    std::set<std::string> warned;
+    for (std::size_t column = 0; column < header.fields.size(); ++column) {
+        const std::string name = ToUtf8(header.fields[column], encoding);
+        const std::string key = AsciiLower(TrimBlanks(name));
+        for (const std::string& result : resultColumns) {
+            if (key == result) return "the CSV already has a column '" + result + "'";
+        }
+        const std::optional<std::size_t> field = FncGivenFieldNamed(name);
         if (!field) {
-            const std::optional<std::size_t> near = FncGivenFieldNear(names[column]);
-            if (near && warn && warned.insert(names[column]).second)
-                warn("column '" + names[column] + "' is passed through; did you mean '" +
+            const std::optional<std::size_t> near = FncGivenFieldNear(name);
+            if (near && warn && warned.insert(name).second) {
+                warn("column '" + name + "' is passed through; did you mean '" +
                      GivenFields()[*near].optionName + "'?");
+            }
             continue;
         }
-        std::size_t& at = columnOf[*field];
+        std::size_t& at = columns.of[*field];
         if (at != kNoColumn) {
-            return Problem("the CSV has two columns for '" +
-                           std::string(GivenFields()[*field].optionName) + "'");
+            return "the CSV has two columns for '" + std::string(GivenFields()[*field].optionName) +
+                   "'";
         }
         at = column;
     }
+    return columns;
+}
 
-    // The output's line ends answer the input's.
-    CsvWriter writer(std::move(output), header->lineEnd == "\r\n" ? "\r\n" : "\n");
-    for (const std::string& name : names) writer.field(name);
-    for (const std::string& result : resultColumns) writer.field(result);
-    writer.endRecord();
+CsvRunResult ReadProblem(int error) {
+    return Problem(std::string("cannot read the CSV: ") + std::strerror(error));
+}
 
-    const CsvPipeline pipeline(context, columnOf, names.size());
-    CsvRunResult result;
-    // While the helper computes one batch, this thread writes the one before
-    // and reads the one after; then both finish the batch together.
+// While the helper computes one batch, this thread writes the one before and
+// reads the one after; then both finish the batch together. The exit status
+// of the records.
+int RunBatches(CsvReader& reader, CsvWriter& writer, const CsvPipeline& pipeline,
+               long long& points) {
+    int status = 0;
     std::array<Batch, 2> batches;
     std::array<std::atomic<std::size_t>, 2> nextRecord{};
     std::future<void> helper;
@@ -213,13 +285,51 @@ CsvRunResult RunCsv(ByteSource input, ByteSink output, const ToolContext& contex
         pipeline.Compute(batches[current], nextRecord[current]);
         helper.get();
         if (more) startComputing(following);
-        result.points += static_cast<long long>(batches[current].records.size());
-        if (!pipeline.Write(batches[current], writer)) result.exitStatus = 1;
+        points += static_cast<long long>(batches[current].records.size());
+        if (!pipeline.Write(batches[current], writer)) status = 1;
         current = following;
     }
+    return status;
+}
+
+}  // namespace
+
+CsvRunResult RunCsv(ByteSource input, const SinkFor& sinkFor, const ToolContext& context,
+                    const CsvWarning& warn, std::optional<CsvEncoding> chosen) {
+    InputStart start = ReadStart(input);
+    if (start.readError != 0) return ReadProblem(start.readError);
+    const CsvEncoding encoding = chosen.value_or(DetectCsvEncoding(start.bytes, start.complete));
+    if (encoding == CsvEncoding::Cp932 && !Cp932Available())
+        return Problem("code page 932 is not available on this system");
+    const bool byteOrderMark = start.bytes.starts_with(kUtf8ByteOrderMark);
+    CsvReader reader(StartThenRest(std::move(start.bytes), std::move(input), start.complete));
+
+    const CsvRecord* header = reader.next();
+    if (header == nullptr) {
+        if (reader.readError() != 0) return ReadProblem(reader.readError());
+        return Problem("the CSV has no header row");
+    }
+    if (header->error != CsvError::None) return Problem("the CSV header row is not well-formed");
+    const std::string resultColumns[] = {"spacing-" + LengthUnit(context.startup), "steps",
+                                         "message"};
+    const auto columns = MapColumns(*header, encoding, resultColumns, warn);
+    if (const auto* problem = std::get_if<std::string>(&columns)) return Problem(*problem);
+
+    // The output answers the input: its byte order mark, line ends and encoding.
+    ByteSink output = sinkFor(encoding);
+    if (byteOrderMark && !output(kUtf8ByteOrderMark.data(), kUtf8ByteOrderMark.size()))
+        return Problem(std::string("cannot write the result: ") + std::strerror(errno));
+    CsvWriter writer(std::move(output), header->lineEnd == "\r\n" ? "\r\n" : "\n");
+    for (const std::string_view name : header->fields) writer.field(name);
+    for (const std::string& result : resultColumns) writer.field(result);
+    writer.endRecord();
+
+    CsvRunResult result;
+    const CsvPipeline pipeline(context, std::get<CsvColumns>(columns), encoding);
+    result.exitStatus = RunBatches(reader, writer, pipeline, result.points);
     if (reader.readError() != 0) {
         writer.flush();
-        return Problem(std::string("cannot read the CSV: ") + std::strerror(reader.readError()));
+        return ReadProblem(reader.readError());
     }
     if (!writer.flush()) {
         return Problem(std::string("cannot write the result: ") +

@@ -4,9 +4,11 @@
 // memory stays flat however long the list.
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "cli/ByteStreams.h"
+#include "cli/CsvEncoding.h"
 #include "cli/PointRun.h"
 
 struct CsvRunResult {
@@ -20,5 +22,10 @@ struct CsvRunResult {
 // A remark on standard error that changes neither the output nor the status.
 using CsvWarning = std::function<void(const std::string&)>;
 
-CsvRunResult RunCsv(ByteSource input, ByteSink output, const ToolContext& context,
-                    const CsvWarning& warn = {});
+// Where the output goes, once its encoding is known.
+using SinkFor = std::function<ByteSink(CsvEncoding)>;
+
+// The output is in the input's encoding, `chosen` or else detected from the
+// input's start, with its byte order mark if it has one.
+CsvRunResult RunCsv(ByteSource input, const SinkFor& output, const ToolContext& context,
+                    const CsvWarning& warn = {}, std::optional<CsvEncoding> chosen = {});

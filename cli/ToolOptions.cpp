@@ -82,6 +82,11 @@ std::variant<ToolOptions, std::string> ParseToolOptions(const QStringList& argum
         } else if (name == QLatin1String("lang")) {
             if (!(problem = needValue()))
                 problem = ChooseFlag("lang", value, "ja", "en", options.langFlag);
+        } else if (name == QLatin1String("encoding")) {
+            std::optional<std::int16_t> cp932;
+            if (!(problem = needValue()) &&
+                !(problem = ChooseFlag("encoding", value, "utf-8", "cp932", cp932)))
+                options.encoding = *cp932 != 0 ? CsvEncoding::Cp932 : CsvEncoding::Utf8;
         } else if (name == QLatin1String("csv")) {
             if (!(problem = needValue())) options.csvPath = value;
         } else if (name == QLatin1String("json")) {
@@ -97,6 +102,8 @@ std::variant<ToolOptions, std::string> ParseToolOptions(const QStringList& argum
         options.action = Action::List;
         return options;
     }
+    if (options.encoding && options.csvPath.empty())
+        return std::string("--encoding is for a CSV list; it goes with --csv");
     if (!options.csvPath.empty()) {
         if (options.json) return std::string("--json is for one point; it cannot go with --csv");
         for (const bool given : options.given) {
@@ -151,6 +158,9 @@ std::string ToolUsage() {
         "                    the columns as the options above, without \"--\"; write the\n"
         "                    input with the columns spacing-mm (or spacing-inch), steps and\n"
         "                    message added\n"
+        "  --encoding utf-8|cp932\n"
+        "                    the list's encoding (default: a byte order mark or valid\n"
+        "                    UTF-8 at its start, else code page 932); the output keeps it\n"
         "\n"
         "Settings (default: Velkara.ini beside the program):\n"
         "  --units mm|inch   millimetres and m/s, or inches and ft/s\n"

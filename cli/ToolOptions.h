@@ -9,6 +9,7 @@
 #include <string>
 #include <variant>
 
+#include "cli/CsvEncoding.h"
 #include "rules/GivenValues.h"
 
 struct ToolOptions {
@@ -20,7 +21,8 @@ struct ToolOptions {
     // Overrides of the settings file for this run.
     std::optional<std::int16_t> unitFlag;
     std::optional<std::int16_t> langFlag;
-    std::string csvPath;  // "-": standard input
+    std::string csvPath;                  // "-": standard input
+    std::optional<CsvEncoding> encoding;  // of the CSV list; detected when not given
     bool json = false;
 };
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/ConsoleText.h"
 #include "cli/CsvRun.h"
 #include "cli/Listing.h"
 #include "cli/PointOutput.h"
@@ -21,7 +22,7 @@ namespace {
 constexpr int kUsageError = 2;
 
 void Write(std::FILE* stream, const std::string& text) {
-    std::fwrite(text.data(), 1, text.size(), stream);
+    WriteText(stream, text);
 }
 
 int UsageError(const std::string& reason) {
@@ -71,12 +72,12 @@ int RunCsvList(const ToolOptions& options, const ToolContext& context) {
     const int fd = file.handle();
 #if defined(_WIN32)
     _setmode(fd, _O_BINARY);
-    _setmode(_fileno(stdout), _O_BINARY);
 #endif
     std::fflush(stdout);
     const CsvRunResult result = RunCsv(
-        SourceFromFd(fd), SinkToFd(fileno(stdout)), context,
-        [](const std::string& warning) { Write(stderr, "velkara-spacing: " + warning + "\n"); });
+        SourceFromFd(fd), SinkToStandardOutput, context,
+        [](const std::string& warning) { Write(stderr, "velkara-spacing: " + warning + "\n"); },
+        options.encoding);
     if (result.exitStatus == kUsageError) return UsageError(result.problem);
     return result.exitStatus;
 }

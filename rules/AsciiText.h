@@ -3,6 +3,7 @@
 // blanks as a spreadsheet cell keeps them, and letter case of plain ASCII,
 // which most names are, without a round trip through Unicode.
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -32,3 +33,11 @@ inline std::string AsciiLower(std::string_view text) {
     }
     return lower;
 }
+
+// Looks std::string keys up by std::string_view without making a string.
+struct StringViewHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const {
+        return std::hash<std::string_view>{}(text);
+    }
+};

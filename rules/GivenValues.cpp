@@ -26,25 +26,32 @@ bool IsGiven(std::string_view value) {
     return !TrimBlanks(value).empty();
 }
 
-// Per number read only at some entries of its list: the entry that reads it
-// when it is the only one (the typed sound velocities), else none.
-std::optional<int> SoleReadingEntry(const InputDescriptor& number) {
-    static const std::array<std::optional<int>, kInputCount> sole = [] {
-        std::array<std::optional<int>, kInputCount> found{};
+// A number read only at some entries of its list, and the entry that reads
+// it when it is the only one (the typed sound velocities).
+struct LockedNumber {
+    const InputDescriptor* input;
+    std::optional<int> soleReadingEntry;
+};
+
+const std::vector<LockedNumber>& LockedNumbers() {
+    static const std::vector<LockedNumber> numbers = [] {
+        std::vector<LockedNumber> found;
         for (const InputDescriptor& input : Inputs()) {
             if (!input.lock) continue;
+            LockedNumber number{&input, std::nullopt};
             const qsizetype count = Describe(input.lock->list).entryNames(0).size();
             int readers = 0;
             for (int position = 0; position < count; ++position) {
                 if (!input.lock->unlockedAt(position)) continue;
                 ++readers;
-                found[FocusPosition(input.id)] = position;
+                number.soleReadingEntry = position;
             }
-            if (readers != 1) found[FocusPosition(input.id)].reset();
+            if (readers != 1) number.soleReadingEntry.reset();
+            found.push_back(number);
         }
         return found;
     }();
-    return sole[FocusPosition(number.id)];
+    return numbers;
 }
 
 GivenRefusal Refusal(GivenRefusal::Reason reason, InputId field, InputId other) {
@@ -133,25 +140,23 @@ std::variant<Entries, GivenRefusal> FncResolveGiven(const GivenPoint& point,
         }
     }
     // A number given selects the one entry of its list not given that reads it.
-    for (const InputDescriptor& input : Inputs()) {
-        if (!input.lock || !IsGiven(point.values[FocusPosition(input.id)])) continue;
-        int& list = entries[FocusPosition(input.lock->list)].position;
-        if (list < 0) list = SoleReadingEntry(input).value_or(-1);
+    const std::vector<LockedNumber>& locked = LockedNumbers();
+    for (const LockedNumber& number : locked) {
+        if (!IsGiven(point.values[FocusPosition(number.input->id)])) continue;
+        int& list = entries[FocusPosition(number.input->lock->list)].position;
+        if (list < 0) list = number.soleReadingEntry.value_or(-1);
     }
     // Every number given is read.
-    for (const InputDescriptor& input : Inputs()) {
-        if (!input.lock || !IsGiven(point.values[FocusPosition(input.id)])) continue;
+    for (const LockedNumber& number : locked) {
+        const InputDescriptor& input = *number.input;
+        if (!IsGiven(point.values[FocusPosition(input.id)])) continue;
         const int list = entries[FocusPosition(input.lock->list)].position;
         if (list < 0) return Refusal(Reason::Needs, input.id, input.lock->list);
         if (!input.lock->unlockedAt(list))
             return Refusal(Reason::NotReadWith, input.id, input.lock->list);
     }
     // A list not given takes its first entry, as the window does at start.
-    for (const InputDescriptor& input : Inputs()) {
-        if (input.kind == InputKind::List)
-            entries[FocusPosition(input.id)].position =
-                std::max(entries[FocusPosition(input.id)].position, 0);
-    }
+    for (Entry& entry : entries) entry.position = std::max(entry.position, 0);
     return entries;
 }
 

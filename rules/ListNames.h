@@ -8,6 +8,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "rules/AsciiText.h"
 #include "rules/InputDescriptors.h"
 
 class ListNames {
@@ -18,14 +19,7 @@ public:
     std::optional<int> Find(InputId list, std::string_view utf8) const;
 
 private:
-    // Looks strings up by std::string_view without making a std::string.
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view text) const {
-            return std::hash<std::string_view>{}(text);
-        }
-    };
-    using NameMap = std::unordered_map<std::string, int, Hash, std::equal_to<>>;
+    using NameMap = std::unordered_map<std::string, int, StringViewHash, std::equal_to<>>;
     // Per input (lists only), name -> position; the first entry of a name
     // wins, as picking it from the top of the list would. The names as the
     // lists show them answer most look-ups without folding.

@@ -2,6 +2,7 @@
 // JSON, a CSV list in and out, and the lists it prints.
 #include <gtest/gtest.h>
 
+#include "cli/CsvEncoding.h"
 #include "cli/CsvRun.h"
 #include "cli/Listing.h"
 #include "cli/PointOutput.h"
@@ -13,6 +14,7 @@ using Action = ToolOptions::Action;
 
 const StartupValues kEnglish = ModCommonProc::FncStartupValues(0, 1);
 const StartupValues kJapaneseInch = ModCommonProc::FncStartupValues(1, 0);
+const StartupValues kJapanese = ModCommonProc::FncStartupValues(0, 0);
 
 TEST(ToolOptions, ParsedOrRefusedWithAReason) {
     const struct {
@@ -106,9 +108,10 @@ TEST(ToolPoint, AsTextAndAsJson) {
 std::string RunCsvText(std::string_view input, const StartupValues& startup, int& status) {
     std::string output;
     std::string warnings;
-    const CsvRunResult result =
-        RunCsv(SourceFromMemory(input, 7), SinkToString(output), ToolContext(startup),
-               [&](const std::string& warning) { warnings += "warning: " + warning + "\n"; });
+    const CsvRunResult result = RunCsv(
+        SourceFromMemory(input, 7), [&](CsvEncoding) { return SinkToString(output); },
+        ToolContext(startup),
+        [&](const std::string& warning) { warnings += "warning: " + warning + "\n"; });
     status = result.exitStatus;
     return warnings + (result.exitStatus == 2 ? "problem: " + result.problem : output);
 }
@@ -119,6 +122,7 @@ TEST(ToolCsv, EveryRecordKeepsItsPlaceWithTheResultColumnsAdded) {
         std::string_view input;
         std::string_view output;
         int status;
+        const StartupValues* startup = &kEnglish;
     } rows[] = {
         {"columns in any order, others passed through, a refused row in the middle",
          "Wall , tag,OUTER-DIAMETER,sensor,note\n"
@@ -132,7 +136,7 @@ TEST(ToolCsv, EveryRecordKeepsItsPlaceWithTheResultColumnsAdded) {
          1},
         {"CRLF and a BOM, a missing column is an empty field",
          "\xEF\xBB\xBFouter-diameter,sensor\r\n114.3,TB_01\r\n",
-         "outer-diameter,sensor,spacing-mm,steps,message\r\n"
+         "\xEF\xBB\xBFouter-diameter,sensor,spacing-mm,steps,message\r\n"
          "114.3,TB_01,,,WALL THICKNESS: The value is outside of range\r\n",
          1},
         {"short rows padded (an empty list takes its first entry), long and malformed rows "
@@ -168,6 +172,16 @@ TEST(ToolCsv, EveryRecordKeepsItsPlaceWithTheResultColumnsAdded) {
          "OUTER  DIAMETER,配管厚さ,ｾﾝｻ種類,Mount,mount,fluid_velocity,spacing-mm,steps,message\n"
          "114.3,6,TB_01/TC_01,x,y,,65.47,,\n",
          0},
+        {"code page 932: names read, Japanese messages in it, other bytes as they came",
+         "tag,\x8AO\x8C"
+         "a\x90\xA1\x96@,wall,pipe,sensor\n\x8Cv\x89\xE6-1,114.3,6,\x8D|\x8A\xC7,"
+         "TB_01/TC_01\n\x8Cv\x89\xE6-2\xED@,114.3,60,\x8D|\x8A\xC7,TB_01/TC_01\n",
+         "tag,\x8AO\x8C"
+         "a\x90\xA1\x96@,wall,pipe,sensor,spacing-mm,steps,message\n\x8Cv\x89\xE6-1,"
+         "114.3,6,\x8D|\x8A\xC7,TB_01/TC_01,65.47,,\n\x8Cv\x89\xE6-2\xED@,114.3,60,\x8D|\x8A\xC7,"
+         "TB_01/TC_01,,,\x94z\x8A\xC7\x8C\xFA\x82\xB3: \x93\xFC\x97\xCD\x92l\x82\xAA\x94\xCD"
+         "\x88\xCD\x8AO\x82\xC5\x82\xB7\n",
+         1, &kJapanese},
         {"no header", "", "problem: the CSV has no header row", 2},
         {"a result column already there", "tag,Steps\n",
          "problem: the CSV already has a column 'steps'", 2},
@@ -176,8 +190,31 @@ TEST(ToolCsv, EveryRecordKeepsItsPlaceWithTheResultColumnsAdded) {
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
         int status = -1;
-        EXPECT_EQ(RunCsvText(r.input, kEnglish, status), r.output);
+        EXPECT_EQ(RunCsvText(r.input, *r.startup, status), r.output);
         EXPECT_EQ(status, r.status);
+    }
+}
+
+TEST(ToolCsv, EncodingFromTheStart) {
+    const struct {
+        const char* name;
+        std::string_view start;
+        bool complete;
+        CsvEncoding encoding;
+    } rows[] = {
+        {"ASCII", "tag,wall\n", true, CsvEncoding::Utf8},
+        {"byte order mark", "\xEF\xBB\xBF\x8D|", true, CsvEncoding::Utf8},
+        {"UTF-8 Japanese", "\xE9\x8B\xBC\xE7\xAE\xA1", true, CsvEncoding::Utf8},
+        {"cut by the sample", "a\xE9\x8B", false, CsvEncoding::Utf8},
+        {"cut by the end", "a\xE9\x8B", true, CsvEncoding::Cp932},
+        {"code page 932", "\x8D|\x8A\xC7", true, CsvEncoding::Cp932},
+        {"half-width katakana", "\xBA\xDE\xD1", true, CsvEncoding::Cp932},
+        {"overlong", "\xE0\x80\xAF", true, CsvEncoding::Cp932},
+        {"surrogate", "\xED\xA0\x80", true, CsvEncoding::Cp932},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        EXPECT_EQ(DetectCsvEncoding(r.start, r.complete), r.encoding);
     }
 }
 
