@@ -44,6 +44,9 @@ TEST(WindowInit, InEveryRunCaptionsFitAndLanguageAndUnitsDecideApart) {
         EXPECT_EQ(d.Field("txtResult1Text")->palette().color(QPalette::Text), QColor(Qt::red));
         EXPECT_EQ(d.Field("txtResult1Text")->font().pointSize(), 12);
         EXPECT_TRUE(d.Field("txtResult1Text")->font().bold());
+        // A field is named by the caption beside it.
+        EXPECT_EQ(d.Field("txtResult2Text")->accessibleName(),
+                  d.Get<QLabel>("MOUNT_SIZE2")->text());
         // No control covers another, but for a frame and what lies on it.
         const QList<QWidget*> controls = d->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         QSet<QString> names;
