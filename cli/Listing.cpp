@@ -9,6 +9,7 @@
 #include "rules/InputDescriptors.h"
 #include "rules/NameLists.h"
 #include "rules/NumberText.h"
+#include "rules/PipeSizes.h"
 #include "rules/UnitTexts.h"
 
 namespace {
@@ -63,6 +64,30 @@ const InputDescriptor* VelocityOf(const InputDescriptor& list) {
     return nullptr;
 }
 
+// Every pipe size table: its standard and implied pipe material, then each
+// size with its outer diameter and wall in the run's unit.
+std::string PipeSizeSection(const StartupValues& startup) {
+    const QStringList pipes = PipeNameList(startup.LangOffset);
+    const QString unit = QLatin1Char(' ') + FncUnitTexts(startup.UnitFlag)[0];
+    QString text = startup.Text(4471) + QLatin1Char('\n');
+    for (const PipeSchedule& schedule : PipeSchedules()) {
+        text += QStringLiteral("  %1  %2  %3\n")
+                    .arg(QString::fromLatin1(schedule.name.data(), qsizetype(schedule.name.size())),
+                         QString::fromLatin1(schedule.standard.data(),
+                                             qsizetype(schedule.standard.size())),
+                         pipes[FncImpliedPipeEntry(schedule)]);
+        for (const PipeSize& size : schedule.sizes) {
+            const PipeSizeTexts texts = FncPipeSizeTexts(size, startup.UnitFlag, QLocale::c());
+            text += QStringLiteral("    ") +
+                    QString::fromLatin1(size.name.data(), qsizetype(size.name.size()))
+                        .leftJustified(6) +
+                    texts.outerDiameter.rightJustified(7) + QStringLiteral(" x ") + texts.wall +
+                    unit + QLatin1Char('\n');
+        }
+    }
+    return text.toStdString();
+}
+
 }  // namespace
 
 std::string ListingText(const StartupValues& startup) {
@@ -93,5 +118,5 @@ std::string ListingText(const StartupValues& startup) {
         if (!text.empty()) text += '\n';
         text += Section(list, rows, startup);
     }
-    return text;
+    return text + '\n' + PipeSizeSection(startup);
 }

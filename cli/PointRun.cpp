@@ -44,10 +44,13 @@ QString MessageOf(const SpacingRun& run, const ToolContext& context) {
 
 PointOutcome RunPoint(const GivenPoint& point, const ToolContext& context) {
     PointOutcome outcome;
-    const auto resolved = FncResolveGiven(point, context.names);
+    const auto resolved = FncResolveGiven(point, context.names, context.startup.UnitFlag,
+                                          context.startup.NumberLocale);
     if (const auto* refusal = std::get_if<GivenRefusal>(&resolved)) {
         outcome.run.outcome = SpacingRun::Outcome::Refused;
-        outcome.run.refusedInput = InputId(refusal->field);
+        // A value past the inputs (a pipe size) stands for the outer diameter.
+        outcome.run.refusedInput =
+            refusal->field < kInputCount ? InputId(refusal->field) : InputId::OuterDiameter;
         outcome.run.messageTextId = FncGivenRefusalTextId(refusal->reason);
         outcome.given = *refusal;
         outcome.message = FncGivenRefusalText(*refusal, context.startup);

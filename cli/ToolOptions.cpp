@@ -128,6 +128,13 @@ std::string OptionRefusalText(const GivenRefusal& refusal, const ToolOptions& op
                    options.values[refusal.other] + "', which does not read it (see --list)";
         case GivenRefusal::Reason::Needs:
             return option(refusal.field) + " needs " + option(refusal.other) + " (see --list)";
+        case GivenRefusal::Reason::NoSuchSize:
+            return option(refusal.field) + ": " + refusal.quoted[0].toStdString() +
+                   " has no size '" + value + "' (see --list)";
+        case GivenRefusal::Reason::Differs:
+            return option(refusal.field) + " " + value + " differs from the pipe size table, " +
+                   "which gives " + refusal.quoted[0].toStdString() + " for " +
+                   refusal.quoted[1].toStdString();
     }
     return option(refusal.field) + ": no entry is named '" + value +
            "', nor one alone starts so (see --list)";
@@ -148,6 +155,11 @@ std::string ToolUsage() {
         usage += line + FncGetText(input.captionTextId, 5000).toStdString() + "\n";
     }
     usage +=
+        "  --pipe-size SIZE            a nominal size of the table of --schedule (100A, 4,\n"
+        "                              1-1/4, 13): its outer diameter and wall, and the pipe\n"
+        "                              material the table implies unless --pipe is given\n"
+        "  --schedule NAME             SGP, STPG Sch40, SUS Sch10S, ASME Sch40, ASME STD,\n"
+        "                              PVC VP, ... (see --list)\n"
         "  A list not given takes its first entry, as the window does at start; a number\n"
         "  not given is empty and refused where the window requires it. A velocity\n"
         "  given alone selects its list's typed-velocity entry; a value that the entry\n"

@@ -6,6 +6,7 @@
 
 #include "rules/AsciiText.h"
 #include "rules/FailureText.h"
+#include "rules/PipeSizes.h"
 #include "text/TextTable.h"
 
 namespace {
@@ -17,6 +18,8 @@ const std::array<GivenField, kGivenCount>& Fields() {
         std::array<GivenField, kGivenCount> made;
         for (const InputDescriptor& input : Inputs())
             made[FocusPosition(input.id)] = {input.optionName, input.captionTextId};
+        made[kPipeSizeField] = {"pipe-size", kNominalSizeText};
+        made[kScheduleField] = {"schedule", kScheduleText};
         return made;
     }();
     return fields;
@@ -56,6 +59,50 @@ const std::vector<LockedNumber>& LockedNumbers() {
 
 GivenRefusal Refusal(GivenRefusal::Reason reason, InputId field, InputId other) {
     return {reason, FocusPosition(field), FocusPosition(other)};
+}
+
+// A pipe size from the tables: the outer diameter and the wall it gives,
+// where they are not given as the same numbers, and the pipe material it
+// implies where none is chosen.
+std::optional<GivenRefusal> ApplyPipeSize(const GivenPoint& point, Entries& entries,
+                                          std::int16_t unitFlag, const QLocale& locale) {
+    using Reason = GivenRefusal::Reason;
+    const std::string_view size = TrimBlanks(point.values[kPipeSizeField]);
+    const std::string_view name = TrimBlanks(point.values[kScheduleField]);
+    if (size.empty() != name.empty()) {
+        if (size.empty()) return GivenRefusal{Reason::Needs, kScheduleField, kPipeSizeField};
+        return GivenRefusal{Reason::Needs, kPipeSizeField, kScheduleField};
+    }
+    if (size.empty()) return std::nullopt;
+    const auto text = [](std::string_view utf8) {
+        return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+    };
+    const std::optional<std::size_t> schedule = FncFindPipeSchedule(text(name));
+    if (!schedule) return GivenRefusal{Reason::NotInList, kScheduleField, kScheduleField};
+    const PipeSchedule& table = PipeSchedules()[*schedule];
+    const QString tableName = QString::fromLatin1(table.name.data(), qsizetype(table.name.size()));
+    const std::optional<std::size_t> row = FncFindPipeSize(table, text(size));
+    if (!row) {
+        return GivenRefusal{
+            Reason::NoSuchSize, kPipeSizeField, kScheduleField, {tableName, text(size)}};
+    }
+    const PipeSize& pipe = table.sizes[*row];
+    const PipeSizeTexts texts = FncPipeSizeTexts(pipe, unitFlag, locale);
+    const QString pick =
+        tableName + u' ' + QString::fromLatin1(pipe.name.data(), qsizetype(pipe.name.size()));
+    for (const auto& [input, value] : {std::pair{InputId::OuterDiameter, texts.outerDiameter},
+                                       std::pair{InputId::WallThickness, texts.wall}}) {
+        QString& entry = entries[FocusPosition(input)].text;
+        if (!IsGiven(point.values[FocusPosition(input)])) {
+            entry = value;
+        } else if (FncDiffersFromTable(entry, value, locale)) {
+            return GivenRefusal{
+                Reason::Differs, FocusPosition(input), kPipeSizeField, {value, pick}};
+        }
+    }
+    int& pipeEntry = entries[FocusPosition(InputId::PipeMaterial)].position;
+    if (pipeEntry < 0) pipeEntry = FncImpliedPipeEntry(table);
+    return std::nullopt;
 }
 
 // A name as columns are matched: compatibility forms (full- and half-width)
@@ -123,8 +170,8 @@ std::span<const GivenField, kGivenCount> GivenFields() {
     return Fields();
 }
 
-std::variant<Entries, GivenRefusal> FncResolveGiven(const GivenPoint& point,
-                                                    const ListNames& names) {
+std::variant<Entries, GivenRefusal> FncResolveGiven(const GivenPoint& point, const ListNames& names,
+                                                    std::int16_t unitFlag, const QLocale& locale) {
     using Reason = GivenRefusal::Reason;
     Entries entries;
     // Lists by name, numbers as typed.
@@ -146,6 +193,9 @@ std::variant<Entries, GivenRefusal> FncResolveGiven(const GivenPoint& point,
         int& list = entries[FocusPosition(number.input->lock->list)].position;
         if (list < 0) list = number.soleReadingEntry.value_or(-1);
     }
+    // A pipe size from the tables; a typed pipe velocity has chosen its entry.
+    if (std::optional<GivenRefusal> refusal = ApplyPipeSize(point, entries, unitFlag, locale))
+        return *refusal;
     // Every number given is read.
     for (const LockedNumber& number : locked) {
         const InputDescriptor& input = *number.input;
@@ -168,6 +218,10 @@ std::int16_t FncGivenRefusalTextId(GivenRefusal::Reason reason) {
             return 3942;
         case GivenRefusal::Reason::Needs:
             return 3943;
+        case GivenRefusal::Reason::NoSuchSize:
+            return 3944;
+        case GivenRefusal::Reason::Differs:
+            return 3945;
     }
     return kNotInListText;
 }
@@ -177,8 +231,11 @@ QString FncGivenRefusalText(const GivenRefusal& refusal, const StartupValues& st
         return startup.Text(Fields()[field].captionTextId);
     };
     QString reason = startup.Text(FncGivenRefusalTextId(refusal.reason));
-    if (refusal.reason != GivenRefusal::Reason::NotInList)
+    if (!refusal.quoted[0].isEmpty()) {
+        reason = reason.arg(refusal.quoted[0], refusal.quoted[1]);
+    } else if (refusal.reason != GivenRefusal::Reason::NotInList) {
         reason = reason.arg(caption(refusal.other));
+    }
     return caption(refusal.field) + QStringLiteral(": ") + reason;
 }
 

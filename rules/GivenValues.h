@@ -13,7 +13,10 @@
 //    refused, naming both.
 //
 // A further value that fills entries (one not in the window) is a row of
-// GivenFields() past the inputs and a step in FncResolveGiven.
+// GivenFields() past the inputs and a step in FncResolveGiven. So is a pipe
+// size from the tables of the standards: its size and schedule fill the outer
+// diameter and the wall, which may be given too only with the table's values,
+// and select the pipe material the table implies unless one is given.
 
 #include <QString>
 #include <array>
@@ -28,8 +31,11 @@
 #include "rules/ListNames.h"
 #include "settings/ModCommonProc.h"
 
-// The inputs in focus order, at their focus positions, then any other value.
-inline constexpr std::size_t kGivenCount = kInputCount;
+// The inputs in focus order, at their focus positions, then any other value:
+// the nominal size of a pipe and the schedule whose table has it.
+inline constexpr std::size_t kPipeSizeField = kInputCount;
+inline constexpr std::size_t kScheduleField = kInputCount + 1;
+inline constexpr std::size_t kGivenCount = kInputCount + 2;
 
 struct GivenField {
     // The option without its leading "--"; also a column name.
@@ -52,21 +58,26 @@ struct GivenRefusal {
         NotInList,    // `field` names no entry of its list
         NotReadWith,  // `field` is not read with the entry given in `other`
         Needs,        // `field` is read only once `other` is given
+        NoSuchSize,   // the schedule (`quoted` 0) has no size `quoted` 1
+        Differs,      // `field` is not the table's `quoted` 0 for `quoted` 1
     };
     Reason reason = Reason::NotInList;
     std::size_t field = 0;
     std::size_t other = 0;
+    std::array<QString, 2> quoted{};
 };
 
-// The entries of the point, or the first refusal in focus order.
-std::variant<Entries, GivenRefusal> FncResolveGiven(const GivenPoint& point,
-                                                    const ListNames& names);
+// The entries of the point, or the first refusal in focus order. Values
+// from the pipe size tables are written in the run's units and `locale`.
+std::variant<Entries, GivenRefusal> FncResolveGiven(const GivenPoint& point, const ListNames& names,
+                                                    std::int16_t unitFlag, const QLocale& locale);
 
 // What a refusal says in the run's language, "<caption>: <reason>" as the
 // window names a field it refuses.
 QString FncGivenRefusalText(const GivenRefusal& refusal, const StartupValues& startup);
 
-// The text id of a refusal's reason ("%1" the other field's caption).
+// The text id of a refusal's reason ("%1" the other field's caption, or
+// "%1" and "%2" what it quotes).
 std::int16_t FncGivenRefusalTextId(GivenRefusal::Reason reason);
 
 // The field a column is named after: its option name or the window's caption

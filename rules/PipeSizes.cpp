@@ -83,6 +83,11 @@ PipeSizeTexts FncPipeSizeTexts(const PipeSize& size, std::int16_t unitFlag, cons
             inches(size.wallInch, size.wallMm)};
 }
 
+bool FncDiffersFromTable(const QString& typed, const QString& table, const QLocale& locale) {
+    const std::optional<double> number = NumberOf(typed, locale);
+    return number && number != NumberOf(table, locale);
+}
+
 int FncImpliedPipeEntry(const PipeSchedule& schedule) {
     switch (schedule.material) {
         case PipeMaterialKind::CarbonSteel:

@@ -41,6 +41,14 @@ struct PipeSizeTexts {
 };
 PipeSizeTexts FncPipeSizeTexts(const PipeSize& size, std::int16_t unitFlag, const QLocale& locale);
 
+// Text ids of the captions the nominal size and the schedule go by.
+inline constexpr std::int16_t kNominalSizeText = 4474;
+inline constexpr std::int16_t kScheduleText = 4472;
+
+// Whether a number typed for a field is another than the table's text gives.
+// A text that is no number is not compared: the field's own check refuses it.
+bool FncDiffersFromTable(const QString& typed, const QString& table, const QLocale& locale);
+
 // The position in the pipe-material list of what the schedule's pipes are
 // made of.
 int FncImpliedPipeEntry(const PipeSchedule& schedule);

@@ -90,6 +90,9 @@ constexpr std::array kRows = std::to_array<TextRow>({
     // A value given outside the window that its list's entry does not read.
     {3942, u"%1と同時には指定できません", u"Cannot be given together with %1"},
     {3943, u"%1の指定が必要です", u"Needs %1"},
+    // A pipe size outside the window: not in its table, or not the table's.
+    {3944, u"%1に呼び径「%2」はありません", u"%1 has no size \"%2\""},
+    {3945, u"配管サイズ表の%2は%1です", u"The pipe size table gives %1 for %2"},
     {4401, u"超音波流量計", u"Ultrasonic Flowmeter"},
     {4402, u"取付け寸法計算ツール", u"Sensor Spacing Calculation Tool"},
     {4460, u"塩ビ", u"PVC"},

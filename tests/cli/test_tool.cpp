@@ -97,6 +97,17 @@ TEST(ToolPoint, AsTextAndAsJson) {
     EXPECT_EQ(OptionRefusalText(*conflict.given, options),
               "--fluid-velocity cannot be given with --fluid 'WATER', which does not read it "
               "(see --list)");
+    // A pipe size as options: a mistake in the command, said as one.
+    GivenPoint pipe;
+    pipe.values[kPipeSizeField] = options.values[kPipeSizeField] = "4";
+    pipe.values[kScheduleField] = "SGP";
+    EXPECT_EQ(OptionRefusalText(*RunPoint(pipe, english).given, options),
+              "--pipe-size: SGP has no size '4' (see --list)");
+    pipe.values[kPipeSizeField] = "100A";
+    pipe.values[FocusPosition(InputId::WallThickness)] =
+        options.values[FocusPosition(InputId::WallThickness)] = "4.6";
+    EXPECT_EQ(OptionRefusalText(*RunPoint(pipe, english).given, options),
+              "--wall 4.6 differs from the pipe size table, which gives 4.5 for SGP 100A");
     set(InputId::Fluid, "");  // empty: the first entry
     set(InputId::FluidVelocity, "");
     const PointOutcome failed = RunPoint(point, english);
@@ -182,6 +193,18 @@ TEST(ToolCsv, EveryRecordKeepsItsPlaceWithTheResultColumnsAdded) {
          "TB_01/TC_01,,,\x94z\x8A\xC7\x8C\xFA\x82\xB3: \x93\xFC\x97\xCD\x92l\x82\xAA\x94\xCD"
          "\x88\xCD\x8AO\x82\xC5\x82\xB7\n",
          1, &kJapanese},
+        {"a pipe size as if its numbers were typed, the table's pipe material unless one is "
+         "given; a size the table lacks, a schedule alone, a wall not the table's refused",
+         "pipe-size,schedule,outer-diameter,wall,pipe,sensor\n4,asme sch40,,,,TB_01\n"
+         ",,114.3,6.02,,TB_01\n4,ASME Sch40S,114.30,,,TB_01\n100A,sgp,,,PVC,TB_01\n"
+         "4,SGP,,,,TB_01\n,SGP,,,,TB_01\n100A,SGP,,4.6,,TB_01\n",
+         "pipe-size,schedule,outer-diameter,wall,pipe,sensor,spacing-mm,steps,message\n"
+         "4,asme sch40,,,,TB_01,65.49,,\n,,114.3,6.02,,TB_01,65.49,,\n"
+         "4,ASME Sch40S,114.30,,,TB_01,67.93,,\n100A,sgp,,,PVC,TB_01,58.94,,\n"
+         "4,SGP,,,,TB_01,,,\"NOMINAL SIZE: SGP has no size \"\"4\"\"\"\n"
+         ",SGP,,,,TB_01,,,SCHEDULE: Needs NOMINAL SIZE\n"
+         "100A,SGP,,4.6,,TB_01,,,WALL THICKNESS: The pipe size table gives 4.5 for SGP 100A\n",
+         1},
         {"no header", "", "problem: the CSV has no header row", 2},
         {"a result column already there", "tag,Steps\n",
          "problem: the CSV already has a column 'steps'", 2},
@@ -236,14 +259,18 @@ TEST(ToolCsv, ManyBatchesKeepTheOrder) {
 
 TEST(ToolList, EveryListInTheRunsLanguageAndUnits) {
     const std::string english = ListingText(kEnglish);
-    for (const char* line : {"PIPE MATERIAL\n  CARBON STEEL     3000 m/s\n",
-                             "  PIPE S.V.        -\n", "SENSOR MOUNT\n  V METHOD\n  Z METHOD\n",
-                             "  TD_03        2830 m/s  49°  2 MHz\n", "  NO LINING    -\n"}) {
+    for (const char* line :
+         {"PIPE MATERIAL\n  CARBON STEEL     3000 m/s\n", "  PIPE S.V.        -\n",
+          "SENSOR MOUNT\n  V METHOD\n  Z METHOD\n", "  TD_03        2830 m/s  49°  2 MHz\n",
+          "  NO LINING    -\n", "Pipe Size Table\n  SGP  JIS G 3452  CARBON STEEL\n    15A"}) {
         EXPECT_NE(english.find(line), std::string::npos) << line;
     }
     const std::string japaneseInch = ListingText(kJapaneseInch);
     EXPECT_NE(japaneseInch.find("  水         4724 ft/s\n"), std::string::npos) << japaneseInch;
     EXPECT_NE(japaneseInch.find("  TD_03        9285 ft/s  49°  2 MHz\n"), std::string::npos);
+    EXPECT_NE(japaneseInch.find("  ASME Sch40S  ASME B36.19M  ｽﾃﾝﾚｽ管\n    1/2     0.840 x 0.109"
+                                " inch\n"),
+              std::string::npos);
 }
 
 }  // namespace

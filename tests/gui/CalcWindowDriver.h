@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "MessageBoxWatchdog.h"
@@ -79,6 +81,23 @@ public:
 private:
     std::unique_ptr<frmCalc> window_;
 };
+
+// Runs `drive` inside the event loop of the first popup or dialog of type T
+// to come up (a menu, the pipe size table).
+template <class T>
+void WhenUp(std::function<void(T*)> drive) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, drive] {
+        QWidget* top = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                         : QApplication::activeModalWidget();
+        auto* up = qobject_cast<T*>(top);
+        if (!up || !up->isVisible()) return;
+        timer->stop();
+        timer->deleteLater();
+        drive(up);
+    });
+    timer->start(2);
+}
 
 // Locked: read-only on the button face; unlocked: editable on the window colour.
 inline bool LooksLocked(QLineEdit* field, bool locked = true) {

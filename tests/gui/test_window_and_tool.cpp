@@ -4,6 +4,7 @@
 
 #include "CalcWindowDriver.h"
 #include "cli/PointRun.h"
+#include "window/PipeSizeDialog.h"
 
 namespace {
 
@@ -20,8 +21,10 @@ using Option = std::pair<const char*, const char*>;  // option name, value
 
 Shown ThroughTheWindow(const CalcRun& run, const std::vector<Option>& options) {
     CalcWindowDriver d(run);
-    MessageBoxWatchdog boxes;
+    QString schedule, size;  // picked from the pipe size table by keys
     for (const auto& [name, value] : options) {
+        if (name == std::string_view("schedule")) schedule = value;
+        if (name == std::string_view("pipe-size")) size = value;
         for (const InputDescriptor& input : Inputs()) {
             if (QLatin1String(name) != QLatin1String(input.optionName)) continue;
             QWidget* entry = d.Entry(d->Startup().Text(input.captionTextId));
@@ -33,6 +36,18 @@ Shown ThroughTheWindow(const CalcRun& run, const std::vector<Option>& options) {
             }
         }
     }
+    if (!schedule.isEmpty()) {
+        WhenUp<PipeSizeDialog>([&](PipeSizeDialog* table) {
+            QTest::keyClick(table->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+            QTest::keyClicks(table->focusWidget(), schedule);
+            QTest::keyClick(table->focusWidget(), Qt::Key_Tab);
+            QTest::keyClicks(table->focusWidget(), size);
+            QTest::keyClick(table->focusWidget(), Qt::Key_Return);
+        });
+        QTest::keyClick(d.Field("OUTER_DIAMETERText"), Qt::Key_F4);
+    }
+    // From here on every modal window is a message box to answer.
+    MessageBoxWatchdog boxes;
     QTest::mouseClick(d.Get<QPushButton>("ExecuteCalc"), Qt::LeftButton);
     d.Settle();
     Shown shown{d.Field("txtResult1Text")->text(), d.Field("txtResult2Text")->text(),
@@ -94,6 +109,8 @@ TEST(WindowAndTool, SameEntriesSameResultsAndMessages) {
         {"wall fills the pipe", en, {{"outer-diameter", "12"}, {"wall", "6"}, {"sensor", "TB_01/TC_01"}}},
         {"lining thickness missing", ja, {{"outer-diameter", "114.3"}, {"wall", "6"}, {"sensor", "TB_01/TC_01"}, {"lining", "ｺﾞﾑ"}}},
         {"fluid velocity out of range", en, {{"outer-diameter", "114.3"}, {"wall", "6"}, {"fluid", "FLUID S.V."}, {"fluid-velocity", "2501"}}},
+        {"pipe size table", en, {{"pipe-size", "4"}, {"schedule", "asme sch40"}, {"sensor", "TB_01/TC_01"}}},
+        {"pipe size table, inch, stainless", inch, {{"pipe-size", "100A"}, {"schedule", "SUS Sch10S"}, {"sensor", "TB_01/TC_01"}}},
         {"negative spacing", en, {{"outer-diameter", "6"}, {"wall", "0.1"}, {"sensor", "TB_01/TC_01"}}},
         // clang-format on
     };
