@@ -110,13 +110,16 @@ public:
             return;
         }
         GivenPoint point;
-        if (encoding_ == CsvEncoding::Cp932) ForgetDecodedIfFull();
         for (std::size_t at = 0; at < kGivenCount; ++at) {
             const std::size_t column = columnOf_[at];
             if (column == kNoColumn || column >= record.fieldCount) continue;
             point.values[at] = batch.Field(record.firstField + column);
-            if (encoding_ == CsvEncoding::Utf8 || IsAscii(point.values[at])) continue;
-            point.values[at] = Utf8Of(point.values[at]);
+        }
+        if (encoding_ == CsvEncoding::Cp932) {
+            ForgetDecodedIfFull();
+            for (std::string_view& value : point.values) {
+                if (!IsAscii(value)) value = Utf8Of(value);
+            }
         }
         const PointOutcome outcome = RunPoint(point, context_);
         // The results are ASCII, the same in either encoding.
