@@ -43,7 +43,7 @@ const std::string& TypicalList() {
 
 std::size_t ReadAll(CsvReader& reader) {
     std::size_t fields = 0;
-    while (const CsvRecord* record = reader.next()) fields += record->fields.size();
+    while (const CsvRecord* record = reader.Next()) fields += record->fields.size();
     return fields;
 }
 
@@ -76,15 +76,15 @@ BENCHMARK(BM_ReadCsvFromFile)->Unit(benchmark::kMillisecond);
 void BM_WriteCsv(benchmark::State& state) {
     std::vector<std::vector<std::string>> rows;
     CsvReader reader(SourceFromMemory(TypicalList()));
-    while (const CsvRecord* record = reader.next())
+    while (const CsvRecord* record = reader.Next())
         rows.emplace_back(record->fields.begin(), record->fields.end());
     std::size_t written = 0;
     for (auto _ : state) {
         CsvWriter writer([&](const char*, std::size_t size) { return written += size, true; },
                          "\r\n");
         for (const auto& row : rows) {
-            for (const std::string& field : row) writer.field(field);
-            writer.endRecord();
+            for (const std::string& field : row) writer.Field(field);
+            writer.EndRecord();
         }
     }
     benchmark::DoNotOptimize(written);

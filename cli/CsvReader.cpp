@@ -37,22 +37,22 @@ CsvReader::CsvReader(ByteSource source, CsvReaderOptions options)
     buffer_ = std::make_unique_for_overwrite<char[]>(capacity_);
 }
 
-const CsvRecord* CsvReader::next() {
-    if (!bomChecked_) readByteOrderMark();
+const CsvRecord* CsvReader::Next() {
+    if (!bomChecked_) ReadByteOrderMark();
     state_ = State::RecordStart;
     recordBegin_ = pos_;  // the last record's bytes are free now
     record_.error = CsvError::None;
     dropped_ = 0;
     spans_.clear();
     for (;;) {
-        if (scan()) return &record_;
-        if (!refill()) return finishAtEndOfInput() ? &record_ : nullptr;
+        if (Scan()) return &record_;
+        if (!Refill()) return FinishAtEndOfInput() ? &record_ : nullptr;
     }
 }
 
-void CsvReader::readByteOrderMark() {
+void CsvReader::ReadByteOrderMark() {
     bomChecked_ = true;
-    while (end_ < kByteOrderMark.size() && refill()) {
+    while (end_ < kByteOrderMark.size() && Refill()) {
     }
     if (std::string_view(buffer_.get(), end_).starts_with(kByteOrderMark))
         pos_ = recordBegin_ = kByteOrderMark.size();
@@ -60,7 +60,7 @@ void CsvReader::readByteOrderMark() {
 
 // Runs the record's state machine over the bytes read so far. True when the
 // record is complete; false when it needs more input (all bytes are consumed).
-bool CsvReader::scan() {
+bool CsvReader::Scan() {
     char* const buffer = buffer_.get();
     const char* p = buffer + pos_;
     const char* const end = buffer + end_;
@@ -69,12 +69,12 @@ bool CsvReader::scan() {
     const auto complete = [&](std::string_view lineEnd) {
         pos_ = std::size_t(p - buffer);
         state_ = State::RecordStart;
-        completeRecord(lineEnd);
+        CompleteRecord(lineEnd);
         return true;
     };
     // At the CR or LF that ends the record; a CR waits for a possible LF.
     const auto lineEnds = [&] {
-        checkLength(offset(p));
+        CheckLength(offset(p));
         ++line_;
         if (*p++ == '\n') return complete("\n");
         state = State::RecordCr;
@@ -83,7 +83,7 @@ bool CsvReader::scan() {
     // The field ends at `fieldEnd`; `p` is at its separator or line end. True
     // when the record is complete too.
     const auto fieldEnds = [&](std::size_t fieldEnd) {
-        addField(fieldEnd);
+        AddField(fieldEnd);
         if (classes_[std::uint8_t(*p)] == kLineEnd) return lineEnds();
         ++p;
         state = State::FieldStart;
@@ -117,7 +117,7 @@ bool CsvReader::scan() {
                 while (p < end && !classes_[std::uint8_t(*p)]) ++p;
                 if (p == end) continue;
                 if (*p == '"') {
-                    setError(CsvError::QuoteInUnquotedField);  // and the quote is text
+                    SetError(CsvError::QuoteInUnquotedField);  // and the quote is text
                     ++p;
                     continue;
                 }
@@ -146,7 +146,7 @@ bool CsvReader::scan() {
                     continue;
                 }
                 if (!classes_[std::uint8_t(*p)]) {
-                    setError(CsvError::TextAfterClosingQuote);  // read on as unquoted text
+                    SetError(CsvError::TextAfterClosingQuote);  // read on as unquoted text
                     state = State::Unquoted;
                     continue;
                 }
@@ -171,7 +171,7 @@ bool CsvReader::scan() {
 // Makes room and reads more. The record being read moves to the front of the
 // buffer, which doubles when the record fills it; a malformed record's bytes
 // are dropped instead, as nothing of it will be returned.
-bool CsvReader::refill() {
+bool CsvReader::Refill() {
     if (endOfInput_) return false;
     const std::size_t held = pos_ - recordBegin_;
     if (state_ != State::RecordCr && held > options_.maxRecordSize)
@@ -206,7 +206,7 @@ bool CsvReader::refill() {
     return false;
 }
 
-bool CsvReader::finishAtEndOfInput() {
+bool CsvReader::FinishAtEndOfInput() {
     if (readError_ != 0) return false;
     const std::size_t at = end_ - recordBegin_;
     switch (state_) {
@@ -214,43 +214,43 @@ bool CsvReader::finishAtEndOfInput() {
         case State::BlankLineCr:
             return false;
         case State::RecordCr:
-            completeRecord("\r");
+            CompleteRecord("\r");
             return true;
         case State::FieldStart:
             fieldBegin_ = at;
             fieldDoubledQuotes_ = false;
             [[fallthrough]];
         case State::Unquoted:
-            addField(at);
+            AddField(at);
             break;
         case State::QuoteInQuotes:
-            addField(at - 1);
+            AddField(at - 1);
             break;
         case State::Quoted:
         case State::QuotedCr:
-            setError(CsvError::UnterminatedQuote);
+            SetError(CsvError::UnterminatedQuote);
             break;
     }
-    checkLength(at);
-    completeRecord("");
+    CheckLength(at);
+    CompleteRecord("");
     return true;
 }
 
-void CsvReader::setError(CsvError error) {
+void CsvReader::SetError(CsvError error) {
     if (record_.error == CsvError::None) record_.error = error;
 }
 
 // The length decides alone, whatever else is wrong, so that the outcome does
 // not depend on where the buffer happened to be refilled.
-void CsvReader::checkLength(std::size_t contentEnd) {
+void CsvReader::CheckLength(std::size_t contentEnd) {
     if (dropped_ + contentEnd > options_.maxRecordSize) record_.error = CsvError::RecordTooLong;
 }
 
-void CsvReader::addField(std::size_t end) {
+void CsvReader::AddField(std::size_t end) {
     if (record_.error == CsvError::None) spans_.push_back({fieldBegin_, end, fieldDoubledQuotes_});
 }
 
-void CsvReader::completeRecord(std::string_view lineEnd) {
+void CsvReader::CompleteRecord(std::string_view lineEnd) {
     record_.lineEnd = lineEnd;
     record_.fields.clear();
     if (record_.error != CsvError::None) return;

@@ -53,10 +53,10 @@ public:
     explicit CsvReader(ByteSource source, CsvReaderOptions options = {});
 
     // The next record, or nullptr at the end of the input or after a read
-    // error (then readError() is non-zero; the record being read is lost).
-    const CsvRecord* next();
+    // error (then ReadError() is non-zero; the record being read is lost).
+    const CsvRecord* Next();
 
-    int readError() const { return readError_; }  // errno of the failed read, else 0
+    int ReadError() const { return readError_; }  // errno of the failed read, else 0
 
 private:
     enum class State : std::uint8_t {
@@ -74,14 +74,14 @@ private:
         bool doubledQuotes;
     };
 
-    bool scan();
-    bool refill();
-    bool finishAtEndOfInput();
-    void readByteOrderMark();
-    void setError(CsvError error);
-    void checkLength(std::size_t contentEnd);
-    void addField(std::size_t end);
-    void completeRecord(std::string_view lineEnd);
+    bool Scan();
+    bool Refill();
+    bool FinishAtEndOfInput();
+    void ReadByteOrderMark();
+    void SetError(CsvError error);
+    void CheckLength(std::size_t contentEnd);
+    void AddField(std::size_t end);
+    void CompleteRecord(std::string_view lineEnd);
 
     ByteSource source_;
     CsvReaderOptions options_;

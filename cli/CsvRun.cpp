@@ -74,7 +74,7 @@ public:
     bool Read(CsvReader& reader, Batch& batch) const {
         batch.Clear();
         while (batch.records.size() < kBatchRecords) {
-            const CsvRecord* record = reader.next();
+            const CsvRecord* record = reader.Next();
             if (record == nullptr) return !batch.records.empty();
             const bool wellFormed =
                 record->error == CsvError::None && record->fields.size() <= width_;
@@ -134,16 +134,16 @@ public:
         for (std::size_t i = 0; i < batch.records.size(); ++i) {
             const Batch::Record& record = batch.records[i];
             for (std::size_t f = 0; f < record.fieldCount; ++f) {
-                writer.field(batch.Field(record.firstField + f));
+                writer.Field(batch.Field(record.firstField + f));
             }
             // Short records are padded, so the results stay in their columns.
             for (std::size_t column = record.fieldCount; column < width_; ++column) {
-                writer.field({});
+                writer.Field({});
             }
             for (const QByteArray& text : batch.results[i]) {
-                writer.field({text.constData(), std::size_t(text.size())});
+                writer.Field({text.constData(), std::size_t(text.size())});
             }
-            writer.endRecord();
+            writer.EndRecord();
             all = all && batch.computed[i];
         }
         return all;
@@ -307,9 +307,9 @@ CsvRunResult RunCsv(ByteSource input, const SinkFor& sinkFor, const ToolContext&
     const bool byteOrderMark = start.bytes.starts_with(kUtf8ByteOrderMark);
     CsvReader reader(StartThenRest(std::move(start.bytes), std::move(input), start.complete));
 
-    const CsvRecord* header = reader.next();
+    const CsvRecord* header = reader.Next();
     if (header == nullptr) {
-        if (reader.readError() != 0) return ReadProblem(reader.readError());
+        if (reader.ReadError() != 0) return ReadProblem(reader.ReadError());
         return Problem("the CSV has no header row");
     }
     if (header->error != CsvError::None) return Problem("the CSV header row is not well-formed");
@@ -323,20 +323,20 @@ CsvRunResult RunCsv(ByteSource input, const SinkFor& sinkFor, const ToolContext&
     if (byteOrderMark && !output(kUtf8ByteOrderMark.data(), kUtf8ByteOrderMark.size()))
         return Problem(std::string("cannot write the result: ") + std::strerror(errno));
     CsvWriter writer(std::move(output), header->lineEnd == "\r\n" ? "\r\n" : "\n");
-    for (const std::string_view name : header->fields) writer.field(name);
-    for (const std::string& result : resultColumns) writer.field(result);
-    writer.endRecord();
+    for (const std::string_view name : header->fields) writer.Field(name);
+    for (const std::string& result : resultColumns) writer.Field(result);
+    writer.EndRecord();
 
     CsvRunResult result;
     const CsvPipeline pipeline(context, std::get<CsvColumns>(columns), encoding);
     result.exitStatus = RunBatches(reader, writer, pipeline, result.points);
-    if (reader.readError() != 0) {
-        writer.flush();
-        return ReadProblem(reader.readError());
+    if (reader.ReadError() != 0) {
+        writer.Flush();
+        return ReadProblem(reader.ReadError());
     }
-    if (!writer.flush()) {
+    if (!writer.Flush()) {
         return Problem(std::string("cannot write the result: ") +
-                       std::strerror(writer.writeError()));
+                       std::strerror(writer.WriteError()));
     }
     return result;
 }

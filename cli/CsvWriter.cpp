@@ -13,66 +13,66 @@ CsvWriter::CsvWriter(ByteSink sink, std::string_view lineEnd, std::size_t buffer
 }
 
 CsvWriter::~CsvWriter() {
-    flush();
+    Flush();
 }
 
-bool CsvWriter::needsQuotes(std::string_view text) const {
+bool CsvWriter::NeedsQuotes(std::string_view text) const {
     if (atStart_ && text.starts_with("\xEF\xBB\xBF")) return true;
     return std::any_of(text.begin(), text.end(),
                        [this](char byte) { return special_[std::uint8_t(byte)]; });
 }
 
-void CsvWriter::field(std::string_view text) {
-    if (fieldsInRecord_++ > 0) put(',');
-    if (!needsQuotes(text)) {
-        put(text);
+void CsvWriter::Field(std::string_view text) {
+    if (fieldsInRecord_++ > 0) Put(',');
+    if (!NeedsQuotes(text)) {
+        Put(text);
         return;
     }
-    put('"');
+    Put('"');
     for (std::size_t quote; (quote = text.find('"')) != std::string_view::npos;) {
-        put(text.substr(0, quote + 1));  // the quote, and then its double
-        put('"');
+        Put(text.substr(0, quote + 1));  // the quote, and then its double
+        Put('"');
         text.remove_prefix(quote + 1);
     }
-    put(text);
-    put('"');
+    Put(text);
+    Put('"');
 }
 
-void CsvWriter::endRecord() {
-    if (fieldsInRecord_ == 1 && !recordHasBytes_) put("\"\"");
-    put(lineEnd_);
+void CsvWriter::EndRecord() {
+    if (fieldsInRecord_ == 1 && !recordHasBytes_) Put("\"\"");
+    Put(lineEnd_);
     fieldsInRecord_ = 0;
     recordHasBytes_ = false;
 }
 
-void CsvWriter::record(std::span<const std::string_view> fields) {
-    for (const std::string_view text : fields) field(text);
-    endRecord();
+void CsvWriter::Record(std::span<const std::string_view> fields) {
+    for (const std::string_view text : fields) Field(text);
+    EndRecord();
 }
 
-bool CsvWriter::flush() {
-    write(buffer_.get(), used_);
+bool CsvWriter::Flush() {
+    Write(buffer_.get(), used_);
     used_ = 0;
     return writeError_ == 0;
 }
 
-void CsvWriter::put(std::string_view bytes) {
+void CsvWriter::Put(std::string_view bytes) {
     if (bytes.empty()) return;
     recordHasBytes_ = true;
     atStart_ = false;
     if (bytes.size() > capacity_ - used_) {
-        flush();
-        if (bytes.size() >= capacity_) return write(bytes.data(), bytes.size());
+        Flush();
+        if (bytes.size() >= capacity_) return Write(bytes.data(), bytes.size());
     }
     std::memcpy(buffer_.get() + used_, bytes.data(), bytes.size());
     used_ += bytes.size();
 }
 
-void CsvWriter::put(char byte) {
-    put(std::string_view(&byte, 1));
+void CsvWriter::Put(char byte) {
+    Put(std::string_view(&byte, 1));
 }
 
-void CsvWriter::write(const char* bytes, std::size_t size) {
+void CsvWriter::Write(const char* bytes, std::size_t size) {
     if (size == 0 || writeError_ != 0) return;
     errno = 0;
     if (!sink_(bytes, size)) writeError_ = errno != 0 ? errno : EIO;

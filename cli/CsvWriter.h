@@ -20,26 +20,26 @@ public:
     // `lineEnd` ends each record: "\r\n" to answer CRLF input in kind, or "\n".
     explicit CsvWriter(ByteSink sink, std::string_view lineEnd = "\n",
                        std::size_t bufferSize = 64 * 1024);
-    // Flushes, but cannot report an error then: call flush() before.
+    // Flushes, but cannot report an error then: call Flush() before.
     ~CsvWriter();
     CsvWriter(const CsvWriter&) = delete;
     CsvWriter& operator=(const CsvWriter&) = delete;
 
-    void setLineEnd(std::string_view lineEnd) { lineEnd_ = lineEnd; }
-    void field(std::string_view text);
-    void endRecord();
-    void record(std::span<const std::string_view> fields);  // the fields, then endRecord()
+    void SetLineEnd(std::string_view lineEnd) { lineEnd_ = lineEnd; }
+    void Field(std::string_view text);
+    void EndRecord();
+    void Record(std::span<const std::string_view> fields);  // the fields, then EndRecord()
 
     // Writes out what is buffered. False once any write has failed: nothing
-    // is written after a failure, and writeError() holds its errno.
-    bool flush();
-    int writeError() const { return writeError_; }
+    // is written after a failure, and WriteError() holds its errno.
+    bool Flush();
+    int WriteError() const { return writeError_; }
 
 private:
-    bool needsQuotes(std::string_view text) const;
-    void put(std::string_view bytes);
-    void put(char byte);
-    void write(const char* bytes, std::size_t size);
+    bool NeedsQuotes(std::string_view text) const;
+    void Put(std::string_view bytes);
+    void Put(char byte);
+    void Write(const char* bytes, std::size_t size);
 
     ByteSink sink_;
     std::string lineEnd_;

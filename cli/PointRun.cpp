@@ -47,11 +47,10 @@ PointOutcome RunPoint(const GivenPoint& point, const ToolContext& context) {
     const auto resolved = FncResolveGiven(point, context.names, context.startup.UnitFlag,
                                           context.startup.NumberLocale);
     if (const auto* refusal = std::get_if<GivenRefusal>(&resolved)) {
-        outcome.run.outcome = SpacingRun::Outcome::Refused;
         // A value past the inputs (a pipe size) stands for the outer diameter.
-        outcome.run.refusedInput =
+        const InputId input =
             refusal->field < kInputCount ? InputId(refusal->field) : InputId::OuterDiameter;
-        outcome.run.messageTextId = FncGivenRefusalTextId(refusal->reason);
+        outcome.run = SpacingRun::Refused(input, FncGivenRefusalTextId(refusal->reason));
         outcome.given = *refusal;
         outcome.message = FncGivenRefusalText(*refusal, context.startup);
         return outcome;

@@ -1,24 +1,14 @@
 #include "cli/ToolOptions.h"
 
+#include <QCommandLineParser>
 #include <algorithm>
+#include <vector>
 
 #include "text/TextTable.h"
 
 namespace {
 
 using Action = ToolOptions::Action;
-
-// The value of "--name=value" or of "--name value"; false when missing.
-bool TakeValue(const QStringList& arguments, qsizetype& at, const QString& inlineValue,
-               bool hasInline, std::string& value) {
-    if (hasInline) {
-        value = inlineValue.toStdString();
-        return true;
-    }
-    if (at + 1 >= arguments.size()) return false;
-    value = arguments[++at].toStdString();
-    return true;
-}
 
 // Flag 0 for the first word, 1 for the second; any other word is refused.
 std::optional<std::string> ChooseFlag(const char* option, const std::string& value,
@@ -31,73 +21,65 @@ std::optional<std::string> ChooseFlag(const char* option, const std::string& val
     return std::string("--") + option + " takes " + zero + " or " + one + ", not '" + value + "'";
 }
 
-std::optional<std::size_t> FieldNamed(const QString& name) {
-    for (std::size_t field = 0; field < kGivenCount; ++field) {
-        if (name == QLatin1String(GivenFields()[field].optionName)) return field;
-    }
-    return std::nullopt;
+// An option that takes a value.
+QCommandLineOption Valued(const char* name) {
+    return QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("VALUE"));
 }
 
 }  // namespace
 
 std::variant<ToolOptions, std::string> ParseToolOptions(const QStringList& arguments) {
-    ToolOptions options;
-    bool listAsked = false;
-    for (qsizetype at = 0; at < arguments.size(); ++at) {
-        const QString& argument = arguments[at];
-        if (argument == QLatin1String("-h") || argument == QLatin1String("--help")) {
-            options.action = Action::Help;
-            return options;
-        }
-        if (argument == QLatin1String("--version")) {
-            options.action = Action::Version;
-            return options;
-        }
-        if (!argument.startsWith(QLatin1String("--")) || argument.size() == 2) {
-            return "unexpected argument '" + argument.toStdString() + "' (see --help)";
-        }
-        const qsizetype equals = argument.indexOf(QLatin1Char('='));
-        const QString name = argument.mid(2, equals < 0 ? -1 : equals - 2);
-        const bool hasInline = equals >= 0;
-        const QString inlineValue = hasInline ? argument.mid(equals + 1) : QString();
-        const auto flagOption = [&](bool& flag) -> std::optional<std::string> {
-            if (hasInline) return "option --" + name.toStdString() + " takes no value";
-            flag = true;
-            return std::nullopt;
-        };
-        std::string value;
-        const auto needValue = [&]() -> std::optional<std::string> {
-            if (TakeValue(arguments, at, inlineValue, hasInline, value)) return std::nullopt;
-            return "option --" + name.toStdString() + " needs a value";
-        };
-        std::optional<std::string> problem;
-        if (const std::optional<std::size_t> field = FieldNamed(name)) {
-            if (!(problem = needValue())) {
-                options.values[*field] = value;
-                options.given[*field] = true;
-            }
-        } else if (name == QLatin1String("units")) {
-            if (!(problem = needValue()))
-                problem = ChooseFlag("units", value, "mm", "inch", options.unitFlag);
-        } else if (name == QLatin1String("lang")) {
-            if (!(problem = needValue()))
-                problem = ChooseFlag("lang", value, "ja", "en", options.langFlag);
-        } else if (name == QLatin1String("encoding")) {
-            std::optional<std::int16_t> cp932;
-            if (!(problem = needValue()) &&
-                !(problem = ChooseFlag("encoding", value, "utf-8", "cp932", cp932)))
-                options.encoding = *cp932 != 0 ? CsvEncoding::Cp932 : CsvEncoding::Utf8;
-        } else if (name == QLatin1String("csv")) {
-            if (!(problem = needValue())) options.csvPath = value;
-        } else if (name == QLatin1String("json")) {
-            problem = flagOption(options.json);
-        } else if (name == QLatin1String("list")) {
-            problem = flagOption(listAsked);
-        } else {
-            problem = "unknown option --" + name.toStdString() + " (see --help)";
-        }
-        if (problem) return *problem;
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringLiteral("version")), list(QStringLiteral("list")),
+        json(QStringLiteral("json"));
+    const QCommandLineOption units = Valued("units"), lang = Valued("lang"),
+                             encoding = Valued("encoding"), csv = Valued("csv");
+    QCommandLineParser parser;
+    parser.addOptions({help, version, list, json, units, lang, encoding, csv});
+    std::vector<QCommandLineOption> fields;
+    for (const GivenField& field : GivenFields()) {
+        fields.push_back(Valued(field.optionName));
+        parser.addOption(fields.back());
     }
+    // The parser takes the program's name first.
+    const bool parsed = parser.parse(QStringList(QStringLiteral("velkara-spacing")) + arguments);
+
+    ToolOptions options;
+    // Asked for help, a user gets it, whatever else the command holds.
+    if (parser.isSet(help) || parser.isSet(version)) {
+        options.action = parser.isSet(help) ? Action::Help : Action::Version;
+        return options;
+    }
+    if (!parsed) {
+        QString reason = parser.errorText();
+        if (reason.endsWith(u'.')) reason.chop(1);
+        return reason.toStdString() + " (see --help)";
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return "unexpected argument '" + parser.positionalArguments().first().toStdString() +
+               "' (see --help)";
+    }
+    for (std::size_t field = 0; field < kGivenCount; ++field) {
+        options.given[field] = parser.isSet(fields[field]);
+        options.values[field] = parser.value(fields[field]).toStdString();
+    }
+    const auto chosen = [&](const QCommandLineOption& option) {
+        return parser.value(option).toStdString();
+    };
+    std::optional<std::string> problem;
+    if (parser.isSet(units))
+        problem = ChooseFlag("units", chosen(units), "mm", "inch", options.unitFlag);
+    if (!problem && parser.isSet(lang))
+        problem = ChooseFlag("lang", chosen(lang), "ja", "en", options.langFlag);
+    std::optional<std::int16_t> cp932;
+    if (!problem && parser.isSet(encoding))
+        problem = ChooseFlag("encoding", chosen(encoding), "utf-8", "cp932", cp932);
+    if (problem) return *problem;
+    if (cp932) options.encoding = *cp932 != 0 ? CsvEncoding::Cp932 : CsvEncoding::Utf8;
+    options.csvPath = chosen(csv);
+    options.json = parser.isSet(json);
+    const bool listAsked = parser.isSet(list);
+
     if (listAsked) {
         options.action = Action::List;
         return options;

@@ -32,9 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 std::abort();
             line = record.line;
             if (record.error != CsvError::None) continue;
-            writer.setLineEnd(record.lineEnd.empty() ? "\r\n" : record.lineEnd);
-            for (const std::string& field : record.fields) writer.field(field);
-            writer.endRecord();
+            writer.SetLineEnd(record.lineEnd.empty() ? "\r\n" : record.lineEnd);
+            for (const std::string& field : record.fields) writer.Field(field);
+            writer.EndRecord();
             good.push_back(record);
         }
     }

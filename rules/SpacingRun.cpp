@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "calc/CalcError.h"
 #include "calc/NumericFunctions.h"
@@ -11,15 +12,17 @@
 #include "rules/ListPositions.h"
 #include "rules/NameLists.h"
 
-namespace {
-
-SpacingRun Refused(InputId input, std::int16_t textId) {
+SpacingRun SpacingRun::Refused(InputId input, std::int16_t textId) {
     SpacingRun run;
-    run.outcome = SpacingRun::Outcome::Refused;
+    run.outcome = Outcome::Refused;
     run.refusedInput = input;
     run.messageTextId = textId;
     return run;
 }
+
+namespace {
+
+using enum InputId;
 
 SpacingRun Failed(CalcErrorKind kind) {
     SpacingRun run;
@@ -28,18 +31,13 @@ SpacingRun Failed(CalcErrorKind kind) {
     return run;
 }
 
-// English lengths and velocities are converted when read.
-double ToMetric(double typed, Quantity quantity, bool english) {
-    if (!english) return typed;
-    return quantity == Quantity::Length ? FncInchToMm(typed) : FncFtToM(typed);
-}
+// Each number as typed, in the run's units; NaN while locked.
+using TypedNumbers = std::array<double, kInputCount>;
 
-}  // namespace
-
-SpacingRun FncRunSpacing(const Entries& entries, std::int16_t unitFlag, const QLocale& locale) {
-    using enum InputId;
-    // Each number as typed (in the run's units), or NaN while locked.
-    std::array<double, kInputCount> typed{};
+// Every unlocked number checked as on leaving its field, an empty text
+// refused too; the first refusal ends the reading.
+std::optional<SpacingRun> ReadNumbers(const Entries& entries, std::int16_t unitFlag,
+                                      const QLocale& locale, TypedNumbers& typed) {
     for (const InputDescriptor& input : Inputs()) {
         if (input.kind != InputKind::Number) continue;
         const std::size_t at = FocusPosition(input.id);
@@ -49,48 +47,68 @@ SpacingRun FncRunSpacing(const Entries& entries, std::int16_t unitFlag, const QL
         }
         const FieldReading reading =
             FncReadField(input, entries[at].text, unitFlag, locale, EmptyText::Refused);
-        if (reading.refusal) return Refused(input.id, *reading.refusal);
+        if (reading.refusal) return SpacingRun::Refused(input.id, *reading.refusal);
         typed[at] = reading.value;
     }
+    return std::nullopt;
+}
 
-    // The walls must leave room for the fluid: blame the wall, or the lining
-    // when the wall alone would fit. Both are lengths in the same unit,
-    // compared as typed.
+// The walls must leave room for the fluid: blame the wall, or the lining
+// when the wall alone would fit. Both are lengths in the same unit, compared
+// as typed.
+std::optional<SpacingRun> CheckRoomForFluid(const TypedNumbers& typed) {
     const double diameter = typed[FocusPosition(OuterDiameter)];
     const double wall = typed[FocusPosition(WallThickness)];
     const double lining = std::isnan(typed[FocusPosition(LiningThickness)])
                               ? 0.0
                               : typed[FocusPosition(LiningThickness)];
-    if (!(diameter > 2 * (wall + lining))) {
-        return Refused(diameter > 2 * wall ? LiningThickness : WallThickness, kOutOfRangeText);
-    }
+    if (diameter > 2 * (wall + lining)) return std::nullopt;
+    return SpacingRun::Refused(diameter > 2 * wall ? LiningThickness : WallThickness,
+                               kOutOfRangeText);
+}
 
+// English lengths and velocities are converted when read.
+double ToMetric(double typed, Quantity quantity, bool english) {
+    if (!english) return typed;
+    return quantity == Quantity::Length ? FncInchToMm(typed) : FncFtToM(typed);
+}
+
+// The request in millimetres and m/s; a locked number takes its list entry's
+// value. Throws CalcError.
+SpacingRequest MetricRequest(const TypedNumbers& typed, const Entries& entries, bool english) {
+    const auto metric = [&](InputId id) {
+        const InputDescriptor& input = Describe(id);
+        const double value = typed[FocusPosition(id)];
+        if (std::isnan(value))
+            return input.lock->lockedValue(entries[FocusPosition(input.lock->list)].position);
+        return ToMetric(value, input.quantity, english);
+    };
+    SpacingRequest request;
+    request.sensorRow = entries[FocusPosition(SensorType)].position;
+    request.method = MountMethodAt(entries[FocusPosition(MountingMethod)].position);
+    request.outerDiameter = metric(OuterDiameter);
+    request.wallThickness = metric(WallThickness);
+    request.liningThickness = metric(LiningThickness);
+    request.pipeVelocity = metric(PipeVelocity);
+    request.liningVelocity = metric(LiningVelocity);
+    request.fluidVelocity = metric(FluidVelocity);
+    return request;
+}
+
+}  // namespace
+
+SpacingRun FncRunSpacing(const Entries& entries, std::int16_t unitFlag, const QLocale& locale) {
+    TypedNumbers typed{};
+    if (auto refused = ReadNumbers(entries, unitFlag, locale, typed)) return *refused;
+    if (auto refused = CheckRoomForFluid(typed)) return *refused;
     try {
-        const bool english = unitFlag != 0;
-        const auto metric = [&](InputId id) {
-            const InputDescriptor& input = Describe(id);
-            const double value = typed[FocusPosition(id)];
-            if (std::isnan(value))
-                return input.lock->lockedValue(entries[FocusPosition(input.lock->list)].position);
-            return ToMetric(value, input.quantity, english);
-        };
-        SpacingRequest request;
-        const int sensor = entries[FocusPosition(SensorType)].position;
-        request.sensorRow = sensor;
-        request.method = MountMethodAt(entries[FocusPosition(MountingMethod)].position);
-        request.outerDiameter = metric(OuterDiameter);
-        request.wallThickness = metric(WallThickness);
-        request.liningThickness = metric(LiningThickness);
-        request.pipeVelocity = metric(PipeVelocity);
-        request.liningVelocity = metric(LiningVelocity);
-        request.fluidVelocity = metric(FluidVelocity);
-
+        const SpacingRequest request = MetricRequest(typed, entries, unitFlag != 0);
         const SpacingOutcome spacing = FncCalcSpacing(request);
         if (spacing.failure) return Failed(*spacing.failure);
         SpacingRun run;
         run.outcome = SpacingRun::Outcome::Shown;
-        run.texts =
-            FncPresentSpacing(spacing.spacingMm, HasThreeMillimetreSteps(sensor), unitFlag, locale);
+        run.texts = FncPresentSpacing(spacing.spacingMm, HasThreeMillimetreSteps(request.sensorRow),
+                                      unitFlag, locale);
         return run;
     } catch (const CalcError& failure) {
         return Failed(failure.kind());

@@ -17,6 +17,9 @@ struct SpacingRun {
     std::int16_t messageTextId = 0;
     // Shown: the result texts.
     SpacingTexts texts;
+
+    // The run refused at `input`, with the message `textId`.
+    static SpacingRun Refused(InputId input, std::int16_t textId);
 };
 
 // Checks every unlocked number in focus order as on leaving it, an empty

@@ -92,12 +92,12 @@ TEST(CsvReader, ReadErrorEndsTheInputAndIsKept) {
         if (calls++ > 0) return errno = EIO, -1;
         return std::ptrdiff_t(std::string_view("a\nb").copy(buffer, 3));
     });
-    const CsvRecord* first = reader.next();
+    const CsvRecord* first = reader.Next();
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->fields, std::vector<std::string_view>{"a"});
-    EXPECT_EQ(reader.next(), nullptr);
-    EXPECT_EQ(reader.readError(), EIO);
-    EXPECT_EQ(reader.next(), nullptr);
+    EXPECT_EQ(reader.Next(), nullptr);
+    EXPECT_EQ(reader.ReadError(), EIO);
+    EXPECT_EQ(reader.Next(), nullptr);
 }
 
 TEST(CsvReader, ReadsAFileDescriptor) {
@@ -108,12 +108,12 @@ TEST(CsvReader, ReadsAFileDescriptor) {
     CsvReader reader(SourceFromFd(fileno(file)), {.bufferSize = 4});
     for (const std::vector<std::string_view>& expected :
          {std::vector<std::string_view>{"a", "b\r\nc"}, {"d"}}) {
-        const CsvRecord* record = reader.next();
+        const CsvRecord* record = reader.Next();
         ASSERT_NE(record, nullptr);
         EXPECT_EQ(record->fields, expected);
     }
-    EXPECT_EQ(reader.next(), nullptr);
-    EXPECT_EQ(reader.readError(), 0);
+    EXPECT_EQ(reader.Next(), nullptr);
+    EXPECT_EQ(reader.ReadError(), 0);
     std::fclose(file);
 }
 

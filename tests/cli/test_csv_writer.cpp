@@ -39,8 +39,8 @@ TEST(CsvWriter, QuotesOnlyWhatMustBeQuoted) {
             std::string out;
             {
                 CsvWriter writer(SinkToString(out), row.lineEnd, bufferSize);
-                for (const auto& fields : row.records) writer.record(fields);
-                EXPECT_TRUE(writer.flush());
+                for (const auto& fields : row.records) writer.Record(fields);
+                EXPECT_TRUE(writer.Flush());
             }
             EXPECT_EQ(out, row.expected) << row.name << ", buffer " << bufferSize;
         }
@@ -62,9 +62,9 @@ TEST(CsvWriter, ReportsFailedWrites) {
         {"disk full", SinkToFd(fileno(full)), ENOSPC}};
     for (const auto& [name, sink, error] : rows) {
         CsvWriter writer(sink, "\n", 4);
-        writer.record(std::array<std::string_view, 2>{"ab", "cd"});
-        EXPECT_FALSE(writer.flush()) << name;
-        EXPECT_EQ(writer.writeError(), error) << name;
+        writer.Record(std::array<std::string_view, 2>{"ab", "cd"});
+        EXPECT_FALSE(writer.Flush()) << name;
+        EXPECT_EQ(writer.WriteError(), error) << name;
     }
     std::fclose(full);
     ::close(pipeEnds[1]);

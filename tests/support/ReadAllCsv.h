@@ -20,7 +20,7 @@ inline std::vector<ReadRecord> ReadAll(std::string_view text, CsvReaderOptions o
                                        std::size_t piece = SIZE_MAX) {
     CsvReader reader(SourceFromMemory(text, piece), options);
     std::vector<ReadRecord> records;
-    while (const CsvRecord* record = reader.next()) {
+    while (const CsvRecord* record = reader.Next()) {
         records.push_back({record->line,
                            {record->fields.begin(), record->fields.end()},
                            std::string(record->lineEnd),
