@@ -1,10 +1,7 @@
 // The pipe size tables from the outer-diameter field, driven by keys: what
 // the fields, the pipe material and the focus show after accepting; Cancel
-// leaves everything as it was. The spacing that follows is the tool's (the
-// window-and-tool table).
-#include <QContextMenuEvent>
-#include <QMenu>
-
+// leaves everything as it was. The window-and-tool table opens it from the
+// context menu and computes with what it fills.
 #include "CalcWindowDriver.h"
 #include "window/PipeSizeDialog.h"
 
@@ -56,28 +53,6 @@ TEST(PipeSizeDialog, SgpByKeysFillsTheFieldsAsTypedAndCancelChangesNothing) {
     EXPECT_EQ(d->focusWidget(), diameter);
     diameter->undo();  // the table's text was typed: it can be taken back
     EXPECT_EQ(diameter->text(), "");
-}
-
-TEST(PipeSizeDialog, AsmeFromTheMenuInInchesGivesTheExactInches) {
-    CalcWindowDriver d({1, 1});  // inches, English
-    QString firstEntry;
-    WhenUp<QMenu>([&](QMenu* menu) {
-        firstEntry = menu->actions().value(0)->text();
-        QTest::keyClick(menu, Qt::Key_Down);
-        QTest::keyClick(menu, Qt::Key_Return);
-    });
-    WhenUp<PipeSizeDialog>([&](PipeSizeDialog* dialog) {
-        QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
-        Keys(dialog, "ASME Sch4", Qt::Key_Tab);  // the first table so named
-        Keys(dialog, "4", Qt::Key_Enter);
-    });
-    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
-    QApplication::sendEvent(d.Field("OUTER_DIAMETERText"), &rightClick);
-    d.Settle();
-    EXPECT_EQ(firstEntry, "Pipe size table...");
-    EXPECT_EQ(d.Field("OUTER_DIAMETERText")->text(), "4.500");
-    EXPECT_EQ(d.Field("WALL_THICKNESSText")->text(), "0.237");
-    EXPECT_EQ(d.List("PIPE_MATERIALCombo")->currentText(), "CARBON STEEL");
 }
 
 }  // namespace

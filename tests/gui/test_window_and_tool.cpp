@@ -1,5 +1,7 @@
 // The window and velkara-spacing on the same entries: the same result texts,
 // or the same message about the same field.
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QProcess>
 
 #include "CalcWindowDriver.h"
@@ -44,7 +46,12 @@ Shown ThroughTheWindow(const CalcRun& run, const std::vector<Option>& options) {
             QTest::keyClicks(table->focusWidget(), size);
             QTest::keyClick(table->focusWidget(), Qt::Key_Return);
         });
-        QTest::keyClick(d.Field("OUTER_DIAMETERText"), Qt::Key_F4);
+        WhenUp<QMenu>([](QMenu* menu) {  // its first entry opens the table
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
+        QApplication::sendEvent(d.Field("OUTER_DIAMETERText"), &rightClick);
     }
     // From here on every modal window is a message box to answer.
     MessageBoxWatchdog boxes;
@@ -110,7 +117,7 @@ TEST(WindowAndTool, SameEntriesSameResultsAndMessages) {
         {"lining thickness missing", ja, {{"outer-diameter", "114.3"}, {"wall", "6"}, {"sensor", "TB_01/TC_01"}, {"lining", "ｺﾞﾑ"}}},
         {"fluid velocity out of range", en, {{"outer-diameter", "114.3"}, {"wall", "6"}, {"fluid", "FLUID S.V."}, {"fluid-velocity", "2501"}}},
         {"pipe size table", en, {{"pipe-size", "4"}, {"schedule", "asme sch40"}, {"sensor", "TB_01/TC_01"}}},
-        {"pipe size table, inch, stainless", inch, {{"pipe-size", "100A"}, {"schedule", "SUS Sch10S"}, {"sensor", "TB_01/TC_01"}}},
+        {"pipe size table, exact inches, stainless", inch, {{"pipe-size", "4"}, {"schedule", "asme sch40s"}, {"sensor", "TB_01/TC_01"}}},
         {"negative spacing", en, {{"outer-diameter", "6"}, {"wall", "0.1"}, {"sensor", "TB_01/TC_01"}}},
         // clang-format on
     };
