@@ -116,7 +116,7 @@ TEST(PipeSizeTables, NamesMaterialsAndTheRowOfTwoNumbers) {
         const std::optional<PipeSizePick> pick = FncPipeSizeOfTexts(od, wall, 1, 0, kUs);
         return pick ? Q(ScheduleOf(*pick).name) + ' ' + Q(SizeOf(*pick).name) : QString("-");
     };
-    EXPECT_EQ(row("114.30", "6.02"), "ASME Sch40S 4");  // not Sch40, in carbon steel
+    EXPECT_EQ(row("21.30", "2.77"), "ASME Sch40S 1/2");  // not Sch40, in carbon steel
     EXPECT_EQ(row("114.3", "4.6"), "-");
     EXPECT_EQ(row("", "4.5"), "-");
 }
