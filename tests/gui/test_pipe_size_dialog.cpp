@@ -17,14 +17,14 @@ TEST(PipeSizeDialog, SgpByKeysFillsTheFieldsAsTypedAndCancelChangesNothing) {
     QLineEdit* diameter = d.Field("OUTER_DIAMETERText");
     d.Pick(d.List("PIPE_MATERIALCombo"), 2);  // PVC: the table's steel replaces it
     diameter->setFocus();
-    QString dialogFont;
+    QFont dialogFont;
     WhenUp<PipeSizeDialog>([&](PipeSizeDialog* dialog) {
-        dialogFont = dialog->font().family();
+        dialogFont = dialog->font();
         Keys(dialog, "100", Qt::Key_Return);
     });
     QTest::keyClick(diameter, Qt::Key_F4);
     d.Settle();
-    EXPECT_EQ(dialogFont, diameter->font().family());
+    EXPECT_EQ(dialogFont, diameter->font());  // the window's entries' font
     EXPECT_EQ(diameter->text(), "114.3");
     EXPECT_EQ(d.Field("WALL_THICKNESSText")->text(), "4.5");
     EXPECT_EQ(d.List("PIPE_MATERIALCombo")->currentText(), "鋼管");
@@ -35,18 +35,22 @@ TEST(PipeSizeDialog, SgpByKeysFillsTheFieldsAsTypedAndCancelChangesNothing) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(d.operator->()));
     d.Pick(d.List("PIPE_MATERIALCombo"), 1);
     diameter->setFocus();
-    QString opened;
+    QStringList shown;  // on opening, and on another table after 125A
     WhenUp<PipeSizeDialog>([&](PipeSizeDialog* dialog) {
-        opened = QString::fromStdString(std::string(ScheduleOf(dialog->Pick()).name) + ' ' +
-                                        std::string(SizeOf(dialog->Pick()).name));
+        const auto pick = [&] {
+            shown << QString::fromStdString(std::string(ScheduleOf(dialog->Pick()).name) + ' ' +
+                                            std::string(SizeOf(dialog->Pick()).name));
+        };
+        pick();
         QTest::keyClick(dialog->focusWidget(), Qt::Key_Down);
         QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
-        Keys(dialog, "", Qt::Key_Down);
+        QTest::keyClicks(dialog->focusWidget(), "asme sch80");
+        pick();
         Keys(dialog, "", Qt::Key_Escape);
     });
     QTest::keyClick(diameter, Qt::Key_Down, Qt::AltModifier);
     d.Settle();
-    EXPECT_EQ(opened, "SGP 100A");
+    EXPECT_EQ(shown, QStringList({"SGP 100A", "ASME Sch80 5"}));  // 139.8 nearest 141.3
     EXPECT_EQ(diameter->text(), "114.3");
     EXPECT_EQ(d.Field("WALL_THICKNESSText")->text(), "4.5");
     EXPECT_EQ(d.List("PIPE_MATERIALCombo")->currentIndex(), 1);
