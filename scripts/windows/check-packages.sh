@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Checks the Windows packages in <build>/dist under Wine, on the display in
 # DISPLAY and the Wine prefix in WINEPREFIX (scripts/test-windows.sh sets
-# both): the portable folder, unzipped alone, opens its window with the real
-# Windows platform and loads no DLL from outside the folder but Windows' own;
+# both): the portable folder, unzipped alone into a folder whose name holds
+# blanks and Japanese letters, opens its window with the real Windows platform
+# and loads no DLL from outside the folder but Windows' own; there both
+# programs read its Velkara.ini, and velkara-spacing.exe takes Japanese
+# arguments, reads and writes a code page 932 list named in Japanese and
+# writes Unicode to a console in code page 437;
 # the installer installs silently, registers its uninstaller, keeps an edited
 # Velkara.ini on upgrade and on removal, both programs read that file, and the
 # removal takes the rest.
@@ -43,9 +47,40 @@ show_window() {
     [[ -z "$outside" ]] || fail "DLLs loaded from outside $folder: $outside"
 }
 
-echo "==> The portable zip, from an otherwise empty folder"
-unzip -q "$zip" -d "$work/portable"
-show_window "$work/portable/$(basename "$stage")" "取付け寸法計算ツール" "$dist/portable-under-wine.png"
+# Wine passes file names and arguments through the Unix locale's character set.
+export LC_ALL=C.UTF-8
+
+echo "==> The portable zip, from an otherwise empty folder named with blanks and Japanese letters"
+plans="$work/山田/測定 計画"
+portable="$plans/$(basename "$stage")"
+mkdir -p "$plans"
+unzip -q "$zip" -d "$plans"
+# English texts: both programs show that they read this Velkara.ini.
+printf '[SYSTEM]\r\nLANG_FLAG=1\r\n' >"$portable/Velkara.ini"
+show_window "$portable" "Sensor Spacing Calculation Tool" "$dist/portable-under-wine.png"
+
+echo "==> velkara-spacing.exe there: its Velkara.ini, Japanese arguments, a code page 932 list, the console"
+spacing() { (cd "$portable" && timeout 60 wine velkara-spacing.exe "$@"); }
+point="$(spacing --outer-diameter 114.3 --wall 6 --sensor TB_01/TC_01 --pipe 鋼管 | tr -d '\r')"
+[[ "$point" == "SENSOR SPACING1: 65.47 mm" ]] || fail "velkara-spacing.exe printed: $point"
+list="$plans/計画 一覧.csv"
+printf 'tag,外径寸法,配管厚さ,配管材質,ｾﾝｻ種類\r\n計画-1,114.3,6,鋼管,TB_01/TC_01\r\n計画-2,114.3,60,鋼管,TB_01/TC_01\r\n' |
+    iconv -f UTF-8 -t CP932 >"$list"
+printf 'tag,外径寸法,配管厚さ,配管材質,ｾﾝｻ種類,spacing-mm,steps,message\r\n計画-1,114.3,6,鋼管,TB_01/TC_01,65.47,,\r\n計画-2,114.3,60,鋼管,TB_01/TC_01,,,配管厚さ: 入力値が範囲外です\r\n' |
+    iconv -f UTF-8 -t CP932 >"$work/expected.csv"
+spacing --csv "$(winepath -w "$list")" --lang ja >"$work/spacing.csv" || true
+cmp -s "$work/spacing.csv" "$work/expected.csv" ||
+    fail "the code page 932 list gave: $(iconv -f CP932 -t UTF-8 "$work/spacing.csv" 2>&1)"
+# A console in code page 437 shows bytes beyond ASCII garbled; the tool
+# writes Unicode to it. Wine's console draws on the terminal `script` gives,
+# with escape sequences between the characters (and for blanks).
+cp "$list" "$portable/plan.csv"
+console="$(cd "$portable" && timeout 120 script -qec \
+    'wine cmd /c "chcp 437 >nul & velkara-spacing.exe --list --lang ja & velkara-spacing.exe --csv plan.csv --lang ja"' \
+    /dev/null | sed 's/\x1b\[[0-9;?]*[A-Za-z]//g' | tr -d '\r')" || true # status 1: a refused row
+for expected in "ｾﾝｻ種類" "49°" "計画-2,114.3,60,鋼管,TB_01/TC_01,,,配管厚さ:" "入力値が範囲外です"; do
+    grep -qF "$expected" <<<"$console" || fail "the console did not show \"$expected\": $console"
+done
 
 echo "==> The installer, silently"
 installed="$WINEPREFIX/drive_c/Program Files/Velkara"
