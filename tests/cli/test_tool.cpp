@@ -180,11 +180,13 @@ TEST(ToolCsv, EveryRecordKeepsItsPlaceWithTheResultColumnsAdded) {
          "114.3,6,,,,2000,3,99.33,,\n",
          1},
         {"captions in either language, '_' and blanks alike; a near name warned once, passed on",
-         "OUTER  DIAMETER,配管厚さ,ｾﾝｻ種類,Mount,mount,fluid_velocity\n114.3,6,TB_01/TC_01,x,y,\n",
-         "warning: column 'Mount' is passed through; did you mean 'method'?\n"
+         "OUTER  DIAMETER,配管厚さ,ｾﾝｻ種類,mount,mount,fluid_velocity,wlal,lining velocty,note\n"
+         "114.3,6,TB_01/TC_01,x,y,,,,\n",
          "warning: column 'mount' is passed through; did you mean 'method'?\n"
-         "OUTER  DIAMETER,配管厚さ,ｾﾝｻ種類,Mount,mount,fluid_velocity,spacing-mm,steps,message\n"
-         "114.3,6,TB_01/TC_01,x,y,,65.47,,\n",
+         "warning: column 'wlal' is passed through; did you mean 'wall'?\n"
+         "warning: column 'lining velocty' is passed through; did you mean 'lining-velocity'?\n"
+         "OUTER  DIAMETER,配管厚さ,ｾﾝｻ種類,mount,mount,fluid_velocity,wlal,lining velocty,note,"
+         "spacing-mm,steps,message\n114.3,6,TB_01/TC_01,x,y,,,,,65.47,,\n",
          0},
         {"code page 932: names read, Japanese messages in it, other bytes as they came",
          "tag,\x8AO\x8C"
