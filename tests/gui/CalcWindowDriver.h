@@ -99,13 +99,11 @@ void WhenUp(std::function<void(T*)> drive) {
     timer->start(2);
 }
 
-// Locked: read-only on the button face; unlocked: editable on the window colour.
-inline bool LooksLocked(QLineEdit* field, bool locked = true) {
+// Locked: read-only on the button face; free: editable on the window colour. Numbers only,
+// locked or not: no input method in the way.
+inline void ExpectLooksLocked(QLineEdit* field, bool locked = true) {
     const auto face = QApplication::palette().color(locked ? QPalette::Button : QPalette::Base);
-    // Numbers only, locked or not: no input method in the way.
-    return field->isReadOnly() == locked && field->palette().color(QPalette::Base) == face &&
-           !field->testAttribute(Qt::WA_InputMethodEnabled);
-}
-inline bool LooksUnlocked(QLineEdit* field) {
-    return LooksLocked(field, false);
+    EXPECT_EQ(field->isReadOnly(), locked) << field->objectName();
+    EXPECT_EQ(field->palette().color(QPalette::Base), face) << field->objectName();
+    EXPECT_FALSE(field->testAttribute(Qt::WA_InputMethodEnabled)) << field->objectName();
 }

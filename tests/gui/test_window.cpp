@@ -26,25 +26,29 @@ TEST(WindowScreenshots, RenderedAgainEachEqualsTheCommittedOne) {
     for (const QString& name : names) {
         const QString flag = name.contains("-en-") ? "1" : "0";
         const QString out = QCoreApplication::applicationDirPath() + '/' + name + ".rendered.png";
+        SCOPED_TRACE(name.toStdString());
         QStringList arguments = {out, flag, flag};
         if (name.startsWith("pipe-size-table")) arguments << "pipe-size-table";
-        ASSERT_EQ(QProcess::execute(VELKARA_RENDER_TOOL, arguments), 0) << name;
+        EXPECT_EQ(QProcess::execute(VELKARA_RENDER_TOOL, arguments), 0);
         const QImage expected(QStringLiteral(VELKARA_DOCS_DIR "/%1.png").arg(name));
-        const bool same =
-            !expected.isNull() && QImage(out).convertToFormat(QImage::Format_ARGB32) ==
-                                      expected.convertToFormat(QImage::Format_ARGB32);
-        EXPECT_TRUE(same && QFile::remove(out)) << "differs, left for a look: " << out;
+        EXPECT_FALSE(expected.isNull());
+        const bool same = QImage(out).convertToFormat(QImage::Format_ARGB32) ==
+                          expected.convertToFormat(QImage::Format_ARGB32);
+        EXPECT_TRUE(same) << "differs, left for a look: " << out;
+        if (same) QFile::remove(out);
     }
 }
 
 // Any flag but 0 means English or inch, and each decides on its own.
 TEST(WindowInit, InEveryRunCaptionsFitAndLanguageAndUnitsDecideApart) {
     for (const CalcRun& run : {CalcRun{0, 0}, CalcRun{7, 0}, CalcRun{0, -3}, CalcRun{1, 1}}) {
+        SCOPED_TRACE(testing::Message() << run);
         CalcWindowDriver d(run);
-        EXPECT_TRUE(d->minimumSize() == QSize(926, 471) && d->maximumSize() == QSize(926, 471) &&
-                    (d->windowIcon().availableSizes() == QList<QSize>{{16, 16}, {32, 32}}));
+        EXPECT_EQ(d->minimumSize(), QSize(926, 471));
+        EXPECT_EQ(d->maximumSize(), QSize(926, 471));
+        EXPECT_EQ(d->windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}}));
         EXPECT_EQ(d->windowTitle(), ComposedWindowTitle(d->Startup().LangOffset));
-        EXPECT_EQ(d.Get<QLabel>("Label4")->text(), run.inch() ? "[inch]" : "[mm]") << run;
+        EXPECT_EQ(d.Get<QLabel>("Label4")->text(), run.inch() ? "[inch]" : "[mm]");
         // The results are empty on the screenshots: red, 12-point bold.
         EXPECT_EQ(d.Field("txtResult1Text")->palette().color(QPalette::Text), QColor(Qt::red));
         EXPECT_EQ(d.Field("txtResult1Text")->font().pointSize(), 12);
@@ -69,9 +73,10 @@ TEST(WindowInit, InEveryRunCaptionsFitAndLanguageAndUnitsDecideApart) {
         const QRegularExpression array("^(lblRequired|Label1|Label2|Label8|Label12)(_|$)"),
             item("_\\d+$");
         for (QWidget* c : d->findChildren<QWidget*>(QRegularExpression("^[A-Za-z]"))) {
-            EXPECT_TRUE(d->rect().contains(QRect(c->mapTo(c->window(), QPoint()), c->size())) &&
-                        array.match(c->objectName()).hasMatch() ==
-                            item.match(c->objectName()).hasMatch())
+            EXPECT_TRUE(d->rect().contains(QRect(c->mapTo(c->window(), QPoint()), c->size())))
+                << c->objectName();
+            EXPECT_EQ(array.match(c->objectName()).hasMatch(),
+                      item.match(c->objectName()).hasMatch())
                 << c->objectName();
             const auto* list = qobject_cast<QComboBox*>(c);
             QStringList texts = {c->property("text").toString() + c->property("title").toString()};
@@ -79,7 +84,7 @@ TEST(WindowInit, InEveryRunCaptionsFitAndLanguageAndUnitsDecideApart) {
             for (const QString& text : texts) {  // a list keeps room for its arrow
                 EXPECT_LE(c->fontMetrics().horizontalAdvance(text),
                           c->contentsRect().width() - (list ? 30 : 0))
-                    << run << ' ' << c->objectName() << ' ' << text;
+                    << c->objectName() << ' ' << text;
             }
         }
         // A field takes as many characters as the upper limit beneath it has.
@@ -125,12 +130,12 @@ TEST(SelectionHandlers, EachEntryLeavesItsDependentFieldsInTheirState) {
                 QTest::keyClick(list->view(), Qt::Key_Return);
             }
             for (int i = 0; i < 4; ++i) {
-                const bool free = state[i] == 'f';
-                EXPECT_TRUE(state[i] == '.' ||
-                            ((free ? LooksUnlocked(fields[i]) : LooksLocked(fields[i])) &&
-                             d.Get<QLabel>(marks[i])->isEnabled() == free &&
-                             fields[i]->text() == "2000"))
-                    << list->objectName() << ' ' << start << '>' << position << " field " << i;
+                if (state[i] == '.') continue;
+                SCOPED_TRACE(testing::Message() << list->objectName() << ' ' << start << '>'
+                                                << position << " field " << i);
+                ExpectLooksLocked(fields[i], state[i] == 'l');
+                EXPECT_EQ(d.Get<QLabel>(marks[i])->isEnabled(), state[i] == 'f');
+                EXPECT_EQ(fields[i]->text(), "2000");
             }
         }
     }
@@ -149,18 +154,22 @@ TEST(WindowFocus, TabRunsDownEachColumnThenToExecuteAndTheWheelOnlyStepsAFocused
     std::sort(order.begin(), order.end(), [&](auto* a, auto* b) { return place(a) < place(b); });
     const qsizetype n = order.size();
     ASSERT_EQ(n, 14);
+    QStringList expected, visited;  // Tab round, then Shift+Tab back
     for (qsizetype i = 0; i <= 2 * n; ++i) {
-        ASSERT_EQ(QApplication::focusWidget(), order[(i <= n ? i : 2 * n - i) % n]) << i;
+        expected << order[(i <= n ? i : 2 * n - i) % n]->objectName();
+        visited << QApplication::focusWidget()->objectName();
         const auto shift = i < n ? Qt::NoModifier : Qt::ShiftModifier;
         if (i < 2 * n) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, shift);
     }
+    EXPECT_EQ(visited, expected);
     QComboBox* list = d.List("KIND_OF_FLUIDCombo");
     for (const bool focused : {false, true}) {
         if (focused) d.Pick(list, 0);
         QWheelEvent notch(QPointF(9, 9), list->mapToGlobal(QPointF(9, 9)), {}, {0, -120},
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(list, &notch);
-        EXPECT_TRUE(list->currentIndex() == int(focused) && list->hasFocus() == focused);
+        EXPECT_EQ(list->currentIndex(), int(focused));
+        EXPECT_EQ(list->hasFocus(), focused);
     }
     EXPECT_TRUE(boxes.Shown().empty());
 }
