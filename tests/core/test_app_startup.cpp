@@ -1,10 +1,12 @@
 // The settings part of start-up against real program folders: which file
 // decides units and language, and what the file's bytes make of the 16-bit
-// flags and of INI_FILENAME. (Folders, FIFOs and devices: see the e2e tests.)
+// flags and of INI_FILENAME. A settings file that is a folder, a FIFO (whose
+// opening would wait for a writer) or a device reads as no file.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #if !defined(_WIN32)
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -20,6 +22,11 @@ using namespace ModCommonProc;
 using namespace ModFileProc;
 
 void Write(const QString& path, const QByteArray& content) {
+    if (content == "<folder>") return void(QDir().mkdir(path));
+#if !defined(_WIN32)
+    if (content == "<fifo>") return void(::mkfifo(QFile::encodeName(path), 0600));
+    if (content == "<device>") return void(QFile::link("/dev/zero", path));
+#endif
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     // Rows without a section header of their own are in [SYSTEM].
@@ -58,6 +65,10 @@ const struct {
     {"INI_FILENAME=" + k251 + "\xF0\x9F\x98\x80.ini", k251, "UNIT_FLAG=1", 1, 0},
     {"INI_FILENAME=" + k254 + "tail", k254, "UNIT_FLAG=1", 1, 0},
     {";unreadable\nUNIT_FLAG=1", "", "", 0, 0},             {kHuge, "", "", 0, 1},
+    {"<folder>", "", "", 0, 0},
+#if !defined(_WIN32)
+    {"<fifo>", "", "", 0, 0},                               {"<device>", "", "", 0, 0},
+#endif
 };
 // clang-format on
 

@@ -1,0 +1,370 @@
+// One copy per user, with the built program started as a user starts it, from a copy in a
+// temporary folder: a second start brings the running copy's window forward and ends with status
+// 0, and nothing else brings it; a name held by something that is no copy of the program, or left
+// by a killed copy, blocks no start; of two starts at the same moment one stays; closing the
+// window ends the program with status 0. The same scenarios run on Linux and on Windows; only how
+// a foreign holder takes the name and how a start is seen to have settled differ.
+#if defined(__linux__) || defined(_WIN32)
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWindow>
+#include <deque>
+
+#include "app/SingleInstance.h"
+#include "app/SubMain.h"
+#include "window/frmCalc.h"
+
+#if defined(_WIN32)
+#include <qt_windows.h>
+#include <sddl.h>
+#else
+#include <sys/inotify.h>
+#include <sys/socket.h>
+#include <sys/syscall.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QThread>
+#include <csignal>
+#include <cstddef>
+#include <cstring>
+#include <functional>
+#endif
+
+namespace {
+
+constexpr int kSettleLimitMs = 30000;  // only a hang hits it, even under sanitizers
+
+enum class Holder { ThisUserSilent, ThisUserSilentOneConnection, OtherUser };
+
+#if defined(_WIN32)
+const char* const kProgramFile = "velkara.exe";
+const QString kUser = QStringLiteral("S-1-");  // the user's SID
+constexpr auto kSocketOptions = QLocalSocket::NoOptions;
+
+// True once the program waits for input in its event loop, still running.
+bool WaitUntilSettled(QProcess& process) {
+    const HANDLE handle = ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE,
+                                        static_cast<DWORD>(process.processId()));
+    const bool idle = handle && ::WaitForInputIdle(handle, kSettleLimitMs) == 0 &&
+                      ::WaitForSingleObject(handle, 0) == WAIT_TIMEOUT;
+    if (handle) ::CloseHandle(handle);
+    return idle;
+}
+
+// A pipe of the program's name that takes a connection and never reads or answers. Another
+// user's copy admits nobody but that user: its security descriptor "D:" admits nobody.
+class ForeignHolder {
+    HANDLE pipe_ = INVALID_HANDLE_VALUE;
+    OVERLAPPED connecting_{};
+
+public:
+    explicit ForeignHolder(Holder kind) {
+        PSECURITY_DESCRIPTOR descriptor = nullptr;
+        if (kind == Holder::OtherUser && !::ConvertStringSecurityDescriptorToSecurityDescriptorW(
+                                             L"D:", SDDL_REVISION_1, &descriptor, nullptr)) {
+            return;
+        }
+        SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor, FALSE};
+        const QString path = "\\\\.\\pipe\\" + SingleInstance::DefaultName();
+        const DWORD instances =
+            kind == Holder::ThisUserSilentOneConnection ? 1 : PIPE_UNLIMITED_INSTANCES;
+        pipe_ = ::CreateNamedPipeW(reinterpret_cast<const wchar_t*>(path.utf16()),
+                                   PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED,
+                                   PIPE_TYPE_BYTE | PIPE_WAIT, instances, 64, 64, 0, &attributes);
+        ::LocalFree(descriptor);
+        connecting_.hEvent = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        // Waits for a client from now on; it is never asked whether one came.
+        if (held() && !::ConnectNamedPipe(pipe_, &connecting_) &&
+            ::GetLastError() != ERROR_IO_PENDING && ::GetLastError() != ERROR_PIPE_CONNECTED) {
+            ::CloseHandle(pipe_);
+            pipe_ = INVALID_HANDLE_VALUE;
+        }
+    }
+    ~ForeignHolder() {
+        if (held()) {
+            ::CancelIo(pipe_);
+            ::CloseHandle(pipe_);
+        }
+        ::CloseHandle(connecting_.hEvent);
+    }
+    bool held() const { return pipe_ != INVALID_HANDLE_VALUE; }
+};
+
+#else
+const char* const kProgramFile = "velkara";
+const QString kUser = QString::number(::getuid());
+constexpr auto kSocketOptions = QLocalSocket::AbstractNamespaceOption;
+constexpr uid_t kNobody = 65534;
+
+// True once start-up is over: the UI thread waits in poll or a relative twice in a row (one blocked
+// on a file sits in open or read); false when the process ended.
+bool WaitUntilSettled(QProcess& process) {
+    const auto waits = [&] {
+        QFile file(QStringLiteral("/proc/%1/syscall").arg(process.processId()));
+        const long call =
+            file.open(QIODevice::ReadOnly) ? file.readAll().split(' ')[0].toLong() : -1;
+        return call == SYS_poll || call == SYS_ppoll || call == SYS_epoll_wait ||
+               call == SYS_select;
+    };
+    for (const QDeadlineTimer deadline(kSettleLimitMs); !deadline.hasExpired();) {
+        if (process.state() != QProcess::Running) return false;
+        if (waits()) {
+            QThread::msleep(50);
+            if (waits()) return true;
+        }
+        process.waitForFinished(20);
+    }
+    return false;
+}
+
+// Runs `job` in a child dropped to `uid` (when root), which makes system calls only, as the
+// parent has threads. Its status is the job's result, 99 when it could not drop.
+pid_t ForkAs(uid_t uid, const std::function<int()>& job) {
+    const pid_t child = ::fork();
+    if (child != 0) return child;
+    if (::geteuid() == 0 && uid != 0 && (::setgid(uid) != 0 || ::setuid(uid) != 0)) ::_exit(99);
+    ::_exit(job());
+}
+
+// Taken before a child drops to another uid.
+const QByteArray kName = QFile::encodeName(SingleInstance::DefaultName());
+
+// A stream socket listening on, or connected to, the program's abstract name; -1 on failure.
+int NameSocket(bool listen) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    // After a leading NUL, exactly the name's bytes.
+    std::memcpy(address.sun_path + 1, kName.constData(), static_cast<std::size_t>(kName.size()));
+    const auto size = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + kName.size());
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const auto* at = reinterpret_cast<const sockaddr*>(&address);
+    const bool ok =
+        listen ? ::bind(fd, at, size) == 0 && ::listen(fd, 8) == 0 : ::connect(fd, at, size) == 0;
+    return ok ? fd : (::close(fd), -1);
+}
+
+// A process holding the program's name that never answers, as this user or another one.
+class ForeignHolder {
+    pid_t holder_;
+    bool held_ = false;
+
+public:
+    explicit ForeignHolder(Holder kind) {
+        holder_ = ForkAs(kind == Holder::OtherUser ? kNobody : ::getuid(),
+                         [] { return NameSocket(true) >= 0 ? ::pause() : 1; });
+        int probe = -1;
+        while (probe < 0 && ::waitpid(holder_, nullptr, WNOHANG) == 0) probe = NameSocket(false);
+        held_ = ::close(probe) == 0;
+    }
+    ~ForeignHolder() {
+        ::kill(holder_, SIGKILL);
+        ::waitpid(holder_, nullptr, 0);
+    }
+    bool held() const { return held_; }
+};
+#endif
+
+// Serves this process's events (a copy in it answers from them) until `done`, or a hang.
+template <typename Done>
+bool ServeEventsUntil(Done done) {
+    for (const QDeadlineTimer limit(kSettleLimitMs); !done() && !limit.hasExpired();)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
+}
+
+// Runs alone (the rule is per user), refuses to run beside a copy, kills every copy it started.
+class OneCopy : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QLocalSocket probe;
+        probe.setSocketOptions(kSocketOptions);
+        probe.connectToServer(SingleInstance::DefaultName());
+        ASSERT_FALSE(probe.waitForConnected(500)) << "a copy of the program is running; close it";
+    }
+    // Starts `program`, by default a copy of the program in a folder of its own.
+    QProcess& start(QString program = {}) {
+        if (program.isEmpty()) {
+            program = folders_.emplace_back().filePath(kProgramFile);
+            EXPECT_TRUE(QFile::copy(VELKARA_EXE_PATH, program));
+        }
+        QProcess& process = processes_.emplace_back();
+        process.setWorkingDirectory(QDir::tempPath());
+        process.setReadChannel(QProcess::StandardError);
+        process.start(program, {});
+        EXPECT_TRUE(process.waitForStarted(kSettleLimitMs));
+        return process;
+    }
+
+private:
+    std::deque<QTemporaryDir> folders_;
+    std::deque<QProcess> processes_;  // each killed when it goes
+};
+
+TEST_F(OneCopy, NameCarriesTheUser) {
+    // Pipe names are shared by the whole machine; without the user in it, one user's copy would
+    // answer for every other user's start.
+    EXPECT_TRUE(SingleInstance::DefaultName().startsWith("velkara-single-instance-" + kUser))
+        << SingleInstance::DefaultName().toStdString();
+}
+
+TEST_F(OneCopy, StartWorksAfterTheRunningCopyWasKilled) {
+    QProcess& killed = start();
+    ASSERT_TRUE(WaitUntilSettled(killed));
+    killed.kill();
+    killed.waitForFinished();
+    QProcess& next = start();
+    ASSERT_TRUE(WaitUntilSettled(next)) << "a killed copy still blocks";
+    EXPECT_FALSE(next.readAllStandardError().contains("one-copy")) << "a clean start says nothing";
+}
+
+TEST_F(OneCopy, OfTwoStartsAtTheSameMomentOneStaysAndTheOtherEndsWithZero) {
+    QProcess &first = start(), &second = start();
+    ServeEventsUntil([&] {
+        return first.state() == QProcess::NotRunning || second.state() == QProcess::NotRunning;
+    });
+    QProcess& ended = first.state() == QProcess::NotRunning ? first : second;
+    ASSERT_EQ(ended.state(), QProcess::NotRunning) << "both stayed";
+    EXPECT_EQ(ended.exitCode(), 0);
+    EXPECT_TRUE(WaitUntilSettled(&ended == &first ? second : first));
+}
+
+// A process that is no copy of the program holds its name and never answers: the program says
+// so on stderr (but for a pipe it cannot open, which it takes for nobody's), then starts anyway.
+struct ForeignName {
+    const char* name;
+    Holder kind;
+    const char* told;
+};
+void PrintTo(const ForeignName& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class NameHeld : public OneCopy, public ::testing::WithParamInterface<ForeignName> {};
+
+TEST_P(NameHeld, DoesNotStopTheStart) {
+#if !defined(_WIN32)
+    if (GetParam().kind == Holder::OtherUser && ::geteuid() != 0)
+        GTEST_SKIP() << "needs root to run a process as another user";
+#endif
+    const ForeignHolder holder(GetParam().kind);
+    ASSERT_TRUE(holder.held()) << "the holder could not take the name";
+    QProcess& program = start();
+    QByteArray told;
+    for (const QDeadlineTimer limit(kSettleLimitMs);
+         !told.contains(GetParam().told) && program.waitForReadyRead(limit.remainingTime());) {
+        told += program.readAllStandardError();
+    }
+    EXPECT_TRUE(told.contains(GetParam().told)) << "not told on stderr: " << told.constData();
+    EXPECT_TRUE(WaitUntilSettled(program)) << "the holder stopped the start";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Holders, NameHeld,
+    ::testing::Values(ForeignName{"this user's, silent", Holder::ThisUserSilent, "one-copy"},
+#if defined(_WIN32)
+                      ForeignName{"this user's, silent, one connection at a time",
+                                  Holder::ThisUserSilentOneConnection, "one-copy"},
+                      ForeignName{"another user's", Holder::OtherUser, ""}
+#else
+                      ForeignName{"another user's", Holder::OtherUser, "one-copy"}
+#endif
+                      ));
+
+#if !defined(_WIN32)
+// Tells whether anything in a folder (of settings files only) was opened since the watch began.
+class OpenWatch {
+    int fd_ = ::inotify_init1(IN_NONBLOCK);
+
+public:
+    explicit OpenWatch(const QString& folder) {
+        EXPECT_GE(::inotify_add_watch(fd_, QFile::encodeName(folder).constData(), IN_OPEN), 0);
+    }
+    ~OpenWatch() { ::close(fd_); }
+    bool seen() const {
+        alignas(inotify_event) char events[4096];
+        return ::read(fd_, events, sizeof events) > 0;
+    }
+};
+
+// Installed, the command is a link to the program, whose settings file is a link to the
+// administrator's file: the settings are those beside the real program file. (A settings link to
+// a folder, a FIFO or a device reads as no file: see the start-up tests.)
+TEST_F(OneCopy, StartedThroughTheCommandLinkReadsTheSettingsBesideTheProgramFile) {
+    const QTemporaryDir root;
+    const QString lib = root.filePath("usr/lib/velkara"), bin = root.filePath("usr/bin"),
+                  etc = root.filePath("etc/velkara");
+    for (const QString& folder : {lib, bin, etc}) ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(QFile::copy(VELKARA_EXE_PATH, lib + "/velkara"));
+    ASSERT_TRUE(QFile::link("../lib/velkara/velkara", bin + "/velkara"));
+    ASSERT_TRUE(QFile::link(etc + "/Velkara.ini", lib + "/Velkara.ini"));
+    for (const QString& folder : {etc, bin})
+        ASSERT_TRUE(QFile(folder + "/Velkara.ini").open(QIODevice::WriteOnly));
+    OpenWatch inEtc(etc), besideLink(bin);
+    ASSERT_TRUE(WaitUntilSettled(start(bin + "/velkara")));
+    EXPECT_TRUE(inEtc.seen());
+    EXPECT_FALSE(besideLink.seen());
+}
+#endif
+
+// Sends `bytes` as this user and serves events until the running copy has dealt with them.
+void SendFromThisUser(const QByteArray& bytes) {
+    QLocalSocket socket;
+    socket.setSocketOptions(kSocketOptions);
+    socket.connectToServer(SingleInstance::DefaultName());
+    EXPECT_TRUE(socket.waitForConnected(kSettleLimitMs));
+    socket.write(bytes);
+    EXPECT_TRUE(ServeEventsUntil([&] { return socket.state() == QLocalSocket::UnconnectedState; }))
+        << "never dealt with";
+}
+
+// Last: this process holds the name until it ends.
+TEST_F(OneCopy, SecondStartBringsTheWindowForwardNothingElseDoesAndClosingEndsWithZero) {
+    ModCommonProc::SubMain();
+    ASSERT_TRUE(ModCommonProc::IsWindowOpen());
+    frmCalc* window = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        window = window ? window : qobject_cast<frmCalc*>(widget);
+    ASSERT_NE(window, nullptr);
+    window->showMinimized();
+#if !defined(_WIN32)
+    if (::geteuid() == 0) {  // another user's request, from a child as nobody
+        const pid_t child = ForkAs(kNobody, [] {
+            const int fd = NameSocket(false);
+            char end;
+            // The copy may close before the bytes go out: that is as good as unread.
+            (void)::send(fd, SingleInstance::kBringForwardRequest,
+                         sizeof SingleInstance::kBringForwardRequest - 1, MSG_NOSIGNAL);
+            return fd >= 0 && ::read(fd, &end, 1) <= 0 ? 0 : 1;
+        });
+        int status = -1;
+        ServeEventsUntil([&] { return ::waitpid(child, &status, WNOHANG) != 0; });
+        EXPECT_EQ(status, 0) << "another user's request was answered";
+    }
+#endif
+    SendFromThisUser("RAISE!\nRAISE\n");
+    EXPECT_TRUE(window->isMinimized()) << "raised by a request that is not the request";
+
+    QProcess& second = start();  // the rule is per user, not per program file
+    ASSERT_TRUE(ServeEventsUntil([&] { return second.state() == QProcess::NotRunning; }));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    ServeEventsUntil([&] { return !window->isMinimized() && window->isActiveWindow(); });
+    EXPECT_FALSE(window->isMinimized());
+    EXPECT_TRUE(window->isActiveWindow());
+    // Closed as the window system closes it, once the program's event loop runs.
+    QTimer::singleShot(0, window, [window] { window->windowHandle()->close(); });
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+}  // namespace
+
+#endif
