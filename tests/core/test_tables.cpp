@@ -33,7 +33,9 @@ TEST(TextTable, EveryIdHasBothLanguagesAndNoOtherIdAnswers) {
         if (!texts.count(base) || !texts.count(base + 5000)) continue;
         const QString &japanese = texts.at(base), &english = texts.at(base + 5000);
         EXPECT_TRUE(ascii.match(english).hasMatch()) << english;
-        if (ascii.match(japanese).hasMatch()) EXPECT_EQ(japanese, english);
+        if (ascii.match(japanese).hasMatch()) {
+            EXPECT_EQ(japanese, english);
+        }
     }
 }
 

@@ -15,9 +15,6 @@ struct Shown {
     QString message;  // of a refusal or failure
     QString field;    // the caption of the field refused, if any
 };
-std::ostream& operator<<(std::ostream& os, const Shown& s) {
-    return os << s.result1 << ' ' << s.result2 << " [" << s.field << "] " << s.message;
-}
 
 using Option = std::pair<const char*, const char*>;  // option name, value
 
