@@ -27,6 +27,7 @@
 #else
 #include <sys/inotify.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/un.h>
 #include <sys/wait.h>
@@ -43,7 +44,7 @@ namespace {
 
 constexpr int kSettleLimitMs = 30000;  // only a hang hits it, even under sanitizers
 
-enum class Holder { ThisUserSilent, ThisUserSilentOneConnection, OtherUser };
+enum class Holder { ThisUserSilent, ThisUserSilentOneConnection, ThisUserBoundOnly, OtherUser };
 
 #if defined(_WIN32)
 const char* const kProgramFile = "velkara.exe";
@@ -138,8 +139,10 @@ pid_t ForkAs(uid_t uid, const std::function<int()>& job) {
 // Taken before a child drops to another uid.
 const QByteArray kName = QFile::encodeName(SingleInstance::DefaultName());
 
-// A stream socket listening on, or connected to, the program's abstract name; -1 on failure.
-int NameSocket(bool listen) {
+enum class Use { Connect, Bind, Listen };
+
+// A stream socket on the program's abstract name; -1 on failure.
+int NameSocket(Use use) {
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     // After a leading NUL, exactly the name's bytes.
@@ -147,29 +150,33 @@ int NameSocket(bool listen) {
     const auto size = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + kName.size());
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     const auto* at = reinterpret_cast<const sockaddr*>(&address);
-    const bool ok =
-        listen ? ::bind(fd, at, size) == 0 && ::listen(fd, 8) == 0 : ::connect(fd, at, size) == 0;
+    const bool ok = use == Use::Connect
+                        ? ::connect(fd, at, size) == 0
+                        : ::bind(fd, at, size) == 0 && (use == Use::Bind || ::listen(fd, 8) == 0);
     return ok ? fd : (::close(fd), -1);
 }
 
-// A process holding the program's name that never answers, as this user or another one.
+// The program's name held by a socket that never answers: one of this process, listening or
+// only bound, or one of a child running as another user.
 class ForeignHolder {
-    pid_t holder_;
-    bool held_ = false;
+    int socket_ = -1;
+    pid_t child_ = -1;
 
 public:
     explicit ForeignHolder(Holder kind) {
-        holder_ = ForkAs(kind == Holder::OtherUser ? kNobody : ::getuid(),
-                         [] { return NameSocket(true) >= 0 ? ::pause() : 1; });
-        int probe = -1;
-        while (probe < 0 && ::waitpid(holder_, nullptr, WNOHANG) == 0) probe = NameSocket(false);
-        held_ = ::close(probe) == 0;
+        if (kind != Holder::OtherUser) {
+            socket_ = NameSocket(kind == Holder::ThisUserBoundOnly ? Use::Bind : Use::Listen);
+            return;
+        }
+        child_ = ForkAs(kNobody, [] { return NameSocket(Use::Listen) >= 0 ? ::pause() : 1; });
+        while (socket_ < 0 && ::waitpid(child_, nullptr, WNOHANG) == 0)
+            socket_ = NameSocket(Use::Connect);
     }
     ~ForeignHolder() {
-        ::kill(holder_, SIGKILL);
-        ::waitpid(holder_, nullptr, 0);
+        ::close(socket_);
+        if (child_ > 0) ::kill(child_, SIGKILL), ::waitpid(child_, nullptr, 0);
     }
-    bool held() const { return held_; }
+    bool held() const { return socket_ >= 0; }
 };
 #endif
 
@@ -237,8 +244,9 @@ TEST_F(OneCopy, OfTwoStartsAtTheSameMomentOneStaysAndTheOtherEndsWithZero) {
     EXPECT_TRUE(WaitUntilSettled(&ended == &first ? second : first));
 }
 
-// A process that is no copy of the program holds its name and never answers: the program says
-// so on stderr (but for a pipe it cannot open, which it takes for nobody's), then starts anyway.
+// Something that is no copy of the program holds its name and never answers, or never even
+// listens: the program says so on stderr (but for a pipe it cannot open, which it takes for
+// nobody's), then starts anyway.
 struct ForeignName {
     const char* name;
     Holder kind;
@@ -275,6 +283,8 @@ INSTANTIATE_TEST_SUITE_P(
                                   Holder::ThisUserSilentOneConnection, "one-copy"},
                       ForeignName{"another user's", Holder::OtherUser, ""}
 #else
+                      ForeignName{"this user's, bound and never listening",
+                                  Holder::ThisUserBoundOnly, "one-copy"},
                       ForeignName{"another user's", Holder::OtherUser, "one-copy"}
 #endif
                       ));
@@ -295,10 +305,15 @@ public:
     }
 };
 
+class StartedThroughTheCommandLink : public OneCopy,
+                                     public ::testing::WithParamInterface<const char*> {};
+
 // Installed, the command is a link to the program, whose settings file is a link to the
-// administrator's file: the settings are those beside the real program file. (A settings link to
-// a folder, a FIFO or a device reads as no file: see the start-up tests.)
-TEST_F(OneCopy, StartedThroughTheCommandLinkReadsTheSettingsBesideTheProgramFile) {
+// administrator's file: the settings are those beside the real program file, opened only when a
+// regular file (opening a FIFO waits for a writer, a device may do anything). How such files read:
+// see the start-up tests.
+TEST_P(StartedThroughTheCommandLink, ReadsTheSettingsBesideTheProgramFileWhenRegular) {
+    const bool fifo = GetParam() == std::string_view("fifo");
     const QTemporaryDir root;
     const QString lib = root.filePath("usr/lib/velkara"), bin = root.filePath("usr/bin"),
                   etc = root.filePath("etc/velkara");
@@ -306,13 +321,17 @@ TEST_F(OneCopy, StartedThroughTheCommandLinkReadsTheSettingsBesideTheProgramFile
     ASSERT_TRUE(QFile::copy(VELKARA_EXE_PATH, lib + "/velkara"));
     ASSERT_TRUE(QFile::link("../lib/velkara/velkara", bin + "/velkara"));
     ASSERT_TRUE(QFile::link(etc + "/Velkara.ini", lib + "/Velkara.ini"));
-    for (const QString& folder : {etc, bin})
-        ASSERT_TRUE(QFile(folder + "/Velkara.ini").open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QFile(bin + "/Velkara.ini").open(QIODevice::WriteOnly));
+    ASSERT_TRUE(fifo ? ::mkfifo(QFile::encodeName(etc + "/Velkara.ini"), 0600) == 0
+                     : QFile(etc + "/Velkara.ini").open(QIODevice::WriteOnly));
     OpenWatch inEtc(etc), besideLink(bin);
     ASSERT_TRUE(WaitUntilSettled(start(bin + "/velkara")));
-    EXPECT_TRUE(inEtc.seen());
+    EXPECT_EQ(inEtc.seen(), !fifo);
     EXPECT_FALSE(besideLink.seen());
 }
+
+INSTANTIATE_TEST_SUITE_P(SettingsFiles, StartedThroughTheCommandLink,
+                         ::testing::Values("file", "fifo"));
 #endif
 
 // Sends `bytes` as this user and serves events until the running copy has dealt with them.
@@ -338,7 +357,7 @@ TEST_F(OneCopy, SecondStartBringsTheWindowForwardNothingElseDoesAndClosingEndsWi
 #if !defined(_WIN32)
     if (::geteuid() == 0) {  // another user's request, from a child as nobody
         const pid_t child = ForkAs(kNobody, [] {
-            const int fd = NameSocket(false);
+            const int fd = NameSocket(Use::Connect);
             char end;
             // The copy may close before the bytes go out: that is as good as unread.
             (void)::send(fd, SingleInstance::kBringForwardRequest,
@@ -357,6 +376,8 @@ TEST_F(OneCopy, SecondStartBringsTheWindowForwardNothingElseDoesAndClosingEndsWi
     ASSERT_TRUE(ServeEventsUntil([&] { return second.state() == QProcess::NotRunning; }));
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_FALSE(second.readAllStandardError().contains("one-copy"))
+        << "taken for a foreign holder";
     ServeEventsUntil([&] { return !window->isMinimized() && window->isActiveWindow(); });
     EXPECT_FALSE(window->isMinimized());
     EXPECT_TRUE(window->isActiveWindow());
