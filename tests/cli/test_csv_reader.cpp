@@ -4,6 +4,7 @@
 // where a read or a refill happened to cut the input.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
@@ -73,8 +74,8 @@ TEST(CsvReader, RecordsWhateverTheBufferAndReadSizes) {
             CsvReaderOptions options = row.options;
             options.bufferSize = cut.buffer;
             const std::vector<ReadRecord> records = ReadAll(row.input, options, cut.piece);
-            ASSERT_EQ(records.size(), row.expected.size());
-            for (std::size_t i = 0; i < records.size(); ++i) {
+            EXPECT_EQ(records.size(), row.expected.size());
+            for (std::size_t i = 0; i < std::min(records.size(), row.expected.size()); ++i) {
                 SCOPED_TRACE(i);
                 EXPECT_EQ(records[i].line, row.expected[i].line);
                 EXPECT_EQ(records[i].fields, row.expected[i].fields);

@@ -47,8 +47,8 @@ TEST(CsvWriter, QuotesOnlyWhatMustBeQuoted) {
     }
 }
 
-// A closed pipe (SIGPIPE ignored, as the tool must) and a full disk. Not on Windows, which has
-// neither the signal nor /dev/full.
+// A closed pipe (SIGPIPE ignored, as the tool must), a full disk, and a sink that fails without
+// saying why. Not on Windows, which has neither the signal nor /dev/full.
 #if !defined(_WIN32)
 TEST(CsvWriter, ReportsFailedWrites) {
     std::signal(SIGPIPE, SIG_IGN);
@@ -59,7 +59,8 @@ TEST(CsvWriter, ReportsFailedWrites) {
     ASSERT_NE(full, nullptr);
     const std::tuple<const char*, ByteSink, int> rows[] = {
         {"closed pipe", SinkToFd(pipeEnds[1]), EPIPE},
-        {"disk full", SinkToFd(fileno(full)), ENOSPC}};
+        {"disk full", SinkToFd(fileno(full)), ENOSPC},
+        {"no reason", [](const char*, std::size_t) { return errno = 0, false; }, EIO}};
     for (const auto& [name, sink, error] : rows) {
         CsvWriter writer(sink, "\n", 4);
         writer.Record(std::array<std::string_view, 2>{"ab", "cd"});

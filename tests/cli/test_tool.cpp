@@ -36,7 +36,7 @@ TEST(ToolOptions, ParsedOrRefusedWithAReason) {
         {"encoding without csv", {"--encoding", "utf-8"}, Action::Point, "--encoding is for a CSV"},
         {"flag with a value", {"--json=yes"}, Action::Point, "Unexpected value after '--json'"},
         {"missing value", {"--wall"}, Action::Point, "Missing value after '--wall'"},
-        {"unknown option", {"--walls", "6"}, Action::Point, "Unknown option 'walls'"},
+        {"unknown option", {"--walls", "6"}, Action::Point, "Unknown option 'walls' (see --help)"},
         {"bad units", {"--units", "cm"}, Action::Point, "--units takes mm or inch"},
         {"not an option", {"114.3"}, Action::Point, "unexpected argument '114.3'"},
         {"after the end of options",
@@ -54,69 +54,53 @@ TEST(ToolOptions, ParsedOrRefusedWithAReason) {
     }
 }
 
-TEST(ToolPoint, AsTextAndAsJson) {
-    const ToolContext english(kEnglish), japaneseInch(kJapaneseInch);
-    GivenPoint point;
-    const auto set = [&](InputId id, std::string_view value) {
-        point.values[FocusPosition(id)] = value;
+// One point given as options: its text and JSON, or why it cannot be computed. A value the
+// tables cannot use is a mistake in the command, said as one.
+TEST(ToolPoint, AsTextAsJsonOrWhyNot) {
+    const struct {
+        const char* name;
+        QStringList arguments;
+        const StartupValues& startup;
+        std::string_view text;
+        QString message;  // of a refusal or failure, as a CSV row shows it
+        const char* json = nullptr;
+        const char* option = "";  // a refusal of a value as an option
+    } rows[] = {
+        // clang-format off
+        {"rail steps, a name in any case", {"--outer-diameter", "60.5", "--wall", "3", "--sensor", "ta_01"}, kEnglish,
+         "SENSOR SPACING1: 51 mm\nSENSOR SPACING2: 17\n", "",
+         R"({"spacing": 51, "unit": "mm", "steps": 17, "message": null, "field": null})" "\n"},
+        {"no grouping outside the window", {"--outer-diameter", "2,000", "--wall", "0.8"}, kJapaneseInch, "", "外径寸法: 数字以外のデータは許されません",
+         R"({"spacing": null, "unit": "inch", "steps": null, "message": "数字以外のデータは許されません", "field": "outer-diameter"})" "\n"},
+        {"the start of one name; a name of the other language, blanks around", {"--outer-diameter", "24", "--wall", "0.8", "--sensor", "TB_04",
+         "--fluid", " 海水 "}, kJapaneseInch, "取付け寸法1: 22.078 inch\n", ""},
+        {"no such name", {"--outer-diameter", "24", "--wall", "0.8", "--fluid", "\"sea\\water\""}, kEnglish, "", "KIND OF FLUID: Not a name in the list",
+         nullptr, "--fluid: no entry is named '\"sea\\water\"', nor one alone starts so (see --list)"},
+        {"a velocity the fluid does not read", {"--outer-diameter", "6", "--wall", "0.1", "--fluid", "WATER", "--fluid-velocity", "1500"}, kEnglish, "",
+         "FLUID S.V.: Cannot be given together with KIND OF FLUID", nullptr,
+         "--fluid-velocity cannot be given with --fluid 'WATER', which does not read it (see --list)"},
+        {"a size the table lacks", {"--pipe-size", "4", "--schedule", "SGP"}, kEnglish, "", "NOMINAL SIZE: SGP has no size \"4\"", nullptr,
+         "--pipe-size: SGP has no size '4' (see --list)"},
+        {"a wall not the table's", {"--pipe-size", "100A", "--schedule", "SGP", "--wall", "4.6"}, kEnglish, "",
+         "WALL THICKNESS: The pipe size table gives 4.5 for SGP 100A", nullptr,
+         "--wall 4.6 differs from the pipe size table, which gives 4.5 for SGP 100A"},
+        {"negative spacing", {"--outer-diameter", "6", "--wall", "0.1", "--sensor", "TB_01/TC_01"}, kEnglish, "",
+         "The sensor spacing would be negative. Choose another sensor type or mounting method."},
+        // clang-format on
     };
-    set(InputId::OuterDiameter, "60.5");
-    set(InputId::WallThickness, "3");
-    set(InputId::SensorType, "ta_01");  // any case
-    PointOutcome rail = RunPoint(point, english);
-    EXPECT_EQ(PointAsText(rail, english.startup), "SENSOR SPACING1: 51 mm\nSENSOR SPACING2: 17\n");
-    EXPECT_EQ(PointAsJson(rail, english.startup),
-              "{\"spacing\": 51, \"unit\": \"mm\", \"steps\": 17, \"message\": null, "
-              "\"field\": null}\n");
-
-    set(InputId::OuterDiameter, "2,000");  // no grouping outside the window
-    set(InputId::SensorType, "TB_04");     // the start of one name
-    set(InputId::WallThickness, "0.8");
-    const PointOutcome refused = RunPoint(point, japaneseInch);
-    EXPECT_EQ(refused.message, "外径寸法: 数字以外のデータは許されません");
-    EXPECT_EQ(PointAsText(refused, japaneseInch.startup), "");
-    EXPECT_EQ(PointAsJson(refused, japaneseInch.startup),
-              "{\"spacing\": null, \"unit\": \"inch\", \"steps\": null, \"message\": "
-              "\"数字以外のデータは許されません\", \"field\": \"outer-diameter\"}\n");
-
-    set(InputId::OuterDiameter, "24");
-    set(InputId::Fluid, "\"sea\\water\"");
-    const PointOutcome unknown = RunPoint(point, english);
-    EXPECT_EQ(unknown.message, "KIND OF FLUID: Not a name in the list");
-
-    set(InputId::Fluid, " 海水 ");  // the other language, blanks around
-    const PointOutcome inch = RunPoint(point, japaneseInch);
-    EXPECT_EQ(PointAsText(inch, japaneseInch.startup), "取付け寸法1: 22.078 inch\n");
-
-    set(InputId::OuterDiameter, "6");
-    set(InputId::WallThickness, "0.1");
-    set(InputId::SensorType, "TB_01/TC_01");
-    set(InputId::Fluid, "WATER");
-    set(InputId::FluidVelocity, "1500");  // read with FLUID S.V. only
-    const PointOutcome conflict = RunPoint(point, english);
-    ASSERT_TRUE(conflict.given.has_value());
-    ToolOptions options;
-    options.values[FocusPosition(InputId::Fluid)] = "WATER";
-    EXPECT_EQ(OptionRefusalText(*conflict.given, options),
-              "--fluid-velocity cannot be given with --fluid 'WATER', which does not read it "
-              "(see --list)");
-    // A pipe size as options: a mistake in the command, said as one.
-    GivenPoint pipe;
-    pipe.values[kPipeSizeField] = options.values[kPipeSizeField] = "4";
-    pipe.values[kScheduleField] = "SGP";
-    EXPECT_EQ(OptionRefusalText(*RunPoint(pipe, english).given, options),
-              "--pipe-size: SGP has no size '4' (see --list)");
-    pipe.values[kPipeSizeField] = "100A";
-    pipe.values[FocusPosition(InputId::WallThickness)] =
-        options.values[FocusPosition(InputId::WallThickness)] = "4.6";
-    EXPECT_EQ(OptionRefusalText(*RunPoint(pipe, english).given, options),
-              "--wall 4.6 differs from the pipe size table, which gives 4.5 for SGP 100A");
-    set(InputId::Fluid, "");  // empty: the first entry
-    set(InputId::FluidVelocity, "");
-    const PointOutcome failed = RunPoint(point, english);
-    EXPECT_EQ(failed.message,
-              "The sensor spacing would be negative. Choose another sensor type or mounting "
-              "method.");
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        const auto options = std::get<ToolOptions>(ParseToolOptions(r.arguments));
+        GivenPoint point;
+        for (std::size_t at = 0; at < kGivenCount; ++at) point.values[at] = options.values[at];
+        const PointOutcome outcome = RunPoint(point, ToolContext(r.startup));
+        EXPECT_EQ(PointAsText(outcome, r.startup), r.text);
+        EXPECT_EQ(outcome.message, r.message);
+        EXPECT_EQ(outcome.given ? OptionRefusalText(*outcome.given, options) : "", r.option);
+        if (r.json) {
+            EXPECT_EQ(PointAsJson(outcome, r.startup), r.json);
+        }
+    }
 }
 
 std::string RunCsvText(std::string_view input, const StartupValues& startup, int& status) {
@@ -267,6 +251,7 @@ TEST(ToolList, EveryListInTheRunsLanguageAndUnits) {
     for (const char* line :
          {"PIPE MATERIAL\n  CARBON STEEL     3000 m/s\n", "  PIPE S.V.        -\n",
           "SENSOR MOUNT\n  V METHOD\n  Z METHOD\n", "  TD_03        2830 m/s  49°  2 MHz\n",
+          "  RESERVE      2500 m/s  42°  4 MHz\n  RESERVE      2500 m/s  42°  4 MHz\n",
           "  NO LINING    -\n", "Pipe Size Table\n  SGP  JIS G 3452  CARBON STEEL\n    15A"}) {
         EXPECT_NE(english.find(line), std::string::npos) << line;
     }

@@ -1,5 +1,6 @@
 // The calculation on numbers: worked spacings, and the runs that must fail
-// instead of giving a number.
+// instead of giving a number. (The typical, large, lined and method-less
+// requests are worked in the rules tests, from the texts a user types.)
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -13,7 +14,7 @@ namespace {
 
 using K = CalcErrorKind;
 constexpr MountMethod kV = MountMethod::V, kZ = MountMethod::Z;
-constexpr int kTA01 = 2, kTB01 = 4, kTB04 = 7, kTB05 = 8, kTD03 = 11;
+constexpr int kTA01 = 2, kTB01 = 4, kTB05 = 8, kTD03 = 11;
 
 // Carbon steel (3000 m/s), no lining, water (1440 m/s) unless changed.
 SpacingRequest Pipe(int sensor, MountMethod method, double diameter, double wall,
@@ -30,12 +31,8 @@ TEST(Spacing, WorkedExamplesAndFailures) {
         std::optional<K> failure = std::nullopt;
     } rows[] = {
         // clang-format off
-        {"TB_01 V", Pipe(kTB01, kV, 114.3, 6), 65.47},
         {"TB_01 Z", Pipe(kTB01, kZ, 114.3, 6), 22.84},
-        {"large pipe", Pipe(kTB04, kV, 2000, 20), 1687.09},
-        {"lined", Pipe(kTB05, kZ, 508, 10, 3000, 1440, 5, 2505), 234.98},
         {"lining of velocity 0 is no layer", Pipe(kTB05, kZ, 508, 10, 3000, 1440, 5, 0), 225.98},
-        {"no method", Pipe(kTA01, MountMethod::None, 60.5, 3), 0},
         // Critical velocities: a wedge of 2500 m/s at 42 degrees, 2830 m/s at 49.
         {"TA_01 below critical", Pipe(kTA01, kV, 60.5, 3, 3736.19), 7038.88},
         {"TD_03 below critical", Pipe(kTD03, kV, 60, 3, 3749.78), 3180.15},
