@@ -99,6 +99,7 @@ TEST(SpacingRun, FromTextsToResultsOrTheReasonItStops) {
         {"typed velocity empty", Request({{LiningMaterial, nullptr, kLiningTypedVelocityEntry}, {LiningThickness, "1"}}), Refused(LiningVelocity, kRange)},
         {"lining thickness read", Request({{LiningMaterial, nullptr, 1}, {LiningThickness, "x"}}), Refused(LiningThickness, kChars)},
         {"lining fills the pipe", Request({{OuterDiameter, "20"}, {LiningMaterial, nullptr, 1}, {LiningThickness, "4"}}), Refused(LiningThickness, kRange)},
+        {"the wall alone fills the pipe", Request({{OuterDiameter, "12"}, {LiningMaterial, nullptr, 1}, {LiningThickness, "1"}}), Refused(WallThickness, kRange)},
         {"no sensor", Request({{SensorType, nullptr, -1}}), Failed(3934)},
         {"no lining entry", Request({{LiningMaterial, nullptr, -1}, {LiningThickness, "1"}}), Failed(3934)},
         // clang-format on
