@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 #include "calc/CalcError.h"
+#include "calc/PropertyTables.h"
 #include "rules/FieldRefusal.h"
 #include "rules/ListPositions.h"
 #include "rules/NameLists.h"
@@ -246,6 +248,16 @@ TEST(Inputs, LockRulesFollowTheLists) {
     EXPECT_EQ(FncRangeCaption(Describe(LiningVelocity), 1), "3280-12140ft/s");
     EXPECT_EQ(FncUnitCaption(Quantity::Length, -1), "[inch]");
     EXPECT_EQ(FncMaxInputLength(Describe(OuterDiameter), 0), 7);
+}
+
+// A sensor's wedge path is its wedge height along the beam, which leaves at the wedge angle.
+TEST(Inputs, EachSensorsWedgePathIsItsHeightAlongTheBeam) {
+    for (std::size_t row = 0; row < SensorDescriptions().size(); ++row) {
+        const SensorDescription& sensor = SensorDescriptions()[row];
+        const double angle = SensorTable(int(row)).WedgeAngle * std::numbers::pi / 180;
+        EXPECT_NEAR(sensor.WedgePath, sensor.WedgeHeight / std::cos(angle), 1e-5)
+            << sensor.Name << " in row " << row;
+    }
 }
 
 }  // namespace
