@@ -23,9 +23,6 @@ struct CalcRun {
     QLocale numbers = kUs;                    // how numbers are typed and shown
     bool inch() const { return unitFlag != 0; }
 };
-inline std::ostream& operator<<(std::ostream& os, const CalcRun& r) {
-    return os << "units " << r.unitFlag << " language " << r.langFlag;
-}
 
 class CalcWindowDriver {
 public:
@@ -97,13 +94,4 @@ void WhenUp(std::function<void(T*)> drive) {
         drive(up);
     });
     timer->start(2);
-}
-
-// Locked: read-only on the button face; free: editable on the window colour. Numbers only,
-// locked or not: no input method in the way.
-inline void ExpectLooksLocked(QLineEdit* field, bool locked = true) {
-    const auto face = QApplication::palette().color(locked ? QPalette::Button : QPalette::Base);
-    EXPECT_EQ(field->isReadOnly(), locked) << field->objectName();
-    EXPECT_EQ(field->palette().color(QPalette::Base), face) << field->objectName();
-    EXPECT_FALSE(field->testAttribute(Qt::WA_InputMethodEnabled)) << field->objectName();
 }

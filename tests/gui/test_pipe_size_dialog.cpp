@@ -7,11 +7,6 @@
 
 namespace {
 
-void Keys(QWidget* dialog, const char* typed, Qt::Key last) {
-    QTest::keyClicks(dialog->focusWidget(), typed);
-    QTest::keyClick(dialog->focusWidget(), last);
-}
-
 TEST(PipeSizeDialog, SgpByKeysFillsTheFieldsAsTypedAndCancelChangesNothing) {
     CalcWindowDriver d;  // Japanese, millimetres
     QLineEdit* diameter = d.Field("OUTER_DIAMETERText");
@@ -20,7 +15,8 @@ TEST(PipeSizeDialog, SgpByKeysFillsTheFieldsAsTypedAndCancelChangesNothing) {
     QFont dialogFont;
     WhenUp<PipeSizeDialog>([&](PipeSizeDialog* dialog) {
         dialogFont = dialog->font();
-        Keys(dialog, "100", Qt::Key_Return);
+        QTest::keyClicks(dialog->focusWidget(), "100");
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
     });
     QTest::keyClick(diameter, Qt::Key_F4);
     d.Settle();
@@ -46,7 +42,7 @@ TEST(PipeSizeDialog, SgpByKeysFillsTheFieldsAsTypedAndCancelChangesNothing) {
         QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
         QTest::keyClicks(dialog->focusWidget(), "asme sch80");
         pick();
-        Keys(dialog, "", Qt::Key_Escape);
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Escape);
     });
     QTest::keyClick(diameter, Qt::Key_Down, Qt::AltModifier);
     d.Settle();
