@@ -45,14 +45,6 @@ public:
     }
     QLineEdit* Field(const char* name) { return Get<QLineEdit>(name); }
     QComboBox* List(const char* name) { return Get<QComboBox>(name); }
-    // The field or list a caption names, found by the name it gives it.
-    QWidget* Entry(const QString& caption) {
-        for (QWidget* control : window_->findChildren<QWidget*>()) {
-            if (control->accessibleName() == caption) return control;
-        }
-        ADD_FAILURE() << "no entry named " << caption.toStdString();
-        return nullptr;
-    }
     // Clicks into the field and replaces its text by typing.
     void TypeInto(QLineEdit* field, const QString& text) {
         QTest::mouseClick(field, Qt::LeftButton);

@@ -26,12 +26,17 @@ Shown ThroughTheWindow(const CalcRun& run, const std::vector<Option>& options) {
         if (name == std::string_view("pipe-size")) size = value;
         for (const InputDescriptor& input : Inputs()) {
             if (QLatin1String(name) != QLatin1String(input.optionName)) continue;
-            QWidget* entry = d.Entry(d->Startup().Text(input.captionTextId));
+            QWidget* entry = nullptr;  // the field or list found by the name its caption gives it
+            for (QWidget* control : d->findChildren<QWidget*>())
+                if (control->accessibleName() == d->Startup().Text(input.captionTextId))
+                    entry = control;
             if (auto* list = qobject_cast<QComboBox*>(entry)) {
                 list->setCurrentIndex(list->findText(QString::fromUtf8(value)));
                 EXPECT_GE(list->currentIndex(), 0) << value;
+            } else if (auto* field = qobject_cast<QLineEdit*>(entry)) {
+                field->setText(QString::fromUtf8(value));
             } else {
-                static_cast<QLineEdit*>(entry)->setText(QString::fromUtf8(value));
+                ADD_FAILURE() << "no entry named by " << name;
             }
         }
     }
@@ -111,7 +116,6 @@ TEST(WindowAndTool, SameEntriesSameResultsAndMessages) {
         {"wall fills the pipe", en, {{"outer-diameter", "12"}, {"wall", "6"}, {"sensor", "TB_01/TC_01"}}},
         {"lining thickness missing", ja, {{"outer-diameter", "114.3"}, {"wall", "6"}, {"sensor", "TB_01/TC_01"}, {"lining", "ｺﾞﾑ"}}},
         {"fluid velocity out of range", en, {{"outer-diameter", "114.3"}, {"wall", "6"}, {"fluid", "FLUID S.V."}, {"fluid-velocity", "2501"}}},
-        {"pipe size table", en, {{"pipe-size", "4"}, {"schedule", "asme sch40"}, {"sensor", "TB_01/TC_01"}}},
         {"pipe size table, exact inches, stainless", inch, {{"pipe-size", "4"}, {"schedule", "asme sch40s"}, {"sensor", "TB_01/TC_01"}}},
         {"negative spacing", en, {{"outer-diameter", "6"}, {"wall", "0.1"}, {"sensor", "TB_01/TC_01"}}},
         // clang-format on
