@@ -63,8 +63,6 @@ TEST(FieldChecks, RefusedFieldGetsOneBoxItsTextSelectedAndTheFocus) {
             D d({0, lang});
             MessageBoxWatchdog watchdog;
             TypeTypicalRequest(d);
-            EXPECT_EQ(Results(d), "65.47") << "the typical request";
-            EXPECT_EQ(watchdog.Shown(), QStringList()) << "the typical request";
             const auto* field = r.focused ? d.Field(r.focused) : nullptr;
             QString selectedWhileOpen;
             watchdog.probe = [&] { selectedWhileOpen = field ? field->selectedText() : ""; };
