@@ -118,10 +118,7 @@ bool WaitUntilSettled(QProcess& process) {
     };
     for (const QDeadlineTimer deadline(kSettleLimitMs); !deadline.hasExpired();) {
         if (process.state() != QProcess::Running) return false;
-        if (waits()) {
-            QThread::msleep(50);
-            if (waits()) return true;
-        }
+        if (waits() && (QThread::msleep(50), waits())) return true;
         process.waitForFinished(20);
     }
     return false;
@@ -223,25 +220,21 @@ TEST_F(OneCopy, NameCarriesTheUser) {
         << SingleInstance::DefaultName().toStdString();
 }
 
-TEST_F(OneCopy, StartWorksAfterTheRunningCopyWasKilled) {
-    QProcess& killed = start();
-    ASSERT_TRUE(WaitUntilSettled(killed));
-    killed.kill();
-    killed.waitForFinished();
-    QProcess& next = start();
-    ASSERT_TRUE(WaitUntilSettled(next)) << "a killed copy still blocks";
-    EXPECT_FALSE(next.readAllStandardError().contains("one-copy")) << "a clean start says nothing";
-}
-
-TEST_F(OneCopy, OfTwoStartsAtTheSameMomentOneStaysAndTheOtherEndsWithZero) {
+TEST_F(OneCopy, OfTwoStartsAtTheSameMomentOneStaysAndOnceKilledBlocksNoStart) {
     QProcess &first = start(), &second = start();
     ServeEventsUntil([&] {
         return first.state() == QProcess::NotRunning || second.state() == QProcess::NotRunning;
     });
     QProcess& ended = first.state() == QProcess::NotRunning ? first : second;
+    QProcess& stayed = &ended == &first ? second : first;
     ASSERT_EQ(ended.state(), QProcess::NotRunning) << "both stayed";
     EXPECT_EQ(ended.exitCode(), 0);
-    EXPECT_TRUE(WaitUntilSettled(&ended == &first ? second : first));
+    ASSERT_TRUE(WaitUntilSettled(stayed));
+    stayed.kill();
+    stayed.waitForFinished();
+    QProcess& next = start();
+    ASSERT_TRUE(WaitUntilSettled(next)) << "a killed copy still blocks";
+    EXPECT_FALSE(next.readAllStandardError().contains("one-copy")) << "a clean start says nothing";
 }
 
 // Something that is no copy of the program holds its name and never answers, or never even
@@ -334,17 +327,6 @@ INSTANTIATE_TEST_SUITE_P(SettingsFiles, StartedThroughTheCommandLink,
                          ::testing::Values("file", "fifo"));
 #endif
 
-// Sends `bytes` as this user and serves events until the running copy has dealt with them.
-void SendFromThisUser(const QByteArray& bytes) {
-    QLocalSocket socket;
-    socket.setSocketOptions(kSocketOptions);
-    socket.connectToServer(SingleInstance::DefaultName());
-    EXPECT_TRUE(socket.waitForConnected(kSettleLimitMs));
-    socket.write(bytes);
-    EXPECT_TRUE(ServeEventsUntil([&] { return socket.state() == QLocalSocket::UnconnectedState; }))
-        << "never dealt with";
-}
-
 // Last: this process holds the name until it ends.
 TEST_F(OneCopy, SecondStartBringsTheWindowForwardNothingElseDoesAndClosingEndsWithZero) {
     ModCommonProc::SubMain();
@@ -369,7 +351,13 @@ TEST_F(OneCopy, SecondStartBringsTheWindowForwardNothingElseDoesAndClosingEndsWi
         EXPECT_EQ(status, 0) << "another user's request was answered";
     }
 #endif
-    SendFromThisUser("RAISE!\nRAISE\n");
+    QLocalSocket socket;  // this user's, with bytes that are not the request
+    socket.setSocketOptions(kSocketOptions);
+    socket.connectToServer(SingleInstance::DefaultName());
+    EXPECT_TRUE(socket.waitForConnected(kSettleLimitMs));
+    socket.write("RAISE!\nRAISE\n");
+    EXPECT_TRUE(ServeEventsUntil([&] { return socket.state() == QLocalSocket::UnconnectedState; }))
+        << "never dealt with";
     EXPECT_TRUE(window->isMinimized()) << "raised by a request that is not the request";
 
     QProcess& second = start();  // the rule is per user, not per program file
