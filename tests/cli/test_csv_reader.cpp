@@ -34,7 +34,6 @@ const ReaderRow kRows[] = {
      {{1, {"-"}, "\n"}, {2, {"\xEF\xBB\xBF-"}, "\n"}}},
     {"a cut BOM is text", "\xEF\xBB-\n", {{1, {"\xEF\xBB-"}, "\n"}}},
     {"blank lines", "\n\r\n\ra\n\n\nb\n\r\n", {{4, {"a"}, "\n"}, {7, {"b"}, "\n"}}},
-    {"last line without end", "a,b\n\"c\",d", {{1, {"a", "b"}, "\n"}, {2, {"c", "d"}, ""}}},
     {"field straddling the buffer",
      "abcdefghij,\"klm\"\"nopqrs\"\r\nxy",
      {{1, {"abcdefghij", "klm\"nopqrs"}, "\r\n"}, {2, {"xy"}, ""}}},
