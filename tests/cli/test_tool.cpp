@@ -143,14 +143,13 @@ TEST(ToolCsv, EveryRecordKeepsItsPlaceWithTheResultColumnsAdded) {
          "114.3,6,TB_01,extra,,,Not a well-formed CSV record\n"
          ",,,,,Not a well-formed CSV record\n114.3,6,TB_01,65.47,,\n",
          1},
-        {"a typed velocity selects its entry; one not read, or a thickness without a lining, is "
-         "refused naming both",
+        {"a typed velocity selects its entry; a thickness without a lining, or a velocity not "
+         "read, is refused naming both",
          "outer-diameter,wall,fluid,fluid-velocity,lining,lining-velocity,lining-thickness\n"
-         "114.3,6,,1500,,,\n114.3,6,WATER,1500,,,\n114.3,6,,,,,3\n114.3,6,,,NO LINING,2000,\n"
+         "114.3,6,,1500,,,\n114.3,6,,,,,3\n114.3,6,,,NO LINING,2000,\n"
          "114.3,6,,,,2000,3\n",
          "outer-diameter,wall,fluid,fluid-velocity,lining,lining-velocity,lining-thickness,"
          "spacing-mm,steps,message\n114.3,6,,1500,,,,104.77,,\n"
-         "114.3,6,WATER,1500,,,,,,FLUID S.V.: Cannot be given together with KIND OF FLUID\n"
          "114.3,6,,,,,3,,,LINING THICKNESS: Needs LINING MATERIAL\n"
          "114.3,6,,,NO LINING,2000,,,,LINING S.V.: Cannot be given together with LINING MATERIAL\n"
          "114.3,6,,,,2000,3,99.33,,\n",
