@@ -229,7 +229,6 @@ TEST(Inputs, LockRulesFollowTheLists) {
         }
         EXPECT_EQ(names.last(), FncGetText(input.captionTextId, 5000));
     }
-    EXPECT_EQ(FncMaxInputLength(Describe(OuterDiameter), 0), 7);
 }
 
 // A sensor's wedge path is its wedge height along the beam, which leaves at the wedge angle.
