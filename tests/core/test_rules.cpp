@@ -13,6 +13,7 @@
 #include "rules/NameLists.h"
 #include "rules/NumberText.h"
 #include "rules/SpacingRun.h"
+#include "rules/UnitTexts.h"
 #include "support/TestSupport.h"
 #include "text/TextTable.h"
 
@@ -229,6 +230,7 @@ TEST(Inputs, LockRulesFollowTheLists) {
         }
         EXPECT_EQ(names.last(), FncGetText(input.captionTextId, 5000));
     }
+    EXPECT_EQ(FncUnitCaption(Quantity::Length, -1), "[inch]");  // a negative flag is inch too
 }
 
 // A sensor's wedge path is its wedge height along the beam, which leaves at the wedge angle.
