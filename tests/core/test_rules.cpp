@@ -209,6 +209,7 @@ TEST(Numbers, ReadAndWrittenInTheLocale) {
     EXPECT_EQ(FncPlainNumberText(2.5, arabic), "2" + arabic.decimalPoint() + "5");
     EXPECT_EQ(FncFormatGrouped(-0.0, 2, kUs), "0.00");
     EXPECT_EQ(FncFormatGrouped(-0.001, 2, kUs), "0.00");
+    EXPECT_EQ(FncFormatGrouped(-0.09, 2, kUs), "-0.09");
     EXPECT_EQ(FncFormatGrouped(-0.01, 2, kUs), "-0.01");
     EXPECT_EQ(FncFormatGrouped(-1234.25, -1, kUs), "-1,234");
     EXPECT_THROW(FncPlainNumberText(NAN, kUs), CalcError);
