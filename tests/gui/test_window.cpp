@@ -56,15 +56,25 @@ TEST(WindowInit, InEveryRunCaptionsFitAndLanguageAndUnitsDecideApart) {
         // A field is named by the caption beside it.
         EXPECT_EQ(d.Field("txtResult2Text")->accessibleName(),
                   d.Get<QLabel>("MOUNT_SIZE2")->text());
-        // Placement is fixed for every run: the screenshots pin it. Names stay one each.
-        QStringList names;
-        for (QWidget* c : d->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            names << c->objectName();
-        EXPECT_EQ(names.removeDuplicates(), 0);
-        // Every control answers to its name (name_index in an array), its texts fit.
+        // No control covers another, but for a frame and what lies on it.
+        const QList<QWidget*> controls = d->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        QSet<QString> names;
+        for (QWidget* a : controls) {
+            EXPECT_FALSE(names.contains(a->objectName())) << a->objectName() << " twice";
+            names.insert(a->objectName());
+            for (QWidget* b : controls) {
+                if (a < b && !qobject_cast<QGroupBox*>(a) && !qobject_cast<QGroupBox*>(b)) {
+                    EXPECT_FALSE(a->geometry().intersects(b->geometry()))
+                        << a->objectName() << " covers " << b->objectName();
+                }
+            }
+        }
+        // Every control lies in the window and answers to its name (name_index in an array).
         const QRegularExpression array("^(lblRequired|Label1|Label2|Label8|Label12)(_|$)"),
             item("_\\d+$");
         for (QWidget* c : d->findChildren<QWidget*>(QRegularExpression("^[A-Za-z]"))) {
+            EXPECT_TRUE(d->rect().contains(QRect(c->mapTo(c->window(), QPoint()), c->size())))
+                << c->objectName();
             EXPECT_EQ(array.match(c->objectName()).hasMatch(),
                       item.match(c->objectName()).hasMatch())
                 << c->objectName();
