@@ -75,6 +75,22 @@ point="$("$tool" --outer-diameter 114.3 --wall 6 --sensor TB_01/TC_01 --lang en 
     fail "velkara-spacing failed on one point"
 [[ "$point" == "SENSOR SPACING1: 65.47 mm" ]] || fail "velkara-spacing printed '$point'"
 
+echo "==> settings beside the real program, read through the command link"
+# Installed, the command links to the program, whose settings file links to
+# /etc: the settings are those the program file's link reaches, whatever lies
+# beside the command. The same layout, with its own /etc.
+layout="$work/layout"
+mkdir -p "$layout/usr/lib/velkara" "$layout/usr/bin" "$layout/etc/velkara"
+cp "$tree/usr/lib/velkara/velkara-spacing" "$layout/usr/lib/velkara/"
+cp -P "$tree/usr/bin/velkara-spacing" "$layout/usr/bin/"
+ln -s "$layout/etc/velkara/Velkara.ini" "$layout/usr/lib/velkara/Velkara.ini"
+printf '[SYSTEM]\nLANG_FLAG=1\n' >"$layout/etc/velkara/Velkara.ini"
+printf '[SYSTEM]\nUNIT_FLAG=1\n' >"$layout/usr/bin/Velkara.ini"
+point="$("$layout/usr/bin/velkara-spacing" --outer-diameter 114.3 --wall 6 --sensor TB_01/TC_01)" ||
+    fail "velkara-spacing failed through its command link"
+[[ "$point" == "SENSOR SPACING1: 65.47 mm" ]] ||
+    fail "through the command link velkara-spacing printed '$point', not with /etc's settings"
+
 echo "==> dependencies of velkara-spacing"
 # dpkg-shlibdeps wants a debian/control beside it; the tool's libraries must
 # be among the package's dependencies.

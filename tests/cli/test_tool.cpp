@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 #include "cli/CsvEncoding.h"
 #include "cli/CsvRun.h"
@@ -76,6 +77,8 @@ TEST(ToolPoint, AsTextAsJsonOrWhyNot) {
         {"a velocity the fluid does not read", {"--outer-diameter", "6", "--wall", "0.1", "--fluid", "WATER", "--fluid-velocity", "1500"}, kEnglish, "",
          "FLUID S.V.: Cannot be given together with KIND OF FLUID", nullptr,
          "--fluid-velocity cannot be given with --fluid 'WATER', which does not read it (see --list)"},
+        {"a pipe size in exact inches, its material implied", {"--pipe-size", "4", "--schedule", "asme sch40s", "--sensor", "TB_01/TC_01"}, kJapaneseInch,
+         "取付け寸法1: 2.674 inch\n", ""},
         {"a size the table lacks", {"--pipe-size", "4", "--schedule", "SGP"}, kEnglish, "", "NOMINAL SIZE: SGP has no size \"4\"", nullptr,
          "--pipe-size: SGP has no size '4' (see --list)"},
         {"a wall not the table's", {"--pipe-size", "100A", "--schedule", "SGP", "--wall", "4.6"}, kEnglish, "",
@@ -197,12 +200,7 @@ TEST(ToolCsv, EveryRecordKeepsItsPlaceWithTheResultColumnsAdded) {
 }
 
 TEST(ToolCsv, EncodingFromTheStart) {
-    const struct {
-        const char* name;
-        std::string_view start;
-        bool complete;
-        CsvEncoding encoding;
-    } rows[] = {
+    const std::tuple<const char*, std::string_view, bool, CsvEncoding> rows[] = {
         {"ASCII", "tag,wall\n", true, CsvEncoding::Utf8},
         {"byte order mark", "\xEF\xBB\xBF\x8D|", true, CsvEncoding::Utf8},
         {"UTF-8 Japanese", "\xE9\x8B\xBC\xE7\xAE\xA1", true, CsvEncoding::Utf8},
@@ -213,10 +211,8 @@ TEST(ToolCsv, EncodingFromTheStart) {
         {"overlong", "\xE0\x80\xAF", true, CsvEncoding::Cp932},
         {"surrogate", "\xED\xA0\x80", true, CsvEncoding::Cp932},
     };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.name);
-        EXPECT_EQ(DetectCsvEncoding(r.start, r.complete), r.encoding);
-    }
+    for (const auto& [name, start, complete, encoding] : rows)
+        EXPECT_EQ(DetectCsvEncoding(start, complete), encoding) << name;
 }
 
 // Longer than a batch: every record in its place, each with its own result.

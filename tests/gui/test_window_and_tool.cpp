@@ -1,12 +1,9 @@
 // The window and velkara-spacing on the same entries: the same result texts,
 // or the same message about the same field.
-#include <QContextMenuEvent>
-#include <QMenu>
 #include <QProcess>
 
 #include "CalcWindowDriver.h"
 #include "cli/PointRun.h"
-#include "window/PipeSizeDialog.h"
 
 namespace {
 
@@ -20,10 +17,7 @@ using Option = std::pair<const char*, const char*>;  // option name, value
 
 Shown ThroughTheWindow(const CalcRun& run, const std::vector<Option>& options) {
     CalcWindowDriver d(run);
-    QString schedule, size;  // picked from the pipe size table by keys
     for (const auto& [name, value] : options) {
-        if (name == std::string_view("schedule")) schedule = value;
-        if (name == std::string_view("pipe-size")) size = value;
         for (const InputDescriptor& input : Inputs()) {
             if (QLatin1String(name) != QLatin1String(input.optionName)) continue;
             QWidget* entry = nullptr;  // the field or list found by the name its caption gives it
@@ -39,21 +33,6 @@ Shown ThroughTheWindow(const CalcRun& run, const std::vector<Option>& options) {
                 ADD_FAILURE() << "no entry named by " << name;
             }
         }
-    }
-    if (!schedule.isEmpty()) {
-        WhenUp<PipeSizeDialog>([&](PipeSizeDialog* table) {
-            QTest::keyClick(table->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
-            QTest::keyClicks(table->focusWidget(), schedule);
-            QTest::keyClick(table->focusWidget(), Qt::Key_Tab);
-            QTest::keyClicks(table->focusWidget(), size);
-            QTest::keyClick(table->focusWidget(), Qt::Key_Return);
-        });
-        WhenUp<QMenu>([](QMenu* menu) {  // its first entry opens the table
-            QTest::keyClick(menu, Qt::Key_Down);
-            QTest::keyClick(menu, Qt::Key_Return);
-        });
-        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
-        QApplication::sendEvent(d.Field("OUTER_DIAMETERText"), &rightClick);
     }
     // From here on every modal window is a message box to answer.
     MessageBoxWatchdog boxes;
@@ -116,7 +95,6 @@ TEST(WindowAndTool, SameEntriesSameResultsAndMessages) {
         {"wall fills the pipe", en, {{"outer-diameter", "12"}, {"wall", "6"}, {"sensor", "TB_01/TC_01"}}},
         {"lining thickness missing", ja, {{"outer-diameter", "114.3"}, {"wall", "6"}, {"sensor", "TB_01/TC_01"}, {"lining", "ｺﾞﾑ"}}},
         {"fluid velocity out of range", en, {{"outer-diameter", "114.3"}, {"wall", "6"}, {"fluid", "FLUID S.V."}, {"fluid-velocity", "2501"}}},
-        {"pipe size table, exact inches, stainless", inch, {{"pipe-size", "4"}, {"schedule", "asme sch40s"}, {"sensor", "TB_01/TC_01"}}},
         {"negative spacing", en, {{"outer-diameter", "6"}, {"wall", "0.1"}, {"sensor", "TB_01/TC_01"}}},
         // clang-format on
     };

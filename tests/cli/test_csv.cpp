@@ -1,12 +1,21 @@
 // The CSV reader on well-formed and malformed input. Every row is read with a
 // large buffer and with buffers of a few bytes, from a source that hands out
 // everything at once or a byte at a time: the records must not depend on
-// where a read or a refill happened to cut the input.
+// where a read or a refill happened to cut the input. The writer: minimal
+// quoting and failed writes (that everything it writes reads back unchanged
+// is a property of the CSV fuzz target).
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <tuple>
+#if !defined(_WIN32)
+#include <unistd.h>
+#endif
 
+#include "cli/CsvWriter.h"
 #include "tests/support/ReadAllCsv.h"
 
 // Shown on a mismatch: which record differs, and in what.
@@ -27,7 +36,7 @@ struct ReaderRow {
     CsvReaderOptions options = {};
 };
 
-const ReaderRow kRows[] = {
+const ReaderRow kReaderRows[] = {
     {"plain", "a,b,c\n1,2,3\n", {{1, {"a", "b", "c"}, "\n"}, {2, {"1", "2", "3"}, "\n"}}},
     {"quotes, escaped quotes",
      "\"a,b\",\"say \"\"hi\"\"\",\"\"\"\"\n",
@@ -71,7 +80,7 @@ TEST(CsvReader, RecordsWhateverTheBufferAndReadSizes) {
     struct Cut {
         std::size_t buffer, piece;
     };
-    for (const ReaderRow& row : kRows) {
+    for (const ReaderRow& row : kReaderRows) {
         for (const Cut cut :
              {Cut{1 << 16, SIZE_MAX}, {1 << 16, 1}, {1, SIZE_MAX}, {3, 2}, {7, 5}}) {
             CsvReaderOptions options = row.options;
@@ -110,5 +119,63 @@ TEST(CsvReader, ReadsAFileDescriptor) {
     EXPECT_EQ(reader.ReadError(), 0);
     std::fclose(file);
 }
+
+struct WriterRow {
+    const char* name;
+    std::vector<std::vector<std::string_view>> records;
+    std::string_view expected;
+    std::string_view lineEnd = "\n";
+};
+
+const WriterRow kWriterRows[] = {
+    {"plain fields untouched", {{"a", " b ", "ä\t", "x=1"}}, "a, b ,ä\t,x=1\n"},
+    {"separator", {{"a,b", "c"}}, "\"a,b\",c\n"},
+    {"quotes doubled", {{"say \"hi\"", "\""}}, "\"say \"\"hi\"\"\",\"\"\"\"\n"},
+    {"CR and LF", {{"a\rb", "c\nd"}}, "\"a\rb\",\"c\nd\"\n"},
+    {"CRLF line end", {{"a"}, {"b", ""}}, "a\r\nb,\r\n", "\r\n"},
+    {"only field empty", {{""}, {"", ""}}, "\"\"\n,\n"},
+    {"BOM at the very start",
+     {{"\xEF\xBB\xBF-", "\xEF\xBB\xBF"}, {"\xEF\xBB\xBF"}},
+     "\"\xEF\xBB\xBF-\",\xEF\xBB\xBF\n\xEF\xBB\xBF\n"},
+};
+
+TEST(CsvWriter, QuotesOnlyWhatMustBeQuoted) {
+    for (const WriterRow& row : kWriterRows) {
+        for (const std::size_t bufferSize : {std::size_t(1) << 16, std::size_t(2)}) {
+            std::string out;
+            {
+                CsvWriter writer(SinkToString(out), row.lineEnd, bufferSize);
+                for (const auto& fields : row.records) writer.Record(fields);
+                EXPECT_TRUE(writer.Flush());
+            }
+            EXPECT_EQ(out, row.expected) << row.name << ", buffer " << bufferSize;
+        }
+    }
+}
+
+// A closed pipe (SIGPIPE ignored, as the tool must), a full disk, and a sink that fails without
+// saying why. Not on Windows, which has neither the signal nor /dev/full.
+#if !defined(_WIN32)
+TEST(CsvWriter, ReportsFailedWrites) {
+    std::signal(SIGPIPE, SIG_IGN);
+    std::array<int, 2> pipeEnds;
+    ASSERT_EQ(::pipe(pipeEnds.data()), 0);
+    ::close(pipeEnds[0]);
+    std::FILE* full = std::fopen("/dev/full", "w");
+    ASSERT_NE(full, nullptr);
+    const std::tuple<const char*, ByteSink, int> rows[] = {
+        {"closed pipe", SinkToFd(pipeEnds[1]), EPIPE},
+        {"disk full", SinkToFd(fileno(full)), ENOSPC},
+        {"no reason", [](const char*, std::size_t) { return errno = 0, false; }, EIO}};
+    for (const auto& [name, sink, error] : rows) {
+        CsvWriter writer(sink, "\n", 4);
+        writer.Record(std::array<std::string_view, 2>{"ab", "cd"});
+        EXPECT_FALSE(writer.Flush()) << name;
+        EXPECT_EQ(writer.WriteError(), error) << name;
+    }
+    std::fclose(full);
+    ::close(pipeEnds[1]);
+}
+#endif
 
 }  // namespace
