@@ -57,7 +57,7 @@ const struct {
     {"\xEF\xBB\xBF[System]\r\n\r\nUnit_Flag = 1\r\n", "", "", 1, 0},
     {"[SYSTEM]\rUNIT_FLAG=1\rLANG_FLAG=1", "", "", 1, 1},
     {QByteArrayLiteral("\xff\0[\0]=\n[SYSTEM]\nUNIT_FLAG=-5"), "", "", -5, 0},
-    {"UNIT_FLAG=1\nINI_FILENAME=alt.ini", "alt.ini", "LANG_FLAG=1", 0, 1},
+    {"INI_FILENAME=alt.ini \t\nUNIT_FLAG=1", "alt.ini", "LANG_FLAG=1", 0, 1},
     {"UNIT_FLAG=1\nLANG_FLAG=1\nINI_FILENAME=none.ini", "", "", 0, 0}, {"UNIT_FLAG=1\nINI_FILENAME=\"\"", "", "", 1, 0},
     {"INI_FILENAME=alt.ini", "alt.ini", "UNIT_FLAG=1\nINI_FILENAME=third.ini", 1, 0},
     {QByteArrayLiteral("UNIT_FLAG=1\nINI_FILENAME=\0alt.ini"), "alt.ini", "LANG_FLAG=1", 1, 0},
