@@ -5,7 +5,8 @@
 # the settings file must be a conffile, and the changelog, the AppStream
 # release and the package must agree on the version. Both programs and their
 # command links must be there, the package must depend on what the tool links,
-# and the tool must run from the unpacked tree. The same build configured
+# and the tool must run from the unpacked tree, reading through its command
+# link the settings beside the real program file. The same build configured
 # without a prefix must give the same package (under /usr, not /usr/local).
 #
 # Usage: scripts/check-package.sh [build-dir]     (default: build-package)
