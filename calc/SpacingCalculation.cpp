@@ -2,6 +2,7 @@
 
 #include "calc/NumericFunctions.h"
 #include "calc/PropertyTables.h"
+#include "calc/VectorState.h"
 
 namespace {
 
@@ -48,6 +49,9 @@ double SpacingMm(const SpacingRequest& in) {
 }  // namespace
 
 SpacingOutcome FncCalcSpacing(const SpacingRequest& request) {
+    // Whatever ran before on this thread, the sines and tangents below then
+    // cost what they should (see VectorState.h).
+    ClearUpperVectorHalves();
     SpacingOutcome outcome;
     try {
         outcome.spacingMm = SpacingMm(request);
