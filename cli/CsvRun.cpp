@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <condition_variable>
 #include <cstring>
-#include <future>
+#include <mutex>
+#include <optional>
 #include <set>
+#include <thread>
 #include <unordered_map>
 #include <variant>
 #include <vector>
@@ -38,28 +41,55 @@ CsvRunResult Problem(std::string problem) {
 constexpr std::size_t kBatchRecords = 4096;
 
 struct Batch {
-    // The records' fields, copied out of the reader's buffer.
+    // The records' fields, copied out of the reader's buffer: those of a
+    // joined record as they stood in it, with the commas between them.
     std::string bytes;
-    std::vector<std::size_t> fieldEnds;  // offsets into bytes
+    struct Span {
+        std::size_t begin, end;  // offsets into bytes
+    };
+    std::vector<Span> fields;
     struct Record {
         std::size_t firstField, fieldCount;
         bool wellFormed;
+        // Two fields or more, none of them quoted: written again as read.
+        bool joined;
     };
     std::vector<Record> records;
     // Per record: spacing, steps and message, UTF-8; whether it was computed.
-    std::vector<std::array<QByteArray, 3>> results;
+    // Short texts are held without an allocation of their own.
+    std::vector<std::array<std::string, 3>> results;
     std::vector<char> computed;  // not vector<bool>: two threads write it
 
     void Clear() {
         bytes.clear();
-        fieldEnds.clear();
+        fields.clear();
         records.clear();
     }
     std::string_view Field(std::size_t index) const {
-        const std::size_t begin = index == 0 ? 0 : fieldEnds[index - 1];
-        return std::string_view(bytes).substr(begin, fieldEnds[index] - begin);
+        return Bytes(fields[index].begin, fields[index].end);
+    }
+    // A joined record's fields with their commas.
+    std::string_view Joined(const Record& record) const {
+        return Bytes(fields[record.firstField].begin,
+                     fields[record.firstField + record.fieldCount - 1].end);
+    }
+
+private:
+    std::string_view Bytes(std::size_t begin, std::size_t end) const {
+        return std::string_view(bytes).substr(begin, end - begin);
     }
 };
+
+// True when each field follows the one before after exactly one byte, its
+// comma, in the reader's buffer. A quoted field never does: its quotes stand
+// between it and its neighbours. So two fields or more that all follow each
+// other hold no comma, quote, CR or LF, and read as they stand.
+bool FollowEachOther(const std::vector<std::string_view>& fields) {
+    for (std::size_t at = 1; at < fields.size(); ++at) {
+        if (fields[at].data() != fields[at - 1].data() + fields[at - 1].size() + 1) return false;
+    }
+    return true;
+}
 
 class CsvPipeline {
 public:
@@ -76,12 +106,25 @@ public:
         while (batch.records.size() < kBatchRecords) {
             const CsvRecord* record = reader.Next();
             if (record == nullptr) return !batch.records.empty();
-            const bool wellFormed =
-                record->error == CsvError::None && record->fields.size() <= width_;
-            batch.records.push_back({batch.fieldEnds.size(), record->fields.size(), wellFormed});
-            for (const std::string_view field : record->fields) {
+            const std::vector<std::string_view>& fields = record->fields;
+            const bool wellFormed = record->error == CsvError::None && fields.size() <= width_;
+            const bool joined = fields.size() >= 2 && FollowEachOther(fields);
+            batch.records.push_back({batch.fields.size(), fields.size(), wellFormed, joined});
+            if (joined) {
+                // One copy of the record, the fields found in it where they were.
+                const std::size_t base = batch.bytes.size();
+                const char* const start = fields.front().data();
+                batch.bytes.append(start, fields.back().data() + fields.back().size());
+                for (const std::string_view field : fields) {
+                    const std::size_t begin = base + std::size_t(field.data() - start);
+                    batch.fields.push_back({begin, begin + field.size()});
+                }
+                continue;
+            }
+            for (const std::string_view field : fields) {
+                const std::size_t begin = batch.bytes.size();
                 batch.bytes += field;
-                batch.fieldEnds.push_back(batch.bytes.size());
+                batch.fields.push_back({begin, batch.bytes.size()});
             }
         }
         return true;
@@ -106,7 +149,7 @@ public:
         const Batch::Record& record = batch.records[i];
         auto& result = batch.results[i];
         if (!record.wellFormed) {
-            result = {QByteArray(), QByteArray(), malformed_};
+            result = {std::string(), std::string(), malformed_};
             return;
         }
         GivenPoint point;
@@ -123,8 +166,8 @@ public:
         }
         const PointOutcome outcome = RunPoint(point, context_);
         // The results are ASCII, the same in either encoding.
-        result = {outcome.run.texts.result1.toLatin1(), outcome.run.texts.result2.toLatin1(),
-                  Encoded(outcome.message)};
+        result = {Latin1(outcome.run.texts.result1), Latin1(outcome.run.texts.result2),
+                  outcome.message.isEmpty() ? std::string() : Encoded(outcome.message)};
         batch.computed[i] = outcome.run.outcome == SpacingRun::Outcome::Shown;
     }
 
@@ -133,16 +176,18 @@ public:
         bool all = true;
         for (std::size_t i = 0; i < batch.records.size(); ++i) {
             const Batch::Record& record = batch.records[i];
-            for (std::size_t f = 0; f < record.fieldCount; ++f) {
-                writer.Field(batch.Field(record.firstField + f));
+            if (record.joined) {
+                writer.PlainFields(batch.Joined(record));
+            } else {
+                for (std::size_t f = 0; f < record.fieldCount; ++f) {
+                    writer.Field(batch.Field(record.firstField + f));
+                }
             }
             // Short records are padded, so the results stay in their columns.
             for (std::size_t column = record.fieldCount; column < width_; ++column) {
                 writer.Field({});
             }
-            for (const QByteArray& text : batch.results[i]) {
-                writer.Field({text.constData(), std::size_t(text.size())});
-            }
+            for (const std::string& text : batch.results[i]) writer.Field(text);
             writer.EndRecord();
             all = all && batch.computed[i];
         }
@@ -167,15 +212,25 @@ private:
         if (ThreadDecoded().size() >= 4096) ThreadDecoded().clear();
     }
 
-    QByteArray Encoded(const QString& text) const {
-        return encoding_ == CsvEncoding::Utf8 ? text.toUtf8() : Cp932FromUnicode(text);
+    std::string Encoded(const QString& text) const {
+        return (encoding_ == CsvEncoding::Utf8 ? text.toUtf8() : Cp932FromUnicode(text))
+            .toStdString();
+    }
+    // As QString::toLatin1, into a string that holds a number's text in place.
+    static std::string Latin1(const QString& text) {
+        std::string bytes(std::size_t(text.size()), '\0');
+        for (std::size_t at = 0; at < bytes.size(); ++at) {
+            const char16_t unit = text[qsizetype(at)].unicode();
+            bytes[at] = unit < 0x100 ? char(unit) : '?';
+        }
+        return bytes;
     }
 
     const ToolContext& context_;
     const std::array<std::size_t, kGivenCount> columnOf_;
     const std::size_t width_;
     const CsvEncoding encoding_;
-    const QByteArray malformed_;
+    const std::string malformed_;
 };
 
 // How much of the input decides its encoding.
@@ -262,6 +317,62 @@ CsvRunResult ReadProblem(int error) {
     return Problem(std::string("cannot read the CSV: ") + std::strerror(error));
 }
 
+// The second thread: it computes its share of each batch it is handed, and
+// stays for the next, so that a long list starts one thread, not one a batch.
+class ComputingHelper {
+public:
+    explicit ComputingHelper(const CsvPipeline& pipeline)
+        : pipeline_(pipeline), thread_([this] { Run(); }) {}
+    ~ComputingHelper() {
+        {
+            const std::lock_guard lock(mutex_);
+            quit_ = true;
+        }
+        changed_.notify_all();
+        thread_.join();
+    }
+    ComputingHelper(const ComputingHelper&) = delete;
+    ComputingHelper& operator=(const ComputingHelper&) = delete;
+
+    void Start(Batch& batch, std::atomic<std::size_t>& next) {
+        {
+            const std::lock_guard lock(mutex_);
+            batch_ = &batch;
+            next_ = &next;
+        }
+        changed_.notify_all();
+    }
+    // Returns once the helper has no more records of its batch to compute.
+    void Finish() {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [this] { return batch_ == nullptr; });
+    }
+
+private:
+    void Run() {
+        std::unique_lock lock(mutex_);
+        for (;;) {
+            changed_.wait(lock, [this] { return quit_ || batch_ != nullptr; });
+            if (batch_ == nullptr) return;
+            Batch& batch = *batch_;
+            std::atomic<std::size_t>& next = *next_;
+            lock.unlock();
+            pipeline_.Compute(batch, next);
+            lock.lock();
+            batch_ = nullptr;
+            changed_.notify_all();
+        }
+    }
+
+    const CsvPipeline& pipeline_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    Batch* batch_ = nullptr;  // being computed
+    std::atomic<std::size_t>* next_ = nullptr;
+    bool quit_ = false;
+    std::thread thread_;  // last: it runs on the members above
+};
+
 // While the helper computes one batch, this thread writes the one before and
 // reads the one after; then both finish the batch together. The exit status
 // of the records.
@@ -270,14 +381,12 @@ int RunBatches(CsvReader& reader, CsvWriter& writer, const CsvPipeline& pipeline
     int status = 0;
     std::array<Batch, 2> batches;
     std::array<std::atomic<std::size_t>, 2> nextRecord{};
-    std::future<void> helper;
+    std::optional<ComputingHelper> helper;
     const auto startComputing = [&](std::size_t b) {
         CsvPipeline::Prepare(batches[b]);
         nextRecord[b] = 0;
-        helper =
-            std::async(std::launch::async, [&pipeline, &batch = batches[b], &next = nextRecord[b]] {
-                pipeline.Compute(batch, next);
-            });
+        if (!helper) helper.emplace(pipeline);
+        helper->Start(batches[b], nextRecord[b]);
     };
     std::size_t current = 0;
     bool more = pipeline.Read(reader, batches[current]);
@@ -286,7 +395,7 @@ int RunBatches(CsvReader& reader, CsvWriter& writer, const CsvPipeline& pipeline
         const std::size_t following = 1 - current;
         more = pipeline.Read(reader, batches[following]);
         pipeline.Compute(batches[current], nextRecord[current]);
-        helper.get();
+        helper->Finish();
         if (more) startComputing(following);
         points += static_cast<long long>(batches[current].records.size());
         if (!pipeline.Write(batches[current], writer)) status = 1;
