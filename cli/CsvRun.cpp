@@ -1,11 +1,11 @@
 #include "cli/CsvRun.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cerrno>
-#include <condition_variable>
+#include <cstdint>
 #include <cstring>
-#include <mutex>
 #include <optional>
 #include <set>
 #include <thread>
@@ -44,12 +44,9 @@ struct Batch {
     // The records' fields, copied out of the reader's buffer: those of a
     // joined record as they stood in it, with the commas between them.
     std::string bytes;
-    struct Span {
-        std::size_t begin, end;  // offsets into bytes
-    };
-    std::vector<Span> fields;
+    std::vector<std::size_t> fieldEnds;  // offsets into bytes
     struct Record {
-        std::size_t firstField, fieldCount;
+        std::size_t firstByte, firstField, fieldCount;
         bool wellFormed;
         // Two fields or more, none of them quoted: written again as read.
         bool joined;
@@ -62,16 +59,19 @@ struct Batch {
 
     void Clear() {
         bytes.clear();
-        fields.clear();
+        fieldEnds.clear();
         records.clear();
     }
-    std::string_view Field(std::size_t index) const {
-        return Bytes(fields[index].begin, fields[index].end);
+    // The record's field `at`: it begins where the one before ends, after its
+    // comma in a joined record.
+    std::string_view Field(const Record& record, std::size_t at) const {
+        const std::size_t begin =
+            at == 0 ? record.firstByte : fieldEnds[record.firstField + at - 1] + record.joined;
+        return Bytes(begin, fieldEnds[record.firstField + at]);
     }
     // A joined record's fields with their commas.
     std::string_view Joined(const Record& record) const {
-        return Bytes(fields[record.firstField].begin,
-                     fields[record.firstField + record.fieldCount - 1].end);
+        return Bytes(record.firstByte, fieldEnds[record.firstField + record.fieldCount - 1]);
     }
 
 private:
@@ -109,22 +109,22 @@ public:
             const std::vector<std::string_view>& fields = record->fields;
             const bool wellFormed = record->error == CsvError::None && fields.size() <= width_;
             const bool joined = fields.size() >= 2 && FollowEachOther(fields);
-            batch.records.push_back({batch.fields.size(), fields.size(), wellFormed, joined});
+            const std::size_t firstByte = batch.bytes.size();
+            batch.records.push_back(
+                {firstByte, batch.fieldEnds.size(), fields.size(), wellFormed, joined});
             if (joined) {
                 // One copy of the record, the fields found in it where they were.
-                const std::size_t base = batch.bytes.size();
                 const char* const start = fields.front().data();
                 batch.bytes.append(start, fields.back().data() + fields.back().size());
                 for (const std::string_view field : fields) {
-                    const std::size_t begin = base + std::size_t(field.data() - start);
-                    batch.fields.push_back({begin, begin + field.size()});
+                    batch.fieldEnds.push_back(firstByte + std::size_t(field.data() - start) +
+                                              field.size());
                 }
                 continue;
             }
             for (const std::string_view field : fields) {
-                const std::size_t begin = batch.bytes.size();
                 batch.bytes += field;
-                batch.fields.push_back({begin, batch.bytes.size()});
+                batch.fieldEnds.push_back(batch.bytes.size());
             }
         }
         return true;
@@ -133,16 +133,6 @@ public:
     static void Prepare(Batch& batch) {
         batch.results.resize(batch.records.size());
         batch.computed.assign(batch.records.size(), false);
-    }
-
-    // Computes records of the batch, a run at a time, until none is left;
-    // any number of threads may share one batch through `next`.
-    void Compute(Batch& batch, std::atomic<std::size_t>& next) const {
-        constexpr std::size_t kRun = 64;
-        for (std::size_t first; (first = next.fetch_add(kRun)) < batch.records.size();) {
-            const std::size_t last = std::min(first + kRun, batch.records.size());
-            for (std::size_t i = first; i < last; ++i) ComputeRecord(batch, i);
-        }
     }
 
     void ComputeRecord(Batch& batch, std::size_t i) const {
@@ -156,7 +146,7 @@ public:
         for (std::size_t at = 0; at < kGivenCount; ++at) {
             const std::size_t column = columnOf_[at];
             if (column == kNoColumn || column >= record.fieldCount) continue;
-            point.values[at] = batch.Field(record.firstField + column);
+            point.values[at] = batch.Field(record, column);
         }
         if (encoding_ == CsvEncoding::Cp932) {
             ForgetDecodedIfFull();
@@ -180,7 +170,7 @@ public:
                 writer.PlainFields(batch.Joined(record));
             } else {
                 for (std::size_t f = 0; f < record.fieldCount; ++f) {
-                    writer.Field(batch.Field(record.firstField + f));
+                    writer.Field(batch.Field(record, f));
                 }
             }
             // Short records are padded, so the results stay in their columns.
@@ -317,89 +307,99 @@ CsvRunResult ReadProblem(int error) {
     return Problem(std::string("cannot read the CSV: ") + std::strerror(error));
 }
 
-// The second thread: it computes its share of each batch it is handed, and
-// stays for the next, so that a long list starts one thread, not one a batch.
+// How the two threads share the computing of one batch: each takes the next
+// run of records while any is left, then counts itself out in `left`.
+struct Share {
+    std::atomic<std::size_t> next{0}, left{0};
+};
+
+// Computes runs of the batch until none is left to take.
+void ComputeRuns(const CsvPipeline& pipeline, Batch& batch, Share& share) {
+    constexpr std::size_t kRun = 16;
+    const std::size_t size = batch.records.size();
+    for (std::size_t first; (first = share.next.fetch_add(kRun)) < size;) {
+        const std::size_t last = std::min(first + kRun, size);
+        for (std::size_t i = first; i < last; ++i) pipeline.ComputeRecord(batch, i);
+    }
+    share.left.fetch_add(1, std::memory_order_release);
+    share.left.notify_one();
+}
+
+// Once both threads have left it, every record of the batch is computed and
+// neither thread touches the batch or its share again: both may be reused.
+void WaitUntilBothLeft(const Share& share) {
+    for (std::size_t left; (left = share.left.load(std::memory_order_acquire)) < 2;)
+        share.left.wait(left);
+}
+
+// The second thread: it computes the batches in the order they are handed
+// over, going on to the next one as soon as no run of one is left to take,
+// and stays for the whole list.
 class ComputingHelper {
 public:
-    explicit ComputingHelper(const CsvPipeline& pipeline)
-        : pipeline_(pipeline), thread_([this] { Run(); }) {}
+    ComputingHelper(const CsvPipeline& pipeline, std::array<Batch, 2>& batches,
+                    std::array<Share, 2>& shares)
+        : pipeline_(pipeline), batches_(batches), shares_(shares), thread_([this] { Run(); }) {}
     ~ComputingHelper() {
-        {
-            const std::lock_guard lock(mutex_);
-            quit_ = true;
-        }
-        changed_.notify_all();
+        handedOver_ = kQuit;
+        handedOver_.notify_one();
         thread_.join();
     }
     ComputingHelper(const ComputingHelper&) = delete;
     ComputingHelper& operator=(const ComputingHelper&) = delete;
 
-    void Start(Batch& batch, std::atomic<std::size_t>& next) {
-        {
-            const std::lock_guard lock(mutex_);
-            batch_ = &batch;
-            next_ = &next;
-        }
-        changed_.notify_all();
-    }
-    // Returns once the helper has no more records of its batch to compute.
-    void Finish() {
-        std::unique_lock lock(mutex_);
-        changed_.wait(lock, [this] { return batch_ == nullptr; });
+    // Batch number `count` - 1 (in batches[(count - 1) % 2]) is ready.
+    void HandOver(std::size_t count) {
+        handedOver_.store(count, std::memory_order_release);
+        handedOver_.notify_one();
     }
 
 private:
+    static constexpr std::size_t kQuit = SIZE_MAX;
+
     void Run() {
-        std::unique_lock lock(mutex_);
-        for (;;) {
-            changed_.wait(lock, [this] { return quit_ || batch_ != nullptr; });
-            if (batch_ == nullptr) return;
-            Batch& batch = *batch_;
-            std::atomic<std::size_t>& next = *next_;
-            lock.unlock();
-            pipeline_.Compute(batch, next);
-            lock.lock();
-            batch_ = nullptr;
-            changed_.notify_all();
+        for (std::size_t number = 0;; ++number) {
+            handedOver_.wait(number, std::memory_order_acquire);
+            if (handedOver_.load(std::memory_order_acquire) == kQuit) return;
+            ComputeRuns(pipeline_, batches_[number % 2], shares_[number % 2]);
         }
     }
 
     const CsvPipeline& pipeline_;
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    Batch* batch_ = nullptr;  // being computed
-    std::atomic<std::size_t>* next_ = nullptr;
-    bool quit_ = false;
-    std::thread thread_;  // last: it runs on the members above
+    std::array<Batch, 2>& batches_;
+    std::array<Share, 2>& shares_;
+    std::atomic<std::size_t> handedOver_{0};  // batches handed over so far
+    std::thread thread_;                      // last: it runs on the members above
 };
 
-// While the helper computes one batch, this thread writes the one before and
-// reads the one after; then both finish the batch together. The exit status
-// of the records.
+// While both threads compute one batch, this thread has read the one after
+// and handed it over too, so the helper need not wait for it; then it writes
+// the batch once both have left it and reads the next into its place. The
+// exit status of the records.
 int RunBatches(CsvReader& reader, CsvWriter& writer, const CsvPipeline& pipeline,
                long long& points) {
     int status = 0;
     std::array<Batch, 2> batches;
-    std::array<std::atomic<std::size_t>, 2> nextRecord{};
+    std::array<Share, 2> shares;
     std::optional<ComputingHelper> helper;
-    const auto startComputing = [&](std::size_t b) {
-        CsvPipeline::Prepare(batches[b]);
-        nextRecord[b] = 0;
-        if (!helper) helper.emplace(pipeline);
-        helper->Start(batches[b], nextRecord[b]);
+    const auto handOver = [&](std::size_t number) {
+        Batch& batch = batches[number % 2];
+        CsvPipeline::Prepare(batch);
+        shares[number % 2].next = 0;
+        shares[number % 2].left = 0;
+        if (!helper) helper.emplace(pipeline, batches, shares);
+        helper->HandOver(number + 1);
     };
-    std::size_t current = 0;
-    bool more = pipeline.Read(reader, batches[current]);
-    if (more) startComputing(current);
-    while (more) {
-        const std::size_t following = 1 - current;
-        more = pipeline.Read(reader, batches[following]);
-        pipeline.Compute(batches[current], nextRecord[current]);
-        helper->Finish();
-        if (more) startComputing(following);
-        points += static_cast<long long>(batches[current].records.size());
-        if (!pipeline.Write(batches[current], writer)) status = 1;
-        current = following;
+    bool more = pipeline.Read(reader, batches[0]);
+    if (more) handOver(0);
+    for (std::size_t number = 0; more; ++number) {
+        Batch& batch = batches[number % 2];
+        more = pipeline.Read(reader, batches[(number + 1) % 2]);
+        if (more) handOver(number + 1);
+        ComputeRuns(pipeline, batch, shares[number % 2]);
+        WaitUntilBothLeft(shares[number % 2]);
+        points += static_cast<long long>(batch.records.size());
+        if (!pipeline.Write(batch, writer)) status = 1;
     }
     return status;
 }
