@@ -167,7 +167,7 @@ public:
         for (std::size_t i = 0; i < batch.records.size(); ++i) {
             const Batch::Record& record = batch.records[i];
             if (record.joined) {
-                writer.PlainFields(batch.Joined(record));
+                writer.PlainFields(batch.Joined(record), record.fieldCount);
             } else {
                 for (std::size_t f = 0; f < record.fieldCount; ++f) {
                     writer.Field(batch.Field(record, f));

@@ -57,7 +57,7 @@ void CsvWriter::Field(std::string_view text) {
     Put('"');
 }
 
-void CsvWriter::PlainFields(std::string_view joined) {
+void CsvWriter::PlainFields(std::string_view joined, std::size_t count) {
     // Of the quoting rules only the one for the start of the output can apply.
     if (atStart_) {
         for (std::size_t comma; (comma = joined.find(',')) != std::string_view::npos;
@@ -69,7 +69,7 @@ void CsvWriter::PlainFields(std::string_view joined) {
     }
     if (fieldsInRecord_ > 0) Put(',');
     Put(joined);
-    fieldsInRecord_ += 1 + std::size_t(std::count(joined.begin(), joined.end(), ','));
+    fieldsInRecord_ += count;
 }
 
 void CsvWriter::EndRecord() {

@@ -161,7 +161,7 @@ TEST(CsvWriter, QuotesOnlyWhatMustBeQuoted) {
                         std::string text(fields.front());
                         for (std::size_t at = 1; at < fields.size(); ++at)
                             text.append(",").append(fields[at]);
-                        writer.PlainFields(text);
+                        writer.PlainFields(text, fields.size());
                         writer.EndRecord();
                     }
                     EXPECT_TRUE(writer.Flush());
