@@ -57,6 +57,14 @@ struct Batch {
     std::vector<std::array<std::string, 3>> results;
     std::vector<char> computed;  // not vector<bool>: two threads write it
 
+    // Room for a batch of typical records from the start: vectors that grow
+    // step by step through the allocator left the peak memory half a
+    // megabyte higher. Pages not written to cost no memory.
+    Batch() {
+        records.reserve(kBatchRecords);
+        fieldEnds.reserve(kBatchRecords * 16);
+        bytes.reserve(kBatchRecords * 128);
+    }
     void Clear() {
         bytes.clear();
         fieldEnds.clear();
@@ -115,7 +123,8 @@ public:
             if (joined) {
                 // One copy of the record, the fields found in it where they were.
                 const char* const start = fields.front().data();
-                batch.bytes.append(start, fields.back().data() + fields.back().size());
+                const char* const end = fields.back().data() + fields.back().size();
+                batch.bytes.append(start, std::size_t(end - start));
                 for (const std::string_view field : fields) {
                     batch.fieldEnds.push_back(firstByte + std::size_t(field.data() - start) +
                                               field.size());
