@@ -265,8 +265,7 @@ CsvRunResult ReadProblem(int error) {
 // While the helper computes one batch, this thread writes the one before and
 // reads the one after; then both finish the batch together. The exit status
 // of the records.
-int RunBatches(CsvReader& reader, CsvWriter& writer, const CsvPipeline& pipeline,
-               long long& points) {
+int RunBatches(CsvReader& reader, CsvWriter& writer, const CsvPipeline& pipeline) {
     int status = 0;
     std::array<Batch, 2> batches;
     std::array<std::atomic<std::size_t>, 2> nextRecord{};
@@ -288,7 +287,6 @@ int RunBatches(CsvReader& reader, CsvWriter& writer, const CsvPipeline& pipeline
         pipeline.Compute(batches[current], nextRecord[current]);
         helper.get();
         if (more) startComputing(following);
-        points += static_cast<long long>(batches[current].records.size());
         if (!pipeline.Write(batches[current], writer)) status = 1;
         current = following;
     }
@@ -329,7 +327,7 @@ CsvRunResult RunCsv(ByteSource input, const SinkFor& sinkFor, const ToolContext&
 
     CsvRunResult result;
     const CsvPipeline pipeline(context, std::get<CsvColumns>(columns), encoding);
-    result.exitStatus = RunBatches(reader, writer, pipeline, result.points);
+    result.exitStatus = RunBatches(reader, writer, pipeline);
     if (reader.ReadError() != 0) {
         writer.Flush();
         return ReadProblem(reader.ReadError());

@@ -16,7 +16,6 @@ struct CsvRunResult {
     // not be used or an input/output error (then `problem` says which).
     int exitStatus = 0;
     std::string problem;
-    long long points = 0;
 };
 
 // A remark on standard error that changes neither the output nor the status.

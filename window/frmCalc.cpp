@@ -29,6 +29,22 @@ static void InitResources() {
     Q_INIT_RESOURCE(velkara);
 }
 
+namespace {
+
+// Locked: read-only on the button-face colour. Unlocked: editable on the
+// window-background colour.
+void SetFieldLocked(QLineEdit* field, bool locked) {
+    field->setReadOnly(locked);
+    // QLineEdit turns the input method back on whenever it becomes editable.
+    field->setAttribute(Qt::WA_InputMethodEnabled, false);
+    const QPalette system = QApplication::palette();
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, system.color(locked ? QPalette::Button : QPalette::Base));
+    field->setPalette(palette);
+}
+
+}  // namespace
+
 frmCalc::frmCalc(const StartupValues& startup, QWidget* parent)
     : QWidget(parent), startup_(startup) {
     InitResources();
@@ -372,16 +388,6 @@ void frmCalc::OpenPipeSizeTable() {
 }
 
 // --- Helpers ---------------------------------------------------------------
-
-void frmCalc::SetFieldLocked(QLineEdit* field, bool locked) {
-    field->setReadOnly(locked);
-    // QLineEdit turns the input method back on whenever it becomes editable.
-    field->setAttribute(Qt::WA_InputMethodEnabled, false);
-    const QPalette system = QApplication::palette();
-    QPalette palette = field->palette();
-    palette.setColor(QPalette::Base, system.color(locked ? QPalette::Button : QPalette::Base));
-    field->setPalette(palette);
-}
 
 const frmCalc::InputControls& frmCalc::ControlsOf(InputId id) const {
     return inputs_[FocusPosition(id)];

@@ -51,26 +51,26 @@ TEST(PipeSizeTables, EveryRowIsAPipeTheFieldsTake) {
 // 1-1/4 forms, sizes a schedule lacks, and metric sizes in inches.
 TEST(PipeSizeTables, RowsEasyToGetWrong) {
     const struct {
-        const char *schedule, *size, *mm, *inch;  // "OD WALL" as the fields take them
+        const char *name, *schedule, *size, *mm, *inch;  // "OD WALL" as the fields take them
     } rows[] = {
-        {"ASME STD", "10", "273.1 9.27", "10.750 0.365"},
-        {"ASME Sch40", "12", "323.9 10.31", "12.750 0.406"},
-        {"ASME STD", "12", "323.9 9.53", "12.750 0.375"},
-        {"ASME Sch40S", "12", "323.9 9.53", "12.750 0.375"},
-        {"ASME Sch80", "10", "273.1 15.09", "10.750 0.594"},
-        {"ASME XS", "10", "273.1 12.7", "10.750 0.500"},
-        {"ASME Sch80S", "10", "273.1 12.7", "10.750 0.500"},
-        {"ASME Sch40", "3-1/2", "101.6 5.74", "4.000 0.226"},
-        {"ASME Sch10", "1 1/4", "42.2 2.77", "1.660 0.109"},
-        {"SGP", "175a", "190.7 5.3", "7.508 0.209"},
-        {"PVC VU", "800", "835.0 23.9", "32.874 0.941"},
-        {"ASME Sch40", "22", nullptr, nullptr},
-        {"STPG Sch40", "175A", nullptr, nullptr},
-        {"PVC VU", "13", nullptr, nullptr},
-        {"SGP", "4", nullptr, nullptr},
+        {"STD is Sch40 up to 10", "ASME STD", "10", "273.1 9.27", "10.750 0.365"},
+        {"Sch40 parts from STD at 12", "ASME Sch40", "12", "323.9 10.31", "12.750 0.406"},
+        {"STD at 12", "ASME STD", "12", "323.9 9.53", "12.750 0.375"},
+        {"Sch40S follows STD at 12", "ASME Sch40S", "12", "323.9 9.53", "12.750 0.375"},
+        {"Sch80 at 10", "ASME Sch80", "10", "273.1 15.09", "10.750 0.594"},
+        {"XS parts from Sch80 at 10", "ASME XS", "10", "273.1 12.7", "10.750 0.500"},
+        {"Sch80S follows XS at 10", "ASME Sch80S", "10", "273.1 12.7", "10.750 0.500"},
+        {"3-1/2", "ASME Sch40", "3-1/2", "101.6 5.74", "4.000 0.226"},
+        {"1-1/4 with a blank", "ASME Sch10", "1 1/4", "42.2 2.77", "1.660 0.109"},
+        {"a metric size in inches", "SGP", "175a", "190.7 5.3", "7.508 0.209"},
+        {"the largest PVC size in inches", "PVC VU", "800", "835.0 23.9", "32.874 0.941"},
+        {"Sch40 lacks 22", "ASME Sch40", "22", nullptr, nullptr},
+        {"STPG lacks 175A", "STPG Sch40", "175A", nullptr, nullptr},
+        {"VU lacks 13", "PVC VU", "13", nullptr, nullptr},
+        {"an inch size in a metric table", "SGP", "4", nullptr, nullptr},
     };
     for (const auto& r : rows) {
-        SCOPED_TRACE(std::string(r.schedule) + ' ' + r.size);
+        SCOPED_TRACE(r.name);
         const std::optional<std::size_t> schedule = FncFindPipeSchedule(QString(r.schedule));
         EXPECT_TRUE(schedule);
         if (!schedule) continue;

@@ -113,7 +113,7 @@ TEST(SpacingRun, EveryTableRowShowsInTheSpacing) {
         for (int row = 0; row < shown.size(); ++row) {
             const Entries e = Request({{list, nullptr, row}, {LiningThickness, "2"}});
             EXPECT_EQ(FncRunSpacing(e, 0, kUs).texts.result1, shown[row])
-                << Describe(list).captionTextId << " row " << row;
+                << Describe(list).entryNames(0).value(row) << " in row " << row;
         }
     }
 }
@@ -123,6 +123,7 @@ TEST(SpacingRun, EveryTableRowShowsInTheSpacing) {
 TEST(FieldReading, OneTable) {
     constexpr std::int16_t kOk = 0;
     const struct {
+        const char* name;
         std::int16_t units;
         InputId input;
         std::int16_t expected;
@@ -131,28 +132,27 @@ TEST(FieldReading, OneTable) {
         EmptyText empty = EmptyText::Accepted;
     } rows[] = {
         // clang-format off
-        {0, OuterDiameter, kOk, {"", "6", "6200", "+114.3", "1,500", "1,687.09", "2,000"}},
-        {0, OuterDiameter, kRange, {"5.99", "6200.01", "-5"}},
-        {0, OuterDiameter, kChars, {" 12", "12a", "1e3", "１２", ".", ",", "-", "1.2.3", "+", "1-2"}},
-        {0, OuterDiameter, kChars, {"0,006", "0,114", "00,114", "-0,5", "+0,114"}},  // a decimal comma by habit
-        {0, WallThickness, kOk, {"0.10"}}, {0, WallThickness, kRange, {"0.09"}},
-        {0, LiningVelocity, kOk, {"1000", "3700"}}, {0, LiningVelocity, kRange, {"999", "3701"}},
-        {0, FluidVelocity, kOk, {"300", "2500"}}, {0, FluidVelocity, kRange, {"299", "2501"}},
-        {0, LiningThickness, kOk, {"0.01"}},
-        {1, OuterDiameter, kOk, {"0.2362", "244.1"}}, {1, OuterDiameter, kRange, {"0.2361", "244.11", "6200"}},
-        {1, LiningThickness, kOk, {"0.0003", "3.938"}}, {1, FluidVelocity, kRange, {"983", "8204"}},
-        {0, OuterDiameter, kOk, {"114,3", "6,00", "1.500"}, kGerman}, {0, OuterDiameter, kRange, {"5,99"}, kGerman},
-        {0, OuterDiameter, kChars, {"1,2,3", "114.3", "0.114", "-0.5"}, kGerman},
-        {0, OuterDiameter, kRange, {""}, kUs, EmptyText::Refused},
-        {0, OuterDiameter, kChars, {"6x"}, kUs, EmptyText::Refused},
+        {"empty, limits, sign, grouping", 0, OuterDiameter, kOk, {"", "6", "6200", "+114.3", "1,500", "1,687.09", "2,000"}},
+        {"past the limits", 0, OuterDiameter, kRange, {"5.99", "6200.01", "-5"}},
+        {"not a number", 0, OuterDiameter, kChars, {" 12", "12a", "1e3", "１２", ".", ",", "-", "1.2.3", "+", "1-2"}},
+        {"a decimal comma by habit", 0, OuterDiameter, kChars, {"0,006", "0,114", "00,114", "-0,5", "+0,114"}},
+        {"wall at its limit", 0, WallThickness, kOk, {"0.10"}}, {"wall below it", 0, WallThickness, kRange, {"0.09"}},
+        {"lining velocity limits", 0, LiningVelocity, kOk, {"1000", "3700"}}, {"lining velocity past them", 0, LiningVelocity, kRange, {"999", "3701"}},
+        {"fluid velocity limits", 0, FluidVelocity, kOk, {"300", "2500"}}, {"fluid velocity past them", 0, FluidVelocity, kRange, {"299", "2501"}},
+        {"lining thickness at its limit", 0, LiningThickness, kOk, {"0.01"}},
+        {"inch limits", 1, OuterDiameter, kOk, {"0.2362", "244.1"}}, {"past the inch limits", 1, OuterDiameter, kRange, {"0.2361", "244.11", "6200"}},
+        {"inch lining thickness limits", 1, LiningThickness, kOk, {"0.0003", "3.938"}}, {"past the ft/s limits", 1, FluidVelocity, kRange, {"983", "8204"}},
+        {"German", 0, OuterDiameter, kOk, {"114,3", "6,00", "1.500"}, kGerman}, {"German, below", 0, OuterDiameter, kRange, {"5,99"}, kGerman},
+        {"German, not a number", 0, OuterDiameter, kChars, {"1,2,3", "114.3", "0.114", "-0.5"}, kGerman},
+        {"empty before a calculation", 0, OuterDiameter, kRange, {""}, kUs, EmptyText::Refused},
+        {"no number before a calculation", 0, OuterDiameter, kChars, {"6x"}, kUs, EmptyText::Refused},
         // clang-format on
     };
     for (const auto& r : rows) {
         for (const char* text : r.texts) {
             const FieldReading reading = FncReadField(Describe(r.input), QString::fromUtf8(text),
                                                       r.units, r.locale, r.empty);
-            EXPECT_EQ(reading.refusal.value_or(kOk), r.expected)
-                << r.units << ' ' << Describe(r.input).captionTextId << " \"" << text << '"';
+            EXPECT_EQ(reading.refusal.value_or(kOk), r.expected) << r.name << " \"" << text << '"';
         }
     }
 }

@@ -28,9 +28,6 @@ TEST(TextTable, EveryIdHasBothLanguagesAndNoOtherIdAnswers) {
         EXPECT_FALSE(text.isEmpty());
         EXPECT_EQ(text, text.trimmed());
         EXPECT_EQ(FncGetText(std::int16_t(base), std::int16_t(id - base)), text);
-        EXPECT_TRUE(texts.count(base)) << "no Japanese twin";
-        EXPECT_TRUE(texts.count(base + 5000)) << "no English twin";
-        if (!texts.count(base) || !texts.count(base + 5000)) continue;
         const QString &japanese = texts.at(base), &english = texts.at(base + 5000);
         EXPECT_TRUE(ascii.match(english).hasMatch()) << english;
         if (ascii.match(japanese).hasMatch()) {

@@ -66,7 +66,7 @@ TEST(FieldChecks, RefusedFieldGetsOneBoxItsTextSelectedAndTheFocus) {
             r.change(d);
             r.then(d);
             d.Settle();
-            const QString box = r.message ? d->Startup().Text(r.message) : "";
+            const QString box = r.message ? d.Startup().Text(r.message) : "";
             EXPECT_EQ(watchdog.Shown(), QStringList(r.message ? r.boxes : 0, box));
             if (field) {
                 EXPECT_EQ(QApplication::focusWidget(), field);

@@ -47,7 +47,7 @@ TEST(WindowInit, InEveryRunCaptionsFitAndLanguageAndUnitsDecideApart) {
         EXPECT_EQ(d->minimumSize(), QSize(926, 471));
         EXPECT_EQ(d->maximumSize(), QSize(926, 471));
         EXPECT_EQ(d->windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}}));
-        EXPECT_EQ(d->windowTitle(), ComposedWindowTitle(d->Startup().LangOffset));
+        EXPECT_EQ(d->windowTitle(), ComposedWindowTitle(d.Startup().LangOffset));
         EXPECT_EQ(d.Get<QLabel>("Label4")->text(), run.inch() ? "[inch]" : "[mm]");
         // The results are empty on the screenshots: red, 12-point bold.
         EXPECT_EQ(d.Field("txtResult1Text")->palette().color(QPalette::Text), QColor(Qt::red));
@@ -125,14 +125,14 @@ TEST(SelectionHandlers, EachEntryLeavesItsDependentFieldsInTheirState) {
             if (start != position) {
                 position < 0 ? list->setCurrentIndex(-1) : d.Pick(list, position);
             } else if (position >= 0) {
-                for (int i = 0; i < 4; ++i) d->SetFieldLocked(fields[i], state[i] == 'f');
+                for (int i = 0; i < 4; ++i) fields[i]->setReadOnly(state[i] == 'f');  // out of step
                 list->showPopup();  // the same entry is the popup's current one
                 QTest::keyClick(list->view(), Qt::Key_Return);
             }
             for (int i = 0; i < 4; ++i) {
                 if (state[i] == '.') continue;
                 SCOPED_TRACE(testing::Message() << list->objectName() << ' ' << start << '>'
-                                                << position << " field " << i);
+                                                << list->itemText(position) << " field " << i);
                 const bool locked = state[i] == 'l';  // numbers only: no input method either way
                 EXPECT_EQ(fields[i]->isReadOnly(), locked);
                 EXPECT_EQ(
