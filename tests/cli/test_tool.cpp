@@ -112,8 +112,8 @@ std::string RunCsvText(std::string_view input, const StartupValues& startup, int
         SourceFromMemory(input, 1), [&](CsvEncoding) { return SinkToString(output); },
         ToolContext(startup),
         [&](const std::string& warning) { warnings += "warning: " + warning + "\n"; });
-    status = result.exitStatus;
-    return warnings + (result.exitStatus == 2 ? "problem: " + result.problem : output);
+    status = static_cast<int>(result.exitStatus);
+    return warnings + (status == 2 ? "problem: " + result.problem : output);
 }
 
 TEST(ToolCsv, EveryRecordKeepsItsPlaceWithTheResultColumnsAdded) {
