@@ -12,6 +12,7 @@
 #include "cli/Listing.h"
 #include "cli/PointOutput.h"
 #include "cli/ToolOptions.h"
+#include "cli/ToolUsage.h"
 
 #if defined(_WIN32)
 #include <fcntl.h>

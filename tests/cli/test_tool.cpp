@@ -10,6 +10,7 @@
 #include "cli/Listing.h"
 #include "cli/PointOutput.h"
 #include "cli/ToolOptions.h"
+#include "cli/ToolUsage.h"
 
 namespace {
 
@@ -49,6 +50,21 @@ TEST(ToolOptions, ParsedOrRefusedWithAReason) {
         const auto* options = std::get_if<ToolOptions>(&parsed);
         EXPECT_EQ(problem ? problem->substr(0, std::strlen(r.problem)) : "", r.problem);
         EXPECT_EQ(options ? options->action : Action::Point, r.action);
+    }
+}
+
+// --help made from the table of options: a description in its group's column, or below an
+// option too long for it, its further lines in that column too; the group's note after it.
+TEST(ToolOptions, HelpShowsEachOptionInItsGroup) {
+    const std::string usage = ToolUsage();
+    for (const char* lines :
+         {"One point:\n  --outer-diameter NUMBER     OUTER DIAMETER\n  --pipe NAME     ",
+          "  --schedule NAME             SGP, STPG Sch40, SUS Sch10S, ASME Sch40, ASME STD,\n"
+          "                              PVC VP, ... (see --list)\n  A list not given takes",
+          "  --encoding utf-8|cp932\n                    the list's encoding (default: a",
+          "  --version         the version\n\nExit status: 0 every point computed; 1 a point "
+          "refused or failed; 2 a usage or\ninput/output error.\n"}) {
+        EXPECT_NE(usage.find(lines), std::string::npos) << lines;
     }
 }
 
