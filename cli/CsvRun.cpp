@@ -28,7 +28,7 @@ struct CsvColumns {
 
 CsvRunResult Problem(std::string problem) {
     CsvRunResult result;
-    result.exitStatus = 2;
+    result.exitStatus = ExitStatus::UsageError;
     result.problem = std::move(problem);
     return result;
 }
@@ -265,8 +265,8 @@ CsvRunResult ReadProblem(int error) {
 // While the helper computes one batch, this thread writes the one before and
 // reads the one after; then both finish the batch together. The exit status
 // of the records.
-int RunBatches(CsvReader& reader, CsvWriter& writer, const CsvPipeline& pipeline) {
-    int status = 0;
+ExitStatus RunBatches(CsvReader& reader, CsvWriter& writer, const CsvPipeline& pipeline) {
+    ExitStatus status = ExitStatus::Success;
     std::array<Batch, 2> batches;
     std::array<std::atomic<std::size_t>, 2> nextRecord{};
     std::future<void> helper;
@@ -287,7 +287,7 @@ int RunBatches(CsvReader& reader, CsvWriter& writer, const CsvPipeline& pipeline
         pipeline.Compute(batches[current], nextRecord[current]);
         helper.get();
         if (more) startComputing(following);
-        if (!pipeline.Write(batches[current], writer)) status = 1;
+        if (!pipeline.Write(batches[current], writer)) status = ExitStatus::PointNotComputed;
         current = following;
     }
     return status;

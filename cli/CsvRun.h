@@ -9,12 +9,13 @@
 
 #include "cli/ByteStreams.h"
 #include "cli/CsvEncoding.h"
+#include "cli/ExitStatus.h"
 #include "cli/PointRun.h"
 
 struct CsvRunResult {
-    // 0 every point computed, 1 a point refused or failed, 2 the input could
-    // not be used or an input/output error (then `problem` says which).
-    int exitStatus = 0;
+    // A usage error when the input could not be used or could not be read or
+    // written; then `problem` says which.
+    ExitStatus exitStatus = ExitStatus::Success;
     std::string problem;
 };
 

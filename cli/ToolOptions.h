@@ -32,6 +32,3 @@ std::variant<ToolOptions, std::string> ParseToolOptions(const QStringList& argum
 
 // Why a value given as an option cannot be used: a mistake in the command.
 std::string OptionRefusalText(const GivenRefusal& refusal, const ToolOptions& options);
-
-// The usage text of --help.
-std::string ToolUsage();

@@ -10,6 +10,7 @@
 #include "cli/Listing.h"
 #include "cli/PointOutput.h"
 #include "cli/ToolOptions.h"
+#include "cli/ToolUsage.h"
 
 namespace {
 
@@ -52,6 +53,21 @@ TEST(ToolOptions, ParsedOrRefusedWithAReason) {
     }
 }
 
+// --help made from the table of options: a description in its group's column, or below an
+// option too long for it, its further lines in that column too; the group's note after it.
+TEST(ToolOptions, HelpShowsEachOptionInItsGroup) {
+    const std::string usage = ToolUsage();
+    for (const char* lines :
+         {"One point:\n  --outer-diameter NUMBER     OUTER DIAMETER\n  --pipe NAME     ",
+          "  --schedule NAME             SGP, STPG Sch40, SUS Sch10S, ASME Sch40, ASME STD,\n"
+          "                              PVC VP, ... (see --list)\n  A list not given takes",
+          "  --encoding utf-8|cp932\n                    the list's encoding (default: a",
+          "  --version         the version\n\nExit status: 0 every point computed; 1 a point "
+          "refused or failed; 2 a usage or\ninput/output error.\n"}) {
+        EXPECT_NE(usage.find(lines), std::string::npos) << lines;
+    }
+}
+
 // One point given as options: its text and JSON, or why it cannot be computed. A value the
 // tables cannot use is a mistake in the command, said as one.
 TEST(ToolPoint, AsTextAsJsonOrWhyNot) {
@@ -70,8 +86,9 @@ TEST(ToolPoint, AsTextAsJsonOrWhyNot) {
          R"({"spacing": 51, "unit": "mm", "steps": 17, "message": null, "field": null})" "\n"},
         {"no grouping outside the window", {"--outer-diameter", "2,000", "--wall", "0.8"}, kJapaneseInch, "", "外径寸法: 数字以外のデータは許されません",
          R"({"spacing": null, "unit": "inch", "steps": null, "message": "数字以外のデータは許されません", "field": "outer-diameter"})" "\n"},
-        {"the start of one name; a name of the other language, blanks around", {"--outer-diameter", "24", "--wall", "0.8", "--sensor", "TB_04",
-         "--fluid", " 海水 "}, kJapaneseInch, "取付け寸法1: 22.078 inch\n", ""},
+        {"the start of one name; a name of the other language, blanks around; a zero that shows the precision", {"--outer-diameter", "24.08", "--wall",
+         "0.8", "--sensor", "TB_04", "--fluid", " 海水 "}, kJapaneseInch, "取付け寸法1: 22.150 inch\n", "",
+         R"({"spacing": 22.150, "unit": "inch", "steps": null, "message": null, "field": null})" "\n"},
         {"no such name", {"--outer-diameter", "24", "--wall", "0.8", "--fluid", "\"sea\\water\""}, kEnglish, "", "KIND OF FLUID: Not a name in the list",
          nullptr, "--fluid: no entry is named '\"sea\\water\"', nor one alone starts so (see --list)"},
         {"a velocity the fluid does not read", {"--outer-diameter", "6", "--wall", "0.1", "--fluid", "WATER", "--fluid-velocity", "1500"}, kEnglish, "",
@@ -111,8 +128,8 @@ std::string RunCsvText(std::string_view input, const StartupValues& startup, int
         SourceFromMemory(input, 1), [&](CsvEncoding) { return SinkToString(output); },
         ToolContext(startup),
         [&](const std::string& warning) { warnings += "warning: " + warning + "\n"; });
-    status = result.exitStatus;
-    return warnings + (result.exitStatus == 2 ? "problem: " + result.problem : output);
+    status = static_cast<int>(result.exitStatus);
+    return warnings + (status == 2 ? "problem: " + result.problem : output);
 }
 
 TEST(ToolCsv, EveryRecordKeepsItsPlaceWithTheResultColumnsAdded) {
