@@ -1,7 +1,6 @@
 #include "cli/PointOutput.h"
 
 #include "rules/UnitTexts.h"
-#include "text/TextTable.h"
 
 namespace {
 
@@ -35,16 +34,16 @@ std::string JsonString(const QString& text) {
 }  // namespace
 
 std::string LengthUnit(const StartupValues& startup) {
-    return FncUnitTexts(startup.UnitFlag)[0].toStdString();
+    return FncUnitTexts(startup.format.units)[0].toStdString();
 }
 
 std::string PointAsText(const PointOutcome& outcome, const StartupValues& startup) {
     if (outcome.run.outcome != SpacingRun::Outcome::Shown) return {};
     const SpacingTexts& texts = outcome.run.texts;
-    std::string text = ComposedMountSizeCaption(1, startup.LangOffset).toStdString() + ": " +
+    std::string text = ComposedMountSizeCaption(1, startup.language).toStdString() + ": " +
                        texts.result1.toStdString() + ' ' + LengthUnit(startup) + '\n';
     if (!texts.result2.isEmpty()) {
-        text += ComposedMountSizeCaption(2, startup.LangOffset).toStdString() + ": " +
+        text += ComposedMountSizeCaption(2, startup.language).toStdString() + ": " +
                 texts.result2.toStdString() + '\n';
     }
     return text;
@@ -62,7 +61,7 @@ std::string PointAsJson(const PointOutcome& outcome, const StartupValues& startu
     json += ", \"steps\": " + (shown ? number(run.texts.result2) : "null");
     // The message alone: "field" names what it refuses.
     json += ", \"message\": " +
-            (shown ? std::string("null") : JsonString(startup.Text(run.messageTextId)));
+            (shown ? std::string("null") : JsonString(FncReasonText(run.reason, startup.language)));
     const bool refused = run.outcome == SpacingRun::Outcome::Refused;
     json +=
         ", \"field\": " + (refused ? '"' + std::string(Describe(run.refusedInput).optionName) + '"'

@@ -97,31 +97,6 @@ std::variant<ToolOptions, std::string> ParseToolOptions(const QStringList& argum
     return options;
 }
 
-std::string OptionRefusalText(const GivenRefusal& refusal, const ToolOptions& options) {
-    const auto option = [](std::size_t field) {
-        return std::string("--") + GivenFields()[field].optionName;
-    };
-    const std::string& value = options.values[refusal.field];
-    switch (refusal.reason) {
-        case GivenRefusal::Reason::NotInList:
-            break;
-        case GivenRefusal::Reason::NotReadWith:
-            return option(refusal.field) + " cannot be given with " + option(refusal.other) + " '" +
-                   options.values[refusal.other] + "', which does not read it (see --list)";
-        case GivenRefusal::Reason::Needs:
-            return option(refusal.field) + " needs " + option(refusal.other) + " (see --list)";
-        case GivenRefusal::Reason::NoSuchSize:
-            return option(refusal.field) + ": " + refusal.quoted[0].toStdString() +
-                   " has no size '" + value + "' (see --list)";
-        case GivenRefusal::Reason::Differs:
-            return option(refusal.field) + " " + value + " differs from the pipe size table, " +
-                   "which gives " + refusal.quoted[0].toStdString() + " for " +
-                   refusal.quoted[1].toStdString();
-    }
-    return option(refusal.field) + ": no entry is named '" + value +
-           "', nor one alone starts so (see --list)";
-}
-
 std::string ToolUsage() {
     std::string usage =
         "Usage: velkara-spacing [OPTION]...\n"
@@ -134,7 +109,7 @@ std::string ToolUsage() {
         std::string line = std::string("  --") + input.optionName +
                            (input.kind == InputKind::Number ? " NUMBER" : " NAME");
         line.resize(std::max<std::size_t>(line.size() + 1, 30), ' ');
-        usage += line + FncGetText(input.captionTextId, 5000).toStdString() + "\n";
+        usage += line + FncGetText(input.captionTextId, Language::English).toStdString() + "\n";
     }
     usage +=
         "  --pipe-size SIZE            a nominal size of the table of --schedule (100A, 4,\n"

@@ -5,9 +5,9 @@
 #include "calc/NumericFunctions.h"
 #include "rules/NumberText.h"
 
-SpacingTexts FncPresentSpacing(double spacingMm, bool onRail, std::int16_t unitFlag,
-                               const QLocale& locale) {
-    const bool english = unitFlag != 0;
+SpacingTexts FncPresentSpacing(double spacingMm, bool onRail, const NumberFormat& format) {
+    const bool english = format.units == Units::Inch;
+    const QLocale& locale = format.locale;
     SpacingTexts texts;
     if (onRail) {
         // The rail sets the spacing: whole steps that fit in it, shown

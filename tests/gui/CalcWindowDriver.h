@@ -28,7 +28,7 @@ class CalcWindowDriver {
 public:
     explicit CalcWindowDriver(const CalcRun& run = {}) {
         StartupValues startup = ModCommonProc::FncStartupValues(run.unitFlag, run.langFlag);
-        startup.NumberLocale = run.numbers;
+        startup.format.locale = run.numbers;
         window_ = std::make_unique<frmCalc>(startup);
         window_->show();
         window_->activateWindow();
