@@ -24,7 +24,7 @@ const LockRule kLiningThicknessLock{LiningMaterial, [](int p) { return p != kNoL
 const LockRule kFluidVelocityLock{Fluid, [](int p) { return p == kFluidTypedVelocityEntry; },
                                   FluidSVTable};
 
-// The English limits are the metric ones converted, lower limits rounded
+// The inch limits are the metric ones converted, lower limits rounded
 // down and upper limits rounded up at the precision written, so no metric
 // value is shut out.
 constexpr Range kDiameterMm{{6, 2}, {6200, 2}}, kDiameterInch{{0.2362, 4}, {244.1, 3}};
@@ -35,8 +35,8 @@ constexpr Range kFluidVelocityMs{{300, 0}, {2500, 0}}, kFluidVelocityFts{{984, 0
 constexpr Range kLiningMm{{0.01, 2}, {100, 2}}, kLiningInch{{0.0003, 4}, {3.938, 4}};
 
 InputDescriptor Number(InputId id, const char* optionName, TextId caption, Quantity quantity,
-                       Range metric, Range english, std::optional<LockRule> lock = {}) {
-    return {id, optionName, K::Number, caption, quantity, metric, english, lock};
+                       Range metric, Range inch, std::optional<LockRule> lock = {}) {
+    return {id, optionName, K::Number, caption, quantity, metric, inch, lock};
 }
 
 InputDescriptor List(InputId id, const char* optionName, TextId caption,
@@ -77,7 +77,7 @@ const InputDescriptor& Describe(InputId id) {
 }
 
 const Range& RangeOf(const InputDescriptor& input, Units units) {
-    return units == Units::Metric ? input.metric : input.english;
+    return units == Units::Metric ? input.metric : input.inch;
 }
 
 bool IsLocked(const InputDescriptor& input, const Entries& entries) {

@@ -76,7 +76,7 @@ struct InputDescriptor {
     // system.
     Quantity quantity = Quantity::Length;
     Range metric;
-    Range english;
+    Range inch;
     std::optional<LockRule> lock;
     // Lists: the entries in a language, as the list shows them.
     QStringList (*entryNames)(Language language) = nullptr;

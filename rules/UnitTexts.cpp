@@ -5,12 +5,12 @@
 namespace {
 
 const std::array<QString, 2> kMetricUnits = {QStringLiteral("mm"), QStringLiteral("m/s")};
-const std::array<QString, 2> kEnglishUnits = {QStringLiteral("inch"), QStringLiteral("ft/s")};
+const std::array<QString, 2> kInchUnits = {QStringLiteral("inch"), QStringLiteral("ft/s")};
 
 }  // namespace
 
 std::array<QString, 2> FncUnitTexts(Units units) {
-    return units == Units::Metric ? kMetricUnits : kEnglishUnits;
+    return units == Units::Metric ? kMetricUnits : kInchUnits;
 }
 
 QString FncLimitText(const Limit& limit) {
