@@ -67,17 +67,18 @@ QString Filled(const QString& pattern, const ReasonSubjects& subjects) {
     const std::array<const QString*, 6> pieces = {&subjects.field,     &subjects.other,
                                                   &subjects.quoted[0], &subjects.quoted[1],
                                                   &subjects.given[0],  &subjects.given[1]};
+    qsizetype mark = pattern.indexOf(u'%');
+    if (mark < 0) return pattern;  // most texts name nothing
     QString text;
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const QChar c = pattern[i];
-        const int digit = i + 1 < pattern.size() ? pattern[i + 1].digitValue() : -1;
-        if (c == u'%' && digit >= 1 && digit <= int(pieces.size())) {
-            text += *pieces[std::size_t(digit - 1)];
-            ++i;
-        } else {
-            text += c;
-        }
+    qsizetype copied = 0;
+    for (; mark >= 0; mark = pattern.indexOf(u'%', mark + 1)) {
+        const int digit = mark + 1 < pattern.size() ? pattern[mark + 1].digitValue() : -1;
+        if (digit < 1 || digit > int(pieces.size())) continue;
+        text += QStringView(pattern).sliced(copied, mark - copied);
+        text += *pieces[std::size_t(digit - 1)];
+        copied = mark + 2;
     }
+    text += QStringView(pattern).sliced(copied);
     return text;
 }
 
