@@ -12,7 +12,6 @@ namespace {
 
 SheetStyle StyleOf(bool japanese) {
     SheetStyle style;
-    style.unitFlag = 0;
     style.fontFamily = japanese ? QStringLiteral(u"ＭＳ ゴシック") : QStringLiteral("Arial");
     style.made = QDateTime(QDate(2025, 3, 14), QTime(9, 30), Qt::UTC);
     style.programLine = QStringLiteral("Velkara 1.1.0");

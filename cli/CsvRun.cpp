@@ -15,7 +15,6 @@
 #include "cli/CsvWriter.h"
 #include "cli/PointOutput.h"
 #include "rules/AsciiText.h"
-#include "rules/FailureText.h"
 
 namespace {
 
@@ -68,7 +67,7 @@ public:
           columnOf_(columns.of),
           width_(columns.width),
           encoding_(encoding),
-          malformed_(Encoded(context.Text(kMalformedRecordText))) {}
+          malformed_(Encoded(context.ReasonText(Reason::MalformedRecord))) {}
 
     // Fills `batch` from the reader; false when the input has ended.
     bool Read(CsvReader& reader, Batch& batch) const {

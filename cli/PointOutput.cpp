@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "rules/UnitTexts.h"
-#include "text/TextTable.h"
 
 namespace {
 
@@ -26,16 +25,16 @@ std::string JsonNumber(const QString& resultText) {
 }  // namespace
 
 std::string LengthUnit(const StartupValues& startup) {
-    return FncUnitTexts(startup.UnitFlag)[0].toStdString();
+    return FncUnitTexts(startup.format.units)[0].toStdString();
 }
 
 std::string PointAsText(const PointOutcome& outcome, const StartupValues& startup) {
     if (outcome.run.outcome != SpacingRun::Outcome::Shown) return {};
     const SpacingTexts& texts = outcome.run.texts;
-    std::string text = ComposedMountSizeCaption(1, startup.LangOffset).toStdString() + ": " +
+    std::string text = ComposedMountSizeCaption(1, startup.language).toStdString() + ": " +
                        texts.result1.toStdString() + ' ' + LengthUnit(startup) + '\n';
     if (!texts.result2.isEmpty()) {
-        text += ComposedMountSizeCaption(2, startup.LangOffset).toStdString() + ": " +
+        text += ComposedMountSizeCaption(2, startup.language).toStdString() + ": " +
                 texts.result2.toStdString() + '\n';
     }
     return text;
@@ -52,7 +51,7 @@ std::string PointAsJson(const PointOutcome& outcome, const StartupValues& startu
         {"spacing", shown ? JsonNumber(run.texts.result1) : null},
         {"unit", JsonText(QString::fromStdString(LengthUnit(startup)))},
         {"steps", shown ? JsonNumber(run.texts.result2) : null},
-        {"message", shown ? null : JsonText(startup.Text(run.messageTextId))},
+        {"message", shown ? null : JsonText(FncReasonText(run.reason, startup.language))},
         {"field",
          refused ? JsonText(QString::fromLatin1(Describe(run.refusedInput).optionName)) : null},
     };

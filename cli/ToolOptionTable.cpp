@@ -68,7 +68,7 @@ std::vector<ToolOption> MadeTable() {
     for (const InputDescriptor& input : Inputs()) {
         ToolOption& row = table[FocusPosition(input.id)];
         row.valueName = input.kind == InputKind::Number ? "NUMBER" : "NAME";
-        row.description = FncGetText(input.captionTextId, 5000).toStdString();
+        row.description = FncGetText(input.captionTextId, Language::English).toStdString();
     }
     for (const FurtherFieldRow& further : kFurtherFieldRows) {
         table[further.field].valueName = further.valueName;

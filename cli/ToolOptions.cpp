@@ -92,27 +92,3 @@ std::variant<ToolOptions, std::string> ParseToolOptions(const QStringList& argum
     return options;
 }
 
-std::string OptionRefusalText(const GivenRefusal& refusal, const ToolOptions& options) {
-    const auto option = [](std::size_t field) {
-        return std::string("--") + GivenFields()[field].optionName;
-    };
-    const std::string& value = options.values[refusal.field];
-    switch (refusal.reason) {
-        case GivenRefusal::Reason::NotInList:
-            break;
-        case GivenRefusal::Reason::NotReadWith:
-            return option(refusal.field) + " cannot be given with " + option(refusal.other) + " '" +
-                   options.values[refusal.other] + "', which does not read it (see --list)";
-        case GivenRefusal::Reason::Needs:
-            return option(refusal.field) + " needs " + option(refusal.other) + " (see --list)";
-        case GivenRefusal::Reason::NoSuchSize:
-            return option(refusal.field) + ": " + refusal.quoted[0].toStdString() +
-                   " has no size '" + value + "' (see --list)";
-        case GivenRefusal::Reason::Differs:
-            return option(refusal.field) + " " + value + " differs from the pipe size table, " +
-                   "which gives " + refusal.quoted[0].toStdString() + " for " +
-                   refusal.quoted[1].toStdString();
-    }
-    return option(refusal.field) + ": no entry is named '" + value +
-           "', nor one alone starts so (see --list)";
-}

@@ -30,5 +30,3 @@ struct ToolOptions {
 // <reason>"). `arguments` excludes the program name.
 std::variant<ToolOptions, std::string> ParseToolOptions(const QStringList& arguments);
 
-// Why a value given as an option cannot be used: a mistake in the command.
-std::string OptionRefusalText(const GivenRefusal& refusal, const ToolOptions& options);

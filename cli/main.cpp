@@ -40,17 +40,20 @@ ExitStatus Finish(ExitStatus status) {
 
 // The settings file's units and language, unless the command line says.
 StartupValues RunSettings(const ToolOptions& options) {
-    const StartupValues file =
-        ModCommonProc::FncLoadStartupValues(QCoreApplication::applicationDirPath());
-    return ModCommonProc::FncStartupValues(options.unitFlag.value_or(file.UnitFlag),
-                                           options.langFlag.value_or(file.LangFlag));
+    const ModCommonProc::IniFlags flags =
+        ModCommonProc::FncLoadIniFlags(QCoreApplication::applicationDirPath());
+    return ModCommonProc::FncStartupValues(options.unitFlag.value_or(flags.UnitFlag),
+                                           options.langFlag.value_or(flags.LangFlag));
 }
 
 ExitStatus RunOnePoint(const ToolOptions& options, const ToolContext& context) {
     GivenPoint point;
     for (std::size_t at = 0; at < kGivenCount; ++at) point.values[at] = options.values[at];
     const PointOutcome outcome = RunPoint(point, context);
-    if (outcome.given) return UsageError(OptionRefusalText(*outcome.given, options));
+    if (outcome.given) {
+        // A value the tables cannot use is a mistake in the command.
+        return UsageError(FncGivenRefusalOptionText(*outcome.given, point).toStdString());
+    }
     const bool shown = outcome.run.outcome == SpacingRun::Outcome::Shown;
     if (options.json) {
         Write(stdout, PointAsJson(outcome, context.startup));

@@ -2,26 +2,33 @@
 
 #include <array>
 
-#include "text/TextTable.h"
-
 namespace {
 
-// Text ids of the entries, looked up in the run's language.
-constexpr std::array<std::int16_t, 13> kPipeNameTextIds = {2760, 2770, 2780, 2790, 2800, 2810, 2820,
-                                                           2830, 2840, 2850, 2860, 2861, 2050};
-constexpr std::array<std::int16_t, 18> kFluidNameTextIds = {2950, 2960, 2970, 2980, 2990, 3000,
-                                                            3010, 3020, 3030, 3040, 3050, 3060,
-                                                            3070, 3080, 3090, 3100, 3101, 2200};
-constexpr std::array<std::int16_t, 8> kLiningNameTextIds = {2890, 2900, 2910, 2920,
-                                                            2930, 2940, 4460, 1100};
+using enum TextId;
+
+// The entries' texts, looked up in the run's language. The last entry of a
+// list with a typed sound velocity is named as the velocity's caption.
+constexpr std::array kPipeNameTextIds = {
+    PipeCarbonSteel,    PipeStainlessSteel, PipePvc,     PipeCopper,
+    PipeCastIron,       PipeAluminum,       PipeFrp,     PipeDuctileIron,
+    PipePeek,           PipePvdf,           PipeAcrylic, PipePp,
+    CaptionPipeVelocity};
+constexpr std::array kFluidNameTextIds = {
+    FluidWater,   FluidSeawater,        FluidDistilledWater, FluidAmmonia, FluidAlcohol,
+    FluidBenzene, FluidBromide,         FluidEthanol,        FluidGlycol,  FluidKerosene,
+    FluidMilk,    FluidMethanol,        FluidToluol,         FluidLubeOil, FluidFuelOil,
+    FluidPetrol,  FluidRefrigerantR410, CaptionFluidVelocity};
+constexpr std::array kLiningNameTextIds = {LiningNone,   LiningTarEpoxy,       LiningMortar,
+                                           LiningRubber, LiningTeflon,         LiningPyrexGlass,
+                                           LiningPvc,    CaptionLiningVelocity};
 
 struct MountEntry {
-    std::int16_t textId;
+    TextId textId;
     MountMethod method;
 };
 constexpr std::array<MountEntry, 2> kMountEntries = {{
-    {3140, MountMethod::V},
-    {3150, MountMethod::Z},
+    {MountV, MountMethod::V},
+    {MountZ, MountMethod::Z},
 }};
 
 constexpr SensorDescription kSensors[] = {
@@ -34,35 +41,34 @@ constexpr SensorDescription kSensors[] = {
     {"TD_02", "小口径", 2, 8.342923, 6.2},       {"TD_03", "高温用", 2, 12.194025, 8},
 };
 
-QStringList NamesOf(std::span<const std::int16_t> textIds, std::int16_t langOffset) {
+QStringList NamesOf(std::span<const TextId> textIds, Language language) {
     QStringList names;
     names.reserve(qsizetype(textIds.size()));
-    for (const std::int16_t id : textIds) names.append(FncGetText(id, langOffset));
+    for (const TextId id : textIds) names.append(FncGetText(id, language));
     return names;
 }
 
 }  // namespace
 
-QStringList PipeNameList(std::int16_t langOffset) {
-    return NamesOf(kPipeNameTextIds, langOffset);
+QStringList PipeNameList(Language language) {
+    return NamesOf(kPipeNameTextIds, language);
 }
 
-QStringList FluidNameList(std::int16_t langOffset) {
-    return NamesOf(kFluidNameTextIds, langOffset);
+QStringList FluidNameList(Language language) {
+    return NamesOf(kFluidNameTextIds, language);
 }
 
-QStringList LiningNameList(std::int16_t langOffset) {
-    return NamesOf(kLiningNameTextIds, langOffset);
+QStringList LiningNameList(Language language) {
+    return NamesOf(kLiningNameTextIds, language);
 }
 
-QStringList MountNameList(std::int16_t langOffset) {
+QStringList MountNameList(Language language) {
     QStringList names;
-    for (const MountEntry& entry : kMountEntries)
-        names.append(FncGetText(entry.textId, langOffset));
+    for (const MountEntry& entry : kMountEntries) names.append(FncGetText(entry.textId, language));
     return names;
 }
 
-QStringList SensorNameList(std::int16_t) {
+QStringList SensorNameList(Language) {
     QStringList names;
     for (const SensorDescription& sensor : kSensors) names.append(QString::fromLatin1(sensor.Name));
     return names;

@@ -1,20 +1,20 @@
 #pragma once
-// The entries of the drop-down lists in the language that `langOffset`
-// selects, in list order: an entry's position is the row of its table. Beside
-// them what is shown of an entry but never calculated with.
+// The entries of the drop-down lists in a language, in list order: an entry's
+// position is the row of its table. Beside them what is shown of an entry but
+// never calculated with.
 
 #include <QStringList>
-#include <cstdint>
 #include <span>
 
 #include "calc/SpacingCalculation.h"
+#include "text/TextTable.h"
 
-QStringList PipeNameList(std::int16_t langOffset);
-QStringList FluidNameList(std::int16_t langOffset);
-QStringList LiningNameList(std::int16_t langOffset);
-QStringList MountNameList(std::int16_t langOffset);
+QStringList PipeNameList(Language language);
+QStringList FluidNameList(Language language);
+QStringList LiningNameList(Language language);
+QStringList MountNameList(Language language);
 // Model designations, the same in every language.
-QStringList SensorNameList(std::int16_t langOffset);
+QStringList SensorNameList(Language language);
 
 // The method an entry of the mounting list stands for; None for a position
 // that is no entry (-1: nothing chosen).

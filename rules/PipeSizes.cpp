@@ -66,8 +66,9 @@ std::optional<std::size_t> FncFindPipeSize(const PipeSchedule& schedule, QString
     return std::nullopt;
 }
 
-PipeSizeTexts FncPipeSizeTexts(const PipeSize& size, std::int16_t unitFlag, const QLocale& locale) {
-    if (unitFlag == 0) {
+PipeSizeTexts FncPipeSizeTexts(const PipeSize& size, const NumberFormat& format) {
+    const QLocale& locale = format.locale;
+    if (format.units == Units::Metric) {
         // As the tables write them: 34.0, not 34.
         const auto millimetres = [&](double mm) {
             const QString text = FncPlainNumberText(mm, locale);
@@ -101,10 +102,9 @@ int FncImpliedPipeEntry(const PipeSchedule& schedule) {
 }
 
 std::optional<PipeSizePick> FncPipeSizeOfTexts(const QString& outerDiameter, const QString& wall,
-                                               int pipeEntry, std::int16_t unitFlag,
-                                               const QLocale& locale) {
-    const std::optional<double> od = NumberOf(outerDiameter, locale);
-    const std::optional<double> t = NumberOf(wall, locale);
+                                               int pipeEntry, const NumberFormat& format) {
+    const std::optional<double> od = NumberOf(outerDiameter, format.locale);
+    const std::optional<double> t = NumberOf(wall, format.locale);
     if (!od || !t) return std::nullopt;
     std::optional<PipeSizePick> found;
     const std::span<const PipeSchedule> schedules = PipeSchedules();
@@ -112,8 +112,9 @@ std::optional<PipeSizePick> FncPipeSizeOfTexts(const QString& outerDiameter, con
         const PipeSchedule& schedule = schedules[pick.schedule];
         if (found && FncImpliedPipeEntry(schedule) != pipeEntry) continue;
         for (pick.size = 0; pick.size < schedule.sizes.size(); ++pick.size) {
-            const PipeSizeTexts texts = FncPipeSizeTexts(SizeOf(pick), unitFlag, locale);
-            if (NumberOf(texts.outerDiameter, locale) != od || NumberOf(texts.wall, locale) != t)
+            const PipeSizeTexts texts = FncPipeSizeTexts(SizeOf(pick), format);
+            if (NumberOf(texts.outerDiameter, format.locale) != od ||
+                NumberOf(texts.wall, format.locale) != t)
                 continue;
             if (FncImpliedPipeEntry(schedule) == pipeEntry) return pick;
             if (!found) found = pick;

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "calc/PipeSizeTables.h"
+#include "settings/NumberFormat.h"
 
 // A row of a table: a position in PipeSchedules() and one in its sizes.
 struct PipeSizePick {
@@ -39,11 +40,7 @@ struct PipeSizeTexts {
     QString outerDiameter;
     QString wall;
 };
-PipeSizeTexts FncPipeSizeTexts(const PipeSize& size, std::int16_t unitFlag, const QLocale& locale);
-
-// Text ids of the captions the nominal size and the schedule go by.
-inline constexpr std::int16_t kNominalSizeText = 4474;
-inline constexpr std::int16_t kScheduleText = 4472;
+PipeSizeTexts FncPipeSizeTexts(const PipeSize& size, const NumberFormat& format);
 
 // Whether a number typed for a field is another than the table's text gives.
 // A text that is no number is not compared: the field's own check refuses it.
@@ -56,5 +53,4 @@ int FncImpliedPipeEntry(const PipeSchedule& schedule);
 // The row whose outer diameter and wall are the two texts' numbers, of a
 // schedule of the pipe material `pipeEntry` if one has it.
 std::optional<PipeSizePick> FncPipeSizeOfTexts(const QString& outerDiameter, const QString& wall,
-                                               int pipeEntry, std::int16_t unitFlag,
-                                               const QLocale& locale);
+                                               int pipeEntry, const NumberFormat& format);

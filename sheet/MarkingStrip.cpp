@@ -12,8 +12,8 @@ const QColor kCutLineColor(0x90, 0x90, 0x90);
 
 }  // namespace
 
-RulerScale RulerScaleOf(std::int16_t unitFlag) {
-    if (unitFlag == 0) return {1.0, 1.0, 5, 10, 10.0, 100.0};
+RulerScale RulerScaleOf(Units units) {
+    if (units == Units::Metric) return {1.0, 1.0, 5, 10, 10.0, 100.0};
     return {25.4, 0.1, 5, 10, 0.5, 4.0};
 }
 

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "settings/NumberFormat.h"
 #include "sheet/SheetCanvas.h"
 
 // How a ruler counts: its unit and where its ticks go, in that unit.
@@ -22,7 +23,7 @@ struct RulerScale {
     double checkBar;    // the length of the bar that proves the print's scale
 };
 
-RulerScale RulerScaleOf(std::int16_t unitFlag);
+RulerScale RulerScaleOf(Units units);
 
 // One strip's share of the spacing, from and to, in the ruler's unit,
 // counted from the first sensor's mark.

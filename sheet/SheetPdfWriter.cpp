@@ -40,7 +40,7 @@ struct SheetPdfWriter::Private {
 };
 
 SheetPdfWriter::SheetPdfWriter(SheetStyle style) : d_(std::make_unique<Private>()) {
-    d_->content = ContentArea(style.unitFlag);
+    d_->content = ContentArea(style.format.units);
     d_->fontFamilies = SheetFontFamilies(style.fontFamily);
     d_->style = std::move(style);
 }
@@ -58,7 +58,7 @@ bool SheetPdfWriter::Open(const QString& path, QString* error) {
         return false;
     }
     d_->pdf = std::make_unique<QPdfWriter>(&d_->file);
-    const bool metric = d_->style.unitFlag == 0;
+    const bool metric = d_->style.format.units == Units::Metric;
     // No margins: the page's corner is the drawing's origin, so a
     // millimetre drawn is a millimetre printed at actual size.
     d_->pdf->setPageLayout(QPageLayout(QPageSize(metric ? QPageSize::A4 : QPageSize::Letter),
@@ -78,7 +78,7 @@ void SheetPdfWriter::AddSheet(const SheetPage& page) {
     y = DrawMountingSection(canvas, content, y, page, style);
     y = DrawStripIntroduction(canvas, content, y, style);
 
-    const RulerScale scale = RulerScaleOf(style.unitFlag);
+    const RulerScale scale = RulerScaleOf(style.format.units);
     const auto pieces =
         SplitSpacing(page.geometry.spacingMm / scale.unitMm, LongestPiece(content.width(), scale));
     std::size_t drawn = DrawStrips(canvas, content, y, pieces, 0, page, style);

@@ -22,14 +22,14 @@ constexpr double kEntriesHeightMm = 70.0;
 
 }  // namespace
 
-QRectF ContentArea(std::int16_t unitFlag) {
+QRectF ContentArea(Units units) {
     const QSizeF paper =
-        QPageSize(unitFlag == 0 ? QPageSize::A4 : QPageSize::Letter).size(QPageSize::Millimeter);
+        QPageSize(units == Units::Metric ? QPageSize::A4 : QPageSize::Letter).size(QPageSize::Millimeter);
     return {kMarginMm, kMarginMm, paper.width() - 2 * kMarginMm, paper.height() - 2 * kMarginMm};
 }
 
 QString LengthUnit(const SheetStyle& style) {
-    return FncUnitTexts(style.unitFlag)[0];
+    return FncUnitTexts(style.format.units)[0];
 }
 
 double DrawPageHeader(SheetCanvas& canvas, const QRectF& content, const QString& title,
@@ -104,7 +104,7 @@ double DrawMountingSection(SheetCanvas& canvas, const QRectF& content, double y,
         // The second sensor's mark is halfway round the pipe from the first.
         const double around = FncPi() * page.geometry.outerDiameterMm / 2;
         note = style.texts.oppositeSide.arg(
-            FncPresentSpacing(around, false, style.unitFlag, style.locale).result1 +
+            FncPresentSpacing(around, false, style.format).result1 +
             QLatin1Char(' ') + unit);
     }
     canvas.Text(QRectF(content.left(), area.bottom(), content.width(), 5.0),
@@ -120,7 +120,7 @@ double DrawStripIntroduction(SheetCanvas& canvas, const QRectF& content, double 
     canvas.Text(QRectF(content.left(), y, content.width(), noteHeight),
                 Qt::AlignLeft | Qt::TextWordWrap, style.texts.printNote, bold);
     y += noteHeight + 2.0;
-    const RulerScale scale = RulerScaleOf(style.unitFlag);
+    const RulerScale scale = RulerScaleOf(style.format.units);
     DrawCheckBar(canvas, {content.left(), y}, scale,
                  style.texts.checkBar.arg(QString::number(scale.checkBar) + QLatin1Char(' ') +
                                           LengthUnit(style)));
@@ -135,7 +135,7 @@ double DrawStripIntroduction(SheetCanvas& canvas, const QRectF& content, double 
 std::size_t DrawStrips(SheetCanvas& canvas, const QRectF& content, double y,
                        std::span<const StripPiece> pieces, std::size_t first, const SheetPage& page,
                        const SheetStyle& style) {
-    const RulerScale scale = RulerScaleOf(style.unitFlag);
+    const RulerScale scale = RulerScaleOf(style.format.units);
     const SheetTexts& texts = style.texts;
     const QString end = texts.secondSensor + QStringLiteral("  ") + page.resultText +
                         QLatin1Char(' ') + LengthUnit(style);

@@ -15,7 +15,7 @@
 
 // The paper of the run's unit system: A4 in a metric run, US Letter in an
 // inch run, portrait; and the area within its margins.
-QRectF ContentArea(std::int16_t unitFlag);
+QRectF ContentArea(Units units);
 
 // "mm" or "inch": the unit of every length the sheet writes.
 QString LengthUnit(const SheetStyle& style);

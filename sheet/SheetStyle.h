@@ -8,6 +8,8 @@
 #include <QString>
 #include <cstdint>
 
+#include "settings/NumberFormat.h"
+
 // The fixed texts of the sheet. "%1" stands for the number or name put in.
 struct SheetTexts {
     QString heading;         // above the title of every sheet
@@ -29,8 +31,9 @@ struct SheetTexts {
 };
 
 struct SheetStyle {
-    std::int16_t unitFlag = 0;  // 0: metric, A4 and a millimetre ruler; else US Letter, inches
-    QLocale locale;             // number format of the lengths the sheet works out itself
+    // Metric: A4 and a millimetre ruler; inch: US Letter and an inch ruler. The
+    // locale writes the lengths the sheet works out itself.
+    NumberFormat format;
     QString fontFamily;         // the window's caption font ("ＭＳ ゴシック", "Arial")
     QDateTime made;             // printed on every page as given, so a run renders the same
     QString programLine;        // "Velkara 1.1.0"

@@ -90,10 +90,12 @@ TEST(StartupDeathTest, SettingsDecideUnitsAndLanguage) {
             EXPECT_TRUE(Write(folder.filePath("third.ini"), "LANG_FLAG=1") &&
                         Write(folder.filePath(kIniFileName), c.main) &&
                         Write(folder.filePath(QString::fromUtf8(c.altName)), c.alt));
+            const IniFlags flags = FncLoadIniFlags(folder.path());
+            EXPECT_EQ(flags.UnitFlag, c.unit);
+            EXPECT_EQ(flags.LangFlag, c.lang);
             const StartupValues values = FncLoadStartupValues(folder.path());
-            EXPECT_EQ(values.UnitFlag, c.unit);
-            EXPECT_EQ(values.LangFlag, c.lang);
-            EXPECT_EQ(values.LangOffset, c.lang != 0 ? 5000 : 0);
+            EXPECT_EQ(values.format.units, c.unit != 0 ? Units::Inch : Units::Metric);
+            EXPECT_EQ(values.language, c.lang != 0 ? Language::English : Language::Japanese);
             EXPECT_EQ(values.CaptionFontName, c.lang != 0 ? "Arial" : "ＭＳ ゴシック");
         }
         ::_exit(::testing::Test::HasFailure() ? 1 : 0);

@@ -33,13 +33,14 @@ TEST(PipeSizeTables, EveryRowIsAPipeTheFieldsTake) {
                 EXPECT_NEAR(size.outerDiameterMm, size.outerDiameterInch * 25.4, 0.5);
                 EXPECT_NEAR(size.wallMm, size.wallInch * 25.4, 0.0051);
             }
-            for (const std::int16_t units : {0, 1}) {
-                const PipeSizeTexts texts = FncPipeSizeTexts(size, units, kUs);
+            for (const Units units : {Units::Metric, Units::Inch}) {
+                const PipeSizeTexts texts = FncPipeSizeTexts(size, {units, kUs});
                 for (const auto& [input, text] :
                      {std::pair{InputId::OuterDiameter, texts.outerDiameter},
                       std::pair{InputId::WallThickness, texts.wall}}) {
                     const InputDescriptor& field = Describe(input);
-                    EXPECT_FALSE(FncReadField(field, text, units, kUs, EmptyText::Refused).refusal);
+                    EXPECT_FALSE(
+                        FncReadField(field, text, {units, kUs}, EmptyText::Refused).refusal);
                     EXPECT_LE(text.size(), FncMaxInputLength(field, units)) << text;
                 }
             }
@@ -78,9 +79,9 @@ TEST(PipeSizeTables, RowsEasyToGetWrong) {
             FncFindPipeSize(PipeSchedules()[*schedule], QString(r.size));
         EXPECT_EQ(size.has_value(), r.mm != nullptr);
         if (!size || !r.mm) continue;
-        for (const std::int16_t units : {0, 1}) {
-            const PipeSizeTexts texts = FncPipeSizeTexts(SizeOf({*schedule, *size}), units, kUs);
-            EXPECT_EQ(texts.outerDiameter + ' ' + texts.wall, units ? r.inch : r.mm);
+        for (const Units units : {Units::Metric, Units::Inch}) {
+            const PipeSizeTexts texts = FncPipeSizeTexts(SizeOf({*schedule, *size}), {units, kUs});
+            EXPECT_EQ(texts.outerDiameter + ' ' + texts.wall, units == Units::Inch ? r.inch : r.mm);
         }
     }
 }
@@ -101,9 +102,10 @@ TEST(PipeSizeTables, NamesMaterialsAndTheRowOfTwoNumbers) {
                   pipe)
             << schedule;
     }
-    EXPECT_EQ(FncPipeSizeTexts(SizeOf({0, 0}), 0, kGerman).outerDiameter, "21,7");
+    EXPECT_EQ(FncPipeSizeTexts(SizeOf({0, 0}), {Units::Metric, kGerman}).outerDiameter, "21,7");
     const auto row = [](const char* od, const char* wall) {
-        const std::optional<PipeSizePick> pick = FncPipeSizeOfTexts(od, wall, 1, 0, kUs);
+        const std::optional<PipeSizePick> pick =
+            FncPipeSizeOfTexts(od, wall, 1, {Units::Metric, kUs});
         return pick ? Q(ScheduleOf(*pick).name) + ' ' + Q(SizeOf(*pick).name) : QString("-");
     };
     EXPECT_EQ(row("21.30", "2.77"), "ASME Sch40S 1/2");  // not Sch40, in carbon steel

@@ -28,7 +28,7 @@ class CalcWindowDriver {
 public:
     explicit CalcWindowDriver(const CalcRun& run = {})
         : startup_(ModCommonProc::FncStartupValues(run.unitFlag, run.langFlag)) {
-        startup_.NumberLocale = run.numbers;
+        startup_.format.locale = run.numbers;
         window_ = std::make_unique<frmCalc>(startup_);
         window_->show();
         window_->activateWindow();

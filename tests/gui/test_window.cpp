@@ -47,7 +47,7 @@ TEST(WindowInit, InEveryRunCaptionsFitAndLanguageAndUnitsDecideApart) {
         EXPECT_EQ(d->minimumSize(), QSize(926, 471));
         EXPECT_EQ(d->maximumSize(), QSize(926, 471));
         EXPECT_EQ(d->windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}}));
-        EXPECT_EQ(d->windowTitle(), ComposedWindowTitle(d.Startup().LangOffset));
+        EXPECT_EQ(d->windowTitle(), ComposedWindowTitle(d.Startup().language));
         EXPECT_EQ(d.Get<QLabel>("Label4")->text(), run.inch() ? "[inch]" : "[mm]");
         // The results are empty on the screenshots: red, 12-point bold.
         EXPECT_EQ(d.Field("txtResult1Text")->palette().color(QPalette::Text), QColor(Qt::red));

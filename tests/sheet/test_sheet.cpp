@@ -33,12 +33,11 @@ bool PopplerMissing() {
     return !process.waitForFinished() || process.exitCode() != 0;
 }
 
-SheetStyle Style(bool japanese, std::int16_t unitFlag) {
+SheetStyle Style(bool japanese, Units units) {
     // The window's stand-in on Linux, whose glyphs PDF readers misread.
     QFont::insertSubstitution(QStringLiteral(u"ＭＳ ゴシック"), QStringLiteral("Noto Sans CJK JP"));
     SheetStyle style;
-    style.unitFlag = unitFlag;
-    style.locale = kUs;
+    style.format = {units, kUs};
     style.fontFamily = japanese ? QStringLiteral(u"ＭＳ ゴシック") : QStringLiteral("Arial");
     style.made = QDateTime(QDate(2025, 3, 14), QTime(9, 30), Qt::UTC);
     style.programLine = QStringLiteral("Velkara 1.1.0");
@@ -94,7 +93,7 @@ std::vector<double> MarkDistances(const QImage& image) {
 struct SheetCase {
     const char* name;
     bool japanese;
-    std::int16_t unitFlag;
+    Units units;
     SheetPage page;
     const char* paper;  // as pdfinfo gives it
     int pages;
@@ -114,7 +113,7 @@ TEST_P(SheetRead, TextPaperAndStripMarksAsPrinted) {
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral(u"取付け シート.pdf"));
     QString error;
-    ASSERT_TRUE(WriteSheetPdf(pdf, {&c.page, 1}, {}, Style(c.japanese, c.unitFlag), &error))
+    ASSERT_TRUE(WriteSheetPdf(pdf, {&c.page, 1}, {}, Style(c.japanese, c.units), &error))
         << error;
     EXPECT_LT(QFile(pdf).size(), 300 * 1024);
     const QString info = Poppler("pdfinfo", {pdf});
@@ -147,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
         SheetCase{
             "JapaneseMetricV",
             true,
-            0,
+            Units::Metric,
             Page("65.47", 65.47, 2),
             "595 x 842",
             1,
@@ -155,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
             {u"65.47 mm", u"入力値", u"外径寸法", u"水", u"P-101 ポンプ", u"2025-03-14 09:30"}},
         SheetCase{"InchZOppositeHalfwayRound",
                   false,
-                  1,
+                  Units::Inch,
                   Page("0.899", 0.899 * 25.4, 1),
                   "612 x 792",
                   1,
@@ -163,16 +162,16 @@ INSTANTIATE_TEST_SUITE_P(
                   {u"0.899 inch", u"<7.068 inch>", u"Velkara 1.1.0", u"水"}},
         SheetCase{"RailStepsN",
                   false,
-                  0,
+                  Units::Metric,
                   Page("75", 75, 3, "25"),
                   "595 x 842",
                   1,
                   1,
                   {u"75 mm", u": 25", u"<179.54 mm>", u"Z METHOD"}},
-        SheetCase{"LongOverStrips", false, 0, Page("832.54", 832.54, 4), "595 x 842", 1, 5, {}},
+        SheetCase{"LongOverStrips", false, Units::Metric, Page("832.54", 832.54, 4), "595 x 842", 1, 5, {}},
         SheetCase{"LongerThanItsPage",
                   true,
-                  0,
+                  Units::Metric,
                   Page("3,000.00", 3000, 4),
                   "595 x 842",
                   2,
@@ -185,7 +184,7 @@ TEST(SheetPdfWriter, ThousandSheetsThenTheRefusedRows) {
     if (PopplerMissing()) GTEST_SKIP() << "poppler-utils are not installed";
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("list.pdf"));
-    SheetPdfWriter writer(Style(false, 0));
+    SheetPdfWriter writer(Style(false, Units::Metric));
     QString error;
     ASSERT_TRUE(writer.Open(pdf, &error)) << error;
     for (int i = 0; i < 1000; ++i) writer.AddSheet(Page("65.47", 65.47, 2));
@@ -205,7 +204,7 @@ TEST(SheetPdfWriter, FailedOrAbandonedLeavesNothingBehind) {
     QTemporaryDir folder;
     QString error;
     const QString nowhere = folder.filePath(QStringLiteral("missing/sheet.pdf"));
-    EXPECT_FALSE(WriteSheetPdf(nowhere, {}, {}, Style(false, 0), &error));
+    EXPECT_FALSE(WriteSheetPdf(nowhere, {}, {}, Style(false, Units::Metric), &error));
     QFile probe(nowhere);
     probe.open(QIODevice::WriteOnly);
     EXPECT_EQ(error, probe.errorString());
@@ -216,7 +215,7 @@ TEST(SheetPdfWriter, FailedOrAbandonedLeavesNothingBehind) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
     file.close();
     {
-        SheetPdfWriter writer(Style(true, 0));
+        SheetPdfWriter writer(Style(true, Units::Metric));
         ASSERT_TRUE(writer.Open(old, &error)) << error;
         writer.AddSheet(Page("65.47", 65.47, 2));
     }
