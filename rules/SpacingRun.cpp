@@ -6,10 +6,10 @@
 
 #include "calc/CalcError.h"
 #include "calc/NumericFunctions.h"
+#include "calc/SensorTable.h"
 #include "calc/SpacingCalculation.h"
 #include "rules/FailureText.h"
 #include "rules/FieldRefusal.h"
-#include "rules/ListPositions.h"
 #include "rules/NameLists.h"
 
 SpacingRun SpacingRun::Refused(InputId input, std::int16_t textId) {
