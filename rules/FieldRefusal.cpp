@@ -41,14 +41,21 @@ FieldReading FncReadField(const InputDescriptor& input, const QString& text, std
     // Allowed characters do not make a number ("1.2.3", "+", "--1"): such a
     // text is refused like a forbidden character rather than left for the
     // calculation to stumble over.
+    double value = 0.0;
     try {
-        reading.value = FncTextToDouble(text, locale);
+        value = FncTextToDouble(text, locale);
     } catch (const CalcError&) {
         reading.refusal = kNotANumberText;
         return reading;
     }
+    return FncCheckLimits(input, value, unitFlag);
+}
+
+FieldReading FncCheckLimits(const InputDescriptor& input, double value, std::int16_t unitFlag) {
+    FieldReading reading;
+    reading.value = value;
     const Range& range = RangeOf(input, unitFlag);
-    if (!(reading.value >= range.lower.value && reading.value <= range.upper.value))
+    if (!(value >= range.lower.value && value <= range.upper.value))
         reading.refusal = kOutOfRangeText;
     return reading;
 }

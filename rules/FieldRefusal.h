@@ -28,5 +28,9 @@ struct FieldReading {
 FieldReading FncReadField(const InputDescriptor& input, const QString& text, std::int16_t unitFlag,
                           const QLocale& locale, EmptyText empty);
 
+// A number that was never text (a pipe size from the tables): only its
+// limits are checked.
+FieldReading FncCheckLimits(const InputDescriptor& input, double value, std::int16_t unitFlag);
+
 // As many characters as the input's upper limit has.
 int FncMaxInputLength(const InputDescriptor& input, std::int16_t unitFlag);

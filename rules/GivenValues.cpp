@@ -87,17 +87,19 @@ std::optional<GivenRefusal> ApplyPipeSize(const GivenPoint& point, Entries& entr
             Reason::NoSuchSize, kPipeSizeField, kScheduleField, {tableName, text(size)}};
     }
     const PipeSize& pipe = table.sizes[*row];
-    const PipeSizeTexts texts = FncPipeSizeTexts(pipe, unitFlag, locale);
+    const PipeSizeNumbers numbers = FncPipeSizeNumbers(pipe, unitFlag);
     const QString pick =
         tableName + u' ' + QString::fromLatin1(pipe.name.data(), qsizetype(pipe.name.size()));
-    for (const auto& [input, value] : {std::pair{InputId::OuterDiameter, texts.outerDiameter},
-                                       std::pair{InputId::WallThickness, texts.wall}}) {
-        QString& entry = entries[FocusPosition(input)].text;
+    for (const auto& [input, value] : {std::pair{InputId::OuterDiameter, numbers.outerDiameter},
+                                       std::pair{InputId::WallThickness, numbers.wall}}) {
+        Entry& entry = entries[FocusPosition(input)];
         if (!IsGiven(point.values[FocusPosition(input)])) {
-            entry = value;
-        } else if (FncDiffersFromTable(entry, value, locale)) {
-            return GivenRefusal{
-                Reason::Differs, FocusPosition(input), kPipeSizeField, {value, pick}};
+            entry.number = value;
+        } else if (FncDiffersFromTable(entry.text, value, locale)) {
+            return GivenRefusal{Reason::Differs,
+                                FocusPosition(input),
+                                kPipeSizeField,
+                                {FncPipeSizeNumberText(value, unitFlag, locale), pick}};
         }
     }
     int& pipeEntry = entries[FocusPosition(InputId::PipeMaterial)].position;

@@ -45,8 +45,10 @@ std::optional<SpacingRun> ReadNumbers(const Entries& entries, std::int16_t unitF
             typed[at] = std::numeric_limits<double>::quiet_NaN();
             continue;
         }
+        const Entry& entry = entries[at];
         const FieldReading reading =
-            FncReadField(input, entries[at].text, unitFlag, locale, EmptyText::Refused);
+            entry.number ? FncCheckLimits(input, *entry.number, unitFlag)
+                         : FncReadField(input, entry.text, unitFlag, locale, EmptyText::Refused);
         if (reading.refusal) return SpacingRun::Refused(input.id, *reading.refusal);
         typed[at] = reading.value;
     }
