@@ -1,7 +1,7 @@
 #include "calc/SpacingCalculation.h"
 
 #include "calc/NumericFunctions.h"
-#include "calc/PropertyTables.h"
+#include "calc/SensorTable.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "calc/NumericFunctions.h"
-#include "calc/PropertyTables.h"
+#include "calc/SensorTable.h"
 #include "rules/InputDescriptors.h"
 #include "rules/NameLists.h"
 #include "rules/NumberText.h"
@@ -105,8 +105,7 @@ std::string ListingText(const StartupValues& startup) {
                 row.details = QStringLiteral("%1  %2°  %3 MHz")
                                   .arg(VelocityText(sensor.WedgeSV, startup.format.units))
                                   .arg(sensor.WedgeAngle)
-                                  .arg(FncPlainNumberText(SensorDescriptions()[position].FreqMHz,
-                                                          QLocale::c()));
+                                  .arg(FncPlainNumberText(sensor.FreqMHz, QLocale::c()));
             } else if (velocity != nullptr) {
                 // The entry for a typed velocity, or one with none ("NO LINING").
                 const double value = velocity->lock->unlockedAt(position)

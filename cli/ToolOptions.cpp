@@ -91,4 +91,3 @@ std::variant<ToolOptions, std::string> ParseToolOptions(const QStringList& argum
     }
     return options;
 }
-

@@ -29,4 +29,3 @@ struct ToolOptions {
 // The options, or the reason they cannot be used (for "velkara-spacing:
 // <reason>"). `arguments` excludes the program name.
 std::variant<ToolOptions, std::string> ParseToolOptions(const QStringList& arguments);
-

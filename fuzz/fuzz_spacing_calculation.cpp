@@ -6,8 +6,8 @@
 #include <QRegularExpression>
 #include <cstdlib>
 
+#include "calc/SensorTable.h"
 #include "fuzz/FuzzLocales.h"
-#include "rules/ListPositions.h"
 #include "rules/SpacingRun.h"
 #include "settings/ModCommonProc.h"
 

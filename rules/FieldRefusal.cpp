@@ -41,14 +41,21 @@ FieldReading FncReadField(const InputDescriptor& input, const QString& text,
     // Allowed characters do not make a number ("1.2.3", "+", "--1"): such a
     // text is refused like a forbidden character rather than left for the
     // calculation to stumble over.
+    double value = 0.0;
     try {
-        reading.value = FncTextToDouble(text, format.locale);
+        value = FncTextToDouble(text, format.locale);
     } catch (const CalcError&) {
         reading.refusal = Reason::NotANumber;
         return reading;
     }
-    const Range& range = RangeOf(input, format.units);
-    if (!(reading.value >= range.lower.value && reading.value <= range.upper.value))
+    return FncCheckLimits(input, value, format.units);
+}
+
+FieldReading FncCheckLimits(const InputDescriptor& input, double value, Units units) {
+    FieldReading reading;
+    reading.value = value;
+    const Range& range = RangeOf(input, units);
+    if (!(value >= range.lower.value && value <= range.upper.value))
         reading.refusal = Reason::OutOfRange;
     return reading;
 }

@@ -24,5 +24,9 @@ struct FieldReading {
 FieldReading FncReadField(const InputDescriptor& input, const QString& text,
                           const NumberFormat& format, EmptyText empty);
 
+// A number that was never text (a pipe size from the tables): only its
+// limits are checked.
+FieldReading FncCheckLimits(const InputDescriptor& input, double value, Units units);
+
 // As many characters as the input's upper limit has.
 int FncMaxInputLength(const InputDescriptor& input, Units units);

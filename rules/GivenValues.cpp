@@ -84,17 +84,19 @@ std::optional<GivenRefusal> ApplyPipeSize(const GivenPoint& point, Entries& entr
             Reason::NoSuchSize, kPipeSizeField, kScheduleField, {tableName, text(size)}};
     }
     const PipeSize& pipe = table.sizes[*row];
-    const PipeSizeTexts texts = FncPipeSizeTexts(pipe, format);
+    const PipeSizeNumbers numbers = FncPipeSizeNumbers(pipe, format.units);
     const QString pick =
         tableName + u' ' + QString::fromLatin1(pipe.name.data(), qsizetype(pipe.name.size()));
-    for (const auto& [input, value] : {std::pair{InputId::OuterDiameter, texts.outerDiameter},
-                                       std::pair{InputId::WallThickness, texts.wall}}) {
-        QString& entry = entries[FocusPosition(input)].text;
+    for (const auto& [input, value] : {std::pair{InputId::OuterDiameter, numbers.outerDiameter},
+                                       std::pair{InputId::WallThickness, numbers.wall}}) {
+        Entry& entry = entries[FocusPosition(input)];
         if (!IsGiven(point.values[FocusPosition(input)])) {
-            entry = value;
-        } else if (FncDiffersFromTable(entry, value, format.locale)) {
-            return GivenRefusal{
-                Reason::DiffersFromTable, FocusPosition(input), kPipeSizeField, {value, pick}};
+            entry.number = value;
+        } else if (FncDiffersFromTable(entry.text, value, format.locale)) {
+            return GivenRefusal{Reason::DiffersFromTable,
+                                FocusPosition(input),
+                                kPipeSizeField,
+                                {FncPipeSizeNumberText(value, format), pick}};
         }
     }
     int& pipeEntry = entries[FocusPosition(InputId::PipeMaterial)].position;

@@ -1,6 +1,9 @@
 #include "rules/NameLists.h"
 
 #include <array>
+#include <span>
+
+#include "rules/ListPositions.h"
 
 namespace {
 
@@ -31,15 +34,10 @@ constexpr std::array<MountEntry, 2> kMountEntries = {{
     {MountZ, MountMethod::Z},
 }};
 
-constexpr SensorDescription kSensors[] = {
-    // Name, SeriesLabel, FreqMHz, WedgePath, WedgeHeight
-    {"RESERVE", "N-Vara", 4, 8.854263, 6.58},    {"RESERVE", "N-Vara", 4, 8.854263, 6.58},
-    {"TA_01", "N-Vara", 2, 8.854263, 6.58},      {"TA_02", "N-Vara", 2, 8.854263, 6.58},
-    {"TB_01/TC_01", "小型", 1, 13.456327, 10},   {"TB_02/TC_02", "小型", 2, 6.728164, 5},
-    {"TB_03/TC_03", "中型", 1, 13.456327, 10},   {"TB_04/TC_04", "大型", 0.5, 24.490516, 18.2},
-    {"TB_05/TC_05", "大型", 1, 24.490516, 18.2}, {"TD_01", "小型", 2, 8.342923, 6.2},
-    {"TD_02", "小口径", 2, 8.342923, 6.2},       {"TD_03", "高温用", 2, 12.194025, 8},
-};
+// The typed-value entry closes each list of materials and fluids.
+static_assert(kPipeNameTextIds.size() == kPipeTypedVelocityEntry + 1);
+static_assert(kFluidNameTextIds.size() == kFluidTypedVelocityEntry + 1);
+static_assert(kLiningNameTextIds.size() == kLiningTypedVelocityEntry + 1);
 
 QStringList NamesOf(std::span<const TextId> textIds, Language language) {
     QStringList names;
@@ -70,7 +68,7 @@ QStringList MountNameList(Language language) {
 
 QStringList SensorNameList(Language) {
     QStringList names;
-    for (const SensorDescription& sensor : kSensors) names.append(QString::fromLatin1(sensor.Name));
+    for (const SensorSpec& sensor : SensorTypes()) names.append(QString::fromUtf8(sensor.Name));
     return names;
 }
 
@@ -79,6 +77,28 @@ MountMethod MountMethodAt(int position) {
     return kMountEntries[std::size_t(position)].method;
 }
 
-std::span<const SensorDescription> SensorDescriptions() {
-    return kSensors;
+QString SensorSeriesLabel(SensorSeries series) {
+    switch (series) {
+        case SensorSeries::NVara:
+            return QStringLiteral("N-Vara");
+        case SensorSeries::Small:
+            return QStringLiteral("小型");
+        case SensorSeries::Medium:
+            return QStringLiteral("中型");
+        case SensorSeries::Large:
+            return QStringLiteral("大型");
+        case SensorSeries::SmallBore:
+            return QStringLiteral("小口径");
+        case SensorSeries::HighTemperature:
+            return QStringLiteral("高温用");
+    }
+    return {};
+}
+
+QStringList RailSensorNames() {
+    QStringList names;
+    for (const SensorSpec& sensor : SensorTypes()) {
+        if (sensor.RailSteps) names.append(QString::fromUtf8(sensor.Name));
+    }
+    return names;
 }

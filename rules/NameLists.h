@@ -1,11 +1,11 @@
 #pragma once
 // The entries of the drop-down lists in a language, in list order: an entry's
-// position is the row of its table. Beside them what is shown of an entry but
-// never calculated with.
+// position is the row of its table. Beside them the words shown of a sensor.
 
+#include <QString>
 #include <QStringList>
-#include <span>
 
+#include "calc/SensorTable.h"
 #include "calc/SpacingCalculation.h"
 #include "text/TextTable.h"
 
@@ -20,15 +20,9 @@ QStringList SensorNameList(Language language);
 // that is no entry (-1: nothing chosen).
 MountMethod MountMethodAt(int position);
 
-// A sensor as its data sheet describes it. The size word of SeriesLabel is
-// Japanese in both languages.
-struct SensorDescription {
-    const char* Name;
-    const char* SeriesLabel;  // UTF-8
-    double FreqMHz;
-    double WedgePath;    // mm
-    double WedgeHeight;  // mm
-};
+// The word shown for a sensor's series or size class: Japanese in both
+// languages.
+QString SensorSeriesLabel(SensorSeries series);
 
-// In the order of SensorNameList.
-std::span<const SensorDescription> SensorDescriptions();
+// The sensor types mounted on a rail with 3 mm steps, by name, in list order.
+QStringList RailSensorNames();

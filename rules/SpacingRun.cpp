@@ -6,9 +6,9 @@
 
 #include "calc/CalcError.h"
 #include "calc/NumericFunctions.h"
+#include "calc/SensorTable.h"
 #include "calc/SpacingCalculation.h"
 #include "rules/FieldRefusal.h"
-#include "rules/ListPositions.h"
 #include "rules/NameLists.h"
 
 SpacingRun SpacingRun::Refused(InputId input, Reason reason) {
@@ -44,8 +44,10 @@ std::optional<SpacingRun> ReadNumbers(const Entries& entries, const NumberFormat
             typed[at] = std::numeric_limits<double>::quiet_NaN();
             continue;
         }
+        const Entry& entry = entries[at];
         const FieldReading reading =
-            FncReadField(input, entries[at].text, format, EmptyText::Refused);
+            entry.number ? FncCheckLimits(input, *entry.number, format.units)
+                         : FncReadField(input, entry.text, format, EmptyText::Refused);
         if (reading.refusal) return SpacingRun::Refused(input.id, *reading.refusal);
         typed[at] = reading.value;
     }

@@ -23,8 +23,8 @@ constexpr double kEntriesHeightMm = 70.0;
 }  // namespace
 
 QRectF ContentArea(Units units) {
-    const QSizeF paper =
-        QPageSize(units == Units::Metric ? QPageSize::A4 : QPageSize::Letter).size(QPageSize::Millimeter);
+    const QSizeF paper = QPageSize(units == Units::Metric ? QPageSize::A4 : QPageSize::Letter)
+                             .size(QPageSize::Millimeter);
     return {kMarginMm, kMarginMm, paper.width() - 2 * kMarginMm, paper.height() - 2 * kMarginMm};
 }
 
@@ -103,9 +103,8 @@ double DrawMountingSection(SheetCanvas& canvas, const QRectF& content, double y,
     if (!page.geometry.sameSide) {
         // The second sensor's mark is halfway round the pipe from the first.
         const double around = FncPi() * page.geometry.outerDiameterMm / 2;
-        note = style.texts.oppositeSide.arg(
-            FncPresentSpacing(around, false, style.format).result1 +
-            QLatin1Char(' ') + unit);
+        note = style.texts.oppositeSide.arg(FncPresentSpacing(around, false, style.format).result1 +
+                                            QLatin1Char(' ') + unit);
     }
     canvas.Text(QRectF(content.left(), area.bottom(), content.width(), 5.0),
                 Qt::AlignLeft | Qt::AlignVCenter, note, canvas.Font(9));

@@ -34,8 +34,8 @@ struct SheetStyle {
     // Metric: A4 and a millimetre ruler; inch: US Letter and an inch ruler. The
     // locale writes the lengths the sheet works out itself.
     NumberFormat format;
-    QString fontFamily;         // the window's caption font ("ＭＳ ゴシック", "Arial")
-    QDateTime made;             // printed on every page as given, so a run renders the same
-    QString programLine;        // "Velkara 1.1.0"
+    QString fontFamily;   // the window's caption font ("ＭＳ ゴシック", "Arial")
+    QDateTime made;       // printed on every page as given, so a run renders the same
+    QString programLine;  // "Velkara 1.1.0"
     SheetTexts texts;
 };

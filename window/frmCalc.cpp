@@ -13,6 +13,7 @@
 #include <exception>
 
 #include "rules/FieldRefusal.h"
+#include "rules/NameLists.h"
 #include "rules/SpacingRun.h"
 #include "rules/UnitTexts.h"
 #include "text/TextTable.h"
@@ -235,7 +236,7 @@ void frmCalc::SetResultLook() {
         palette.setColor(QPalette::Text, QColor(255, 0, 0));
         result->setPalette(palette);
     }
-    railNote_->setText(QStringLiteral("(TA_01,TA_02)"));
+    railNote_->setText(u'(' + RailSensorNames().join(u',') + u')');
     railNote_->setFont(GroupFont(10, false));
 }
 

@@ -14,7 +14,7 @@ QString Q(std::string_view text) {
 
 // Every row: sizes ascending and named once, a wall that leaves a bore, ASME
 // millimetres that are the inches converted, and two texts each field takes
-// in either unit system.
+// in either unit system and reads as the numbers the row is compared by.
 TEST(PipeSizeTables, EveryRowIsAPipeTheFieldsTake) {
     EXPECT_EQ(PipeSchedules().size(), 18u);
     for (const PipeSchedule& schedule : PipeSchedules()) {
@@ -35,12 +35,16 @@ TEST(PipeSizeTables, EveryRowIsAPipeTheFieldsTake) {
             }
             for (const Units units : {Units::Metric, Units::Inch}) {
                 const PipeSizeTexts texts = FncPipeSizeTexts(size, {units, kUs});
-                for (const auto& [input, text] :
-                     {std::pair{InputId::OuterDiameter, texts.outerDiameter},
-                      std::pair{InputId::WallThickness, texts.wall}}) {
+                const PipeSizeNumbers numbers = FncPipeSizeNumbers(size, units);
+                for (const auto& [input, text, number] :
+                     {std::tuple{InputId::OuterDiameter, texts.outerDiameter,
+                                 numbers.outerDiameter},
+                      std::tuple{InputId::WallThickness, texts.wall, numbers.wall}}) {
                     const InputDescriptor& field = Describe(input);
-                    EXPECT_FALSE(
-                        FncReadField(field, text, {units, kUs}, EmptyText::Refused).refusal);
+                    const FieldReading read =
+                        FncReadField(field, text, {units, kUs}, EmptyText::Refused);
+                    EXPECT_FALSE(read.refusal);
+                    EXPECT_EQ(read.value, number) << text;
                     EXPECT_LE(text.size(), FncMaxInputLength(field, units)) << text;
                 }
             }

@@ -7,7 +7,7 @@
 #include <numbers>
 
 #include "calc/CalcError.h"
-#include "calc/PropertyTables.h"
+#include "calc/SensorTable.h"
 #include "rules/FieldRefusal.h"
 #include "rules/ListPositions.h"
 #include "rules/NameLists.h"
@@ -222,11 +222,10 @@ TEST(Inputs, LockRulesFollowTheLists) {
 
 // A sensor's wedge path is its wedge height along the beam, which leaves at the wedge angle.
 TEST(Inputs, EachSensorsWedgePathIsItsHeightAlongTheBeam) {
-    for (std::size_t row = 0; row < SensorDescriptions().size(); ++row) {
-        const SensorDescription& sensor = SensorDescriptions()[row];
-        const double angle = SensorTable(int(row)).WedgeAngle * std::numbers::pi / 180;
+    for (const SensorSpec& sensor : SensorTypes()) {
+        const double angle = sensor.WedgeAngle * std::numbers::pi / 180;
         EXPECT_NEAR(sensor.WedgePath, sensor.WedgeHeight / std::cos(angle), 1e-5)
-            << sensor.Name << " in row " << row;
+            << sensor.Name << " in row " << &sensor - SensorTypes().data();
     }
 }
 

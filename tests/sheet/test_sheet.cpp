@@ -113,8 +113,7 @@ TEST_P(SheetRead, TextPaperAndStripMarksAsPrinted) {
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral(u"取付け シート.pdf"));
     QString error;
-    ASSERT_TRUE(WriteSheetPdf(pdf, {&c.page, 1}, {}, Style(c.japanese, c.units), &error))
-        << error;
+    ASSERT_TRUE(WriteSheetPdf(pdf, {&c.page, 1}, {}, Style(c.japanese, c.units), &error)) << error;
     EXPECT_LT(QFile(pdf).size(), 300 * 1024);
     const QString info = Poppler("pdfinfo", {pdf});
     EXPECT_TRUE(info.contains(QStringLiteral("Pages:           %1\n").arg(c.pages))) << info;
@@ -142,41 +141,47 @@ TEST_P(SheetRead, TextPaperAndStripMarksAsPrinted) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sheets, SheetRead,
-    testing::Values(
-        SheetCase{
-            "JapaneseMetricV",
-            true,
-            Units::Metric,
-            Page("65.47", 65.47, 2),
-            "595 x 842",
-            1,
-            1,
-            {u"65.47 mm", u"入力値", u"外径寸法", u"水", u"P-101 ポンプ", u"2025-03-14 09:30"}},
-        SheetCase{"InchZOppositeHalfwayRound",
-                  false,
-                  Units::Inch,
-                  Page("0.899", 0.899 * 25.4, 1),
-                  "612 x 792",
-                  1,
-                  1,
-                  {u"0.899 inch", u"<7.068 inch>", u"Velkara 1.1.0", u"水"}},
-        SheetCase{"RailStepsN",
-                  false,
-                  Units::Metric,
-                  Page("75", 75, 3, "25"),
-                  "595 x 842",
-                  1,
-                  1,
-                  {u"75 mm", u": 25", u"<179.54 mm>", u"Z METHOD"}},
-        SheetCase{"LongOverStrips", false, Units::Metric, Page("832.54", 832.54, 4), "595 x 842", 1, 5, {}},
-        SheetCase{"LongerThanItsPage",
-                  true,
-                  Units::Metric,
-                  Page("3,000.00", 3000, 4),
-                  "595 x 842",
-                  2,
-                  18,
-                  {u"3,000.00 mm"}}),
+    testing::Values(SheetCase{"JapaneseMetricV",
+                              true,
+                              Units::Metric,
+                              Page("65.47", 65.47, 2),
+                              "595 x 842",
+                              1,
+                              1,
+                              {u"65.47 mm", u"入力値", u"外径寸法", u"水", u"P-101 ポンプ",
+                               u"2025-03-14 09:30"}},
+                    SheetCase{"InchZOppositeHalfwayRound",
+                              false,
+                              Units::Inch,
+                              Page("0.899", 0.899 * 25.4, 1),
+                              "612 x 792",
+                              1,
+                              1,
+                              {u"0.899 inch", u"<7.068 inch>", u"Velkara 1.1.0", u"水"}},
+                    SheetCase{"RailStepsN",
+                              false,
+                              Units::Metric,
+                              Page("75", 75, 3, "25"),
+                              "595 x 842",
+                              1,
+                              1,
+                              {u"75 mm", u": 25", u"<179.54 mm>", u"Z METHOD"}},
+                    SheetCase{"LongOverStrips",
+                              false,
+                              Units::Metric,
+                              Page("832.54", 832.54, 4),
+                              "595 x 842",
+                              1,
+                              5,
+                              {}},
+                    SheetCase{"LongerThanItsPage",
+                              true,
+                              Units::Metric,
+                              Page("3,000.00", 3000, 4),
+                              "595 x 842",
+                              2,
+                              18,
+                              {u"3,000.00 mm"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A list's sheets streamed one by one, then its refused rows.
