@@ -70,6 +70,8 @@ enum class TextId : std::int16_t {
 
     MountV = 3140,
     MountZ = 3150,
+    MountN = 3160,
+    MountW = 3170,
 
     ReasonNotANumber = 3920,
     ReasonOutOfRange = 3921,
@@ -100,4 +102,10 @@ enum class TextId : std::int16_t {
     PipeSizeNominalSize = 4474,
     DialogOk = 4475,
     DialogCancel = 4476,
+    // Every sensor and mounting method compared for the pipe entered.
+    CompareMenuEntry = 4480,
+    // The fluid's sound velocity from the temperature of water.
+    WaterMenuEntry = 4490,
+    // The mounting sheet as a PDF.
+    SheetMenuEntry = 4500,
 };

@@ -85,6 +85,8 @@ constexpr std::array kRows = std::to_array<TextRow>({
     {FluidRefrigerantR410, u"冷媒 R410", u"REFRIGERANT R410"},
     {MountV, u"V法", u"V METHOD"},
     {MountZ, u"Z法", u"Z METHOD"},
+    {MountN, u"N法", u"N METHOD"},
+    {MountW, u"W法", u"W METHOD"},
     {ReasonNotANumber, u"数字以外のデータは許されません",
      u"Any data other than a number is not allowed"},
     {ReasonOutOfRange, u"入力値が範囲外です", u"The value is outside of range"},
@@ -118,6 +120,9 @@ constexpr std::array kRows = std::to_array<TextRow>({
     {PipeSizeNominalSize, u"呼び径", u"NOMINAL SIZE"},
     {DialogOk, u"OK", u"OK"},
     {DialogCancel, u"キャンセル", u"Cancel"},
+    {CompareMenuEntry, u"全センサ・取付け法の比較...", u"Compare sensors and methods..."},
+    {WaterMenuEntry, u"水温から音速...", u"Water at temperature..."},
+    {SheetMenuEntry, u"取付けシートを保存...", u"Save mounting sheet..."},
 });
 
 constexpr int BaseId(const TextRow& row) {
