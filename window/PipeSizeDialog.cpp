@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "rules/UnitTexts.h"
+#include "window/ContextMenuEntries.h"
 
 namespace {
 
@@ -201,22 +202,8 @@ PipeSizePick PipeSizeDialog::Pick() const {
 }
 
 void OfferPipeSizeTable(QLineEdit* field, const QString& entryText, std::function<void()> open) {
-    field->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(field, &QWidget::customContextMenuRequested, field, [=](const QPoint& at) {
-        const std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
-        QAction* first = menu->actions().value(0);
-        auto* table = new QAction(entryText, menu.get());
-        menu->insertAction(first, table);
-        menu->insertSeparator(first);
-        // The dialog opens once the menu is gone.
-        if (menu->exec(field->mapToGlobal(at)) == table) open();
-    });
-    for (const QKeySequence& keys :
-         {QKeySequence(Qt::ALT | Qt::Key_Down), QKeySequence(Qt::Key_F4)}) {
-        auto* shortcut = new QShortcut(keys, field);
-        shortcut->setContext(Qt::WidgetShortcut);
-        QObject::connect(shortcut, &QShortcut::activated, field, open);
-    }
+    AddContextMenuEntry(field, entryText, open);
+    AddDropDownKeys(field, open);
 }
 
 void TypeIntoField(QLineEdit* field, const QString& text) {
