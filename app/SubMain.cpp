@@ -1,27 +1,20 @@
 // Start-up: the one-copy rule, the start-up values and the window.
 
+#include "app/SubMain.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QPointer>
 #include <QScreen>
 #include <QStyle>
 #include <algorithm>
-#include <memory>
 
 #include "app/SingleInstance.h"
-#include "app/SubMain.h"
 #include "settings/ModCommonProc.h"
 #include "window/frmCalc.h"
 
 namespace ModCommonProc {
 
 namespace {
-
-// Held for the whole run: while it lives, no second copy starts.
-std::unique_ptr<SingleInstance> instanceGuard;
-
-// Deleted when the user closes it; the last window closed ends the program.
-QPointer<frmCalc> calcWindow;
 
 void CentreOnPrimaryScreen(QWidget& window) {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -37,32 +30,36 @@ void CentreOnPrimaryScreen(QWidget& window) {
 
 // A later start of the same user asks for the window: the user picked the
 // program again because the window is hidden, so it comes back in front.
-void BringWindowForward() {
-    if (calcWindow.isNull()) return;
-    calcWindow->setWindowState(calcWindow->windowState() & ~Qt::WindowMinimized);
-    calcWindow->show();
-    calcWindow->raise();
-    calcWindow->activateWindow();
+void BringWindowForward(QWidget* window) {
+    if (window == nullptr) return;
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 }  // namespace
 
-void SubMain() {
-    instanceGuard = std::make_unique<SingleInstance>();
-    if (instanceGuard->AnotherCopyRunning()) return;
-    instanceGuard->SetBringForwardHandler(BringWindowForward);
+RunningCopy::RunningCopy(std::unique_ptr<SingleInstance> oneCopy, QWidget* window)
+    : oneCopy_(std::move(oneCopy)), window_(window) {}
 
-    calcWindow = new frmCalc(FncLoadStartupValues(QCoreApplication::applicationDirPath()));
-    calcWindow->setAttribute(Qt::WA_DeleteOnClose);
-    CentreOnPrimaryScreen(*calcWindow);
-    // A window still open when the application quits by other means goes
-    // before the application object does.
-    QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { delete calcWindow.data(); });
-    calcWindow->show();
+// The window goes before the name: no later start is answered by a copy
+// whose window is gone.
+RunningCopy::~RunningCopy() {
+    delete window_.data();
 }
 
-bool IsWindowOpen() {
-    return !calcWindow.isNull();
+std::unique_ptr<RunningCopy> SubMain() {
+    auto oneCopy = std::make_unique<SingleInstance>();
+    if (oneCopy->AnotherCopyRunning()) return nullptr;
+
+    auto* window = new frmCalc(FncLoadStartupValues(QCoreApplication::applicationDirPath()));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    CentreOnPrimaryScreen(*window);
+    oneCopy->SetBringForwardHandler(
+        [window = QPointer<QWidget>(window)] { BringWindowForward(window); });
+    window->show();
+    return std::make_unique<RunningCopy>(std::move(oneCopy), window);
 }
 
 }  // namespace ModCommonProc

@@ -2,13 +2,32 @@
 // The program's entry point: the one-copy rule, the start-up values and the
 // window.
 
+#include <QPointer>
+#include <memory>
+
+class QWidget;
+class SingleInstance;
+
 namespace ModCommonProc {
 
-// One-copy rule, settings, window. Returns at once when another copy of the
-// same user runs (after asking it to bring its window forward).
-void SubMain();
+// What a started copy holds for its run: the one-copy name, and the window
+// until the user closes it. Letting it go closes the window and frees the
+// name for the next start.
+class RunningCopy {
+public:
+    RunningCopy(std::unique_ptr<SingleInstance> oneCopy, QWidget* window);
+    ~RunningCopy();
+    RunningCopy(const RunningCopy&) = delete;
+    RunningCopy& operator=(const RunningCopy&) = delete;
 
-// True once SubMain has opened the window (false when another copy runs).
-bool IsWindowOpen();
+private:
+    std::unique_ptr<SingleInstance> oneCopy_;
+    // Deleted when the user closes it; the last window closed ends the program.
+    QPointer<QWidget> window_;
+};
+
+// One-copy rule, settings, window. Returns nothing at once when another copy
+// of the same user runs (after asking it to bring its window forward).
+std::unique_ptr<RunningCopy> SubMain();
 
 }  // namespace ModCommonProc

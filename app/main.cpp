@@ -4,7 +4,8 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    ModCommonProc::SubMain();
-    if (!ModCommonProc::IsWindowOpen()) return 0;
+    // Goes before the application object, with the window if still open.
+    const auto copy = ModCommonProc::SubMain();
+    if (!copy) return 0;
     return app.exec();
 }

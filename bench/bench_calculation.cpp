@@ -20,9 +20,9 @@ Entries TypicalPipe() {
 }
 
 void RunSpacing(benchmark::State& state, const Entries& entries) {
-    const QLocale locale(QLocale::English, QLocale::UnitedStates);
+    const NumberFormat format{Units::Metric, QLocale(QLocale::English, QLocale::UnitedStates)};
     for (auto _ : state) {
-        SpacingRun run = FncRunSpacing(entries, 0, locale);
+        SpacingRun run = FncRunSpacing(entries, format);
         benchmark::DoNotOptimize(run);
     }
 }

@@ -31,7 +31,6 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -45,6 +44,8 @@
 #include <thread>
 #include <vector>
 
+#include "MeasureCommon.h"
+
 extern char** environ;
 
 namespace {
@@ -54,12 +55,6 @@ const std::vector<std::string> kPointArguments = {
     "--outer-diameter", "114.3",       "--wall", "6",        "--pipe",
     "CARBON STEEL",     "--fluid",     "WATER",  "--method", "V",
     "--sensor",         "TB_01/TC_01", "--lang", "en"};
-
-long long MonotonicNs() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-}
 
 struct Sample {
     double ms = 0;     // spawn to exit
@@ -99,12 +94,6 @@ bool RunOnce(const std::string& program, const std::vector<std::string>& argumen
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
 struct Medians {
     double ms, cpuMs, peakMiB;
 };
@@ -117,15 +106,6 @@ Medians MediansOf(const std::vector<Sample>& samples) {
         peakMiB.push_back(s.peakMiB);
     }
     return {Median(ms), Median(cpuMs), Median(peakMiB)};
-}
-
-std::string CpuModel() {
-    std::ifstream cpuinfo("/proc/cpuinfo");
-    std::string line;
-    while (std::getline(cpuinfo, line)) {
-        if (line.rfind("model name", 0) == 0) return line.substr(line.find(':') + 2);
-    }
-    return "unknown";
 }
 
 int MeasureStartup(const std::string& scratch, int runs) {

@@ -19,7 +19,6 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -43,6 +42,7 @@
 #include <thread>
 #include <vector>
 
+#include "MeasureCommon.h"
 #include "app/SingleInstance.h"
 #include "settings/ModCommonProc.h"
 #include "window/frmCalc.h"
@@ -52,12 +52,6 @@ extern char** environ;
 namespace {
 
 const char* const kModes[] = {"bare", "bare-ja", "velkara", "velkara-en"};
-
-long long MonotonicNs() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-}
 
 long PeakResidentKb() {
     std::ifstream status("/proc/self/status");
@@ -180,22 +174,6 @@ bool RunOnce(const char* self, const char* mode, Sample& sample) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0 &&
            std::sscanf(text.c_str(), "%31s %lld %ld %lld %lld", name, &sample.us, &sample.kb,
                        &sample.appUs, &sample.builtUs) == 5;
-}
-
-template <typename T>
-T Median(std::vector<T> values) {
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-std::string CpuModel() {
-    std::ifstream cpuinfo("/proc/cpuinfo");
-    std::string line;
-    while (std::getline(cpuinfo, line)) {
-        if (line.rfind("model name", 0) == 0) return line.substr(line.find(':') + 2);
-    }
-    return "unknown";
 }
 
 int RunDriver(int runs) {

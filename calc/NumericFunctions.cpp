@@ -113,3 +113,7 @@ double FncMmToInch(double x) {
 double FncMToFt(double x) {
     return (x * Checked(kFtPerM)).value();
 }
+
+double FncFahrenheitToCelsius(double x) {
+    return ((x - Checked(32)) * 5 / 9).value();
+}

@@ -45,7 +45,8 @@ double FncASin(double x);
 double FncHalfAdjust(double value, std::int16_t digits);
 double FncRoundDown(double value, std::int16_t digits);
 
-double FncInchToMm(double x);  // x / 0.0393700787
-double FncFtToM(double x);     // x / 3.28083989
-double FncMmToInch(double x);  // x * 0.0393700787
-double FncMToFt(double x);     // x * 3.28083989
+double FncInchToMm(double x);             // x / 0.0393700787
+double FncFtToM(double x);                // x / 3.28083989
+double FncMmToInch(double x);             // x * 0.0393700787
+double FncMToFt(double x);                // x * 3.28083989
+double FncFahrenheitToCelsius(double x);  // (x - 32) * 5 / 9

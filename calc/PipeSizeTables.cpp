@@ -116,7 +116,10 @@ constexpr InchRow<4> kAsmeB3619M[] = {
     {"12", {12.750, 323.9}, {{0.156, 3.96}, {0.180, 4.57}, {0.375, 9.53}, {0.500, 12.70}}},
 };
 
-// JIS K 6741, unplasticized poly(vinyl chloride) pipes: VP, VU.
+// JIS K 6741, unplasticized poly(vinyl chloride) pipes: VP, VU. The walls are
+// the minimum walls the standard lists; it allows them only thicker, and a
+// typical pipe's wall lies in the middle of that band, up to about 2 mm above
+// the minimum on the largest VU sizes.
 constexpr MetricRow<2> kJisK6741[] = {
     {"13",   18.0, {2.2,  0}},   {"16",   22.0, {2.7,  0}},   {"20",   26.0, {2.7,  0}},
     {"25",   32.0, {3.1,  0}},   {"30",   38.0, {3.1,  0}},   {"40",   48.0, {3.6,  1.8}},

@@ -1,4 +1,4 @@
-// Fixed material, fluid and sensor data. A row of a table belongs to the list
+// Fixed material and fluid data. A row of a table belongs to the list
 // entry at the same position; the typed-value entries are always last.
 
 #include "calc/PropertyTables.h"
@@ -26,24 +26,9 @@ constexpr std::int32_t kLiningSV[] = {0, 2505, 3000, 1510, 1240, 3280, 2307, 0};
 constexpr double kFluidSV[] = {1440, 1522, 1487, 1376, 1180, 1327, 904,  1230, 1668,
                                1338, 1497, 1122, 1325, 1530, 1250, 1390, 414,  0};
 
-// By row, as the sensors' data sheets give them.
-// clang-format off
-constexpr SensorSpec kSensors[] = {
-    // WedgeSV, WedgeAngle, WedgeRun, MountOffset
-    {2500, 42, 5.92, 6.46},  // 0
-    {2500, 42, 5.92, 6.46},  // 1
-    {2500, 42, 5.92, 6.46},  // 2
-    {2500, 42, 5.92, 6.46},  // 3
-    {2505, 42, 9.07, 27},    // 4
-    {2505, 42, 4.5, 13.5},   // 5
-    {2505, 42, 9.07, 27},    // 6
-    {2505, 42, 16.4, 16.4},  // 7
-    {2505, 42, 16.4, 16.4},  // 8
-    {2500, 42, 5.58, 16.4},  // 9
-    {2500, 42, 5.58, 13.9},  // 10
-    {2830, 49, 9.2, 20.2},   // 11
-};
-// clang-format on
+static_assert(std::size(kPipeSV) == kPipeSVRows);
+static_assert(std::size(kLiningSV) == kLiningSVRows);
+static_assert(std::size(kFluidSV) == kFluidSVRows);
 
 }  // namespace
 
@@ -57,8 +42,4 @@ std::int32_t LiningSVTable(int row) {
 
 double FluidSVTable(int row) {
     return RowOf(kFluidSV, row);
-}
-
-const SensorSpec& SensorTable(int row) {
-    return RowOf(kSensors, row);
 }

@@ -18,7 +18,6 @@
 #include "cli/CsvWriter.h"
 #include "cli/PointOutput.h"
 #include "rules/AsciiText.h"
-#include "rules/FailureText.h"
 
 namespace {
 
@@ -31,7 +30,7 @@ struct CsvColumns {
 
 CsvRunResult Problem(std::string problem) {
     CsvRunResult result;
-    result.exitStatus = 2;
+    result.exitStatus = ExitStatus::UsageError;
     result.problem = std::move(problem);
     return result;
 }
@@ -106,7 +105,7 @@ public:
           columnOf_(columns.of),
           width_(columns.width),
           encoding_(encoding),
-          malformed_(Encoded(context.Text(kMalformedRecordText))) {}
+          malformed_(Encoded(context.ReasonText(Reason::MalformedRecord))) {}
 
     // Fills `batch` from the reader; false when the input has ended.
     bool Read(CsvReader& reader, Batch& batch) const {
@@ -385,9 +384,8 @@ private:
 // and handed it over too, so the helper need not wait for it; then it writes
 // the batch once both have left it and reads the next into its place. The
 // exit status of the records.
-int RunBatches(CsvReader& reader, CsvWriter& writer, const CsvPipeline& pipeline,
-               long long& points) {
-    int status = 0;
+ExitStatus RunBatches(CsvReader& reader, CsvWriter& writer, const CsvPipeline& pipeline) {
+    ExitStatus status = ExitStatus::Success;
     std::array<Batch, 2> batches;
     std::array<Share, 2> shares;
     std::optional<ComputingHelper> helper;
@@ -407,8 +405,7 @@ int RunBatches(CsvReader& reader, CsvWriter& writer, const CsvPipeline& pipeline
         if (more) handOver(number + 1);
         ComputeRuns(pipeline, batch, shares[number % 2]);
         WaitUntilBothLeft(shares[number % 2]);
-        points += static_cast<long long>(batch.records.size());
-        if (!pipeline.Write(batch, writer)) status = 1;
+        if (!pipeline.Write(batch, writer)) status = ExitStatus::PointNotComputed;
     }
     return status;
 }
@@ -447,7 +444,7 @@ CsvRunResult RunCsv(ByteSource input, const SinkFor& sinkFor, const ToolContext&
 
     CsvRunResult result;
     const CsvPipeline pipeline(context, std::get<CsvColumns>(columns), encoding);
-    result.exitStatus = RunBatches(reader, writer, pipeline, result.points);
+    result.exitStatus = RunBatches(reader, writer, pipeline);
     if (reader.ReadError() != 0) {
         writer.Flush();
         return ReadProblem(reader.ReadError());

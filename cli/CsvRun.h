@@ -9,14 +9,14 @@
 
 #include "cli/ByteStreams.h"
 #include "cli/CsvEncoding.h"
+#include "cli/ExitStatus.h"
 #include "cli/PointRun.h"
 
 struct CsvRunResult {
-    // 0 every point computed, 1 a point refused or failed, 2 the input could
-    // not be used or an input/output error (then `problem` says which).
-    int exitStatus = 0;
+    // A usage error when the input could not be used or could not be read or
+    // written; then `problem` says which.
+    ExitStatus exitStatus = ExitStatus::Success;
     std::string problem;
-    long long points = 0;
 };
 
 // A remark on standard error that changes neither the output nor the status.

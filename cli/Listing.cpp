@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "calc/NumericFunctions.h"
-#include "calc/PropertyTables.h"
+#include "calc/SensorTable.h"
 #include "rules/InputDescriptors.h"
 #include "rules/NameLists.h"
 #include "rules/NumberText.h"
@@ -28,11 +28,10 @@ int DisplayWidth(const QString& text) {
 }
 
 // A velocity in the run's unit, whole.
-QString VelocityText(double metresPerSecond, const StartupValues& startup) {
+QString VelocityText(double metresPerSecond, Units units) {
     const double shown =
-        startup.UnitFlag != 0 ? FncHalfAdjust(FncMToFt(metresPerSecond), 0) : metresPerSecond;
-    return FncPlainNumberText(shown, QLocale::c()) + QLatin1Char(' ') +
-           FncUnitTexts(startup.UnitFlag)[1];
+        units == Units::Inch ? FncHalfAdjust(FncMToFt(metresPerSecond), 0) : metresPerSecond;
+    return FncPlainNumberText(shown, QLocale::c()) + QLatin1Char(' ') + FncUnitTexts(units)[1];
 }
 
 struct Row {
@@ -67,9 +66,11 @@ const InputDescriptor* VelocityOf(const InputDescriptor& list) {
 // Every pipe size table: its standard and implied pipe material, then each
 // size with its outer diameter and wall in the run's unit.
 std::string PipeSizeSection(const StartupValues& startup) {
-    const QStringList pipes = PipeNameList(startup.LangOffset);
-    const QString unit = QLatin1Char(' ') + FncUnitTexts(startup.UnitFlag)[0];
-    QString text = startup.Text(4471) + QLatin1Char('\n');
+    const QStringList pipes = PipeNameList(startup.language);
+    // The sizes as a command line takes them, whatever the user's locale.
+    const NumberFormat format{startup.format.units, QLocale::c()};
+    const QString unit = QLatin1Char(' ') + FncUnitTexts(format.units)[0];
+    QString text = startup.Text(TextId::PipeSizeTitle) + QLatin1Char('\n');
     for (const PipeSchedule& schedule : PipeSchedules()) {
         text += QStringLiteral("  %1  %2  %3\n")
                     .arg(QString::fromLatin1(schedule.name.data(), qsizetype(schedule.name.size())),
@@ -77,7 +78,7 @@ std::string PipeSizeSection(const StartupValues& startup) {
                                              qsizetype(schedule.standard.size())),
                          pipes[FncImpliedPipeEntry(schedule)]);
         for (const PipeSize& size : schedule.sizes) {
-            const PipeSizeTexts texts = FncPipeSizeTexts(size, startup.UnitFlag, QLocale::c());
+            const PipeSizeTexts texts = FncPipeSizeTexts(size, format);
             text += QStringLiteral("    ") +
                     QString::fromLatin1(size.name.data(), qsizetype(size.name.size()))
                         .leftJustified(6) +
@@ -94,7 +95,7 @@ std::string ListingText(const StartupValues& startup) {
     std::string text;
     for (const InputDescriptor& list : Inputs()) {
         if (list.kind != InputKind::List) continue;
-        const QStringList names = list.entryNames(startup.LangOffset);
+        const QStringList names = list.entryNames(startup.language);
         const InputDescriptor* velocity = VelocityOf(list);
         std::vector<Row> rows;
         for (int position = 0; position < names.size(); ++position) {
@@ -102,16 +103,16 @@ std::string ListingText(const StartupValues& startup) {
             if (list.id == InputId::SensorType) {
                 const SensorSpec& sensor = SensorTable(position);
                 row.details = QStringLiteral("%1  %2°  %3 MHz")
-                                  .arg(VelocityText(sensor.WedgeSV, startup))
+                                  .arg(VelocityText(sensor.WedgeSV, startup.format.units))
                                   .arg(sensor.WedgeAngle)
-                                  .arg(FncPlainNumberText(SensorDescriptions()[position].FreqMHz,
-                                                          QLocale::c()));
+                                  .arg(FncPlainNumberText(sensor.FreqMHz, QLocale::c()));
             } else if (velocity != nullptr) {
                 // The entry for a typed velocity, or one with none ("NO LINING").
                 const double value = velocity->lock->unlockedAt(position)
                                          ? 0.0
                                          : velocity->lock->lockedValue(position);
-                row.details = value != 0.0 ? VelocityText(value, startup) : QStringLiteral("-");
+                row.details =
+                    value != 0.0 ? VelocityText(value, startup.format.units) : QStringLiteral("-");
             }
             rows.push_back(row);
         }

@@ -1,50 +1,40 @@
 #include "cli/PointOutput.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <utility>
+
 #include "rules/UnitTexts.h"
-#include "text/TextTable.h"
 
 namespace {
 
-std::string JsonString(const QString& text) {
-    std::string json = "\"";
-    for (const char c : text.toStdString()) {
-        switch (c) {
-            case '"':
-                json += "\\\"";
-                break;
-            case '\\':
-                json += "\\\\";
-                break;
-            case '\n':
-                json += "\\n";
-                break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    static const char hex[] = "0123456789abcdef";
-                    json += "\\u00";
-                    json += hex[(c >> 4) & 0xF];
-                    json += hex[c & 0xF];
-                } else {
-                    json += c;
-                }
-        }
-    }
-    return json + '"';
+// One value as QJsonDocument writes it, escapes and all. It writes whole
+// arrays and objects only: the value is the inside of an array of one.
+std::string JsonText(const QJsonValue& value) {
+    const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return array.sliced(1, array.size() - 2).toStdString();
+}
+
+// A result text is written with a point and no grouping, which makes it a
+// JSON number, and it is kept as written: 55.40 keeps the zero that gives
+// the result's precision, which a double written by QJsonDocument drops.
+std::string JsonNumber(const QString& resultText) {
+    return resultText.isEmpty() ? JsonText(QJsonValue::Null) : resultText.toStdString();
 }
 
 }  // namespace
 
 std::string LengthUnit(const StartupValues& startup) {
-    return FncUnitTexts(startup.UnitFlag)[0].toStdString();
+    return FncUnitTexts(startup.format.units)[0].toStdString();
 }
 
 std::string PointAsText(const PointOutcome& outcome, const StartupValues& startup) {
     if (outcome.run.outcome != SpacingRun::Outcome::Shown) return {};
     const SpacingTexts& texts = outcome.run.texts;
-    std::string text = ComposedMountSizeCaption(1, startup.LangOffset).toStdString() + ": " +
+    std::string text = ComposedMountSizeCaption(1, startup.language).toStdString() + ": " +
                        texts.result1.toStdString() + ' ' + LengthUnit(startup) + '\n';
     if (!texts.result2.isEmpty()) {
-        text += ComposedMountSizeCaption(2, startup.LangOffset).toStdString() + ": " +
+        text += ComposedMountSizeCaption(2, startup.language).toStdString() + ": " +
                 texts.result2.toStdString() + '\n';
     }
     return text;
@@ -53,19 +43,22 @@ std::string PointAsText(const PointOutcome& outcome, const StartupValues& startu
 std::string PointAsJson(const PointOutcome& outcome, const StartupValues& startup) {
     const SpacingRun& run = outcome.run;
     const bool shown = run.outcome == SpacingRun::Outcome::Shown;
-    // The result texts are written with a point and no grouping: JSON numbers.
-    const auto number = [](const QString& text) {
-        return text.isEmpty() ? std::string("null") : text.toStdString();
-    };
-    std::string json = "{\"spacing\": " + (shown ? number(run.texts.result1) : "null");
-    json += ", \"unit\": \"" + LengthUnit(startup) + '"';
-    json += ", \"steps\": " + (shown ? number(run.texts.result2) : "null");
-    // The message alone: "field" names what it refuses.
-    json += ", \"message\": " +
-            (shown ? std::string("null") : JsonString(startup.Text(run.messageTextId)));
     const bool refused = run.outcome == SpacingRun::Outcome::Refused;
-    json +=
-        ", \"field\": " + (refused ? '"' + std::string(Describe(run.refusedInput).optionName) + '"'
-                                   : std::string("null"));
+    const std::string null = JsonText(QJsonValue::Null);
+    // The members in the order printed, which a QJsonObject would sort by
+    // name. The message alone: "field" names what it refuses.
+    const std::pair<const char*, std::string> members[] = {
+        {"spacing", shown ? JsonNumber(run.texts.result1) : null},
+        {"unit", JsonText(QString::fromStdString(LengthUnit(startup)))},
+        {"steps", shown ? JsonNumber(run.texts.result2) : null},
+        {"message", shown ? null : JsonText(FncReasonText(run.reason, startup.language))},
+        {"field",
+         refused ? JsonText(QString::fromLatin1(Describe(run.refusedInput).optionName)) : null},
+    };
+    std::string json = "{";
+    for (const auto& [name, value] : members) {
+        if (json.size() > 1) json += ", ";
+        json += JsonText(QString::fromLatin1(name)) + ": " + value;
+    }
     return json + "}\n";
 }

@@ -7,7 +7,6 @@
 #include <QString>
 #include <array>
 #include <optional>
-#include <unordered_map>
 
 #include "rules/GivenValues.h"
 #include "rules/ListNames.h"
@@ -22,11 +21,16 @@ struct ToolContext {
     StartupValues startup;
     ListNames names;
 
-    // startup.Text(id), looked up once per run for the texts a point may need.
-    QString Text(std::int16_t id) const;
+    // The texts a point may need in the run's language, looked up once per
+    // run: an input's caption, and a reason that names nothing.
+    const QString& Caption(InputId input) const { return captions_[FocusPosition(input)]; }
+    const QString& ReasonText(Reason reason) const {
+        return reasons_[static_cast<std::size_t>(reason)];
+    }
 
 private:
-    std::unordered_map<std::int16_t, QString> texts_;
+    std::array<QString, kInputCount> captions_;
+    std::array<QString, kReasonCount> reasons_;
 };
 
 // The number format of the tool: the same on every machine.

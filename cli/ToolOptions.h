@@ -29,9 +29,3 @@ struct ToolOptions {
 // The options, or the reason they cannot be used (for "velkara-spacing:
 // <reason>"). `arguments` excludes the program name.
 std::variant<ToolOptions, std::string> ParseToolOptions(const QStringList& arguments);
-
-// Why a value given as an option cannot be used: a mistake in the command.
-std::string OptionRefusalText(const GivenRefusal& refusal, const ToolOptions& options);
-
-// The usage text of --help.
-std::string ToolUsage();

@@ -8,9 +8,11 @@
 
 #include "cli/ConsoleText.h"
 #include "cli/CsvRun.h"
+#include "cli/ExitStatus.h"
 #include "cli/Listing.h"
 #include "cli/PointOutput.h"
 #include "cli/ToolOptions.h"
+#include "cli/ToolUsage.h"
 
 #if defined(_WIN32)
 #include <fcntl.h>
@@ -19,19 +21,17 @@
 
 namespace {
 
-constexpr int kUsageError = 2;
-
 void Write(std::FILE* stream, const std::string& text) {
     WriteText(stream, text);
 }
 
-int UsageError(const std::string& reason) {
+ExitStatus UsageError(const std::string& reason) {
     Write(stderr, "velkara-spacing: " + reason + "\n");
-    return kUsageError;
+    return ExitStatus::UsageError;
 }
 
 // Standard output ends well only if everything reached it.
-int Finish(int status) {
+ExitStatus Finish(ExitStatus status) {
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         return UsageError("cannot write the result");
     }
@@ -40,17 +40,20 @@ int Finish(int status) {
 
 // The settings file's units and language, unless the command line says.
 StartupValues RunSettings(const ToolOptions& options) {
-    const StartupValues file =
-        ModCommonProc::FncLoadStartupValues(QCoreApplication::applicationDirPath());
-    return ModCommonProc::FncStartupValues(options.unitFlag.value_or(file.UnitFlag),
-                                           options.langFlag.value_or(file.LangFlag));
+    const ModCommonProc::IniFlags flags =
+        ModCommonProc::FncLoadIniFlags(QCoreApplication::applicationDirPath());
+    return ModCommonProc::FncStartupValues(options.unitFlag.value_or(flags.UnitFlag),
+                                           options.langFlag.value_or(flags.LangFlag));
 }
 
-int RunOnePoint(const ToolOptions& options, const ToolContext& context) {
+ExitStatus RunOnePoint(const ToolOptions& options, const ToolContext& context) {
     GivenPoint point;
     for (std::size_t at = 0; at < kGivenCount; ++at) point.values[at] = options.values[at];
     const PointOutcome outcome = RunPoint(point, context);
-    if (outcome.given) return UsageError(OptionRefusalText(*outcome.given, options));
+    if (outcome.given) {
+        // A value the tables cannot use is a mistake in the command.
+        return UsageError(FncGivenRefusalOptionText(*outcome.given, point).toStdString());
+    }
     const bool shown = outcome.run.outcome == SpacingRun::Outcome::Shown;
     if (options.json) {
         Write(stdout, PointAsJson(outcome, context.startup));
@@ -59,10 +62,10 @@ int RunOnePoint(const ToolOptions& options, const ToolContext& context) {
     } else {
         Write(stderr, outcome.message.toStdString() + "\n");
     }
-    return Finish(shown ? 0 : 1);
+    return Finish(shown ? ExitStatus::Success : ExitStatus::PointNotComputed);
 }
 
-int RunCsvList(const ToolOptions& options, const ToolContext& context) {
+ExitStatus RunCsvList(const ToolOptions& options, const ToolContext& context) {
     QFile file;
     const bool opened = options.csvPath == "-"
                             ? file.open(stdin, QIODevice::ReadOnly)
@@ -78,8 +81,31 @@ int RunCsvList(const ToolOptions& options, const ToolContext& context) {
         SourceFromFd(fd), SinkToStandardOutput, context,
         [](const std::string& warning) { Write(stderr, "velkara-spacing: " + warning + "\n"); },
         options.encoding);
-    if (result.exitStatus == kUsageError) return UsageError(result.problem);
+    if (result.exitStatus == ExitStatus::UsageError) return UsageError(result.problem);
     return result.exitStatus;
+}
+
+ExitStatus Run(const QStringList& arguments) {
+    const auto parsed = ParseToolOptions(arguments);
+    if (const auto* reason = std::get_if<std::string>(&parsed)) return UsageError(*reason);
+    const ToolOptions& options = std::get<ToolOptions>(parsed);
+
+    switch (options.action) {
+        case ToolOptions::Action::Help:
+            Write(stdout, ToolUsage());
+            return Finish(ExitStatus::Success);
+        case ToolOptions::Action::Version:
+            Write(stdout, "velkara-spacing " VELKARA_VERSION "\n");
+            return Finish(ExitStatus::Success);
+        case ToolOptions::Action::List:
+            Write(stdout, ListingText(RunSettings(options)));
+            return Finish(ExitStatus::Success);
+        case ToolOptions::Action::Csv:
+            return RunCsvList(options, ToolContext(RunSettings(options)));
+        case ToolOptions::Action::Point:
+            break;
+    }
+    return RunOnePoint(options, ToolContext(RunSettings(options)));
 }
 
 }  // namespace
@@ -90,24 +116,5 @@ int main(int argc, char** argv) {
     std::signal(SIGPIPE, SIG_IGN);
 #endif
     QCoreApplication app(argc, argv);
-    const auto parsed = ParseToolOptions(app.arguments().mid(1));
-    if (const auto* reason = std::get_if<std::string>(&parsed)) return UsageError(*reason);
-    const ToolOptions& options = std::get<ToolOptions>(parsed);
-
-    switch (options.action) {
-        case ToolOptions::Action::Help:
-            Write(stdout, ToolUsage());
-            return Finish(0);
-        case ToolOptions::Action::Version:
-            Write(stdout, "velkara-spacing " VELKARA_VERSION "\n");
-            return Finish(0);
-        case ToolOptions::Action::List:
-            Write(stdout, ListingText(RunSettings(options)));
-            return Finish(0);
-        case ToolOptions::Action::Csv:
-            return RunCsvList(options, ToolContext(RunSettings(options)));
-        case ToolOptions::Action::Point:
-            break;
-    }
-    return RunOnePoint(options, ToolContext(RunSettings(options)));
+    return static_cast<int>(Run(app.arguments().mid(1)));
 }

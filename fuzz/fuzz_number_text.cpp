@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // What the rule accepts holds only allowed characters, reads as a number
     // and lies within the limits.
     const InputDescriptor& diameter = Describe(InputId::OuterDiameter);  // 6.00 to 6200.00
-    const FieldReading reading = FncReadField(diameter, text, 0, locale, EmptyText::Refused);
+    const FieldReading reading =
+        FncReadField(diameter, text, {Units::Metric, locale}, EmptyText::Refused);
     const bool accepted = !reading.refusal;
     static const QRegularExpression kForeign("[^0-9,.+-]");
     if (accepted && text.contains(kForeign)) std::abort();

@@ -6,15 +6,16 @@
 #include <QRegularExpression>
 #include <cstdlib>
 
+#include "calc/SensorTable.h"
 #include "fuzz/FuzzLocales.h"
-#include "rules/ListPositions.h"
 #include "rules/SpacingRun.h"
-#include "text/TextTable.h"
+#include "settings/ModCommonProc.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
     const QLocale& locale = FuzzLocale(in.ConsumeIntegral<std::uint8_t>());
-    const auto units = in.ConsumeIntegral<std::int16_t>();
+    const NumberFormat format{ModCommonProc::FncUnitsOfFlag(in.ConsumeIntegral<std::int16_t>()),
+                              locale};
     Entries entries;
     for (const InputDescriptor& input : Inputs()) {
         Entry& entry = entries[FocusPosition(input.id)];
@@ -28,13 +29,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                      : kind == 1 ? locale.toString(in.ConsumeIntegralInRange(-1000, 700000) / 100.0)
                                  : locale.toString(in.ConsumeFloatingPoint<double>(), 'g', 17);
     }
-    const SpacingRun run = FncRunSpacing(entries, units, locale);
-    const SpacingRun again = FncRunSpacing(entries, units, locale);  // no state kept
-    if (again.outcome != run.outcome || again.messageTextId != run.messageTextId ||
+    const SpacingRun run = FncRunSpacing(entries, format);
+    const SpacingRun again = FncRunSpacing(entries, format);  // no state kept
+    if (again.outcome != run.outcome || again.reason != run.reason ||
         again.texts.result1 != run.texts.result1 || again.texts.result2 != run.texts.result2)
         std::abort();
     if (run.outcome != SpacingRun::Outcome::Shown) {
-        if (TextTable(run.messageTextId).isEmpty()) std::abort();
+        if (FncReasonText(run.reason, Language::Japanese).isEmpty()) std::abort();
         return 0;
     }
     // Digits with the locale's separators only: no sign, no "nan", no exponent;
@@ -47,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString pattern = rail ? QString("[0-9]+(%1[0-9]+)? [0-9]+").arg(point)
                                  : QString("[0-9]{1,3}(%1[0-9]{3})*%2[0-9]{%3} ")
                                        .arg(group, point)
-                                       .arg(units != 0 ? 3 : 2);
+                                       .arg(format.units == Units::Inch ? 3 : 2);
     if (!QRegularExpression("^" + pattern + "$")
              .match(run.texts.result1 + ' ' + run.texts.result2)
              .hasMatch())

@@ -24,35 +24,42 @@ std::int32_t FncChkNumText(const QString& text, std::int32_t length) {
 
 }  // namespace
 
-FieldReading FncReadField(const InputDescriptor& input, const QString& text, std::int16_t unitFlag,
-                          const QLocale& locale, EmptyText empty) {
+FieldReading FncReadField(const InputDescriptor& input, const QString& text,
+                          const NumberFormat& format, EmptyText empty) {
     FieldReading reading;
     const std::int32_t check = FncChkNumText(text, static_cast<std::int32_t>(text.length()));
     if (check < 0) {
-        reading.refusal = kNotANumberText;
+        reading.refusal = Reason::NotANumber;
         return reading;
     }
     // An empty field holds no value at all, so no value inside the range.
     if (check == 1) {
-        if (empty == EmptyText::Refused) reading.refusal = kOutOfRangeText;
+        if (empty == EmptyText::Refused) reading.refusal = Reason::OutOfRange;
         return reading;
     }
 
     // Allowed characters do not make a number ("1.2.3", "+", "--1"): such a
     // text is refused like a forbidden character rather than left for the
     // calculation to stumble over.
+    double value = 0.0;
     try {
-        reading.value = FncTextToDouble(text, locale);
+        value = FncTextToDouble(text, format.locale);
     } catch (const CalcError&) {
-        reading.refusal = kNotANumberText;
+        reading.refusal = Reason::NotANumber;
         return reading;
     }
-    const Range& range = RangeOf(input, unitFlag);
-    if (!(reading.value >= range.lower.value && reading.value <= range.upper.value))
-        reading.refusal = kOutOfRangeText;
+    return FncCheckLimits(input, value, format.units);
+}
+
+FieldReading FncCheckLimits(const InputDescriptor& input, double value, Units units) {
+    FieldReading reading;
+    reading.value = value;
+    const Range& range = RangeOf(input, units);
+    if (!(value >= range.lower.value && value <= range.upper.value))
+        reading.refusal = Reason::OutOfRange;
     return reading;
 }
 
-int FncMaxInputLength(const InputDescriptor& input, std::int16_t unitFlag) {
-    return static_cast<int>(FncLimitText(RangeOf(input, unitFlag).upper).size());
+int FncMaxInputLength(const InputDescriptor& input, Units units) {
+    return static_cast<int>(FncLimitText(RangeOf(input, units).upper).size());
 }

@@ -5,21 +5,18 @@
 #include <vector>
 
 #include "rules/AsciiText.h"
-#include "rules/FailureText.h"
 #include "rules/PipeSizes.h"
 #include "text/TextTable.h"
 
 namespace {
-
-constexpr std::int16_t kLanguageOffsets[] = {0, 5000};
 
 const std::array<GivenField, kGivenCount>& Fields() {
     static const std::array<GivenField, kGivenCount> fields = [] {
         std::array<GivenField, kGivenCount> made;
         for (const InputDescriptor& input : Inputs())
             made[FocusPosition(input.id)] = {input.optionName, input.captionTextId};
-        made[kPipeSizeField] = {"pipe-size", kNominalSizeText};
-        made[kScheduleField] = {"schedule", kScheduleText};
+        made[kPipeSizeField] = {"pipe-size", TextId::PipeSizeNominalSize};
+        made[kScheduleField] = {"schedule", TextId::PipeSizeSchedule};
         return made;
     }();
     return fields;
@@ -42,7 +39,8 @@ const std::vector<LockedNumber>& LockedNumbers() {
         for (const InputDescriptor& input : Inputs()) {
             if (!input.lock) continue;
             LockedNumber number{&input, std::nullopt};
-            const qsizetype count = Describe(input.lock->list).entryNames(0).size();
+            const qsizetype count =
+                Describe(input.lock->list).entryNames(Language::Japanese).size();
             int readers = 0;
             for (int position = 0; position < count; ++position) {
                 if (!input.lock->unlockedAt(position)) continue;
@@ -57,7 +55,7 @@ const std::vector<LockedNumber>& LockedNumbers() {
     return numbers;
 }
 
-GivenRefusal Refusal(GivenRefusal::Reason reason, InputId field, InputId other) {
+GivenRefusal Refusal(Reason reason, InputId field, InputId other) {
     return {reason, FocusPosition(field), FocusPosition(other)};
 }
 
@@ -65,8 +63,7 @@ GivenRefusal Refusal(GivenRefusal::Reason reason, InputId field, InputId other) 
 // where they are not given as the same numbers, and the pipe material it
 // implies where none is chosen.
 std::optional<GivenRefusal> ApplyPipeSize(const GivenPoint& point, Entries& entries,
-                                          std::int16_t unitFlag, const QLocale& locale) {
-    using Reason = GivenRefusal::Reason;
+                                          const NumberFormat& format) {
     const std::string_view size = TrimBlanks(point.values[kPipeSizeField]);
     const std::string_view name = TrimBlanks(point.values[kScheduleField]);
     if (size.empty() != name.empty()) {
@@ -87,17 +84,19 @@ std::optional<GivenRefusal> ApplyPipeSize(const GivenPoint& point, Entries& entr
             Reason::NoSuchSize, kPipeSizeField, kScheduleField, {tableName, text(size)}};
     }
     const PipeSize& pipe = table.sizes[*row];
-    const PipeSizeTexts texts = FncPipeSizeTexts(pipe, unitFlag, locale);
+    const PipeSizeNumbers numbers = FncPipeSizeNumbers(pipe, format.units);
     const QString pick =
         tableName + u' ' + QString::fromLatin1(pipe.name.data(), qsizetype(pipe.name.size()));
-    for (const auto& [input, value] : {std::pair{InputId::OuterDiameter, texts.outerDiameter},
-                                       std::pair{InputId::WallThickness, texts.wall}}) {
-        QString& entry = entries[FocusPosition(input)].text;
+    for (const auto& [input, value] : {std::pair{InputId::OuterDiameter, numbers.outerDiameter},
+                                       std::pair{InputId::WallThickness, numbers.wall}}) {
+        Entry& entry = entries[FocusPosition(input)];
         if (!IsGiven(point.values[FocusPosition(input)])) {
-            entry = value;
-        } else if (FncDiffersFromTable(entry, value, locale)) {
-            return GivenRefusal{
-                Reason::Differs, FocusPosition(input), kPipeSizeField, {value, pick}};
+            entry.number = value;
+        } else if (FncDiffersFromTable(entry.text, value, format.locale)) {
+            return GivenRefusal{Reason::DiffersFromTable,
+                                FocusPosition(input),
+                                kPipeSizeField,
+                                {FncPipeSizeNumberText(value, format), pick}};
         }
     }
     int& pipeEntry = entries[FocusPosition(InputId::PipeMaterial)].position;
@@ -139,8 +138,9 @@ const std::vector<NamedField>& FieldNames() {
         std::vector<NamedField> made;
         for (std::size_t field = 0; field < kGivenCount; ++field) {
             made.push_back({NameKey(QString::fromLatin1(Fields()[field].optionName)), field});
-            for (const std::int16_t offset : kLanguageOffsets)
-                made.push_back({NameKey(FncGetText(Fields()[field].captionTextId, offset)), field});
+            for (const Language language : kLanguages)
+                made.push_back(
+                    {NameKey(FncGetText(Fields()[field].captionTextId, language)), field});
         }
         return made;
     }();
@@ -171,8 +171,7 @@ std::span<const GivenField, kGivenCount> GivenFields() {
 }
 
 std::variant<Entries, GivenRefusal> FncResolveGiven(const GivenPoint& point, const ListNames& names,
-                                                    std::int16_t unitFlag, const QLocale& locale) {
-    using Reason = GivenRefusal::Reason;
+                                                    const NumberFormat& format) {
     Entries entries;
     // Lists by name, numbers as typed.
     for (const InputDescriptor& input : Inputs()) {
@@ -194,7 +193,7 @@ std::variant<Entries, GivenRefusal> FncResolveGiven(const GivenPoint& point, con
         if (list < 0) list = number.soleReadingEntry.value_or(-1);
     }
     // A pipe size from the tables; a typed pipe velocity has chosen its entry.
-    if (std::optional<GivenRefusal> refusal = ApplyPipeSize(point, entries, unitFlag, locale))
+    if (std::optional<GivenRefusal> refusal = ApplyPipeSize(point, entries, format))
         return *refusal;
     // Every number given is read.
     for (const LockedNumber& number : locked) {
@@ -210,33 +209,28 @@ std::variant<Entries, GivenRefusal> FncResolveGiven(const GivenPoint& point, con
     return entries;
 }
 
-std::int16_t FncGivenRefusalTextId(GivenRefusal::Reason reason) {
-    switch (reason) {
-        case GivenRefusal::Reason::NotInList:
-            break;
-        case GivenRefusal::Reason::NotReadWith:
-            return 3942;
-        case GivenRefusal::Reason::Needs:
-            return 3943;
-        case GivenRefusal::Reason::NoSuchSize:
-            return 3944;
-        case GivenRefusal::Reason::Differs:
-            return 3945;
-    }
-    return kNotInListText;
+QString FncGivenRefusalText(const GivenRefusal& refusal, Language language) {
+    const auto caption = [&](std::size_t field) {
+        return FncGetText(Fields()[field].captionTextId, language);
+    };
+    const ReasonSubjects subjects{
+        caption(refusal.field), caption(refusal.other), refusal.quoted, {}};
+    return subjects.field + QStringLiteral(": ") +
+           FncReasonText(refusal.reason, language, subjects);
 }
 
-QString FncGivenRefusalText(const GivenRefusal& refusal, const StartupValues& startup) {
-    const auto caption = [&](std::size_t field) {
-        return startup.Text(Fields()[field].captionTextId);
+QString FncGivenRefusalOptionText(const GivenRefusal& refusal, const GivenPoint& point) {
+    const auto option = [](std::size_t field) {
+        return QStringLiteral("--") + QLatin1String(Fields()[field].optionName);
     };
-    QString reason = startup.Text(FncGivenRefusalTextId(refusal.reason));
-    if (!refusal.quoted[0].isEmpty()) {
-        reason = reason.arg(refusal.quoted[0], refusal.quoted[1]);
-    } else if (refusal.reason != GivenRefusal::Reason::NotInList) {
-        reason = reason.arg(caption(refusal.other));
-    }
-    return caption(refusal.field) + QStringLiteral(": ") + reason;
+    const auto given = [&](std::size_t field) {
+        const std::string_view value = point.values[field];
+        return QString::fromUtf8(value.data(), qsizetype(value.size()));
+    };
+    return FncReasonOptionText(refusal.reason, {option(refusal.field),
+                                                option(refusal.other),
+                                                refusal.quoted,
+                                                {given(refusal.field), given(refusal.other)}});
 }
 
 std::optional<std::size_t> FncGivenFieldNamed(std::string_view utf8) {

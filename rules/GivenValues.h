@@ -29,7 +29,8 @@
 
 #include "rules/InputDescriptors.h"
 #include "rules/ListNames.h"
-#include "settings/ModCommonProc.h"
+#include "rules/Reasons.h"
+#include "settings/NumberFormat.h"
 
 // The inputs in focus order, at their focus positions, then any other value:
 // the nominal size of a pipe and the schedule whose table has it.
@@ -41,7 +42,7 @@ struct GivenField {
     // The option without its leading "--"; also a column name.
     const char* optionName = nullptr;
     // The window's caption, in either language also a column name.
-    std::int16_t captionTextId = 0;
+    TextId captionTextId{};
 };
 
 std::span<const GivenField, kGivenCount> GivenFields();
@@ -53,14 +54,10 @@ struct GivenPoint {
     std::array<std::string_view, kGivenCount> values{};
 };
 
+// A value given that cannot be used: `field` refused for `reason` (one of
+// NotInList to DiffersFromTable), with the `other` field it concerns and what it
+// quotes from the tables.
 struct GivenRefusal {
-    enum class Reason {
-        NotInList,    // `field` names no entry of its list
-        NotReadWith,  // `field` is not read with the entry given in `other`
-        Needs,        // `field` is read only once `other` is given
-        NoSuchSize,   // the schedule (`quoted` 0) has no size `quoted` 1
-        Differs,      // `field` is not the table's `quoted` 0 for `quoted` 1
-    };
     Reason reason = Reason::NotInList;
     std::size_t field = 0;
     std::size_t other = 0;
@@ -68,17 +65,17 @@ struct GivenRefusal {
 };
 
 // The entries of the point, or the first refusal in focus order. Values
-// from the pipe size tables are written in the run's units and `locale`.
+// from the pipe size tables are written in the format's units and locale.
 std::variant<Entries, GivenRefusal> FncResolveGiven(const GivenPoint& point, const ListNames& names,
-                                                    std::int16_t unitFlag, const QLocale& locale);
+                                                    const NumberFormat& format);
 
-// What a refusal says in the run's language, "<caption>: <reason>" as the
-// window names a field it refuses.
-QString FncGivenRefusalText(const GivenRefusal& refusal, const StartupValues& startup);
+// What a refusal says in `language`, "<caption>: <reason>" as the window
+// names a field it refuses.
+QString FncGivenRefusalText(const GivenRefusal& refusal, Language language);
 
-// The text id of a refusal's reason ("%1" the other field's caption, or
-// "%1" and "%2" what it quotes).
-std::int16_t FncGivenRefusalTextId(GivenRefusal::Reason reason);
+// How the command line refuses the options of `point`: by their names and
+// the values as given.
+QString FncGivenRefusalOptionText(const GivenRefusal& refusal, const GivenPoint& point);
 
 // The field a column is named after: its option name or the window's caption
 // in either language, letter case and width aside, blanks, '_' and '-' alike.

@@ -7,6 +7,7 @@
 namespace {
 
 using enum InputId;
+using enum TextId;
 using K = InputKind;
 using Q = Quantity;
 
@@ -23,7 +24,7 @@ const LockRule kLiningThicknessLock{LiningMaterial, [](int p) { return p != kNoL
 const LockRule kFluidVelocityLock{Fluid, [](int p) { return p == kFluidTypedVelocityEntry; },
                                   FluidSVTable};
 
-// The English limits are the metric ones converted, lower limits rounded
+// The inch limits are the metric ones converted, lower limits rounded
 // down and upper limits rounded up at the precision written, so no metric
 // value is shut out.
 constexpr Range kDiameterMm{{6, 2}, {6200, 2}}, kDiameterInch{{0.2362, 4}, {244.1, 3}};
@@ -33,13 +34,13 @@ constexpr Range kWallMm{{0.1, 2}, {100, 2}}, kWallInch{{0.0039, 4}, {3.938, 4}};
 constexpr Range kFluidVelocityMs{{300, 0}, {2500, 0}}, kFluidVelocityFts{{984, 0}, {8203, 0}};
 constexpr Range kLiningMm{{0.01, 2}, {100, 2}}, kLiningInch{{0.0003, 4}, {3.938, 4}};
 
-InputDescriptor Number(InputId id, const char* optionName, std::int16_t caption, Quantity quantity,
-                       Range metric, Range english, std::optional<LockRule> lock = {}) {
-    return {id, optionName, K::Number, caption, quantity, metric, english, lock};
+InputDescriptor Number(InputId id, const char* optionName, TextId caption, Quantity quantity,
+                       Range metric, Range inch, std::optional<LockRule> lock = {}) {
+    return {id, optionName, K::Number, caption, quantity, metric, inch, lock};
 }
 
-InputDescriptor List(InputId id, const char* optionName, std::int16_t caption,
-                     QStringList (*entryNames)(std::int16_t)) {
+InputDescriptor List(InputId id, const char* optionName, TextId caption,
+                     QStringList (*entryNames)(Language)) {
     InputDescriptor list;
     list.id = id;
     list.optionName = optionName;
@@ -51,17 +52,17 @@ InputDescriptor List(InputId id, const char* optionName, std::int16_t caption,
 
 // clang-format off
 const std::array<InputDescriptor, kInputCount> kInputs = {{
-    Number(OuterDiameter, "outer-diameter", 1240, Q::Length, kDiameterMm, kDiameterInch),
-    List(PipeMaterial, "pipe", 2060, PipeNameList),
-    Number(PipeVelocity, "pipe-velocity", 2050, Q::Velocity, kWallVelocityMs, kWallVelocityFts, kPipeVelocityLock),
-    Number(WallThickness, "wall", 2880, Q::Length, kWallMm, kWallInch),
-    List(MountingMethod, "method", 790, MountNameList),
-    List(SensorType, "sensor", 800, SensorNameList),
-    List(LiningMaterial, "lining", 1120, LiningNameList),
-    Number(LiningVelocity, "lining-velocity", 1100, Q::Velocity, kWallVelocityMs, kWallVelocityFts, kLiningVelocityLock),
-    Number(LiningThickness, "lining-thickness", 1110, Q::Length, kLiningMm, kLiningInch, kLiningThicknessLock),
-    List(Fluid, "fluid", 2210, FluidNameList),
-    Number(FluidVelocity, "fluid-velocity", 2200, Q::Velocity, kFluidVelocityMs, kFluidVelocityFts, kFluidVelocityLock),
+    Number(OuterDiameter, "outer-diameter", CaptionOuterDiameter, Q::Length, kDiameterMm, kDiameterInch),
+    List(PipeMaterial, "pipe", CaptionPipeMaterial, PipeNameList),
+    Number(PipeVelocity, "pipe-velocity", CaptionPipeVelocity, Q::Velocity, kWallVelocityMs, kWallVelocityFts, kPipeVelocityLock),
+    Number(WallThickness, "wall", CaptionWallThickness, Q::Length, kWallMm, kWallInch),
+    List(MountingMethod, "method", CaptionMountingMethod, MountNameList),
+    List(SensorType, "sensor", CaptionSensorType, SensorNameList),
+    List(LiningMaterial, "lining", CaptionLiningMaterial, LiningNameList),
+    Number(LiningVelocity, "lining-velocity", CaptionLiningVelocity, Q::Velocity, kWallVelocityMs, kWallVelocityFts, kLiningVelocityLock),
+    Number(LiningThickness, "lining-thickness", CaptionLiningThickness, Q::Length, kLiningMm, kLiningInch, kLiningThicknessLock),
+    List(Fluid, "fluid", CaptionFluid, FluidNameList),
+    Number(FluidVelocity, "fluid-velocity", CaptionFluidVelocity, Q::Velocity, kFluidVelocityMs, kFluidVelocityFts, kFluidVelocityLock),
 }};
 // clang-format on
 
@@ -75,8 +76,8 @@ const InputDescriptor& Describe(InputId id) {
     return kInputs[FocusPosition(id)];
 }
 
-const Range& RangeOf(const InputDescriptor& input, std::int16_t unitFlag) {
-    return unitFlag == 0 ? input.metric : input.english;
+const Range& RangeOf(const InputDescriptor& input, Units units) {
+    return units == Units::Metric ? input.metric : input.inch;
 }
 
 bool IsLocked(const InputDescriptor& input, const Entries& entries) {

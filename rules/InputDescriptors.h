@@ -13,6 +13,9 @@
 #include <QString>
 #include <QStringList>
 
+#include "settings/NumberFormat.h"
+#include "text/TextTable.h"
+
 // The inputs in focus order; the value is the position in that order, which
 // is also the index of the input's required mark.
 enum class InputId : std::size_t {
@@ -68,30 +71,32 @@ struct InputDescriptor {
     // leading "--", and a column of a list of requests.
     const char* optionName = nullptr;
     InputKind kind{};
-    std::int16_t captionTextId = 0;
+    TextId captionTextId{};
     // Numbers: the quantity and the limits, both included, in either unit
     // system.
     Quantity quantity = Quantity::Length;
     Range metric;
-    Range english;
+    Range inch;
     std::optional<LockRule> lock;
-    // Lists: the entries in the language that the offset selects, as the
-    // list shows them.
-    QStringList (*entryNames)(std::int16_t langOffset) = nullptr;
+    // Lists: the entries in a language, as the list shows them.
+    QStringList (*entryNames)(Language language) = nullptr;
 };
 
 std::span<const InputDescriptor, kInputCount> Inputs();
 
 const InputDescriptor& Describe(InputId id);
 
-// A number's limits in the unit system of `unitFlag` (0: metric).
-const Range& RangeOf(const InputDescriptor& input, std::int16_t unitFlag);
+// A number's limits in `units`.
+const Range& RangeOf(const InputDescriptor& input, Units units);
 
 // What a user has entered: a text per number, a position (from 0, -1 for
-// none) per list, indexed by focus position. The other member is unused.
+// none) per list, indexed by focus position. A number given as a number, not
+// typed (a pipe size from the tables), is read instead of the text. The other
+// members are unused.
 struct Entry {
     QString text;
     int position = -1;
+    std::optional<double> number;  // in the run's units
 };
 using Entries = std::array<Entry, kInputCount>;
 

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr std::int16_t kLanguageOffsets[] = {0, 5000};
-
 // The key a name is looked up by: Unicode case folding, done cheaply for the
 // plain ASCII names that most lists consist of.
 std::string Folded(std::string_view utf8) {
@@ -23,8 +21,8 @@ ListNames::ListNames() {
     for (const InputDescriptor& input : Inputs()) {
         if (input.kind != InputKind::List) continue;
         auto& names = byName_[FocusPosition(input.id)];
-        for (const std::int16_t offset : kLanguageOffsets) {
-            const QStringList entries = input.entryNames(offset);
+        for (const Language language : kLanguages) {
+            const QStringList entries = input.entryNames(language);
             for (int position = 0; position < entries.size(); ++position) {
                 const QByteArray name = entries[position].toUtf8();
                 const std::string_view utf8(name.constData(), std::size_t(name.size()));

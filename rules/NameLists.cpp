@@ -1,70 +1,76 @@
 #include "rules/NameLists.h"
 
 #include <array>
+#include <span>
 
-#include "text/TextTable.h"
+#include "rules/ListPositions.h"
 
 namespace {
 
-// Text ids of the entries, looked up in the run's language.
-constexpr std::array<std::int16_t, 13> kPipeNameTextIds = {2760, 2770, 2780, 2790, 2800, 2810, 2820,
-                                                           2830, 2840, 2850, 2860, 2861, 2050};
-constexpr std::array<std::int16_t, 18> kFluidNameTextIds = {2950, 2960, 2970, 2980, 2990, 3000,
-                                                            3010, 3020, 3030, 3040, 3050, 3060,
-                                                            3070, 3080, 3090, 3100, 3101, 2200};
-constexpr std::array<std::int16_t, 8> kLiningNameTextIds = {2890, 2900, 2910, 2920,
-                                                            2930, 2940, 4460, 1100};
+using enum TextId;
+
+// The entries' texts, looked up in the run's language. The last entry of a
+// list with a typed sound velocity is named as the velocity's caption.
+constexpr std::array kPipeNameTextIds = {
+    PipeCarbonSteel,    PipeStainlessSteel, PipePvc,     PipeCopper,
+    PipeCastIron,       PipeAluminum,       PipeFrp,     PipeDuctileIron,
+    PipePeek,           PipePvdf,           PipeAcrylic, PipePp,
+    CaptionPipeVelocity};
+constexpr std::array kFluidNameTextIds = {
+    FluidWater,   FluidSeawater,        FluidDistilledWater, FluidAmmonia, FluidAlcohol,
+    FluidBenzene, FluidBromide,         FluidEthanol,        FluidGlycol,  FluidKerosene,
+    FluidMilk,    FluidMethanol,        FluidToluol,         FluidLubeOil, FluidFuelOil,
+    FluidPetrol,  FluidRefrigerantR410, CaptionFluidVelocity};
+constexpr std::array kLiningNameTextIds = {LiningNone,   LiningTarEpoxy,       LiningMortar,
+                                           LiningRubber, LiningTeflon,         LiningPyrexGlass,
+                                           LiningPvc,    CaptionLiningVelocity};
 
 struct MountEntry {
-    std::int16_t textId;
+    TextId textId;
     MountMethod method;
 };
-constexpr std::array<MountEntry, 2> kMountEntries = {{
-    {3140, MountMethod::V},
-    {3150, MountMethod::Z},
+constexpr std::array<MountEntry, 4> kMountEntries = {{
+    {MountV, MountMethod::V},
+    {MountZ, MountMethod::Z},
+    {MountN, MountMethod::N},
+    {MountW, MountMethod::W},
 }};
 
-constexpr SensorDescription kSensors[] = {
-    // Name, SeriesLabel, FreqMHz, WedgePath, WedgeHeight
-    {"RESERVE", "N-Vara", 4, 8.854263, 6.58},    {"RESERVE", "N-Vara", 4, 8.854263, 6.58},
-    {"TA_01", "N-Vara", 2, 8.854263, 6.58},      {"TA_02", "N-Vara", 2, 8.854263, 6.58},
-    {"TB_01/TC_01", "小型", 1, 13.456327, 10},   {"TB_02/TC_02", "小型", 2, 6.728164, 5},
-    {"TB_03/TC_03", "中型", 1, 13.456327, 10},   {"TB_04/TC_04", "大型", 0.5, 24.490516, 18.2},
-    {"TB_05/TC_05", "大型", 1, 24.490516, 18.2}, {"TD_01", "小型", 2, 8.342923, 6.2},
-    {"TD_02", "小口径", 2, 8.342923, 6.2},       {"TD_03", "高温用", 2, 12.194025, 8},
-};
+// The typed-value entry closes each list of materials and fluids.
+static_assert(kPipeNameTextIds.size() == kPipeTypedVelocityEntry + 1);
+static_assert(kFluidNameTextIds.size() == kFluidTypedVelocityEntry + 1);
+static_assert(kLiningNameTextIds.size() == kLiningTypedVelocityEntry + 1);
 
-QStringList NamesOf(std::span<const std::int16_t> textIds, std::int16_t langOffset) {
+QStringList NamesOf(std::span<const TextId> textIds, Language language) {
     QStringList names;
     names.reserve(qsizetype(textIds.size()));
-    for (const std::int16_t id : textIds) names.append(FncGetText(id, langOffset));
+    for (const TextId id : textIds) names.append(FncGetText(id, language));
     return names;
 }
 
 }  // namespace
 
-QStringList PipeNameList(std::int16_t langOffset) {
-    return NamesOf(kPipeNameTextIds, langOffset);
+QStringList PipeNameList(Language language) {
+    return NamesOf(kPipeNameTextIds, language);
 }
 
-QStringList FluidNameList(std::int16_t langOffset) {
-    return NamesOf(kFluidNameTextIds, langOffset);
+QStringList FluidNameList(Language language) {
+    return NamesOf(kFluidNameTextIds, language);
 }
 
-QStringList LiningNameList(std::int16_t langOffset) {
-    return NamesOf(kLiningNameTextIds, langOffset);
+QStringList LiningNameList(Language language) {
+    return NamesOf(kLiningNameTextIds, language);
 }
 
-QStringList MountNameList(std::int16_t langOffset) {
+QStringList MountNameList(Language language) {
     QStringList names;
-    for (const MountEntry& entry : kMountEntries)
-        names.append(FncGetText(entry.textId, langOffset));
+    for (const MountEntry& entry : kMountEntries) names.append(FncGetText(entry.textId, language));
     return names;
 }
 
-QStringList SensorNameList(std::int16_t) {
+QStringList SensorNameList(Language) {
     QStringList names;
-    for (const SensorDescription& sensor : kSensors) names.append(QString::fromLatin1(sensor.Name));
+    for (const SensorSpec& sensor : SensorTypes()) names.append(QString::fromUtf8(sensor.Name));
     return names;
 }
 
@@ -73,6 +79,28 @@ MountMethod MountMethodAt(int position) {
     return kMountEntries[std::size_t(position)].method;
 }
 
-std::span<const SensorDescription> SensorDescriptions() {
-    return kSensors;
+QString SensorSeriesLabel(SensorSeries series) {
+    switch (series) {
+        case SensorSeries::NVara:
+            return QStringLiteral("N-Vara");
+        case SensorSeries::Small:
+            return QStringLiteral("小型");
+        case SensorSeries::Medium:
+            return QStringLiteral("中型");
+        case SensorSeries::Large:
+            return QStringLiteral("大型");
+        case SensorSeries::SmallBore:
+            return QStringLiteral("小口径");
+        case SensorSeries::HighTemperature:
+            return QStringLiteral("高温用");
+    }
+    return {};
+}
+
+QStringList RailSensorNames() {
+    QStringList names;
+    for (const SensorSpec& sensor : SensorTypes()) {
+        if (sensor.RailSteps) names.append(QString::fromUtf8(sensor.Name));
+    }
+    return names;
 }

@@ -1,34 +1,28 @@
 #pragma once
-// The entries of the drop-down lists in the language that `langOffset`
-// selects, in list order: an entry's position is the row of its table. Beside
-// them what is shown of an entry but never calculated with.
+// The entries of the drop-down lists in a language, in list order: an entry's
+// position is the row of its table. Beside them the words shown of a sensor.
 
+#include <QString>
 #include <QStringList>
-#include <cstdint>
-#include <span>
 
+#include "calc/SensorTable.h"
 #include "calc/SpacingCalculation.h"
+#include "text/TextTable.h"
 
-QStringList PipeNameList(std::int16_t langOffset);
-QStringList FluidNameList(std::int16_t langOffset);
-QStringList LiningNameList(std::int16_t langOffset);
-QStringList MountNameList(std::int16_t langOffset);
+QStringList PipeNameList(Language language);
+QStringList FluidNameList(Language language);
+QStringList LiningNameList(Language language);
+QStringList MountNameList(Language language);
 // Model designations, the same in every language.
-QStringList SensorNameList(std::int16_t langOffset);
+QStringList SensorNameList(Language language);
 
 // The method an entry of the mounting list stands for; None for a position
 // that is no entry (-1: nothing chosen).
 MountMethod MountMethodAt(int position);
 
-// A sensor as its data sheet describes it. The size word of SeriesLabel is
-// Japanese in both languages.
-struct SensorDescription {
-    const char* Name;
-    const char* SeriesLabel;  // UTF-8
-    double FreqMHz;
-    double WedgePath;    // mm
-    double WedgeHeight;  // mm
-};
+// The word shown for a sensor's series or size class: Japanese in both
+// languages.
+QString SensorSeriesLabel(SensorSeries series);
 
-// In the order of SensorNameList.
-std::span<const SensorDescription> SensorDescriptions();
+// The sensor types mounted on a rail with 3 mm steps, by name, in list order.
+QStringList RailSensorNames();

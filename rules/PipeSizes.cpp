@@ -1,5 +1,7 @@
 #include "rules/PipeSizes.h"
 
+#include <cmath>
+
 #include "calc/CalcError.h"
 #include "calc/NumericFunctions.h"
 #include "rules/ListPositions.h"
@@ -66,26 +68,38 @@ std::optional<std::size_t> FncFindPipeSize(const PipeSchedule& schedule, QString
     return std::nullopt;
 }
 
-PipeSizeTexts FncPipeSizeTexts(const PipeSize& size, std::int16_t unitFlag, const QLocale& locale) {
-    if (unitFlag == 0) {
-        // As the tables write them: 34.0, not 34.
-        const auto millimetres = [&](double mm) {
-            const QString text = FncPlainNumberText(mm, locale);
-            return text.contains(locale.decimalPoint()) ? text
-                                                        : text + locale.decimalPoint() + u'0';
-        };
-        return {millimetres(size.outerDiameterMm), millimetres(size.wallMm)};
-    }
-    const auto inches = [&](double exact, double mm) {
-        return FncFormatGrouped(exact > 0 ? exact : FncMmToInch(mm), 3, locale);
+PipeSizeNumbers FncPipeSizeNumbers(const PipeSize& size, Units units) {
+    if (units == Units::Metric) return {size.outerDiameterMm, size.wallMm};
+    // The inches rounded to three decimals, the double a text of three
+    // decimals reads back as: a whole number of thousandths divided by 1000.
+    // Rounding the product with 1000 finds the same whole number as rounding
+    // the exact value would: the ASME inches have three decimals, and the
+    // others, millimetres of at most two decimals (k hundredths), are
+    // k * 50/127 thousandths, whole 127ths that are never near a half.
+    const auto inches = [](double exact, double mm) {
+        return std::round((exact > 0 ? exact : FncMmToInch(mm)) * 1000) / 1000;
     };
     return {inches(size.outerDiameterInch, size.outerDiameterMm),
             inches(size.wallInch, size.wallMm)};
 }
 
-bool FncDiffersFromTable(const QString& typed, const QString& table, const QLocale& locale) {
+QString FncPipeSizeNumberText(double value, const NumberFormat& format) {
+    const QLocale& locale = format.locale;
+    if (format.units == Units::Inch) return FncFormatGrouped(value, 3, locale);
+    // As the tables write them: 34.0, not 34.
+    const QString text = FncPlainNumberText(value, locale);
+    return text.contains(locale.decimalPoint()) ? text : text + locale.decimalPoint() + u'0';
+}
+
+PipeSizeTexts FncPipeSizeTexts(const PipeSize& size, const NumberFormat& format) {
+    const PipeSizeNumbers numbers = FncPipeSizeNumbers(size, format.units);
+    return {FncPipeSizeNumberText(numbers.outerDiameter, format),
+            FncPipeSizeNumberText(numbers.wall, format)};
+}
+
+bool FncDiffersFromTable(const QString& typed, double table, const QLocale& locale) {
     const std::optional<double> number = NumberOf(typed, locale);
-    return number && number != NumberOf(table, locale);
+    return number && *number != table;
 }
 
 int FncImpliedPipeEntry(const PipeSchedule& schedule) {
@@ -101,10 +115,9 @@ int FncImpliedPipeEntry(const PipeSchedule& schedule) {
 }
 
 std::optional<PipeSizePick> FncPipeSizeOfTexts(const QString& outerDiameter, const QString& wall,
-                                               int pipeEntry, std::int16_t unitFlag,
-                                               const QLocale& locale) {
-    const std::optional<double> od = NumberOf(outerDiameter, locale);
-    const std::optional<double> t = NumberOf(wall, locale);
+                                               int pipeEntry, const NumberFormat& format) {
+    const std::optional<double> od = NumberOf(outerDiameter, format.locale);
+    const std::optional<double> t = NumberOf(wall, format.locale);
     if (!od || !t) return std::nullopt;
     std::optional<PipeSizePick> found;
     const std::span<const PipeSchedule> schedules = PipeSchedules();
@@ -112,9 +125,8 @@ std::optional<PipeSizePick> FncPipeSizeOfTexts(const QString& outerDiameter, con
         const PipeSchedule& schedule = schedules[pick.schedule];
         if (found && FncImpliedPipeEntry(schedule) != pipeEntry) continue;
         for (pick.size = 0; pick.size < schedule.sizes.size(); ++pick.size) {
-            const PipeSizeTexts texts = FncPipeSizeTexts(SizeOf(pick), unitFlag, locale);
-            if (NumberOf(texts.outerDiameter, locale) != od || NumberOf(texts.wall, locale) != t)
-                continue;
+            const PipeSizeNumbers numbers = FncPipeSizeNumbers(SizeOf(pick), format.units);
+            if (numbers.outerDiameter != *od || numbers.wall != *t) continue;
             if (FncImpliedPipeEntry(schedule) == pipeEntry) return pick;
             if (!found) found = pick;
             break;

@@ -1,7 +1,8 @@
 #pragma once
 // Picking a pipe from the tables of the standards: the names as a user writes
 // them, the two numbers as the outer-diameter and wall fields take them, and
-// the pipe material a table implies.
+// the pipe material a table implies. A row's numbers are compared and applied
+// as numbers; their texts are only for showing.
 
 #include <QLocale>
 #include <QString>
@@ -11,6 +12,7 @@
 #include <optional>
 
 #include "calc/PipeSizeTables.h"
+#include "settings/NumberFormat.h"
 
 // A row of a table: a position in PipeSchedules() and one in its sizes.
 struct PipeSizePick {
@@ -32,22 +34,31 @@ std::optional<std::size_t> FncFindPipeSchedule(QStringView name);
 // enough ("4" is not "40A").
 std::optional<std::size_t> FncFindPipeSize(const PipeSchedule& schedule, QStringView size);
 
-// The outer diameter and the wall as the fields take them, in the run's units
-// with the locale's decimal separator: millimetres as the standard gives them,
-// inches with three decimals (the ASME sizes exact, the others converted).
+// The outer diameter and the wall in the run's units at the precision the
+// tables are shown with: millimetres as the standard gives them, inches
+// rounded to three decimals (the ASME sizes exact, the others converted).
+struct PipeSizeNumbers {
+    double outerDiameter;
+    double wall;
+};
+PipeSizeNumbers FncPipeSizeNumbers(const PipeSize& size, Units units);
+
+// A number of FncPipeSizeNumbers as the fields take it, with the locale's
+// decimal separator: millimetres with at least one decimal ("34.0"), inches
+// with three ("0.500").
+QString FncPipeSizeNumberText(double value, const NumberFormat& format);
+
+// Both numbers of a row so written.
 struct PipeSizeTexts {
     QString outerDiameter;
     QString wall;
 };
-PipeSizeTexts FncPipeSizeTexts(const PipeSize& size, std::int16_t unitFlag, const QLocale& locale);
+PipeSizeTexts FncPipeSizeTexts(const PipeSize& size, const NumberFormat& format);
 
-// Text ids of the captions the nominal size and the schedule go by.
-inline constexpr std::int16_t kNominalSizeText = 4474;
-inline constexpr std::int16_t kScheduleText = 4472;
-
-// Whether a number typed for a field is another than the table's text gives.
-// A text that is no number is not compared: the field's own check refuses it.
-bool FncDiffersFromTable(const QString& typed, const QString& table, const QLocale& locale);
+// Whether a number typed for a field is another than the table's number (of
+// FncPipeSizeNumbers). A text that is no number is not compared: the field's
+// own check refuses it.
+bool FncDiffersFromTable(const QString& typed, double table, const QLocale& locale);
 
 // The position in the pipe-material list of what the schedule's pipes are
 // made of.
@@ -56,5 +67,4 @@ int FncImpliedPipeEntry(const PipeSchedule& schedule);
 // The row whose outer diameter and wall are the two texts' numbers, of a
 // schedule of the pipe material `pipeEntry` if one has it.
 std::optional<PipeSizePick> FncPipeSizeOfTexts(const QString& outerDiameter, const QString& wall,
-                                               int pipeEntry, std::int16_t unitFlag,
-                                               const QLocale& locale);
+                                               int pipeEntry, const NumberFormat& format);

@@ -2,9 +2,9 @@
 // How a computed spacing is shown: in the run's unit, truncated, grouped in
 // the user's locale, and for the sensors on a rail as whole 3 mm steps.
 
-#include <QLocale>
 #include <QString>
-#include <cstdint>
+
+#include "settings/NumberFormat.h"
 
 struct SpacingTexts {
     QString result1;  // the spacing
@@ -16,5 +16,4 @@ inline constexpr double kRailStepMm = 3.0;
 
 // Throws CalcError when the spacing cannot be shown in the unit (an
 // overflow).
-SpacingTexts FncPresentSpacing(double spacingMm, bool onRail, std::int16_t unitFlag,
-                               const QLocale& locale);
+SpacingTexts FncPresentSpacing(double spacingMm, bool onRail, const NumberFormat& format);

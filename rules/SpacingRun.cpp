@@ -6,17 +6,16 @@
 
 #include "calc/CalcError.h"
 #include "calc/NumericFunctions.h"
+#include "calc/SensorTable.h"
 #include "calc/SpacingCalculation.h"
-#include "rules/FailureText.h"
 #include "rules/FieldRefusal.h"
-#include "rules/ListPositions.h"
 #include "rules/NameLists.h"
 
-SpacingRun SpacingRun::Refused(InputId input, std::int16_t textId) {
+SpacingRun SpacingRun::Refused(InputId input, Reason reason) {
     SpacingRun run;
     run.outcome = Outcome::Refused;
     run.refusedInput = input;
-    run.messageTextId = textId;
+    run.reason = reason;
     return run;
 }
 
@@ -27,7 +26,7 @@ using enum InputId;
 SpacingRun Failed(CalcErrorKind kind) {
     SpacingRun run;
     run.outcome = SpacingRun::Outcome::Failed;
-    run.messageTextId = FncFailureTextId(kind);
+    run.reason = FncFailureReason(kind);
     return run;
 }
 
@@ -36,8 +35,8 @@ using TypedNumbers = std::array<double, kInputCount>;
 
 // Every unlocked number checked as on leaving its field, an empty text
 // refused too; the first refusal ends the reading.
-std::optional<SpacingRun> ReadNumbers(const Entries& entries, std::int16_t unitFlag,
-                                      const QLocale& locale, TypedNumbers& typed) {
+std::optional<SpacingRun> ReadNumbers(const Entries& entries, const NumberFormat& format,
+                                      TypedNumbers& typed) {
     for (const InputDescriptor& input : Inputs()) {
         if (input.kind != InputKind::Number) continue;
         const std::size_t at = FocusPosition(input.id);
@@ -45,8 +44,10 @@ std::optional<SpacingRun> ReadNumbers(const Entries& entries, std::int16_t unitF
             typed[at] = std::numeric_limits<double>::quiet_NaN();
             continue;
         }
+        const Entry& entry = entries[at];
         const FieldReading reading =
-            FncReadField(input, entries[at].text, unitFlag, locale, EmptyText::Refused);
+            entry.number ? FncCheckLimits(input, *entry.number, format.units)
+                         : FncReadField(input, entry.text, format, EmptyText::Refused);
         if (reading.refusal) return SpacingRun::Refused(input.id, *reading.refusal);
         typed[at] = reading.value;
     }
@@ -64,24 +65,24 @@ std::optional<SpacingRun> CheckRoomForFluid(const TypedNumbers& typed) {
                               : typed[FocusPosition(LiningThickness)];
     if (diameter > 2 * (wall + lining)) return std::nullopt;
     return SpacingRun::Refused(diameter > 2 * wall ? LiningThickness : WallThickness,
-                               kOutOfRangeText);
+                               Reason::OutOfRange);
 }
 
-// English lengths and velocities are converted when read.
-double ToMetric(double typed, Quantity quantity, bool english) {
-    if (!english) return typed;
+// Inch lengths and ft/s velocities are converted when read.
+double ToMetric(double typed, Quantity quantity, Units units) {
+    if (units == Units::Metric) return typed;
     return quantity == Quantity::Length ? FncInchToMm(typed) : FncFtToM(typed);
 }
 
 // The request in millimetres and m/s; a locked number takes its list entry's
 // value. Throws CalcError.
-SpacingRequest MetricRequest(const TypedNumbers& typed, const Entries& entries, bool english) {
+SpacingRequest MetricRequest(const TypedNumbers& typed, const Entries& entries, Units units) {
     const auto metric = [&](InputId id) {
         const InputDescriptor& input = Describe(id);
         const double value = typed[FocusPosition(id)];
         if (std::isnan(value))
             return input.lock->lockedValue(entries[FocusPosition(input.lock->list)].position);
-        return ToMetric(value, input.quantity, english);
+        return ToMetric(value, input.quantity, units);
     };
     SpacingRequest request;
     request.sensorRow = entries[FocusPosition(SensorType)].position;
@@ -97,18 +98,18 @@ SpacingRequest MetricRequest(const TypedNumbers& typed, const Entries& entries, 
 
 }  // namespace
 
-SpacingRun FncRunSpacing(const Entries& entries, std::int16_t unitFlag, const QLocale& locale) {
+SpacingRun FncRunSpacing(const Entries& entries, const NumberFormat& format) {
     TypedNumbers typed{};
-    if (auto refused = ReadNumbers(entries, unitFlag, locale, typed)) return *refused;
+    if (auto refused = ReadNumbers(entries, format, typed)) return *refused;
     if (auto refused = CheckRoomForFluid(typed)) return *refused;
     try {
-        const SpacingRequest request = MetricRequest(typed, entries, unitFlag != 0);
+        const SpacingRequest request = MetricRequest(typed, entries, format.units);
         const SpacingOutcome spacing = FncCalcSpacing(request);
         if (spacing.failure) return Failed(*spacing.failure);
         SpacingRun run;
         run.outcome = SpacingRun::Outcome::Shown;
         run.texts = FncPresentSpacing(spacing.spacingMm, HasThreeMillimetreSteps(request.sensorRow),
-                                      unitFlag, locale);
+                                      format);
         return run;
     } catch (const CalcError& failure) {
         return Failed(failure.kind());

@@ -5,12 +5,12 @@
 namespace {
 
 const std::array<QString, 2> kMetricUnits = {QStringLiteral("mm"), QStringLiteral("m/s")};
-const std::array<QString, 2> kEnglishUnits = {QStringLiteral("inch"), QStringLiteral("ft/s")};
+const std::array<QString, 2> kInchUnits = {QStringLiteral("inch"), QStringLiteral("ft/s")};
 
 }  // namespace
 
-std::array<QString, 2> FncUnitTexts(std::int16_t iFlag) {
-    return iFlag == 0 ? kMetricUnits : kEnglishUnits;
+std::array<QString, 2> FncUnitTexts(Units units) {
+    return units == Units::Metric ? kMetricUnits : kInchUnits;
 }
 
 QString FncLimitText(const Limit& limit) {
@@ -20,13 +20,13 @@ QString FncLimitText(const Limit& limit) {
     return QString::fromLatin1(text, written.ptr - text);
 }
 
-QString FncUnitCaption(Quantity quantity, std::int16_t unitFlag) {
-    return QLatin1Char('[') + FncUnitTexts(unitFlag)[static_cast<std::size_t>(quantity)] +
+QString FncUnitCaption(Quantity quantity, Units units) {
+    return QLatin1Char('[') + FncUnitTexts(units)[static_cast<std::size_t>(quantity)] +
            QLatin1Char(']');
 }
 
-QString FncRangeCaption(const InputDescriptor& input, std::int16_t unitFlag) {
-    const Range& range = RangeOf(input, unitFlag);
+QString FncRangeCaption(const InputDescriptor& input, Units units) {
+    const Range& range = RangeOf(input, units);
     return FncLimitText(range.lower) + QLatin1Char('-') + FncLimitText(range.upper) +
-           FncUnitTexts(unitFlag)[static_cast<std::size_t>(input.quantity)];
+           FncUnitTexts(units)[static_cast<std::size_t>(input.quantity)];
 }

@@ -9,6 +9,11 @@ packages=(
     libgtest-dev libbenchmark-dev
     clang libclang-rt-dev
     fonts-noto-cjk fonts-liberation fonts-dejavu-core
+    # A Japanese gothic with a glyph of its own for every character, so the
+    # mounting sheet's Japanese text reads back from the PDF as written.
+    fonts-ipafont-gothic
+    # Reading the mounting sheet's PDF back in the tests.
+    poppler-utils
     dpkg-dev file desktop-file-utils
     # Checks of the Debian package: Debian's checker, AppStream, manual pages.
     lintian appstream man-db groff-base

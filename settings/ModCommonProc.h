@@ -1,26 +1,23 @@
 #pragma once
 // Start-up values, the settings reader and text look-up.
 
-#include <QLocale>
 #include <QString>
 #include <cstdint>
+
+#include "settings/NumberFormat.h"
+#include "text/TextTable.h"
 
 // What start-up fixes for the whole run, before any window exists. Nothing
 // changes it afterwards: it is handed on by value or as a const reference.
 struct StartupValues {
-    // 0: metric units (mm, m/s); any other value: English units (inch, ft/s).
-    std::int16_t UnitFlag = 0;
-    // 0: Japanese texts; any other value: English texts.
-    std::int16_t LangFlag = 0;
-    // 0 (Japanese) or 5000 (English); added to every text id.
-    std::int16_t LangOffset = 0;
-    // Text 1 of the run's language: the font name of the window's controls.
+    Language language = Language::Japanese;
+    // The unit system and the number locale.
+    NumberFormat format;
+    // The font name of the window's controls, in the run's language.
     QString CaptionFontName;
-    // The locale in which the user types numbers and reads results.
-    QLocale NumberLocale = QLocale::system();
 
-    // The text of a base id in the run's language (base id + LangOffset).
-    QString Text(std::int16_t baseId) const;
+    // The text of `id` in the run's language.
+    QString Text(TextId id) const;
 };
 
 namespace ModCommonProc {
@@ -28,9 +25,13 @@ namespace ModCommonProc {
 // Name of the settings file beside the program.
 inline constexpr char kIniFileName[] = "Velkara.ini";
 
-// The start-up values for a unit system and a language: LangOffset and
-// CaptionFontName follow from the language. The number locale is the
-// system's.
+// What the flags of a settings file choose: UNIT_FLAG 0 metric units, any
+// other value inches; LANG_FLAG 0 Japanese, any other value English.
+Units FncUnitsOfFlag(std::int16_t unitFlag);
+Language FncLanguageOfFlag(std::int16_t langFlag);
+
+// The start-up values the two flags choose. CaptionFontName follows from the
+// language; the number locale is the system's.
 StartupValues FncStartupValues(std::int16_t unitFlag, std::int16_t langFlag);
 
 // The settings part of start-up for a given program folder: reads the
@@ -54,6 +55,10 @@ struct IniFlags {
 
 // Reads one settings file; `programFolder` resolves its INI_FILENAME.
 IniFlags FncReadIni(const QString& path, const QString& programFolder);
+
+// The flags that decide for a program folder: of the settings file there, or
+// of the one file it redirects to.
+IniFlags FncLoadIniFlags(const QString& programFolder);
 
 // The characters before the first NUL.
 QString FncTrimNul(const QString& text);

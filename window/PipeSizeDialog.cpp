@@ -15,8 +15,11 @@
 #include <memory>
 
 #include "rules/UnitTexts.h"
+#include "window/ContextMenuEntries.h"
 
 namespace {
+
+using enum TextId;
 
 constexpr int kPickRole = Qt::UserRole;
 
@@ -66,7 +69,7 @@ PipeSizeDialog::PipeSizeDialog(const StartupValues& startup, std::optional<PipeS
                                QWidget* parent)
     : QDialog(parent), startup_(startup) {
     setObjectName(QStringLiteral("PipeSizeDialog"));
-    setWindowTitle(startup_.Text(4471));
+    setWindowTitle(startup_.Text(PipeSizeTitle));
     QFont font(startup_.CaptionFontName);
     font.setPointSizeF(12);
     setFont(font);
@@ -79,15 +82,16 @@ PipeSizeDialog::PipeSizeDialog(const StartupValues& startup, std::optional<PipeS
 }
 
 void PipeSizeDialog::BuildTables() {
-    const QString length = FncUnitCaption(Quantity::Length, startup_.UnitFlag);
-    schedules_ =
-        NewList(QStringLiteral("schedules"), {startup_.Text(4472), startup_.Text(4473)}, this);
+    const QString length = FncUnitCaption(Quantity::Length, startup_.format.units);
+    schedules_ = NewList(QStringLiteral("schedules"),
+                         {startup_.Text(PipeSizeSchedule), startup_.Text(PipeSizeStandard)}, this);
     sizes_ = NewList(QStringLiteral("sizes"),
-                     {startup_.Text(4474), startup_.Text(1240) + QLatin1Char(' ') + length,
-                      startup_.Text(2880) + QLatin1Char(' ') + length},
+                     {startup_.Text(PipeSizeNominalSize),
+                      Caption(InputId::OuterDiameter) + QLatin1Char(' ') + length,
+                      Caption(InputId::WallThickness) + QLatin1Char(' ') + length},
                      this);
-    sizes_->setAccessibleName(startup_.Text(4474));
-    schedules_->setAccessibleName(startup_.Text(4472));
+    sizes_->setAccessibleName(startup_.Text(PipeSizeNominalSize));
+    schedules_->setAccessibleName(startup_.Text(PipeSizeSchedule));
     const std::span<const PipeSchedule> schedules = PipeSchedules();
     for (std::size_t i = 0; i < schedules.size(); ++i) {
         auto* item =
@@ -105,8 +109,8 @@ void PipeSizeDialog::BuildTables() {
     chosen_ = new QLabel(this);
     chosen_->setObjectName(QStringLiteral("chosen"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(startup_.Text(4475));
-    buttons->button(QDialogButtonBox::Cancel)->setText(startup_.Text(4476));
+    buttons->button(QDialogButtonBox::Ok)->setText(startup_.Text(DialogOk));
+    buttons->button(QDialogButtonBox::Cancel)->setText(startup_.Text(DialogCancel));
     // Enter anywhere in the dialog accepts.
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
 
@@ -136,8 +140,7 @@ void PipeSizeDialog::SizeColumnsForEveryTable() {
     for (const PipeSchedule& schedule : PipeSchedules()) {
         scheduleRows.push_back({Text(schedule.name), Text(schedule.standard)});
         for (const PipeSize& size : schedule.sizes) {
-            const PipeSizeTexts texts =
-                FncPipeSizeTexts(size, startup_.UnitFlag, startup_.NumberLocale);
+            const PipeSizeTexts texts = FncPipeSizeTexts(size, startup_.format);
             sizeRows.push_back({Text(size.name), texts.outerDiameter, texts.wall});
         }
     }
@@ -165,8 +168,7 @@ void PipeSizeDialog::ShowSchedule(std::size_t schedule, std::optional<std::size_
     const QSignalBlocker quiet(sizes_);
     sizes_->clear();
     for (std::size_t i = 0; i < shown.sizes.size(); ++i) {
-        const PipeSizeTexts texts =
-            FncPipeSizeTexts(shown.sizes[i], startup_.UnitFlag, startup_.NumberLocale);
+        const PipeSizeTexts texts = FncPipeSizeTexts(shown.sizes[i], startup_.format);
         auto* item = new QTreeWidgetItem(
             sizes_, {Text(shown.sizes[i].name), texts.outerDiameter, texts.wall});
         item->setData(0, kPickRole, qulonglong(i));
@@ -182,13 +184,16 @@ void PipeSizeDialog::ShowSchedule(std::size_t schedule, std::optional<std::size_
 
 void PipeSizeDialog::ShowChosenRow() {
     const PipeSizePick pick = Pick();
-    const PipeSizeTexts texts =
-        FncPipeSizeTexts(SizeOf(pick), startup_.UnitFlag, startup_.NumberLocale);
-    const QString unit = QLatin1Char(' ') + FncUnitTexts(startup_.UnitFlag)[0];
+    const PipeSizeTexts texts = FncPipeSizeTexts(SizeOf(pick), startup_.format);
+    const QString unit = QLatin1Char(' ') + FncUnitTexts(startup_.format.units)[0];
     chosen_->setText(Text(ScheduleOf(pick).name) + QLatin1Char(' ') + Text(SizeOf(pick).name) +
-                     QStringLiteral(":  ") + startup_.Text(1240) + QLatin1Char(' ') +
-                     texts.outerDiameter + unit + QStringLiteral("  ") + startup_.Text(2880) +
-                     QLatin1Char(' ') + texts.wall + unit);
+                     QStringLiteral(":  ") + Caption(InputId::OuterDiameter) + QLatin1Char(' ') +
+                     texts.outerDiameter + unit + QStringLiteral("  ") +
+                     Caption(InputId::WallThickness) + QLatin1Char(' ') + texts.wall + unit);
+}
+
+QString PipeSizeDialog::Caption(InputId input) const {
+    return startup_.Text(Describe(input).captionTextId);
 }
 
 PipeSizePick PipeSizeDialog::Pick() const {
@@ -197,22 +202,8 @@ PipeSizePick PipeSizeDialog::Pick() const {
 }
 
 void OfferPipeSizeTable(QLineEdit* field, const QString& entryText, std::function<void()> open) {
-    field->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(field, &QWidget::customContextMenuRequested, field, [=](const QPoint& at) {
-        const std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
-        QAction* first = menu->actions().value(0);
-        auto* table = new QAction(entryText, menu.get());
-        menu->insertAction(first, table);
-        menu->insertSeparator(first);
-        // The dialog opens once the menu is gone.
-        if (menu->exec(field->mapToGlobal(at)) == table) open();
-    });
-    for (const QKeySequence& keys :
-         {QKeySequence(Qt::ALT | Qt::Key_Down), QKeySequence(Qt::Key_F4)}) {
-        auto* shortcut = new QShortcut(keys, field);
-        shortcut->setContext(Qt::WidgetShortcut);
-        QObject::connect(shortcut, &QShortcut::activated, field, open);
-    }
+    AddContextMenuEntry(field, entryText, open);
+    AddDropDownKeys(field, open);
 }
 
 void TypeIntoField(QLineEdit* field, const QString& text) {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+#include "rules/InputDescriptors.h"
 #include "rules/PipeSizes.h"
 #include "settings/ModCommonProc.h"
 
@@ -34,6 +35,8 @@ private:
     // table has it, else the one nearest in outer diameter.
     void ShowSchedule(std::size_t schedule, std::optional<std::size_t> size);
     void ShowChosenRow();
+    // The window's caption of an input, which the dialog fills.
+    QString Caption(InputId input) const;
 
     const StartupValues startup_;
     QTreeWidget* schedules_ = nullptr;

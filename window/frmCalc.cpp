@@ -13,6 +13,7 @@
 #include <exception>
 
 #include "rules/FieldRefusal.h"
+#include "rules/NameLists.h"
 #include "rules/SpacingRun.h"
 #include "rules/UnitTexts.h"
 #include "text/TextTable.h"
@@ -28,6 +29,22 @@
 static void InitResources() {
     Q_INIT_RESOURCE(velkara);
 }
+
+namespace {
+
+// Locked: read-only on the button-face colour. Unlocked: editable on the
+// window-background colour.
+void SetFieldLocked(QLineEdit* field, bool locked) {
+    field->setReadOnly(locked);
+    // QLineEdit turns the input method back on whenever it becomes editable.
+    field->setAttribute(Qt::WA_InputMethodEnabled, false);
+    const QPalette system = QApplication::palette();
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, system.color(locked ? QPalette::Button : QPalette::Base));
+    field->setPalette(palette);
+}
+
+}  // namespace
 
 frmCalc::frmCalc(const StartupValues& startup, QWidget* parent)
     : QWidget(parent), startup_(startup) {
@@ -175,7 +192,7 @@ QFont frmCalc::GroupFont(double points, bool bold) const {
 }
 
 void frmCalc::SetCaptions() {
-    setWindowTitle(ComposedWindowTitle(startup_.LangOffset));
+    setWindowTitle(ComposedWindowTitle(startup_.language));
     const QFont captionFont = GroupFont(12, true);
     for (const InputDescriptor& input : Inputs()) {
         QLabel* caption = ControlsOf(input.id).caption;
@@ -183,19 +200,19 @@ void frmCalc::SetCaptions() {
         caption->setFont(captionFont);
     }
     for (int i = 0; i < 2; ++i) {
-        resultCaptions_[i]->setText(ComposedMountSizeCaption(i + 1, startup_.LangOffset));
+        resultCaptions_[i]->setText(ComposedMountSizeCaption(i + 1, startup_.language));
         resultCaptions_[i]->setFont(captionFont);
     }
-    execute_->setText(startup_.Text(3922));
+    execute_->setText(startup_.Text(TextId::CaptionExecute));
     execute_->setFont(captionFont);
-    resultFrame_->setTitle(startup_.Text(3926));
+    resultFrame_->setTitle(startup_.Text(TextId::CaptionResultFrame));
     resultFrame_->setFont(captionFont);
 }
 
 void frmCalc::SetUnitsAndRanges() {
     const QFont unitFont = GroupFont(8, false);
     setFont(unitFont);
-    const std::int16_t units = startup_.UnitFlag;
+    const Units units = startup_.format.units;
     // Each number's unit, and the result's, which is a length.
     resultUnit_->setText(FncUnitCaption(Quantity::Length, units));
     resultUnit_->setFont(unitFont);
@@ -219,17 +236,17 @@ void frmCalc::SetResultLook() {
         palette.setColor(QPalette::Text, QColor(255, 0, 0));
         result->setPalette(palette);
     }
-    railNote_->setText(QStringLiteral("(TA_01,TA_02)"));
+    railNote_->setText(u'(' + RailSensorNames().join(u',') + u')');
     railNote_->setFont(GroupFont(10, false));
 }
 
 void frmCalc::SetMarks() {
-    const QFont markFont = GroupFont(startup_.LangFlag != 0 ? 14 : 12, true);
+    const QFont markFont = GroupFont(startup_.language == Language::English ? 14 : 12, true);
     for (const InputControls& input : inputs_) {
         input.mark->setText(QStringLiteral("*"));
         input.mark->setFont(markFont);
     }
-    legend_->setText(ComposedInputRequiredLegend(startup_.LangOffset));
+    legend_->setText(ComposedInputRequiredLegend(startup_.language));
     legend_->setFont(markFont);
 }
 
@@ -248,7 +265,7 @@ void frmCalc::FillLists() {
         // the list's popup lay out all its entries again, which costs nothing
         // now.
         list->setFont(listFont);
-        list->addItems(input.entryNames(startup_.LangOffset));
+        list->addItems(input.entryNames(startup_.language));
         list->setCurrentIndex(-1);
     }
 }
@@ -291,18 +308,18 @@ void frmCalc::SetUpValidators() {
         if (input.kind != InputKind::Number) continue;
         fieldValidator_->Watch(
             FieldOf(input), [this, &input](const QString& text) -> std::optional<QString> {
-                const FieldReading reading = FncReadField(
-                    input, text, startup_.UnitFlag, startup_.NumberLocale, EmptyText::Accepted);
+                const FieldReading reading =
+                    FncReadField(input, text, startup_.format, EmptyText::Accepted);
                 if (!reading.refusal) return std::nullopt;
-                return startup_.Text(*reading.refusal);
+                return FncReasonText(*reading.refusal, startup_.language);
             });
     }
 }
 
 // The outer diameter offers the pipe size tables.
 void frmCalc::SetUpPipeSizeTable() {
-    OfferPipeSizeTable(FieldOf(Describe(InputId::OuterDiameter)), startup_.Text(4470),
-                       [this] { OpenPipeSizeTable(); });
+    OfferPipeSizeTable(FieldOf(Describe(InputId::OuterDiameter)),
+                       startup_.Text(TextId::PipeSizeMenuEntry), [this] { OpenPipeSizeTable(); });
 }
 
 // --- Handlers --------------------------------------------------------------
@@ -325,8 +342,7 @@ void frmCalc::ApplyLockRules(InputId list) {
 // result stays readable.
 void frmCalc::ExecuteCalc() {
     try {
-        const SpacingRun run =
-            FncRunSpacing(GatherEntries(), startup_.UnitFlag, startup_.NumberLocale);
+        const SpacingRun run = FncRunSpacing(GatherEntries(), startup_.format);
         switch (run.outcome) {
             case SpacingRun::Outcome::Shown:
                 results_[1]->setText(run.texts.result2);
@@ -336,10 +352,10 @@ void frmCalc::ExecuteCalc() {
                 // As on leaving the field: its text selected, the message, the
                 // focus back in it.
                 fieldValidator_->RefuseField(FieldOf(Describe(run.refusedInput)),
-                                             startup_.Text(run.messageTextId));
+                                             FncReasonText(run.reason, startup_.language));
                 break;
             case SpacingRun::Outcome::Failed:
-                SubShowMessage(this, startup_.Text(run.messageTextId));
+                SubShowMessage(this, FncReasonText(run.reason, startup_.language));
                 break;
         }
     } catch (const std::exception& failure) {
@@ -355,14 +371,13 @@ void frmCalc::OpenPipeSizeTable() {
     QLineEdit* diameter = FieldOf(Describe(InputId::OuterDiameter));
     QLineEdit* wall = FieldOf(Describe(InputId::WallThickness));
     QComboBox* pipe = ListOf(Describe(InputId::PipeMaterial));
-    PipeSizeDialog dialog(startup_,
-                          FncPipeSizeOfTexts(diameter->text(), wall->text(), pipe->currentIndex(),
-                                             startup_.UnitFlag, startup_.NumberLocale),
-                          this);
+    PipeSizeDialog dialog(
+        startup_,
+        FncPipeSizeOfTexts(diameter->text(), wall->text(), pipe->currentIndex(), startup_.format),
+        this);
     if (dialog.exec() != QDialog::Accepted) return;
     const PipeSizePick pick = dialog.Pick();
-    const PipeSizeTexts texts =
-        FncPipeSizeTexts(SizeOf(pick), startup_.UnitFlag, startup_.NumberLocale);
+    const PipeSizeTexts texts = FncPipeSizeTexts(SizeOf(pick), startup_.format);
     TypeIntoField(diameter, texts.outerDiameter);
     TypeIntoField(wall, texts.wall);
     pipe->setCurrentIndex(FncImpliedPipeEntry(ScheduleOf(pick)));
@@ -372,16 +387,6 @@ void frmCalc::OpenPipeSizeTable() {
 }
 
 // --- Helpers ---------------------------------------------------------------
-
-void frmCalc::SetFieldLocked(QLineEdit* field, bool locked) {
-    field->setReadOnly(locked);
-    // QLineEdit turns the input method back on whenever it becomes editable.
-    field->setAttribute(Qt::WA_InputMethodEnabled, false);
-    const QPalette system = QApplication::palette();
-    QPalette palette = field->palette();
-    palette.setColor(QPalette::Base, system.color(locked ? QPalette::Button : QPalette::Base));
-    field->setPalette(palette);
-}
 
 const frmCalc::InputControls& frmCalc::ControlsOf(InputId id) const {
     return inputs_[FocusPosition(id)];

@@ -29,12 +29,6 @@ public:
     explicit frmCalc(const StartupValues& startup, QWidget* parent = nullptr);
     ~frmCalc() override;
 
-    const StartupValues& Startup() const { return startup_; }
-
-    // Locked: read-only on the button-face colour. Unlocked: editable on the
-    // window-background colour.
-    static void SetFieldLocked(QLineEdit* field, bool locked);
-
 private:
     // The controls of one input of the request.
     struct InputControls {

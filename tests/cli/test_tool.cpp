@@ -10,6 +10,7 @@
 #include "cli/Listing.h"
 #include "cli/PointOutput.h"
 #include "cli/ToolOptions.h"
+#include "cli/ToolUsage.h"
 
 namespace {
 
@@ -52,6 +53,21 @@ TEST(ToolOptions, ParsedOrRefusedWithAReason) {
     }
 }
 
+// --help made from the table of options: a description in its group's column, or below an
+// option too long for it, its further lines in that column too; the group's note after it.
+TEST(ToolOptions, HelpShowsEachOptionInItsGroup) {
+    const std::string usage = ToolUsage();
+    for (const char* lines :
+         {"One point:\n  --outer-diameter NUMBER     OUTER DIAMETER\n  --pipe NAME     ",
+          "  --schedule NAME             SGP, STPG Sch40, SUS Sch10S, ASME Sch40, ASME STD,\n"
+          "                              PVC VP, ... (see --list)\n  A list not given takes",
+          "  --encoding utf-8|cp932\n                    the list's encoding (default: a",
+          "  --version         the version\n\nExit status: 0 every point computed; 1 a point "
+          "refused or failed; 2 a usage or\ninput/output error.\n"}) {
+        EXPECT_NE(usage.find(lines), std::string::npos) << lines;
+    }
+}
+
 // One point given as options: its text and JSON, or why it cannot be computed. A value the
 // tables cannot use is a mistake in the command, said as one.
 TEST(ToolPoint, AsTextAsJsonOrWhyNot) {
@@ -70,10 +86,13 @@ TEST(ToolPoint, AsTextAsJsonOrWhyNot) {
          R"({"spacing": 51, "unit": "mm", "steps": 17, "message": null, "field": null})" "\n"},
         {"no grouping outside the window", {"--outer-diameter", "2,000", "--wall", "0.8"}, kJapaneseInch, "", "外径寸法: 数字以外のデータは許されません",
          R"({"spacing": null, "unit": "inch", "steps": null, "message": "数字以外のデータは許されません", "field": "outer-diameter"})" "\n"},
-        {"the start of one name; a name of the other language, blanks around", {"--outer-diameter", "24", "--wall", "0.8", "--sensor", "TB_04",
-         "--fluid", " 海水 "}, kJapaneseInch, "取付け寸法1: 22.078 inch\n", ""},
-        {"no such name", {"--outer-diameter", "24", "--wall", "0.8", "--fluid", "\"sea\\water\""}, kEnglish, "", "KIND OF FLUID: Not a name in the list",
-         nullptr, "--fluid: no entry is named '\"sea\\water\"', nor one alone starts so (see --list)"},
+        {"the start of one name; a name of the other language, blanks around; a zero that shows the precision", {"--outer-diameter", "24.08", "--wall",
+         "0.8", "--sensor", "TB_04", "--fluid", " 海水 "}, kJapaneseInch, "取付け寸法1: 22.150 inch\n", "",
+         R"({"spacing": 22.150, "unit": "inch", "steps": null, "message": null, "field": null})" "\n"},
+        {"no such name, kept as typed", {"--outer-diameter", "24", "--wall", "0.8", "--fluid", "\"sea\\water%2\""}, kEnglish, "", "KIND OF FLUID: Not a name in the list",
+         nullptr, "--fluid: no entry is named '\"sea\\water%2\"', nor one alone starts so (see --list)"},
+        {"a method by its Japanese name", {"--outer-diameter", "114.3", "--wall", "6", "--sensor", "TB_01", "--method", "N法"}, kEnglish,
+         "SENSOR SPACING1: 108.10 mm\n", ""},
         {"a velocity the fluid does not read", {"--outer-diameter", "6", "--wall", "0.1", "--fluid", "WATER", "--fluid-velocity", "1500"}, kEnglish, "",
          "FLUID S.V.: Cannot be given together with KIND OF FLUID", nullptr,
          "--fluid-velocity cannot be given with --fluid 'WATER', which does not read it (see --list)"},
@@ -96,7 +115,7 @@ TEST(ToolPoint, AsTextAsJsonOrWhyNot) {
         const PointOutcome outcome = RunPoint(point, ToolContext(r.startup));
         EXPECT_EQ(PointAsText(outcome, r.startup), r.text);
         EXPECT_EQ(outcome.message, r.message);
-        EXPECT_EQ(outcome.given ? OptionRefusalText(*outcome.given, options) : "", r.option);
+        EXPECT_EQ(outcome.given ? FncGivenRefusalOptionText(*outcome.given, point) : "", r.option);
         if (r.json) {
             EXPECT_EQ(PointAsJson(outcome, r.startup), r.json);
         }
@@ -111,8 +130,8 @@ std::string RunCsvText(std::string_view input, const StartupValues& startup, int
         SourceFromMemory(input, 1), [&](CsvEncoding) { return SinkToString(output); },
         ToolContext(startup),
         [&](const std::string& warning) { warnings += "warning: " + warning + "\n"; });
-    status = result.exitStatus;
-    return warnings + (result.exitStatus == 2 ? "problem: " + result.problem : output);
+    status = static_cast<int>(result.exitStatus);
+    return warnings + (status == 2 ? "problem: " + result.problem : output);
 }
 
 TEST(ToolCsv, EveryRecordKeepsItsPlaceWithTheResultColumnsAdded) {
@@ -186,6 +205,11 @@ TEST(ToolCsv, EveryRecordKeepsItsPlaceWithTheResultColumnsAdded) {
          "4,ASME Sch40S,114.30,,,TB_01,67.93,,\n100A,sgp,,,PVC,TB_01,58.94,,\n"
          ",SGP,,,,TB_01,,,SCHEDULE: Needs NOMINAL SIZE\n",
          1},
+        {"the methods by the start of a name, in inches",
+         "outer-diameter,wall,sensor,method\n4.5,0.25,TB_01,n\n4.5,0.25,TB_01,W METHOD\n",
+         "outer-diameter,wall,sensor,method,spacing-inch,steps,message\n"
+         "4.5,0.25,TB_01,n,4.258,,\n4.5,0.25,TB_01,W METHOD,5.925,,\n",
+         0, &kJapaneseInch},
         {"no header", "", "problem: the CSV has no header row", 2},
         {"a result column already there", "tag,Steps\n",
          "problem: the CSV already has a column 'steps'", 2},
@@ -235,7 +259,8 @@ TEST(ToolList, EveryListInTheRunsLanguageAndUnits) {
     const std::string english = ListingText(kEnglish);
     for (const char* line :
          {"PIPE MATERIAL\n  CARBON STEEL     3000 m/s\n", "  PIPE S.V.        -\n",
-          "SENSOR MOUNT\n  V METHOD\n  Z METHOD\n", "  TD_03        2830 m/s  49°  2 MHz\n",
+          "SENSOR MOUNT\n  V METHOD\n  Z METHOD\n  N METHOD\n  W METHOD\n",
+          "  TD_03        2830 m/s  49°  2 MHz\n",
           "  RESERVE      2500 m/s  42°  4 MHz\n  RESERVE      2500 m/s  42°  4 MHz\n",
           "  NO LINING    -\n", "Pipe Size Table\n  SGP  JIS G 3452  CARBON STEEL\n    15A"}) {
         EXPECT_NE(english.find(line), std::string::npos) << line;

@@ -21,18 +21,20 @@ namespace {
 using namespace ModCommonProc;
 using namespace ModFileProc;
 
-void Write(const QString& path, const QByteArray& content) {
-    if (content == "<folder>") return void(QDir().mkdir(path));
+// No file for no content; false when the file could not be made.
+bool Write(const QString& path, const QByteArray& content) {
+    if (content.isEmpty()) return true;
+    if (content == "<folder>") return QDir().mkdir(path);
 #if !defined(_WIN32)
-    if (content == "<device>") return void(QFile::link("/dev/zero", path));
-    if (content == "<fifo>") return void(::mkfifo(QFile::encodeName(path), 0600));
+    if (content == "<device>") return QFile::link("/dev/zero", path);
+    if (content == "<fifo>") return ::mkfifo(QFile::encodeName(path), 0600) == 0;
 #endif
     QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    if (!file.open(QIODevice::WriteOnly)) return false;
     // Rows without a section header of their own are in [SYSTEM].
     file.write(content.contains('[') ? content : "[SYSTEM]\n" + content);
     if (content.size() > kProfileReadLimit) file.resize(300LL << 20);  // the rest sparse
-    if (content.startsWith(";unreadable")) file.setPermissions({});
+    return !content.startsWith(";unreadable") || file.setPermissions({});
 }
 
 const QByteArray k251(251, 'b'), k254(254, 'c');  // INI_FILENAME is cut after 254 bytes
@@ -44,30 +46,28 @@ const QByteArray kHuge = "[SYSTEM]\nLANG_FLAG=1\n;" + QByteArray(kProfileReadLim
 // from the second file would reach it.
 // clang-format off
 const struct {
+    const char* name;
     QByteArray main, altName, alt;  // Velkara.ini, the redirection's target and its content
     std::int16_t unit, lang;
 } kFolders[] = {
-    {"", "", "", 0, 0},                                     {"UNIT_FLAG=12abc\nLANG_FLAG=+7", "", "", 12, 7},
-    {"UNIT_FLAG=32767\nLANG_FLAG=-32768", "", "", 32767, -32768},
-    {"UNIT_FLAG=32768\nLANG_FLAG=-32769", "", "", 0, 0},
-    {"UNIT_FLAG=4294967297\nLANG_FLAG=-4294967297", "", "", 1, -1},  // wrapped, then checked
-    {"UNIT_FLAG=0x10\nLANG_FLAG=- 5", "", "", 0, 0},        {"UNIT_FLAG=11\nLANG_FLAG= \t ", "", "", 11, 0},        {"UNIT_FLAG=\" 7 \"\nLANG_FLAG='1\"", "", "", 7, 0},
-    {"[SYSTEM]\n;UNIT_FLAG=3\n  ;LANG_FLAG=3\nUNIT_FLAG=2 ;x\nUNIT_FLAG=4\n[system]\nLANG_FLAG=5", "", "", 2, 0},
-    {"UNIT_FLAG=1\n[SYSTEM]\n[OTHER]\nLANG_FLAG=1", "", "", 0, 0},
-    {"\xEF\xBB\xBF[System]\r\n\r\nUnit_Flag = 1\r\n", "", "", 1, 0},
-    {"[SYSTEM]\rUNIT_FLAG=1\rLANG_FLAG=1", "", "", 1, 1},
-    {QByteArrayLiteral("\xff\0[\0]=\n[SYSTEM]\nUNIT_FLAG=-5"), "", "", -5, 0},
-    {"INI_FILENAME=alt.ini \t\nUNIT_FLAG=1", "alt.ini", "LANG_FLAG=1", 0, 1},
-    {"UNIT_FLAG=1\nLANG_FLAG=1\nINI_FILENAME=none.ini", "", "", 0, 0}, {"UNIT_FLAG=1\nINI_FILENAME=\"\"", "", "", 1, 0},
-    {"INI_FILENAME=alt.ini", "alt.ini", "UNIT_FLAG=1\nINI_FILENAME=third.ini", 1, 0},
-    {QByteArrayLiteral("UNIT_FLAG=1\nINI_FILENAME=\0alt.ini"), "alt.ini", "LANG_FLAG=1", 1, 0},
-    {"INI_FILENAME=\\sub\\alt.ini", "sub/alt.ini", "UNIT_FLAG=1", 1, 0},
-    {"INI_FILENAME=" + k251 + "\xF0\x9F\x98\x80.ini", k251, "UNIT_FLAG=1", 1, 0},
-    {"INI_FILENAME=" + k254 + "tail", k254, "UNIT_FLAG=1", 1, 0},
-    {";unreadable\nUNIT_FLAG=1", "", "", 0, 0},             {kHuge, "", "", 0, 1},
-    {"<folder>", "", "", 0, 0},
+    {"no settings file", "", "", "", 0, 0},                                                 {"digits, then other characters; a plus", "UNIT_FLAG=12abc\nLANG_FLAG=+7", "", "", 12, 7},
+    {"16-bit limits", "UNIT_FLAG=32767\nLANG_FLAG=-32768", "", "", 32767, -32768},             {"past the 16-bit limits: missing", "UNIT_FLAG=32768\nLANG_FLAG=-32769", "", "", 0, 0},
+    {"past 32 bits: wrapped, then checked", "UNIT_FLAG=4294967297\nLANG_FLAG=-4294967297", "", "", 1, -1},
+    {"hexadecimal, a sign apart", "UNIT_FLAG=0x10\nLANG_FLAG=- 5", "", "", 0, 0},               {"blank value", "UNIT_FLAG=11\nLANG_FLAG= \t ", "", "", 11, 0},
+    {"quoted values", "UNIT_FLAG=\" 7 \"\nLANG_FLAG='1\"", "", "", 7, 0},                      {"keys outside the section", "UNIT_FLAG=1\n[SYSTEM]\n[OTHER]\nLANG_FLAG=1", "", "", 0, 0},
+    {"comments, a key twice, a second section", "[SYSTEM]\n;UNIT_FLAG=3\n  ;LANG_FLAG=3\nUNIT_FLAG=2 ;x\nUNIT_FLAG=4\n[system]\nLANG_FLAG=5", "", "", 2, 0},
+    {"byte order mark, CR LF, letter case, blanks", "\xEF\xBB\xBF[System]\r\n\r\nUnit_Flag = 1\r\n", "", "", 1, 0},
+    {"lines ended by CR", "[SYSTEM]\rUNIT_FLAG=1\rLANG_FLAG=1", "", "", 1, 1},              {"other bytes before the section", QByteArrayLiteral("\xff\0[\0]=\n[SYSTEM]\nUNIT_FLAG=-5"), "", "", -5, 0},
+    {"redirected: the second file alone decides", "INI_FILENAME=alt.ini \t\nUNIT_FLAG=1", "alt.ini", "LANG_FLAG=1", 0, 1},
+    {"redirected to no file", "UNIT_FLAG=1\nLANG_FLAG=1\nINI_FILENAME=none.ini", "", "", 0, 0}, {"an empty quoted redirection", "UNIT_FLAG=1\nINI_FILENAME=\"\"", "", "", 1, 0},
+    {"a second redirection is not followed", "INI_FILENAME=alt.ini", "alt.ini", "UNIT_FLAG=1\nINI_FILENAME=third.ini", 1, 0},
+    {"a redirection that starts with NUL", QByteArrayLiteral("UNIT_FLAG=1\nINI_FILENAME=\0alt.ini"), "alt.ini", "LANG_FLAG=1", 1, 0},
+    {"redirected into a subfolder", "INI_FILENAME=\\sub\\alt.ini", "sub/alt.ini", "UNIT_FLAG=1", 1, 0},
+    {"a redirection cut inside a character", "INI_FILENAME=" + k251 + "\xF0\x9F\x98\x80.ini", k251, "UNIT_FLAG=1", 1, 0},
+    {"a redirection cut after 254 bytes", "INI_FILENAME=" + k254 + "tail", k254, "UNIT_FLAG=1", 1, 0},
+    {"unreadable", ";unreadable\nUNIT_FLAG=1", "", "", 0, 0},   {"past the read bound", kHuge, "", "", 0, 1},   {"a folder", "<folder>", "", "", 0, 0},
 #if !defined(_WIN32)
-    {"<device>", "", "", 0, 0},                             {"<fifo>", "", "", 0, 0},
+    {"a device", "<device>", "", "", 0, 0},                     {"a FIFO", "<fifo>", "", "", 0, 0},
 #endif
 };
 // clang-format on
@@ -79,7 +79,7 @@ TEST(StartupDeathTest, SettingsDecideUnitsAndLanguage) {
         if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(99);
 #endif
         for (const auto& c : kFolders) {
-            SCOPED_TRACE(c.main.left(60).toStdString());
+            SCOPED_TRACE(c.name);
 #if defined(_WIN32)
             // Windows has no permission bits that take reading away; only an
             // access list would, which Qt cannot set.
@@ -87,13 +87,15 @@ TEST(StartupDeathTest, SettingsDecideUnitsAndLanguage) {
 #endif
             QTemporaryDir folder;
             QDir(folder.path()).mkdir("sub");
-            Write(folder.filePath("third.ini"), "LANG_FLAG=1");
-            if (!c.main.isEmpty()) Write(folder.filePath(kIniFileName), c.main);
-            if (!c.altName.isEmpty()) Write(folder.filePath(QString::fromUtf8(c.altName)), c.alt);
+            EXPECT_TRUE(Write(folder.filePath("third.ini"), "LANG_FLAG=1") &&
+                        Write(folder.filePath(kIniFileName), c.main) &&
+                        Write(folder.filePath(QString::fromUtf8(c.altName)), c.alt));
+            const IniFlags flags = FncLoadIniFlags(folder.path());
+            EXPECT_EQ(flags.UnitFlag, c.unit);
+            EXPECT_EQ(flags.LangFlag, c.lang);
             const StartupValues values = FncLoadStartupValues(folder.path());
-            EXPECT_EQ(values.UnitFlag, c.unit);
-            EXPECT_EQ(values.LangFlag, c.lang);
-            EXPECT_EQ(values.LangOffset, c.lang != 0 ? 5000 : 0);
+            EXPECT_EQ(values.format.units, c.unit != 0 ? Units::Inch : Units::Metric);
+            EXPECT_EQ(values.language, c.lang != 0 ? Language::English : Language::Japanese);
             EXPECT_EQ(values.CaptionFontName, c.lang != 0 ? "Arial" : "ＭＳ ゴシック");
         }
         ::_exit(::testing::Test::HasFailure() ? 1 : 0);

@@ -14,7 +14,7 @@ QString Q(std::string_view text) {
 
 // Every row: sizes ascending and named once, a wall that leaves a bore, ASME
 // millimetres that are the inches converted, and two texts each field takes
-// in either unit system.
+// in either unit system and reads as the numbers the row is compared by.
 TEST(PipeSizeTables, EveryRowIsAPipeTheFieldsTake) {
     EXPECT_EQ(PipeSchedules().size(), 18u);
     for (const PipeSchedule& schedule : PipeSchedules()) {
@@ -33,13 +33,18 @@ TEST(PipeSizeTables, EveryRowIsAPipeTheFieldsTake) {
                 EXPECT_NEAR(size.outerDiameterMm, size.outerDiameterInch * 25.4, 0.5);
                 EXPECT_NEAR(size.wallMm, size.wallInch * 25.4, 0.0051);
             }
-            for (const std::int16_t units : {0, 1}) {
-                const PipeSizeTexts texts = FncPipeSizeTexts(size, units, kUs);
-                for (const auto& [input, text] :
-                     {std::pair{InputId::OuterDiameter, texts.outerDiameter},
-                      std::pair{InputId::WallThickness, texts.wall}}) {
+            for (const Units units : {Units::Metric, Units::Inch}) {
+                const PipeSizeTexts texts = FncPipeSizeTexts(size, {units, kUs});
+                const PipeSizeNumbers numbers = FncPipeSizeNumbers(size, units);
+                for (const auto& [input, text, number] :
+                     {std::tuple{InputId::OuterDiameter, texts.outerDiameter,
+                                 numbers.outerDiameter},
+                      std::tuple{InputId::WallThickness, texts.wall, numbers.wall}}) {
                     const InputDescriptor& field = Describe(input);
-                    EXPECT_FALSE(FncReadField(field, text, units, kUs, EmptyText::Refused).refusal);
+                    const FieldReading read =
+                        FncReadField(field, text, {units, kUs}, EmptyText::Refused);
+                    EXPECT_FALSE(read.refusal);
+                    EXPECT_EQ(read.value, number) << text;
                     EXPECT_LE(text.size(), FncMaxInputLength(field, units)) << text;
                 }
             }
@@ -51,26 +56,26 @@ TEST(PipeSizeTables, EveryRowIsAPipeTheFieldsTake) {
 // 1-1/4 forms, sizes a schedule lacks, and metric sizes in inches.
 TEST(PipeSizeTables, RowsEasyToGetWrong) {
     const struct {
-        const char *schedule, *size, *mm, *inch;  // "OD WALL" as the fields take them
+        const char *name, *schedule, *size, *mm, *inch;  // "OD WALL" as the fields take them
     } rows[] = {
-        {"ASME STD", "10", "273.1 9.27", "10.750 0.365"},
-        {"ASME Sch40", "12", "323.9 10.31", "12.750 0.406"},
-        {"ASME STD", "12", "323.9 9.53", "12.750 0.375"},
-        {"ASME Sch40S", "12", "323.9 9.53", "12.750 0.375"},
-        {"ASME Sch80", "10", "273.1 15.09", "10.750 0.594"},
-        {"ASME XS", "10", "273.1 12.7", "10.750 0.500"},
-        {"ASME Sch80S", "10", "273.1 12.7", "10.750 0.500"},
-        {"ASME Sch40", "3-1/2", "101.6 5.74", "4.000 0.226"},
-        {"ASME Sch10", "1 1/4", "42.2 2.77", "1.660 0.109"},
-        {"SGP", "175a", "190.7 5.3", "7.508 0.209"},
-        {"PVC VU", "800", "835.0 23.9", "32.874 0.941"},
-        {"ASME Sch40", "22", nullptr, nullptr},
-        {"STPG Sch40", "175A", nullptr, nullptr},
-        {"PVC VU", "13", nullptr, nullptr},
-        {"SGP", "4", nullptr, nullptr},
+        {"STD is Sch40 up to 10", "ASME STD", "10", "273.1 9.27", "10.750 0.365"},
+        {"Sch40 parts from STD at 12", "ASME Sch40", "12", "323.9 10.31", "12.750 0.406"},
+        {"STD at 12", "ASME STD", "12", "323.9 9.53", "12.750 0.375"},
+        {"Sch40S follows STD at 12", "ASME Sch40S", "12", "323.9 9.53", "12.750 0.375"},
+        {"Sch80 at 10", "ASME Sch80", "10", "273.1 15.09", "10.750 0.594"},
+        {"XS parts from Sch80 at 10", "ASME XS", "10", "273.1 12.7", "10.750 0.500"},
+        {"Sch80S follows XS at 10", "ASME Sch80S", "10", "273.1 12.7", "10.750 0.500"},
+        {"3-1/2", "ASME Sch40", "3-1/2", "101.6 5.74", "4.000 0.226"},
+        {"1-1/4 with a blank", "ASME Sch10", "1 1/4", "42.2 2.77", "1.660 0.109"},
+        {"a metric size in inches", "SGP", "175a", "190.7 5.3", "7.508 0.209"},
+        {"the largest PVC size in inches", "PVC VU", "800", "835.0 23.9", "32.874 0.941"},
+        {"Sch40 lacks 22", "ASME Sch40", "22", nullptr, nullptr},
+        {"STPG lacks 175A", "STPG Sch40", "175A", nullptr, nullptr},
+        {"VU lacks 13", "PVC VU", "13", nullptr, nullptr},
+        {"an inch size in a metric table", "SGP", "4", nullptr, nullptr},
     };
     for (const auto& r : rows) {
-        SCOPED_TRACE(std::string(r.schedule) + ' ' + r.size);
+        SCOPED_TRACE(r.name);
         const std::optional<std::size_t> schedule = FncFindPipeSchedule(QString(r.schedule));
         EXPECT_TRUE(schedule);
         if (!schedule) continue;
@@ -78,9 +83,9 @@ TEST(PipeSizeTables, RowsEasyToGetWrong) {
             FncFindPipeSize(PipeSchedules()[*schedule], QString(r.size));
         EXPECT_EQ(size.has_value(), r.mm != nullptr);
         if (!size || !r.mm) continue;
-        for (const std::int16_t units : {0, 1}) {
-            const PipeSizeTexts texts = FncPipeSizeTexts(SizeOf({*schedule, *size}), units, kUs);
-            EXPECT_EQ(texts.outerDiameter + ' ' + texts.wall, units ? r.inch : r.mm);
+        for (const Units units : {Units::Metric, Units::Inch}) {
+            const PipeSizeTexts texts = FncPipeSizeTexts(SizeOf({*schedule, *size}), {units, kUs});
+            EXPECT_EQ(texts.outerDiameter + ' ' + texts.wall, units == Units::Inch ? r.inch : r.mm);
         }
     }
 }
@@ -101,9 +106,10 @@ TEST(PipeSizeTables, NamesMaterialsAndTheRowOfTwoNumbers) {
                   pipe)
             << schedule;
     }
-    EXPECT_EQ(FncPipeSizeTexts(SizeOf({0, 0}), 0, kGerman).outerDiameter, "21,7");
+    EXPECT_EQ(FncPipeSizeTexts(SizeOf({0, 0}), {Units::Metric, kGerman}).outerDiameter, "21,7");
     const auto row = [](const char* od, const char* wall) {
-        const std::optional<PipeSizePick> pick = FncPipeSizeOfTexts(od, wall, 1, 0, kUs);
+        const std::optional<PipeSizePick> pick =
+            FncPipeSizeOfTexts(od, wall, 1, {Units::Metric, kUs});
         return pick ? Q(ScheduleOf(*pick).name) + ' ' + Q(SizeOf(*pick).name) : QString("-");
     };
     EXPECT_EQ(row("21.30", "2.77"), "ASME Sch40S 1/2");  // not Sch40, in carbon steel

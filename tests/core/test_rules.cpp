@@ -7,19 +7,19 @@
 #include <numbers>
 
 #include "calc/CalcError.h"
-#include "calc/PropertyTables.h"
+#include "calc/SensorTable.h"
 #include "rules/FieldRefusal.h"
 #include "rules/ListPositions.h"
 #include "rules/NameLists.h"
 #include "rules/NumberText.h"
 #include "rules/SpacingRun.h"
-#include "rules/UnitTexts.h"
 #include "support/TestSupport.h"
 #include "text/TextTable.h"
 
 namespace {
 
 using enum InputId;
+using enum Units;
 using O = SpacingRun::Outcome;
 
 // 114.3 x 6 carbon steel, no lining, water, V method, TB_01/TC_01: the
@@ -32,7 +32,8 @@ struct Change {
 Entries Request(std::initializer_list<Change> changes = {}) {
     Entries e;
     for (Entry& entry : e) entry.position = 0;
-    e[FocusPosition(SensorType)].position = int(SensorNameList(0).indexOf("TB_01/TC_01"));
+    e[FocusPosition(SensorType)].position =
+        int(SensorNameList(Language::Japanese).indexOf("TB_01/TC_01"));
     e[FocusPosition(OuterDiameter)].text = "114.3";
     e[FocusPosition(WallThickness)].text = "6";
     for (const Change& c : changes) {
@@ -42,7 +43,7 @@ Entries Request(std::initializer_list<Change> changes = {}) {
     return e;
 }
 Change Sensor(const char* name) {
-    return {SensorType, nullptr, int(SensorNameList(0).indexOf(name))};
+    return {SensorType, nullptr, int(SensorNameList(Language::Japanese).indexOf(name))};
 }
 
 struct Expected {
@@ -50,10 +51,10 @@ struct Expected {
     const char* result1 = "";
     const char* result2 = "";
     InputId refused = OuterDiameter;
-    std::int16_t message = 0;
+    Reason message = Reason::InvalidArgument;  // refused or failed
 };
 
-constexpr std::int16_t kChars = kNotANumberText, kRange = kOutOfRangeText;
+constexpr Reason kChars = Reason::NotANumber, kRange = Reason::OutOfRange;
 
 // The window-and-tool table (gui tests) pins only that both show the same for
 // the same entries; these rows pin what is shown.
@@ -62,16 +63,18 @@ TEST(SpacingRun, FromTextsToResultsOrTheReasonItStops) {
         const char* name;
         Entries entries;
         Expected expected;
-        std::int16_t units = 0;
+        Units units = Metric;
         const QLocale& locale = kUs;
     } rows[] = {
         // clang-format off
         {"grouped", Request({{OuterDiameter, "2,000"}, {WallThickness, "20"}, Sensor("TB_04/TC_04")}), {O::Shown, "1,687.09"}},
-        {"decimal comma", Request({{OuterDiameter, "2000"}, {WallThickness, "20,0"}, Sensor("TB_04/TC_04")}), {O::Shown, "1.687,09"}, 0, kGerman},
+        {"decimal comma", Request({{OuterDiameter, "2000"}, {WallThickness, "20,0"}, Sensor("TB_04/TC_04")}), {O::Shown, "1.687,09"}, Metric, kGerman},
         {"rail steps", Request({{OuterDiameter, "60.5"}, {WallThickness, "3"}, Sensor("TA_01")}), {O::Shown, "51", "17"}},
-        {"rail steps in inch", Request({{OuterDiameter, "2.375"}, {WallThickness, "0.125"}, Sensor("TA_01")}), {O::Shown, "2.007", "17"}, 1},
+        {"rail steps, N", Request({{OuterDiameter, "60.5"}, {WallThickness, "3"}, Sensor("TA_01"), {MountingMethod, nullptr, 2 /* N */}}), {O::Shown, "75", "25"}},
+        {"rail steps, W", Request({{OuterDiameter, "60.5"}, {WallThickness, "3"}, Sensor("TA_01"), {MountingMethod, nullptr, 3 /* W */}}), {O::Shown, "96", "32"}},
+        {"rail steps in inch", Request({{OuterDiameter, "2.375"}, {WallThickness, "0.125"}, Sensor("TA_01")}), {O::Shown, "2.007", "17"}, Inch},
         {"typed ft/s", Request({{OuterDiameter, "4.5"}, {WallThickness, "0.25"}, {PipeMaterial, nullptr, kPipeTypedVelocityEntry},
-                                {PipeVelocity, "9842.5197"}, {Fluid, nullptr, kFluidTypedVelocityEntry}, {FluidVelocity, "4724.4094"}}), {O::Shown, "2.591"}, -3},
+                                {PipeVelocity, "9842.5197"}, {Fluid, nullptr, kFluidTypedVelocityEntry}, {FluidVelocity, "4724.4094"}}), {O::Shown, "2.591"}, Inch},
         {"lined", Request({{OuterDiameter, "508"}, {WallThickness, "10"}, {MountingMethod, nullptr, 1 /* Z */}, Sensor("TB_05/TC_05"),
                            {LiningMaterial, nullptr, 1}, {LiningThickness, "5"}}), {O::Shown, "234.98"}},
         {"locked texts unread", Request({{PipeVelocity, "x"}, {LiningThickness, "x"}, {FluidVelocity, ""}}), {O::Shown, "65.47"}},
@@ -81,20 +84,22 @@ TEST(SpacingRun, FromTextsToResultsOrTheReasonItStops) {
         {"lining thickness read", Request({{LiningMaterial, nullptr, 1}, {LiningThickness, "x"}}), {.outcome = O::Refused, .refused = LiningThickness, .message = kChars}},
         {"lining fills the pipe", Request({{OuterDiameter, "20"}, {LiningMaterial, nullptr, 1}, {LiningThickness, "4"}}), {.outcome = O::Refused, .refused = LiningThickness, .message = kRange}},
         {"the wall alone fills the pipe", Request({{OuterDiameter, "12"}, {LiningMaterial, nullptr, 1}, {LiningThickness, "1"}}), {.outcome = O::Refused, .refused = WallThickness, .message = kRange}},
-        {"no sensor", Request({{SensorType, nullptr, -1}}), {.outcome = O::Failed, .message = 3934}},
-        {"no lining entry", Request({{LiningMaterial, nullptr, -1}, {LiningThickness, "1"}}), {.outcome = O::Failed, .message = 3934}},
+        {"no sensor", Request({{SensorType, nullptr, -1}}), {.outcome = O::Failed, .message = Reason::SubscriptOutOfRange}},
+        {"no lining entry", Request({{LiningMaterial, nullptr, -1}, {LiningThickness, "1"}}), {.outcome = O::Failed, .message = Reason::SubscriptOutOfRange}},
         // clang-format on
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
-        const SpacingRun run = FncRunSpacing(r.entries, r.units, r.locale);
+        const SpacingRun run = FncRunSpacing(r.entries, {r.units, r.locale});
         EXPECT_EQ(run.outcome, r.expected.outcome);
         EXPECT_EQ(run.texts.result1, r.expected.result1);
         EXPECT_EQ(run.texts.result2, r.expected.result2);
         if (r.expected.outcome == O::Refused) {
             EXPECT_EQ(run.refusedInput, r.expected.refused);
         }
-        EXPECT_EQ(run.messageTextId, r.expected.message);
+        if (r.expected.outcome != O::Shown) {
+            EXPECT_EQ(run.reason, r.expected.message);
+        }
     }
 }
 
@@ -112,8 +117,8 @@ TEST(SpacingRun, EveryTableRowShowsInTheSpacing) {
     for (const auto& [list, shown] : sweeps) {
         for (int row = 0; row < shown.size(); ++row) {
             const Entries e = Request({{list, nullptr, row}, {LiningThickness, "2"}});
-            EXPECT_EQ(FncRunSpacing(e, 0, kUs).texts.result1, shown[row])
-                << Describe(list).captionTextId << " row " << row;
+            EXPECT_EQ(FncRunSpacing(e, {Metric, kUs}).texts.result1, shown[row])
+                << Describe(list).entryNames(Language::Japanese).value(row) << " in row " << row;
         }
     }
 }
@@ -121,38 +126,38 @@ TEST(SpacingRun, EveryTableRowShowsInTheSpacing) {
 // Characters, a number in the user's locale, the range with both limits
 // included, and before a calculation no empty text.
 TEST(FieldReading, OneTable) {
-    constexpr std::int16_t kOk = 0;
+    constexpr std::optional<Reason> kOk;
     const struct {
-        std::int16_t units;
+        const char* name;
+        Units units;
         InputId input;
-        std::int16_t expected;
+        std::optional<Reason> expected;
         std::initializer_list<const char*> texts;
         const QLocale& locale = kUs;
         EmptyText empty = EmptyText::Accepted;
     } rows[] = {
         // clang-format off
-        {0, OuterDiameter, kOk, {"", "6", "6200", "+114.3", "1,500", "1,687.09", "2,000"}},
-        {0, OuterDiameter, kRange, {"5.99", "6200.01", "-5"}},
-        {0, OuterDiameter, kChars, {" 12", "12a", "1e3", "１２", ".", ",", "-", "1.2.3", "+", "1-2"}},
-        {0, OuterDiameter, kChars, {"0,006", "0,114", "00,114", "-0,5", "+0,114"}},  // a decimal comma by habit
-        {0, WallThickness, kOk, {"0.10"}}, {0, WallThickness, kRange, {"0.09"}},
-        {0, LiningVelocity, kOk, {"1000", "3700"}}, {0, LiningVelocity, kRange, {"999", "3701"}},
-        {0, FluidVelocity, kOk, {"300", "2500"}}, {0, FluidVelocity, kRange, {"299", "2501"}},
-        {0, LiningThickness, kOk, {"0.01"}},
-        {1, OuterDiameter, kOk, {"0.2362", "244.1"}}, {1, OuterDiameter, kRange, {"0.2361", "244.11", "6200"}},
-        {1, LiningThickness, kOk, {"0.0003", "3.938"}}, {1, FluidVelocity, kRange, {"983", "8204"}},
-        {0, OuterDiameter, kOk, {"114,3", "6,00", "1.500"}, kGerman}, {0, OuterDiameter, kRange, {"5,99"}, kGerman},
-        {0, OuterDiameter, kChars, {"1,2,3", "114.3", "0.114", "-0.5"}, kGerman},
-        {0, OuterDiameter, kRange, {""}, kUs, EmptyText::Refused},
-        {0, OuterDiameter, kChars, {"6x"}, kUs, EmptyText::Refused},
+        {"empty, limits, sign, grouping", Metric, OuterDiameter, kOk, {"", "6", "6200", "+114.3", "1,500", "1,687.09", "2,000"}},
+        {"past the limits", Metric, OuterDiameter, kRange, {"5.99", "6200.01", "-5"}},
+        {"not a number", Metric, OuterDiameter, kChars, {" 12", "12a", "1e3", "１２", ".", ",", "-", "1.2.3", "+", "1-2"}},
+        {"a decimal comma by habit", Metric, OuterDiameter, kChars, {"0,006", "0,114", "00,114", "-0,5", "+0,114"}},
+        {"wall at its limit", Metric, WallThickness, kOk, {"0.10"}}, {"wall below it", Metric, WallThickness, kRange, {"0.09"}},
+        {"lining velocity limits", Metric, LiningVelocity, kOk, {"1000", "3700"}}, {"lining velocity past them", Metric, LiningVelocity, kRange, {"999", "3701"}},
+        {"fluid velocity limits", Metric, FluidVelocity, kOk, {"300", "2500"}}, {"fluid velocity past them", Metric, FluidVelocity, kRange, {"299", "2501"}},
+        {"lining thickness at its limit", Metric, LiningThickness, kOk, {"0.01"}},
+        {"inch limits", Inch, OuterDiameter, kOk, {"0.2362", "244.1"}}, {"past the inch limits", Inch, OuterDiameter, kRange, {"0.2361", "244.11", "6200"}},
+        {"inch lining thickness limits", Inch, LiningThickness, kOk, {"0.0003", "3.938"}}, {"past the ft/s limits", Inch, FluidVelocity, kRange, {"983", "8204"}},
+        {"German", Metric, OuterDiameter, kOk, {"114,3", "6,00", "1.500"}, kGerman}, {"German, below", Metric, OuterDiameter, kRange, {"5,99"}, kGerman},
+        {"German, not a number", Metric, OuterDiameter, kChars, {"1,2,3", "114.3", "0.114", "-0.5"}, kGerman},
+        {"empty before a calculation", Metric, OuterDiameter, kRange, {""}, kUs, EmptyText::Refused},
+        {"no number before a calculation", Metric, OuterDiameter, kChars, {"6x"}, kUs, EmptyText::Refused},
         // clang-format on
     };
     for (const auto& r : rows) {
         for (const char* text : r.texts) {
             const FieldReading reading = FncReadField(Describe(r.input), QString::fromUtf8(text),
-                                                      r.units, r.locale, r.empty);
-            EXPECT_EQ(reading.refusal.value_or(kOk), r.expected)
-                << r.units << ' ' << Describe(r.input).captionTextId << " \"" << text << '"';
+                                                      {r.units, r.locale}, r.empty);
+            EXPECT_EQ(reading.refusal, r.expected) << r.name << " \"" << text << '"';
         }
     }
 }
@@ -206,25 +211,23 @@ TEST(Inputs, LockRulesFollowTheLists) {
     for (std::size_t i = 0; i < kInputCount; ++i) EXPECT_EQ(FocusPosition(Inputs()[i].id), i);
     for (const InputId velocity : {PipeVelocity, LiningVelocity, FluidVelocity}) {
         const InputDescriptor& input = Describe(velocity);
-        EXPECT_TRUE(input.lock) << input.captionTextId;
+        EXPECT_TRUE(input.lock) << input.optionName;
         if (!input.lock) continue;
-        const QStringList names = Describe(input.lock->list).entryNames(5000);
+        const QStringList names = Describe(input.lock->list).entryNames(Language::English);
         for (int position = -1; position < names.size(); ++position) {
             EXPECT_EQ(input.lock->unlockedAt(position), position == names.size() - 1)
-                << input.captionTextId << " at " << position;
+                << input.optionName << " at " << position;
         }
-        EXPECT_EQ(names.last(), FncGetText(input.captionTextId, 5000));
+        EXPECT_EQ(names.last(), FncGetText(input.captionTextId, Language::English));
     }
-    EXPECT_EQ(FncUnitCaption(Quantity::Length, -1), "[inch]");  // a negative flag is inch too
 }
 
 // A sensor's wedge path is its wedge height along the beam, which leaves at the wedge angle.
 TEST(Inputs, EachSensorsWedgePathIsItsHeightAlongTheBeam) {
-    for (std::size_t row = 0; row < SensorDescriptions().size(); ++row) {
-        const SensorDescription& sensor = SensorDescriptions()[row];
-        const double angle = SensorTable(int(row)).WedgeAngle * std::numbers::pi / 180;
+    for (const SensorSpec& sensor : SensorTypes()) {
+        const double angle = sensor.WedgeAngle * std::numbers::pi / 180;
         EXPECT_NEAR(sensor.WedgePath, sensor.WedgeHeight / std::cos(angle), 1e-5)
-            << sensor.Name << " in row " << row;
+            << sensor.Name << " in row " << &sensor - SensorTypes().data();
     }
 }
 

@@ -26,16 +26,17 @@ struct CalcRun {
 
 class CalcWindowDriver {
 public:
-    explicit CalcWindowDriver(const CalcRun& run = {}) {
-        StartupValues startup = ModCommonProc::FncStartupValues(run.unitFlag, run.langFlag);
-        startup.NumberLocale = run.numbers;
-        window_ = std::make_unique<frmCalc>(startup);
+    explicit CalcWindowDriver(const CalcRun& run = {})
+        : startup_(ModCommonProc::FncStartupValues(run.unitFlag, run.langFlag)) {
+        startup_.format.locale = run.numbers;
+        window_ = std::make_unique<frmCalc>(startup_);
         window_->show();
         window_->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
         Settle();
     }
     frmCalc* operator->() { return window_.get(); }
+    const StartupValues& Startup() const { return startup_; }  // the window's start-up values
     // A control by its objectName, as a user-level test finds it.
     template <typename Control = QWidget>
     Control* Get(const char* name) {
@@ -49,7 +50,7 @@ public:
     void TypeInto(QLineEdit* field, const QString& text) {
         QTest::mouseClick(field, Qt::LeftButton);
         Settle();
-        ASSERT_TRUE(field->hasFocus()) << field->objectName().toStdString();
+        EXPECT_TRUE(field->hasFocus()) << field->objectName().toStdString();
         QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(field, Qt::Key_Delete);
         QTest::keyClicks(field, text);
@@ -60,7 +61,7 @@ public:
         Settle();
         for (int steps = list->count(); steps > 0 && list->currentIndex() != position; --steps)
             QTest::keyClick(list, list->currentIndex() > position ? Qt::Key_Up : Qt::Key_Down);
-        ASSERT_EQ(list->currentIndex(), position) << list->objectName().toStdString();
+        EXPECT_EQ(list->currentIndex(), position) << list->objectName().toStdString();
     }
     // Lets queued events (activation, deferred focus, a box) run to the end.
     void Settle() {
@@ -68,6 +69,7 @@ public:
     }
 
 private:
+    StartupValues startup_;
     std::unique_ptr<frmCalc> window_;
 };
 

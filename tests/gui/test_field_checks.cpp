@@ -33,25 +33,25 @@ TEST(FieldChecks, RefusedFieldGetsOneBoxItsTextSelectedAndTheFocus) {
     const struct {
         const char* name;
         void (*change)(D&);
-        std::int16_t message;  // 0: none
-        const char* focused;   // nullptr: not moved
+        std::optional<Reason> message;
+        const char* focused;  // nullptr: not moved
         void (*then)(D&) = Execute;
         const char* result = "65.47";
         qsizetype boxes = 1;  // of the message, when there is one
     } rows[] = {
         // clang-format off
-        {"Tab, and again", Wall200, kOutOfRangeText, "WALL_THICKNESSText", [](D& d) { QTest::keyClicks(d.Field("WALL_THICKNESSText"), "\t"), d.Settle(),
+        {"Tab, and again", Wall200, Reason::OutOfRange, "WALL_THICKNESSText", [](D& d) { QTest::keyClicks(d.Field("WALL_THICKNESSText"), "\t"), d.Settle(),
                                                                                 QTest::keyClicks(d.Field("WALL_THICKNESSText"), "\t"); }, "65.47", 2},
-        {"into a popup", Wall200, 0, nullptr, [](D& d) { QContextMenuEvent menu(QContextMenuEvent::Keyboard, {5, 5}, d.Field("WALL_THICKNESSText")->mapToGlobal(QPoint(5, 5)));
+        {"into a popup", Wall200, {}, nullptr, [](D& d) { QContextMenuEvent menu(QContextMenuEvent::Keyboard, {5, 5}, d.Field("WALL_THICKNESSText")->mapToGlobal(QPoint(5, 5)));
                                                           QApplication::sendEvent(d.Field("WALL_THICKNESSText"), &menu), d.Settle();
                                                           EXPECT_NE(QApplication::activePopupWidget(), nullptr);
                                                           if (QApplication::activePopupWidget()) QApplication::activePopupWidget()->close(); }},
-        {"click on a list", Wall200, kOutOfRangeText, "WALL_THICKNESSText", [](D& d) { QTest::mouseClick(d.List("SENSOR_TYPECombo"), Qt::LeftButton); }},
-        {"click on Execute, twice", Wall200, kOutOfRangeText, "WALL_THICKNESSText", [](D& d) { Execute(d), d.Settle(), Execute(d); }, "65.47", 2},
-        {"closing the window", Wall200, 0, nullptr, [](D& d) { EXPECT_TRUE(d->close()); }},
-        {"pipe S.V. empty", [](D& d) { d.Pick(d.List("PIPE_MATERIALCombo"), kPipeTypedVelocityEntry); }, kOutOfRangeText, "TRANS_FREQUENCYText"},
-        {"put in by the program", [](D& d) { d.Field("OUTER_DIAMETERText")->setText("6x"); }, kNotANumberText, "OUTER_DIAMETERText"},
-        {"negative spacing", [](D& d) { d.TypeInto(d.Field("OUTER_DIAMETERText"), "6"), d.TypeInto(d.Field("WALL_THICKNESSText"), "0.1"); }, 3923, nullptr},
+        {"click on a list", Wall200, Reason::OutOfRange, "WALL_THICKNESSText", [](D& d) { QTest::mouseClick(d.List("SENSOR_TYPECombo"), Qt::LeftButton); }},
+        {"click on Execute, twice", Wall200, Reason::OutOfRange, "WALL_THICKNESSText", [](D& d) { Execute(d), d.Settle(), Execute(d); }, "65.47", 2},
+        {"closing the window", Wall200, {}, nullptr, [](D& d) { EXPECT_TRUE(d->close()); }},
+        {"pipe S.V. empty", [](D& d) { d.Pick(d.List("PIPE_MATERIALCombo"), kPipeTypedVelocityEntry); }, Reason::OutOfRange, "TRANS_FREQUENCYText"},
+        {"put in by the program", [](D& d) { d.Field("OUTER_DIAMETERText")->setText("6x"); }, Reason::NotANumber, "OUTER_DIAMETERText"},
+        {"negative spacing", [](D& d) { d.TypeInto(d.Field("OUTER_DIAMETERText"), "6"), d.TypeInto(d.Field("WALL_THICKNESSText"), "0.1"); }, Reason::NegativeSpacing, nullptr},
         // clang-format on
     };
     for (const std::int16_t lang : {0, 1}) {
@@ -66,7 +66,7 @@ TEST(FieldChecks, RefusedFieldGetsOneBoxItsTextSelectedAndTheFocus) {
             r.change(d);
             r.then(d);
             d.Settle();
-            const QString box = r.message ? d->Startup().Text(r.message) : "";
+            const QString box = r.message ? FncReasonText(*r.message, d.Startup().language) : "";
             EXPECT_EQ(watchdog.Shown(), QStringList(r.message ? r.boxes : 0, box));
             if (field) {
                 EXPECT_EQ(QApplication::focusWidget(), field);

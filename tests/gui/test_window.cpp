@@ -47,7 +47,7 @@ TEST(WindowInit, InEveryRunCaptionsFitAndLanguageAndUnitsDecideApart) {
         EXPECT_EQ(d->minimumSize(), QSize(926, 471));
         EXPECT_EQ(d->maximumSize(), QSize(926, 471));
         EXPECT_EQ(d->windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}}));
-        EXPECT_EQ(d->windowTitle(), ComposedWindowTitle(d->Startup().LangOffset));
+        EXPECT_EQ(d->windowTitle(), ComposedWindowTitle(d.Startup().language));
         EXPECT_EQ(d.Get<QLabel>("Label4")->text(), run.inch() ? "[inch]" : "[mm]");
         // The results are empty on the screenshots: red, 12-point bold.
         EXPECT_EQ(d.Field("txtResult1Text")->palette().color(QPalette::Text), QColor(Qt::red));
@@ -125,14 +125,14 @@ TEST(SelectionHandlers, EachEntryLeavesItsDependentFieldsInTheirState) {
             if (start != position) {
                 position < 0 ? list->setCurrentIndex(-1) : d.Pick(list, position);
             } else if (position >= 0) {
-                for (int i = 0; i < 4; ++i) d->SetFieldLocked(fields[i], state[i] == 'f');
+                for (int i = 0; i < 4; ++i) fields[i]->setReadOnly(state[i] == 'f');  // out of step
                 list->showPopup();  // the same entry is the popup's current one
                 QTest::keyClick(list->view(), Qt::Key_Return);
             }
             for (int i = 0; i < 4; ++i) {
                 if (state[i] == '.') continue;
                 SCOPED_TRACE(testing::Message() << list->objectName() << ' ' << start << '>'
-                                                << position << " field " << i);
+                                                << list->itemText(position) << " field " << i);
                 const bool locked = state[i] == 'l';  // numbers only: no input method either way
                 EXPECT_EQ(fields[i]->isReadOnly(), locked);
                 EXPECT_EQ(
@@ -145,6 +145,27 @@ TEST(SelectionHandlers, EachEntryLeavesItsDependentFieldsInTheirState) {
         }
     }
     EXPECT_TRUE(boxes.Shown().empty());
+}
+
+// A user without a mouse: the numbers typed, the sensor and N法 (the beam
+// across the pipe three times) chosen with the arrow keys, Execute by Space.
+TEST(WindowExecute, NMethodChosenByKeys) {
+    MessageBoxWatchdog boxes;
+    CalcWindowDriver d;
+    d.TypeInto(d.Field("OUTER_DIAMETERText"), "114.3");
+    d.TypeInto(d.Field("WALL_THICKNESSText"), "6");
+    QComboBox* sensors = d.List("SENSOR_TYPECombo");
+    d.Pick(sensors, sensors->findText("TB_01/TC_01"));
+    QComboBox* methods = d.List("SENSOR_MOUNTCombo");
+    EXPECT_EQ(methods->currentText(), "V法");
+    d.Pick(methods, methods->findText("N法"));
+    auto* execute = d.Get<QPushButton>("ExecuteCalc");
+    execute->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(execute, Qt::Key_Space);
+    d.Settle();
+    EXPECT_EQ(d.Field("txtResult1Text")->text(), "108.10");
+    EXPECT_EQ(d.Field("txtResult2Text")->text(), "");
+    EXPECT_TRUE(boxes.Shown().empty()) << boxes.Shown().join('|').toStdString();
 }
 
 // Tab: down the left inputs, the right ones, Execute, the results and round.

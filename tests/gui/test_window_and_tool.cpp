@@ -22,7 +22,7 @@ Shown ThroughTheWindow(const CalcRun& run, const std::vector<Option>& options) {
             if (QLatin1String(name) != QLatin1String(input.optionName)) continue;
             QWidget* entry = nullptr;  // the field or list found by the name its caption gives it
             for (QWidget* control : d->findChildren<QWidget*>())
-                if (control->accessibleName() == d->Startup().Text(input.captionTextId))
+                if (control->accessibleName() == d.Startup().Text(input.captionTextId))
                     entry = control;
             if (auto* list = qobject_cast<QComboBox*>(entry)) {
                 list->setCurrentIndex(list->findText(QString::fromUtf8(value)));

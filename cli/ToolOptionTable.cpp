@@ -1,0 +1,101 @@
+#include "cli/ToolOptionTable.h"
+
+#include <string_view>
+#include <vector>
+
+#include "rules/GivenValues.h"
+#include "text/TextTable.h"
+
+namespace {
+
+// A given field past the inputs; an input's option is made from its
+// descriptor, described by the window's English caption.
+struct FurtherFieldRow {
+    std::size_t field;
+    std::string_view valueName;
+    std::string_view description;
+};
+
+constexpr FurtherFieldRow kFurtherFieldRows[] = {
+    {kPipeSizeField, "SIZE",
+     "a nominal size of the table of --schedule (100A, 4,\n"
+     "1-1/4, 13): its outer diameter and wall, and the pipe\n"
+     "material the table implies unless --pipe is given"},
+    {kScheduleField, "NAME",
+     "SGP, STPG Sch40, SUS Sch10S, ASME Sch40, ASME STD,\n"
+     "PVC VP, ... (see --list)"},
+};
+static_assert(std::size(kFurtherFieldRows) == kGivenCount - kInputCount);
+
+struct OwnRow {
+    OwnOption option;
+    OptionGroup group;
+    std::string_view name;
+    std::string_view valueName;
+    std::string_view description;
+    std::string_view alias = {};
+};
+
+constexpr OwnRow kOwnRows[] = {
+    {OwnOption::Csv, OptionGroup::ManyPoints, "csv", "FILE",
+     "read points from CSV (\"-\": standard input) whose header names\n"
+     "the columns as the options above, without \"--\", or as the\n"
+     "window's captions; write the input with the columns\n"
+     "spacing-mm (or spacing-inch), steps and message added"},
+    {OwnOption::Encoding, OptionGroup::ManyPoints, "encoding", "utf-8|cp932",
+     "the list's encoding (default: a byte order mark or valid\n"
+     "UTF-8 at its start, else code page 932); the output keeps it"},
+    {OwnOption::Units, OptionGroup::Settings, "units", "mm|inch",
+     "millimetres and m/s, or inches and ft/s"},
+    {OwnOption::Lang, OptionGroup::Settings, "lang", "ja|en", "Japanese or English texts"},
+    {OwnOption::Json, OptionGroup::Output, "json", "", "one point as a JSON object"},
+    {OwnOption::List, OptionGroup::Output, "list", "",
+     "the sensors, materials, fluids and methods to choose from"},
+    {OwnOption::Help, OptionGroup::Output, "help", "", "this text", "h"},
+    {OwnOption::Version, OptionGroup::Output, "version", "", "the version"},
+};
+
+constexpr bool InOptionOrder() {
+    for (std::size_t row = 0; row < std::size(kOwnRows); ++row) {
+        if (kOwnRows[row].option != OwnOption(row)) return false;
+    }
+    return true;
+}
+static_assert(InOptionOrder(), "kOwnRows follows the order of OwnOption");
+
+std::vector<ToolOption> MadeTable() {
+    std::vector<ToolOption> table(kGivenCount);
+    for (const InputDescriptor& input : Inputs()) {
+        ToolOption& row = table[FocusPosition(input.id)];
+        row.valueName = input.kind == InputKind::Number ? "NUMBER" : "NAME";
+        row.description = FncGetText(input.captionTextId, Language::English).toStdString();
+    }
+    for (const FurtherFieldRow& further : kFurtherFieldRows) {
+        table[further.field].valueName = further.valueName;
+        table[further.field].description = further.description;
+    }
+    for (std::size_t field = 0; field < kGivenCount; ++field) {
+        table[field].group = OptionGroup::OnePoint;
+        table[field].name = GivenFields()[field].optionName;
+    }
+    for (const OwnRow& own : kOwnRows) {
+        table.push_back({own.group, std::string(own.name), std::string(own.valueName),
+                         std::string(own.description), std::string(own.alias)});
+    }
+    return table;
+}
+
+}  // namespace
+
+std::span<const ToolOption> ToolOptionTable() {
+    static const std::vector<ToolOption> table = MadeTable();
+    return table;
+}
+
+std::size_t RowIndex(OwnOption option) {
+    return kGivenCount + static_cast<std::size_t>(option);
+}
+
+const ToolOption& OptionRow(OwnOption option) {
+    return ToolOptionTable()[RowIndex(option)];
+}

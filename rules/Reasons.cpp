@@ -1,0 +1,100 @@
+#include "rules/Reasons.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+struct ReasonRow {
+    Reason reason;
+    TextId text;
+    // The command line's sentence, for a value given as an option.
+    const char* optionText = nullptr;
+    // The calculation's failure that the reason reports.
+    std::optional<CalcErrorKind> failure = std::nullopt;
+};
+
+using enum Reason;
+using K = CalcErrorKind;
+
+// In the order of Reason.
+constexpr std::array<ReasonRow, kReasonCount> kReasons = {{
+    {NotANumber, TextId::ReasonNotANumber},
+    {OutOfRange, TextId::ReasonOutOfRange},
+    {NotInList, TextId::ReasonNotInList,
+     "%1: no entry is named '%5', nor one alone starts so (see --list)"},
+    {NotReadWith, TextId::ReasonNotReadWith,
+     "%1 cannot be given with %2 '%6', which does not read it (see --list)"},
+    {Needs, TextId::ReasonNeeds, "%1 needs %2 (see --list)"},
+    {NoSuchSize, TextId::ReasonNoSuchSize, "%1: %3 has no size '%5' (see --list)"},
+    {DiffersFromTable, TextId::ReasonDiffersFromTable,
+     "%1 %5 differs from the pipe size table, which gives %3 for %4"},
+    {MalformedRecord, TextId::ReasonMalformedRecord},
+    {InvalidArgument, TextId::ReasonInvalidArgument, nullptr, K::InvalidArgument},
+    {DivisionByZero, TextId::ReasonDivisionByZero, nullptr, K::DivisionByZero},
+    {Overflow, TextId::ReasonOverflow, nullptr, K::Overflow},
+    {ConversionFailure, TextId::ReasonConversionFailure, nullptr, K::ConversionFailure},
+    {SubscriptOutOfRange, TextId::ReasonSubscriptOutOfRange, nullptr, K::SubscriptOutOfRange},
+    {NegativeSpacing, TextId::ReasonNegativeSpacing, nullptr, K::NegativeSpacing},
+}};
+
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kReasons.size(); ++i) {
+            if (kReasons[i].reason != Reason(i)) return false;
+        }
+        return true;
+    }(),
+    "a reason's row stands at its value");
+static_assert(
+    [] {
+        for (const K kind : {K::InvalidArgument, K::DivisionByZero, K::Overflow,
+                             K::ConversionFailure, K::SubscriptOutOfRange, K::NegativeSpacing}) {
+            if (std::ranges::count(kReasons, std::optional(kind), &ReasonRow::failure) != 1)
+                return false;
+        }
+        return true;
+    }(),
+    "every failure of the calculation has one reason");
+
+constexpr const ReasonRow& RowOf(Reason reason) {
+    return kReasons[static_cast<std::size_t>(reason)];
+}
+
+// `pattern` with %1 to %6 replaced by the subjects, in one pass: a subject
+// that itself holds "%2" stays as it is.
+QString Filled(const QString& pattern, const ReasonSubjects& subjects) {
+    const std::array<const QString*, 6> pieces = {&subjects.field,     &subjects.other,
+                                                  &subjects.quoted[0], &subjects.quoted[1],
+                                                  &subjects.given[0],  &subjects.given[1]};
+    qsizetype mark = pattern.indexOf(u'%');
+    if (mark < 0) return pattern;  // most texts name nothing
+    QString text;
+    qsizetype copied = 0;
+    for (; mark >= 0; mark = pattern.indexOf(u'%', mark + 1)) {
+        const int digit = mark + 1 < pattern.size() ? pattern[mark + 1].digitValue() : -1;
+        if (digit < 1 || digit > int(pieces.size())) continue;
+        text += QStringView(pattern).sliced(copied, mark - copied);
+        text += *pieces[std::size_t(digit - 1)];
+        copied = mark + 2;
+    }
+    text += QStringView(pattern).sliced(copied);
+    return text;
+}
+
+}  // namespace
+
+QString FncReasonText(Reason reason, Language language, const ReasonSubjects& subjects) {
+    return Filled(FncGetText(RowOf(reason).text, language), subjects);
+}
+
+QString FncReasonOptionText(Reason reason, const ReasonSubjects& subjects) {
+    return Filled(QString::fromLatin1(RowOf(reason).optionText), subjects);
+}
+
+Reason FncFailureReason(CalcErrorKind kind) {
+    for (const ReasonRow& row : kReasons) {
+        if (row.failure == kind) return row.reason;
+    }
+    return InvalidArgument;
+}

@@ -1,0 +1,232 @@
+// The mounting sheet read back from the PDF as a reader and a printer see
+// it: its text with poppler's pdftotext, its paper with pdfinfo, and the
+// marking strips' red marks measured on the page rendered at 10 pixels per
+// millimetre, which is what they are on paper printed at actual size.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <vector>
+
+#include "sheet/SheetPdfWriter.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+// What a poppler tool writes, empty when it fails.
+QString Poppler(const QString& tool, const QStringList& arguments) {
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(120000) || process.exitCode() != 0) return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// No poppler-utils, as under Wine.
+bool PopplerMissing() {
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), {QStringLiteral("-v")});
+    return !process.waitForFinished() || process.exitCode() != 0;
+}
+
+SheetStyle Style(bool japanese, Units units) {
+    // The window's stand-in on Linux, whose glyphs PDF readers misread.
+    QFont::insertSubstitution(QStringLiteral(u"ＭＳ ゴシック"), QStringLiteral("Noto Sans CJK JP"));
+    SheetStyle style;
+    style.format = {units, kUs};
+    style.fontFamily = japanese ? QStringLiteral(u"ＭＳ ゴシック") : QStringLiteral("Arial");
+    style.made = QDateTime(QDate(2025, 3, 14), QTime(9, 30), Qt::UTC);
+    style.programLine = QStringLiteral("Velkara 1.1.0");
+    SheetTexts& t = style.texts;
+    t.entriesHeading = japanese ? QStringLiteral(u"入力値") : QStringLiteral("ENTRIES");
+    t.oppositeSide = QStringLiteral("<%1>");
+    t.checkBar = t.join = QStringLiteral("%1");
+    t.refusedHeading = QStringLiteral("REFUSED");
+    return style;
+}
+
+SheetPage Page(const char* result, double spacingMm, int traverses, const char* steps = "") {
+    SheetPage page;
+    page.title = QStringLiteral(u"P-101 ポンプ");
+    page.entries = {{QStringLiteral(u"外径寸法"), QStringLiteral("114.3 mm")},
+                    {QStringLiteral(u"流体種類"), QStringLiteral(u"水")},
+                    {QStringLiteral("SENSOR MOUNT"), QStringLiteral("Z METHOD")}};
+    page.resultText = QString::fromLatin1(result);
+    page.stepsText = QString::fromLatin1(steps);
+    page.geometry = {114.3, 6.0, 0.0, spacingMm, traverses, traverses % 2 == 0};
+    return page;
+}
+
+// For each band of pixel rows that exactly two red lines cross (a strip),
+// the distance of their centres in millimetres.
+std::vector<double> MarkDistances(const QImage& image) {
+    std::vector<double> strips, band;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        std::vector<double> centres;
+        double sum = 0, weight = 0;
+        for (int x = 0; x <= image.width(); ++x) {
+            const QRgb p = x < image.width() ? row[x] : 0;
+            const int red = qRed(p) - std::max(qGreen(p), qBlue(p));
+            if (red > 60) {
+                sum += red * (x + 0.5);
+                weight += red;
+            } else if (weight > 0) {
+                centres.push_back(sum / weight);
+                sum = weight = 0;
+            }
+        }
+        if (centres.size() == 2) band.push_back((centres[1] - centres[0]) / 100.0);
+        if (centres.size() != 2 && !band.empty()) {
+            std::nth_element(band.begin(), band.begin() + band.size() / 2, band.end());
+            strips.push_back(band[band.size() / 2]);
+            band.clear();
+        }
+    }
+    return strips;
+}
+
+struct SheetCase {
+    const char* name;
+    bool japanese;
+    Units units;
+    SheetPage page;
+    const char* paper;  // as pdfinfo gives it
+    int pages;
+    std::size_t strips;
+    std::vector<const char16_t*> texts;
+};
+
+void PrintTo(const SheetCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SheetRead : public testing::TestWithParam<SheetCase> {};
+
+TEST_P(SheetRead, TextPaperAndStripMarksAsPrinted) {
+    if (PopplerMissing()) GTEST_SKIP() << "poppler-utils are not installed";
+    const SheetCase& c = GetParam();
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral(u"取付け シート.pdf"));
+    QString error;
+    ASSERT_TRUE(WriteSheetPdf(pdf, {&c.page, 1}, {}, Style(c.japanese, c.units), &error)) << error;
+    EXPECT_LT(QFile(pdf).size(), 300 * 1024);
+    const QString info = Poppler("pdfinfo", {pdf});
+    EXPECT_TRUE(info.contains(QStringLiteral("Pages:           %1\n").arg(c.pages))) << info;
+    EXPECT_TRUE(info.contains(QLatin1String(c.paper))) << info;
+    const QString text = Poppler("pdftotext", {pdf, "-"});
+    for (const char16_t* expected : c.texts) {
+        EXPECT_TRUE(text.contains(QString::fromUtf16(expected))) << QString::fromUtf16(expected);
+    }
+
+    double marked = 0;
+    std::size_t strips = 0;
+    for (int p = 1; p <= c.pages; ++p) {
+        const QString png = folder.filePath(QStringLiteral("page"));
+        Poppler("pdftoppm", {"-rx", "2540", "-ry", "25.4", "-png", "-singlefile", "-f",
+                             QString::number(p), "-l", QString::number(p), pdf, png});
+        for (double piece :
+             MarkDistances(QImage(png + ".png").convertToFormat(QImage::Format_RGB32))) {
+            marked += piece;
+            ++strips;
+        }
+    }
+    EXPECT_EQ(strips, c.strips);
+    EXPECT_NEAR(marked, c.page.geometry.spacingMm, 0.1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sheets, SheetRead,
+    testing::Values(SheetCase{"JapaneseMetricV",
+                              true,
+                              Units::Metric,
+                              Page("65.47", 65.47, 2),
+                              "595 x 842",
+                              1,
+                              1,
+                              {u"65.47 mm", u"入力値", u"外径寸法", u"水", u"P-101 ポンプ",
+                               u"2025-03-14 09:30"}},
+                    SheetCase{"InchZOppositeHalfwayRound",
+                              false,
+                              Units::Inch,
+                              Page("0.899", 0.899 * 25.4, 1),
+                              "612 x 792",
+                              1,
+                              1,
+                              {u"0.899 inch", u"<7.068 inch>", u"Velkara 1.1.0", u"水"}},
+                    SheetCase{"RailStepsN",
+                              false,
+                              Units::Metric,
+                              Page("75", 75, 3, "25"),
+                              "595 x 842",
+                              1,
+                              1,
+                              {u"75 mm", u": 25", u"<179.54 mm>", u"Z METHOD"}},
+                    SheetCase{"LongOverStrips",
+                              false,
+                              Units::Metric,
+                              Page("832.54", 832.54, 4),
+                              "595 x 842",
+                              1,
+                              5,
+                              {}},
+                    SheetCase{"LongerThanItsPage",
+                              true,
+                              Units::Metric,
+                              Page("3,000.00", 3000, 4),
+                              "595 x 842",
+                              2,
+                              18,
+                              {u"3,000.00 mm"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A list's sheets streamed one by one, then its refused rows.
+TEST(SheetPdfWriter, ThousandSheetsThenTheRefusedRows) {
+    if (PopplerMissing()) GTEST_SKIP() << "poppler-utils are not installed";
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("list.pdf"));
+    SheetPdfWriter writer(Style(false, Units::Metric));
+    QString error;
+    ASSERT_TRUE(writer.Open(pdf, &error)) << error;
+    for (int i = 0; i < 1000; ++i) writer.AddSheet(Page("65.47", 65.47, 2));
+    const RefusedRow refused[] = {{"P-7", "The value is outside of range"}};
+    writer.AddRefusedRows(refused);
+    ASSERT_TRUE(writer.Finish(&error)) << error;
+    EXPECT_TRUE(Poppler("pdfinfo", {pdf}).contains(QStringLiteral("Pages:           1001\n")));
+    const QString last = Poppler("pdftotext", {"-f", "1001", "-l", "1001", pdf, "-"});
+    EXPECT_TRUE(last.contains("REFUSED") && last.contains("P-7") &&
+                last.contains("The value is outside of range"))
+        << last;
+}
+
+// A file that cannot be made reports why; one abandoned halfway leaves the
+// old file as it was and nothing beside it.
+TEST(SheetPdfWriter, FailedOrAbandonedLeavesNothingBehind) {
+    QTemporaryDir folder;
+    QString error;
+    const QString nowhere = folder.filePath(QStringLiteral("missing/sheet.pdf"));
+    EXPECT_FALSE(WriteSheetPdf(nowhere, {}, {}, Style(false, Units::Metric), &error));
+    QFile probe(nowhere);
+    probe.open(QIODevice::WriteOnly);
+    EXPECT_EQ(error, probe.errorString());
+    EXPECT_FALSE(QFile::exists(nowhere));
+
+    const QString old = folder.filePath(QStringLiteral("old.pdf"));
+    QFile file(old);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
+    file.close();
+    {
+        SheetPdfWriter writer(Style(true, Units::Metric));
+        ASSERT_TRUE(writer.Open(old, &error)) << error;
+        writer.AddSheet(Page("65.47", 65.47, 2));
+    }
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "old");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"old.pdf"});
+}
+
+}  // namespace

@@ -1,0 +1,111 @@
+#pragma once
+// The name of every text of the table. The value is the text's base id: the
+// Japanese text is stored under it, the English twin beside it (TextTable.cpp
+// applies the offset between the halves; nothing else knows it).
+//
+// Names start with what the text is: Caption (a label, frame or button of the
+// window; an input's caption bears the name of its InputId), Title (the
+// window's title bar), Pipe, Lining, Fluid and Mount (an entry of that list),
+// Reason (why a value is refused or a calculation fails), PipeSize (the pipe
+// size tables) and Dialog (a dialog's buttons). A new text takes a free base
+// id beside its kin and a name of its kind.
+
+#include <cstdint>
+
+enum class TextId : std::int16_t {
+    FontName = 1,  // the font name of the window's controls, not shown as text
+
+    CaptionMountingMethod = 790,
+    CaptionSensorType = 800,
+    CaptionLiningVelocity = 1100,  // also the lining list's typed-velocity entry
+    CaptionLiningThickness = 1110,
+    CaptionLiningMaterial = 1120,
+    CaptionOuterDiameter = 1240,
+    CaptionSensorSpacing = 1380,  // "1" or "2" follows
+    CaptionInput = 1967,          // the legend of the required marks
+    CaptionPipeVelocity = 2050,   // also the pipe list's typed-velocity entry
+    CaptionPipeMaterial = 2060,
+    CaptionFluidVelocity = 2200,  // also the fluid list's typed-velocity entry
+    CaptionFluid = 2210,
+
+    PipeCarbonSteel = 2760,
+    PipeStainlessSteel = 2770,
+    PipePvc = 2780,
+    PipeCopper = 2790,
+    PipeCastIron = 2800,
+    PipeAluminum = 2810,
+    PipeFrp = 2820,
+    PipeDuctileIron = 2830,
+    PipePeek = 2840,
+    PipePvdf = 2850,
+    PipeAcrylic = 2860,
+    PipePp = 2861,
+
+    CaptionWallThickness = 2880,
+
+    LiningNone = 2890,
+    LiningTarEpoxy = 2900,
+    LiningMortar = 2910,
+    LiningRubber = 2920,
+    LiningTeflon = 2930,
+    LiningPyrexGlass = 2940,
+
+    FluidWater = 2950,
+    FluidSeawater = 2960,
+    FluidDistilledWater = 2970,
+    FluidAmmonia = 2980,
+    FluidAlcohol = 2990,
+    FluidBenzene = 3000,
+    FluidBromide = 3010,
+    FluidEthanol = 3020,
+    FluidGlycol = 3030,
+    FluidKerosene = 3040,
+    FluidMilk = 3050,
+    FluidMethanol = 3060,
+    FluidToluol = 3070,
+    FluidLubeOil = 3080,
+    FluidFuelOil = 3090,
+    FluidPetrol = 3100,
+    FluidRefrigerantR410 = 3101,
+
+    MountV = 3140,
+    MountZ = 3150,
+    MountN = 3160,
+    MountW = 3170,
+
+    ReasonNotANumber = 3920,
+    ReasonOutOfRange = 3921,
+    CaptionExecute = 3922,
+    ReasonNegativeSpacing = 3923,
+    CaptionResultFrame = 3926,
+    ReasonInvalidArgument = 3930,
+    ReasonDivisionByZero = 3931,
+    ReasonOverflow = 3932,
+    ReasonConversionFailure = 3933,
+    ReasonSubscriptOutOfRange = 3934,
+    ReasonNotInList = 3940,
+    ReasonMalformedRecord = 3941,
+    ReasonNotReadWith = 3942,
+    ReasonNeeds = 3943,
+    ReasonNoSuchSize = 3944,
+    ReasonDiffersFromTable = 3945,
+
+    TitleFlowmeter = 4401,
+    TitleSpacingTool = 4402,
+
+    LiningPvc = 4460,
+
+    PipeSizeMenuEntry = 4470,
+    PipeSizeTitle = 4471,
+    PipeSizeSchedule = 4472,
+    PipeSizeStandard = 4473,
+    PipeSizeNominalSize = 4474,
+    DialogOk = 4475,
+    DialogCancel = 4476,
+    // Every sensor and mounting method compared for the pipe entered.
+    CompareMenuEntry = 4480,
+    // The fluid's sound velocity from the temperature of water.
+    WaterMenuEntry = 4490,
+    // The mounting sheet as a PDF.
+    SheetMenuEntry = 4500,
+};
