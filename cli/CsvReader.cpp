@@ -1,8 +1,13 @@
 #include "cli/CsvReader.h"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -23,6 +28,25 @@ std::string_view RemoveDoubledQuotes(char* begin, char* end) {
         in = quote ? quote + 2 : end;
     }
     return {begin, std::size_t(out - begin)};
+}
+
+// The first comma, quote, CR or LF from `q` on, or `end`. Sixteen bytes are
+// compared at a time where the processor has SSE2 (every x86-64 does).
+const char* NextSpecial(const char* q, const char* end) {
+#if defined(__SSE2__)
+    const __m128i comma = _mm_set1_epi8(','), quote = _mm_set1_epi8('"'), cr = _mm_set1_epi8('\r'),
+                  lf = _mm_set1_epi8('\n');
+    for (; end - q >= 16; q += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
+        const __m128i special =
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, comma), _mm_cmpeq_epi8(bytes, quote)),
+                         _mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf)));
+        if (const int mask = _mm_movemask_epi8(special))
+            return q + std::countr_zero(unsigned(mask));
+    }
+#endif
+    while (q < end && *q != ',' && *q != '"' && *q != '\r' && *q != '\n') ++q;
+    return q;
 }
 
 }  // namespace
@@ -176,11 +200,9 @@ bool CsvReader::Scan() {
 bool CsvReader::ScanPlainLine(const char*& p, const char* end) {
     const char* const begin = p;
     std::size_t fieldBegin = 0;
-    for (const char* q = p; q < end; ++q) {
-        const std::uint8_t byteClass = classes_[std::uint8_t(*q)];
-        if (byteClass == 0) continue;
+    for (const char* q = p; (q = NextSpecial(q, end)) < end; ++q) {
         const std::size_t at = std::size_t(q - begin);
-        if (byteClass == kSeparator) {
+        if (*q == ',') {
             spans_.push_back({fieldBegin, at, false});
             fieldBegin = at + 1;
         } else if (*q == '\n') {
