@@ -108,8 +108,8 @@ std::optional<GivenRefusal> ApplyPipeSize(const GivenPoint& point, Entries& entr
     return std::nullopt;
 }
 
-// A temperature of water: the fluid velocity at it, typed as the window's
-// dialog types it, and the typed-velocity entry chosen. It cannot go with a
+// A temperature of water: the fluid velocity at it, the number the window's
+// dialog types, and the typed-velocity entry chosen. It cannot go with a
 // velocity of its own or with a fluid that is not water.
 std::optional<GivenRefusal> ApplyWaterTemperature(const GivenPoint& point, Entries& entries,
                                                   const NumberFormat& format) {

@@ -40,11 +40,14 @@ WaterTemperatureDialog::WaterTemperatureDialog(const StartupValues& startup, QWi
 
     velocity_ = new QLabel(this);
     velocity_->setObjectName(QStringLiteral("velocity"));
-    // As wide as its widest text, so the dialog keeps its size while typing.
+    // As wide as its widest text, so the dialog keeps its size while typing:
+    // a reason, or a velocity as long as the field's upper limit.
+    const InputDescriptor& field = Describe(InputId::FluidVelocity);
     const QFontMetrics metrics(velocity_->font());
-    int width = metrics.horizontalAdvance(
-        startup_.Text(Describe(InputId::FluidVelocity).captionTextId) + QStringLiteral(": 8888 ") +
-        FncUnitTexts(units)[std::size_t(Quantity::Velocity)]);
+    int width =
+        metrics.horizontalAdvance(startup_.Text(field.captionTextId) + QStringLiteral(": ") +
+                                  FncLimitText(RangeOf(field, units).upper) + QLatin1Char(' ') +
+                                  FncUnitTexts(units)[std::size_t(Quantity::Velocity)]);
     for (const Reason reason : {Reason::NotANumber, Reason::OutOfRange})
         width =
             std::max(width, metrics.horizontalAdvance(FncReasonText(reason, startup_.language)));
