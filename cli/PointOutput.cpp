@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <utility>
+#include <vector>
 
 #include "rules/UnitTexts.h"
 
@@ -37,6 +38,15 @@ std::string PointAsText(const PointOutcome& outcome, const StartupValues& startu
         text += ComposedMountSizeCaption(2, startup.language).toStdString() + ": " +
                 texts.result2.toStdString() + '\n';
     }
+    if (outcome.water) {
+        // Which velocity the spacing took, and where it came from.
+        text +=
+            (startup.Text(Describe(InputId::FluidVelocity).captionTextId) + QStringLiteral(": ") +
+             FncWaterVelocityCaption(*outcome.water, startup.format) + QStringLiteral(" (") +
+             FncWaterOriginText(*outcome.water, startup.language, startup.format) +
+             QStringLiteral(")\n"))
+                .toStdString();
+    }
     return text;
 }
 
@@ -47,14 +57,22 @@ std::string PointAsJson(const PointOutcome& outcome, const StartupValues& startu
     const std::string null = JsonText(QJsonValue::Null);
     // The members in the order printed, which a QJsonObject would sort by
     // name. The message alone: "field" names what it refuses.
-    const std::pair<const char*, std::string> members[] = {
+    std::vector<std::pair<const char*, std::string>> members = {
         {"spacing", shown ? JsonNumber(run.texts.result1) : null},
         {"unit", JsonText(QString::fromStdString(LengthUnit(startup)))},
         {"steps", shown ? JsonNumber(run.texts.result2) : null},
         {"message", shown ? null : JsonText(FncReasonText(run.reason, startup.language))},
         {"field",
-         refused ? JsonText(QString::fromLatin1(Describe(run.refusedInput).optionName)) : null},
+         refused ? JsonText(QString::fromLatin1(GivenFields()[outcome.refusedField].optionName))
+                 : null},
     };
+    // Only a point given a temperature says which velocity it came to.
+    if (outcome.water) {
+        members.emplace_back(Describe(InputId::FluidVelocity).optionName,
+                             JsonText(outcome.water->velocity));
+        members.emplace_back(WaterTemperatureInput().optionName,
+                             JsonText(outcome.water->temperature));
+    }
     std::string json = "{";
     for (const auto& [name, value] : members) {
         if (json.size() > 1) json += ", ";

@@ -1,5 +1,7 @@
 #include "cli/PointRun.h"
 
+#include "rules/AsciiText.h"
+
 ToolContext::ToolContext(const StartupValues& values) : startup(values) {
     startup.format.locale = ToolNumberLocale();
     for (const InputDescriptor& input : Inputs())
@@ -35,15 +37,26 @@ PointOutcome RunPoint(const GivenPoint& point, const ToolContext& context) {
     PointOutcome outcome;
     const auto resolved = FncResolveGiven(point, context.names, context.startup.format);
     if (const auto* refusal = std::get_if<GivenRefusal>(&resolved)) {
-        // A value past the inputs (a pipe size) stands for the outer diameter.
-        const InputId input =
-            refusal->field < kInputCount ? InputId(refusal->field) : InputId::OuterDiameter;
+        // A value past the inputs stands for the input it fills: a pipe size
+        // for the outer diameter, a temperature for the fluid velocity.
+        const InputId input = refusal->field < kInputCount               ? InputId(refusal->field)
+                              : refusal->field == kWaterTemperatureField ? InputId::FluidVelocity
+                                                                         : InputId::OuterDiameter;
         outcome.run = SpacingRun::Refused(input, refusal->reason);
-        outcome.given = *refusal;
+        if (!FncRefusedByOwnCheck(*refusal)) outcome.given = *refusal;
+        outcome.refusedField = refusal->field;
         outcome.message = FncGivenRefusalText(*refusal, context.startup.language);
         return outcome;
     }
     outcome.run = FncRunSpacing(std::get<Entries>(resolved), context.startup.format);
+    outcome.refusedField = FocusPosition(outcome.run.refusedInput);
     outcome.message = MessageOf(outcome.run, context);
+    // Read once more for what the output says of it.
+    if (const std::string_view water = TrimBlanks(point.values[kWaterTemperatureField]);
+        !water.empty()) {
+        const WaterReading reading = FncReadWaterTemperature(
+            QString::fromUtf8(water.data(), qsizetype(water.size())), context.startup.format);
+        if (!reading.refusal) outcome.water = reading;
+    }
     return outcome;
 }

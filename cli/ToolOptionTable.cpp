@@ -24,6 +24,10 @@ constexpr FurtherFieldRow kFurtherFieldRows[] = {
     {kScheduleField, "NAME",
      "SGP, STPG Sch40, SUS Sch10S, ASME Sch40, ASME STD,\n"
      "PVC VP, ... (see --list)"},
+    {kWaterTemperatureField, "NUMBER",
+     "the fluid's sound velocity from the temperature of\n"
+     "water, in degrees Celsius (Fahrenheit with --units\n"
+     "inch); with --fluid WATER, DIST. WATER or none"},
 };
 static_assert(std::size(kFurtherFieldRows) == kGivenCount - kInputCount);
 

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "rules/AsciiText.h"
+#include "rules/ListPositions.h"
 #include "rules/PipeSizes.h"
+#include "rules/WaterTemperature.h"
 #include "text/TextTable.h"
 
 namespace {
@@ -17,6 +19,8 @@ const std::array<GivenField, kGivenCount>& Fields() {
             made[FocusPosition(input.id)] = {input.optionName, input.captionTextId};
         made[kPipeSizeField] = {"pipe-size", TextId::PipeSizeNominalSize};
         made[kScheduleField] = {"schedule", TextId::PipeSizeSchedule};
+        made[kWaterTemperatureField] = {WaterTemperatureInput().optionName,
+                                        WaterTemperatureInput().captionTextId};
         return made;
     }();
     return fields;
@@ -101,6 +105,29 @@ std::optional<GivenRefusal> ApplyPipeSize(const GivenPoint& point, Entries& entr
     }
     int& pipeEntry = entries[FocusPosition(InputId::PipeMaterial)].position;
     if (pipeEntry < 0) pipeEntry = FncImpliedPipeEntry(table);
+    return std::nullopt;
+}
+
+// A temperature of water: the fluid velocity at it, the number the window's
+// dialog types, and the typed-velocity entry chosen. It cannot go with a
+// velocity of its own or with a fluid that is not water.
+std::optional<GivenRefusal> ApplyWaterTemperature(const GivenPoint& point, Entries& entries,
+                                                  const NumberFormat& format) {
+    const std::string_view given = point.values[kWaterTemperatureField];
+    if (!IsGiven(given)) return std::nullopt;
+    const std::size_t velocity = FocusPosition(InputId::FluidVelocity);
+    const std::size_t fluid = FocusPosition(InputId::Fluid);
+    if (IsGiven(point.values[velocity]))
+        return GivenRefusal{Reason::EitherOr, kWaterTemperatureField, velocity};
+    int& fluidEntry = entries[fluid].position;
+    if (fluidEntry >= 0 && !FncFluidTakesWaterTemperature(fluidEntry))
+        return GivenRefusal{Reason::NotReadWith, kWaterTemperatureField, fluid};
+    const WaterReading water =
+        FncReadWaterTemperature(QString::fromUtf8(given.data(), qsizetype(given.size())), format);
+    if (water.refusal)
+        return GivenRefusal{*water.refusal, kWaterTemperatureField, kWaterTemperatureField};
+    fluidEntry = kFluidTypedVelocityEntry;
+    entries[velocity].number = water.velocity;
     return std::nullopt;
 }
 
@@ -195,6 +222,9 @@ std::variant<Entries, GivenRefusal> FncResolveGiven(const GivenPoint& point, con
     // A pipe size from the tables; a typed pipe velocity has chosen its entry.
     if (std::optional<GivenRefusal> refusal = ApplyPipeSize(point, entries, format))
         return *refusal;
+    // A temperature of water: the fluid velocity and the entry that reads it.
+    if (std::optional<GivenRefusal> refusal = ApplyWaterTemperature(point, entries, format))
+        return *refusal;
     // Every number given is read.
     for (const LockedNumber& number : locked) {
         const InputDescriptor& input = *number.input;
@@ -207,6 +237,10 @@ std::variant<Entries, GivenRefusal> FncResolveGiven(const GivenPoint& point, con
     // A list not given takes its first entry, as the window does at start.
     for (Entry& entry : entries) entry.position = std::max(entry.position, 0);
     return entries;
+}
+
+bool FncRefusedByOwnCheck(const GivenRefusal& refusal) {
+    return refusal.reason == Reason::NotANumber || refusal.reason == Reason::OutOfRange;
 }
 
 QString FncGivenRefusalText(const GivenRefusal& refusal, Language language) {

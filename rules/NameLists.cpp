@@ -40,6 +40,8 @@ constexpr std::array<MountEntry, 4> kMountEntries = {{
 static_assert(kPipeNameTextIds.size() == kPipeTypedVelocityEntry + 1);
 static_assert(kFluidNameTextIds.size() == kFluidTypedVelocityEntry + 1);
 static_assert(kLiningNameTextIds.size() == kLiningTypedVelocityEntry + 1);
+static_assert(kFluidNameTextIds[kWaterEntry] == FluidWater &&
+              kFluidNameTextIds[kDistilledWaterEntry] == FluidDistilledWater);
 
 QStringList NamesOf(std::span<const TextId> textIds, Language language) {
     QStringList names;

@@ -106,6 +106,9 @@ enum class TextId : std::int16_t {
     CompareMenuEntry = 4480,
     // The fluid's sound velocity from the temperature of water.
     WaterMenuEntry = 4490,
+    WaterTitle = 4491,
+    WaterTemperature = 4492,    // the temperature's caption
+    WaterAtTemperature = 4493,  // what a velocity from a temperature says: "%1" the temperature
     // The mounting sheet as a PDF.
     SheetMenuEntry = 4500,
 };

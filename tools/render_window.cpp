@@ -1,9 +1,11 @@
-// velkara_render_window <out.png> <lang 0|1> <unit 0|1> [pipe-size-table]
+// velkara_render_window <out.png> <lang 0|1> <unit 0|1> [pipe-size-table|water-temperature]
 //
 // Builds the calculator window with the given language and unit system on
 // the offscreen platform and saves its client area as a PNG; with
-// "pipe-size-table", the pipe size dialog of that window, on SGP 100A.
+// "pipe-size-table", the pipe size dialog of that window, on SGP 100A; with
+// "water-temperature", the water temperature dialog with 20 typed.
 #include <QApplication>
+#include <QLineEdit>
 #include <QPixmap>
 #include <cstdio>
 #include <string_view>
@@ -11,12 +13,26 @@
 
 #include "settings/ModCommonProc.h"
 #include "window/PipeSizeDialog.h"
+#include "window/WaterTemperatureDialog.h"
 #include "window/frmCalc.h"
 
+namespace {
+
+QPixmap Shown(QWidget& widget) {
+    widget.show();
+    QApplication::processEvents();
+    return widget.grab();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    const bool dialog = argc == 5 && std::string_view(argv[4]) == "pipe-size-table";
-    if (argc != 4 && !dialog) {
-        std::fprintf(stderr, "usage: %s <out.png> <lang 0|1> <unit 0|1> [pipe-size-table]\n",
+    const std::string_view dialog = argc == 5 ? argv[4] : "";
+    if ((argc != 4 && argc != 5) ||
+        (argc == 5 && dialog != "pipe-size-table" && dialog != "water-temperature")) {
+        std::fprintf(stderr,
+                     "usage: %s <out.png> <lang 0|1> <unit 0|1> "
+                     "[pipe-size-table|water-temperature]\n",
                      argv[0]);
         return 2;
     }
@@ -39,16 +55,17 @@ int main(int argc, char** argv) {
     const StartupValues startup = ModCommonProc::FncStartupValues(static_cast<std::int16_t>(unit),
                                                                   static_cast<std::int16_t>(lang));
     frmCalc window(startup);
-    window.show();
-    QApplication::processEvents();
-    QPixmap image = window.grab();
-    if (dialog) {
+    QPixmap image = Shown(window);
+    if (dialog == "pipe-size-table") {
         const std::size_t sgp = FncFindPipeSchedule(u"SGP").value_or(0);
         const std::size_t size = FncFindPipeSize(PipeSchedules()[sgp], u"100A").value_or(0);
         PipeSizeDialog sizes(startup, PipeSizePick{sgp, size}, &window);
-        sizes.show();
-        QApplication::processEvents();
-        image = sizes.grab();
+        image = Shown(sizes);
+    } else if (dialog == "water-temperature") {
+        WaterTemperatureDialog water(startup, &window);
+        Shown(water);
+        water.findChild<QLineEdit*>()->insert(QStringLiteral("20"));
+        image = Shown(water);
     }
     if (!image.save(outPath, "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);

@@ -13,14 +13,17 @@
 #include <exception>
 
 #include "rules/FieldRefusal.h"
+#include "rules/ListPositions.h"
 #include "rules/NameLists.h"
 #include "rules/SpacingRun.h"
 #include "rules/UnitTexts.h"
 #include "text/TextTable.h"
+#include "window/ContextMenuEntries.h"
 #include "window/FieldValidator.h"
 #include "window/FontSubstitutions.h"
 #include "window/MessageBox.h"
 #include "window/PipeSizeDialog.h"
+#include "window/WaterTemperatureDialog.h"
 #include "window/WheelGuard.h"
 #include "window/frmCalcLayout.h"
 
@@ -75,6 +78,7 @@ frmCalc::frmCalc(const StartupValues& startup, QWidget* parent)
     ControlsOf(InputId::OuterDiameter).entry->setFocus(Qt::OtherFocusReason);
     SetUpValidators();
     SetUpPipeSizeTable();
+    SetUpWaterTemperature();
 }
 
 frmCalc::~frmCalc() = default;
@@ -322,6 +326,17 @@ void frmCalc::SetUpPipeSizeTable() {
                        startup_.Text(TextId::PipeSizeMenuEntry), [this] { OpenPipeSizeTable(); });
 }
 
+// The fluid list and the fluid velocity field offer the velocity of water
+// from its temperature; in the field, locked or not, so do Alt+Down and F4.
+void frmCalc::SetUpWaterTemperature() {
+    const QString entry = startup_.Text(TextId::WaterMenuEntry);
+    const auto open = [this] { OpenWaterTemperature(); };
+    QLineEdit* velocity = FieldOf(Describe(InputId::FluidVelocity));
+    AddContextMenuEntry(ListOf(Describe(InputId::Fluid)), entry, open);
+    AddContextMenuEntry(velocity, entry, open);
+    AddDropDownKeys(velocity, open);
+}
+
 // --- Handlers --------------------------------------------------------------
 
 // Picking an entry of a list that numbers depend on: the numbers are locked
@@ -384,6 +399,21 @@ void frmCalc::OpenPipeSizeTable() {
     // On to the input after the wall, as Tab from it would go.
     ControlsOf(Inputs()[FocusPosition(InputId::WallThickness) + 1].id)
         .entry->setFocus(Qt::TabFocusReason);
+}
+
+// A temperature accepted: the fluid list's typed-velocity entry is chosen
+// (which unlocks the field), the velocity goes into the field as if typed,
+// and the focus moves on as Tab from the field would. Esc changes nothing.
+void frmCalc::OpenWaterTemperature() {
+    WaterTemperatureDialog dialog(startup_, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    QLineEdit* velocity = FieldOf(Describe(InputId::FluidVelocity));
+    ListOf(Describe(InputId::Fluid))->setCurrentIndex(kFluidTypedVelocityEntry);
+    TypeIntoField(velocity, dialog.Reading().velocityText);
+    QWidget* next = velocity->nextInFocusChain();
+    while (next != velocity && !(next->focusPolicy() & Qt::TabFocus && next->isEnabled()))
+        next = next->nextInFocusChain();
+    next->setFocus(Qt::TabFocusReason);
 }
 
 // --- Helpers ---------------------------------------------------------------

@@ -53,12 +53,14 @@ private:
     void SetUpAccessibility();
     void SetUpValidators();
     void SetUpPipeSizeTable();
+    void SetUpWaterTemperature();
 
     // Handlers.
     // Locks or unlocks the numbers that depend on `list`, with their marks.
     void ApplyLockRules(InputId list);
     void ExecuteCalc();
     void OpenPipeSizeTable();
+    void OpenWaterTemperature();
 
     // Creates the control of a layout row and holds it by its role.
     void AddControl(const ControlSpec& spec, QWidget* container);

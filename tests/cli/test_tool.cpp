@@ -60,7 +60,10 @@ TEST(ToolOptions, HelpShowsEachOptionInItsGroup) {
     for (const char* lines :
          {"One point:\n  --outer-diameter NUMBER     OUTER DIAMETER\n  --pipe NAME     ",
           "  --schedule NAME             SGP, STPG Sch40, SUS Sch10S, ASME Sch40, ASME STD,\n"
-          "                              PVC VP, ... (see --list)\n  A list not given takes",
+          "                              PVC VP, ... (see --list)\n  --water-temperature NUMBER  "
+          "the "
+          "fluid's sound velocity from the temperature of\n",
+          "DIST. WATER or none\n  A list not given takes",
           "  --encoding utf-8|cp932\n                    the list's encoding (default: a",
           "  --version         the version\n\nExit status: 0 every point computed; 1 a point "
           "refused or failed; 2 a usage or\ninput/output error.\n"}) {
@@ -105,6 +108,21 @@ TEST(ToolPoint, AsTextAsJsonOrWhyNot) {
          "--wall 4.6 differs from the pipe size table, which gives 4.5 for SGP 100A"},
         {"negative spacing", {"--outer-diameter", "6", "--wall", "0.1", "--sensor", "TB_01/TC_01"}, kEnglish, "",
          "The sensor spacing would be negative. Choose another sensor type or mounting method."},
+        {"a water temperature: which velocity it gave", {"--outer-diameter", "114.3", "--wall", "6", "--sensor", "TB_01/TC_01", "--water-temperature", "20"},
+         kEnglish, "SENSOR SPACING1: 68.41 mm\nFLUID S.V.: 1482 m/s (WATER at 20 °C)\n", "",
+         R"({"spacing": 68.41, "unit": "mm", "steps": null, "message": null, "field": null, "fluid-velocity": 1482, "water-temperature": 20})" "\n"},
+        {"°F in an inch run, distilled water", {"--outer-diameter", "4.5", "--wall", "0.25", "--sensor", "TB_01/TC_01", "--fluid", "蒸留水",
+         "--water-temperature", "68"}, kJapaneseInch, "取付け寸法1: 2.707 inch\n流体音速: 4863 ft/s (水温 68 °F)\n", "",
+         R"({"spacing": 2.707, "unit": "inch", "steps": null, "message": null, "field": null, "fluid-velocity": 4863, "water-temperature": 68})" "\n"},
+        {"a water temperature refused as a typed number is", {"--outer-diameter", "114.3", "--wall", "6", "--water-temperature", "100.5"}, kEnglish, "",
+         "WATER TEMPERATURE: The value is outside of range",
+         R"({"spacing": null, "unit": "mm", "steps": null, "message": "The value is outside of range", "field": "water-temperature"})" "\n"},
+        {"a water temperature with a fluid that is not water", {"--water-temperature", "20", "--fluid", "GLYCOL"}, kEnglish, "",
+         "WATER TEMPERATURE: Cannot be given together with KIND OF FLUID", nullptr,
+         "--water-temperature cannot be given with --fluid 'GLYCOL', which does not read it (see --list)"},
+        {"a water temperature and a fluid velocity", {"--water-temperature", "20", "--fluid-velocity", "1500"}, kEnglish, "",
+         "WATER TEMPERATURE: Cannot be given together with FLUID S.V.", nullptr,
+         "--water-temperature cannot be given with --fluid-velocity '1500': both give the same value (give one of them)"},
         // clang-format on
     };
     for (const auto& r : rows) {
@@ -210,6 +228,15 @@ TEST(ToolCsv, EveryRecordKeepsItsPlaceWithTheResultColumnsAdded) {
          "outer-diameter,wall,sensor,method,spacing-inch,steps,message\n"
          "4.5,0.25,TB_01,n,4.258,,\n4.5,0.25,TB_01,W METHOD,5.925,,\n",
          0, &kJapaneseInch},
+        {"a water temperature by its caption: the velocity, or refused as an option is",
+         "水温,outer-diameter,wall,sensor,fluid\n20,114.3,6,TB_01,\n20C,114.3,6,TB_01,\n"
+         "20,114.3,6,TB_01,GLYCOL\n",
+         "水温,outer-diameter,wall,sensor,fluid,spacing-mm,steps,message\n20,114.3,6,TB_01,,68.41,,"
+         "\n"
+         "20C,114.3,6,TB_01,,,,WATER TEMPERATURE: Any data other than a number is not allowed\n"
+         "20,114.3,6,TB_01,GLYCOL,,,WATER TEMPERATURE: Cannot be given together with KIND OF "
+         "FLUID\n",
+         1},
         {"no header", "", "problem: the CSV has no header row", 2},
         {"a result column already there", "tag,Steps\n",
          "problem: the CSV already has a column 'steps'", 2},

@@ -13,6 +13,7 @@
 #include "rules/NameLists.h"
 #include "rules/NumberText.h"
 #include "rules/SpacingRun.h"
+#include "rules/WaterTemperature.h"
 #include "support/TestSupport.h"
 #include "text/TextTable.h"
 
@@ -160,6 +161,39 @@ TEST(FieldReading, OneTable) {
             EXPECT_EQ(reading.refusal, r.expected) << r.name << " \"" << text << '"';
         }
     }
+}
+
+// The whole velocity the window types and the tool takes, in the run's units: in ft/s from
+// the unrounded m/s. The temperature is refused as a number input is, both limits included.
+TEST(WaterTemperature, VelocityInTheRunsUnitsOrWhyNot) {
+    const struct {
+        const char* name;
+        Units units;
+        const char* text;
+        std::optional<Reason> refusal;
+        const char* velocity = "";
+    } rows[] = {
+        {"0 °C", Metric, "0", {}, "1402"},
+        {"20 °C", Metric, "20", {}, "1482"},
+        {"100 °C", Metric, "100", {}, "1543"},
+        {"68 °F: 1482.36 m/s, not 1482, in ft/s", Inch, "68", {}, "4863"},
+        {"32 °F", Inch, "32", {}, "4601"},
+        {"212 °F", Inch, "212", {}, "5063"},
+        {"below 0 °C", Metric, "-0.01", kRange},
+        {"above 100 °C", Metric, "100.01", kRange},
+        {"20 in an inch run is °F", Inch, "20", kRange},
+        {"above 212 °F", Inch, "212.01", kRange},
+        {"empty", Metric, "", kRange},
+        {"a unit typed too", Metric, "20C", kChars},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        const WaterReading reading = FncReadWaterTemperature(r.text, {r.units, kUs});
+        EXPECT_EQ(reading.refusal, r.refusal);
+        EXPECT_EQ(reading.velocityText, r.velocity);
+    }
+    EXPECT_EQ(FncWaterTemperatureRangeCaption(Metric), "0-100°C");
+    EXPECT_EQ(FncWaterTemperatureRangeCaption(Inch), "32-212°F");
 }
 
 TEST(Numbers, ReadAndWrittenInTheLocale) {
