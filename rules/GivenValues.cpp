@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 #include "rules/AsciiText.h"
@@ -279,19 +280,29 @@ std::optional<std::size_t> FncGivenFieldNear(std::string_view utf8) {
     const QString key = NameKey(utf8);
     if (key.size() < 2) return std::nullopt;
     // The best of every name and every word of a name: a start scores 0,
-    // else the letters off, within the limit.
+    // else the letters off, within the limit. Whole names come first, so
+    // that one wins a tie with a word of another name ("sensr" is the
+    // sensor, not SENSOR MOUNT).
     const qsizetype limit = key.size() <= 4 ? 1 : 2;
     std::optional<std::size_t> best;
     qsizetype bestScore = limit + 1;
-    for (const NamedField& name : FieldNames()) {
-        QStringList candidates = name.key.split(u'-');
-        if (candidates.size() > 1) candidates.prepend(name.key);
-        for (const QString& candidate : candidates) {
-            if (candidate.size() < 3) continue;
-            const qsizetype score = candidate.startsWith(key) ? 0 : EditDistance(key, candidate);
-            if (score < bestScore) {
-                bestScore = score;
-                best = name.field;
+    for (const bool words : {false, true}) {
+        for (const NamedField& name : FieldNames()) {
+            const QStringList parts = name.key.split(u'-');
+            if (words && parts.size() == 1) continue;  // its one word is the name
+            for (const QString& candidate : words ? parts : QStringList{name.key}) {
+                if (candidate.size() < 3) continue;
+                qsizetype score = 0;
+                if (!candidate.startsWith(key)) {
+                    // At least as many letters off as the lengths differ: a
+                    // long header field is no name, and costs no counting.
+                    if (std::abs(candidate.size() - key.size()) >= bestScore) continue;
+                    score = EditDistance(key, candidate);
+                }
+                if (score < bestScore) {
+                    bestScore = score;
+                    best = name.field;
+                }
             }
         }
     }

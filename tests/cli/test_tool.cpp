@@ -140,12 +140,13 @@ TEST(ToolPoint, AsTextAsJsonOrWhyNot) {
     }
 }
 
-// The list arrives a byte at a time, as through a slow pipe.
-std::string RunCsvText(std::string_view input, const StartupValues& startup, int& status) {
+// The list arrives a byte at a time, as through a slow pipe, unless told.
+std::string RunCsvText(std::string_view input, const StartupValues& startup, int& status,
+                       std::size_t piece = 1) {
     std::string output;
     std::string warnings;
     const CsvRunResult result = RunCsv(
-        SourceFromMemory(input, 1), [&](CsvEncoding) { return SinkToString(output); },
+        SourceFromMemory(input, piece), [&](CsvEncoding) { return SinkToString(output); },
         ToolContext(startup),
         [&](const std::string& warning) { warnings += "warning: " + warning + "\n"; });
     status = static_cast<int>(result.exitStatus);
@@ -195,12 +196,13 @@ TEST(ToolCsv, EveryRecordKeepsItsPlaceWithTheResultColumnsAdded) {
          "114.3,6,,,,2000,3,99.33,,\n",
          1},
         {"captions in either language, '_' and blanks alike; a near name warned once, passed on",
-         "OUTER  DIAMETER,配管厚さ,ｾﾝｻ種類,mount,mount,fluid_velocity,wlal,lining velocty,note\n"
+         "OUTER  DIAMETER,配管厚さ,ｾﾝｻ種類,mount,mount,fluid_velocity,wlal,lining velocty,sensr\n"
          "114.3,6,TB_01/TC_01,x,y,,,,\n",
          "warning: column 'mount' is passed through; did you mean 'method'?\n"
          "warning: column 'wlal' is passed through; did you mean 'wall'?\n"
          "warning: column 'lining velocty' is passed through; did you mean 'lining-velocity'?\n"
-         "OUTER  DIAMETER,配管厚さ,ｾﾝｻ種類,mount,mount,fluid_velocity,wlal,lining velocty,note,"
+         "warning: column 'sensr' is passed through; did you mean 'sensor'?\n"
+         "OUTER  DIAMETER,配管厚さ,ｾﾝｻ種類,mount,mount,fluid_velocity,wlal,lining velocty,sensr,"
          "spacing-mm,steps,message\n114.3,6,TB_01/TC_01,x,y,,,,,65.47,,\n",
          0},
         {"code page 932: names read, Japanese messages in it, other bytes as they came",
@@ -280,6 +282,16 @@ TEST(ToolCsv, ManyBatchesKeepTheOrder) {
     const std::string output = RunCsvText(input, kEnglish, status);
     EXPECT_EQ(output.substr(output.find('\n') + 1), expected);
     EXPECT_EQ(status, 1);
+}
+
+// A header field up to the record limit passes through at once: no name is
+// that long, so none is compared with it letter by letter.
+TEST(ToolCsv, LongHeaderFieldPassesThrough) {
+    const std::string field(16 * 1024 * 1024 - 8, 'x');
+    int status = -1;
+    EXPECT_TRUE(RunCsvText(field + ",wall\n", kEnglish, status, SIZE_MAX) ==
+                field + ",wall,spacing-mm,steps,message\n");
+    EXPECT_EQ(status, 0);
 }
 
 TEST(ToolList, EveryListInTheRunsLanguageAndUnits) {
