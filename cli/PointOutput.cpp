@@ -40,25 +40,34 @@ std::string PointAsText(const PointOutcome& outcome, const StartupValues& startu
     return text;
 }
 
-std::string PointAsJson(const PointOutcome& outcome, const StartupValues& startup) {
-    const SpacingRun& run = outcome.run;
+std::string JsonString(const QString& text) {
+    return JsonText(text);
+}
+
+std::string RunAsJson(const SpacingRun& run, const StartupValues& startup,
+                      const std::vector<JsonMember>& first) {
     const bool shown = run.outcome == SpacingRun::Outcome::Shown;
     const bool refused = run.outcome == SpacingRun::Outcome::Refused;
     const std::string null = JsonText(QJsonValue::Null);
     // The members in the order printed, which a QJsonObject would sort by
     // name. The message alone: "field" names what it refuses.
-    const std::pair<const char*, std::string> members[] = {
-        {"spacing", shown ? JsonNumber(run.texts.result1) : null},
-        {"unit", JsonText(QString::fromStdString(LengthUnit(startup)))},
-        {"steps", shown ? JsonNumber(run.texts.result2) : null},
-        {"message", shown ? null : JsonText(FncReasonText(run.reason, startup.language))},
-        {"field",
-         refused ? JsonText(QString::fromLatin1(Describe(run.refusedInput).optionName)) : null},
-    };
+    std::vector<JsonMember> members = first;
+    members.insert(
+        members.end(),
+        {{"spacing", shown ? JsonNumber(run.texts.result1) : null},
+         {"unit", JsonText(QString::fromStdString(LengthUnit(startup)))},
+         {"steps", shown ? JsonNumber(run.texts.result2) : null},
+         {"message", shown ? null : JsonText(FncReasonText(run.reason, startup.language))},
+         {"field",
+          refused ? JsonText(QString::fromLatin1(Describe(run.refusedInput).optionName)) : null}});
     std::string json = "{";
     for (const auto& [name, value] : members) {
         if (json.size() > 1) json += ", ";
-        json += JsonText(QString::fromLatin1(name)) + ": " + value;
+        json += JsonText(QString::fromStdString(name)) + ": " + value;
     }
-    return json + "}\n";
+    return json + "}";
+}
+
+std::string PointAsJson(const PointOutcome& outcome, const StartupValues& startup) {
+    return RunAsJson(outcome.run, startup) + '\n';
 }

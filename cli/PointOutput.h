@@ -3,6 +3,8 @@
 // JSON object.
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "cli/PointRun.h"
 
@@ -13,6 +15,17 @@ std::string PointAsText(const PointOutcome& outcome, const StartupValues& startu
 // {"spacing": 65.47, "unit": "mm", "steps": null, "message": null,
 //  "field": null}, ending with a line end.
 std::string PointAsJson(const PointOutcome& outcome, const StartupValues& startup);
+
+// A member of a JSON object: its name, and its value as JSON text.
+using JsonMember = std::pair<std::string, std::string>;
+
+// The JSON text of a string.
+std::string JsonString(const QString& text);
+
+// The object of PointAsJson for `run`, without a line end, after the
+// members `first`.
+std::string RunAsJson(const SpacingRun& run, const StartupValues& startup,
+                      const std::vector<JsonMember>& first = {});
 
 // The unit of lengths in the run: "mm" or "inch".
 std::string LengthUnit(const StartupValues& startup);

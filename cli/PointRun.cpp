@@ -1,5 +1,8 @@
 #include "cli/PointRun.h"
 
+#include <utility>
+#include <variant>
+
 ToolContext::ToolContext(const StartupValues& values) : startup(values) {
     startup.format.locale = ToolNumberLocale();
     for (const InputDescriptor& input : Inputs())
@@ -29,21 +32,39 @@ QString MessageOf(const SpacingRun& run, const ToolContext& context) {
     return context.ReasonText(run.reason);
 }
 
+// The entries of `point`, or the outcome that refuses a value given.
+std::variant<Entries, PointOutcome> Resolve(const GivenPoint& point, const ToolContext& context) {
+    auto resolved = FncResolveGiven(point, context.names, context.startup.format);
+    const auto* refusal = std::get_if<GivenRefusal>(&resolved);
+    if (!refusal) return std::move(std::get<Entries>(resolved));
+    PointOutcome outcome;
+    // A value past the inputs (a pipe size) stands for the outer diameter.
+    const InputId input =
+        refusal->field < kInputCount ? InputId(refusal->field) : InputId::OuterDiameter;
+    outcome.run = SpacingRun::Refused(input, refusal->reason);
+    outcome.given = *refusal;
+    outcome.message = FncGivenRefusalText(*refusal, context.startup.language);
+    return outcome;
+}
+
+PointOutcome Outcome(SpacingRun run, const ToolContext& context) {
+    QString message = MessageOf(run, context);
+    return {std::move(run), std::nullopt, std::move(message)};
+}
+
 }  // namespace
 
 PointOutcome RunPoint(const GivenPoint& point, const ToolContext& context) {
-    PointOutcome outcome;
-    const auto resolved = FncResolveGiven(point, context.names, context.startup.format);
-    if (const auto* refusal = std::get_if<GivenRefusal>(&resolved)) {
-        // A value past the inputs (a pipe size) stands for the outer diameter.
-        const InputId input =
-            refusal->field < kInputCount ? InputId(refusal->field) : InputId::OuterDiameter;
-        outcome.run = SpacingRun::Refused(input, refusal->reason);
-        outcome.given = *refusal;
-        outcome.message = FncGivenRefusalText(*refusal, context.startup.language);
-        return outcome;
-    }
-    outcome.run = FncRunSpacing(std::get<Entries>(resolved), context.startup.format);
-    outcome.message = MessageOf(outcome.run, context);
+    auto resolved = Resolve(point, context);
+    if (auto* refused = std::get_if<PointOutcome>(&resolved)) return std::move(*refused);
+    return Outcome(FncRunSpacing(std::get<Entries>(resolved), context.startup.format), context);
+}
+
+ComparisonOutcome RunComparison(const GivenPoint& point, const ToolContext& context) {
+    auto resolved = Resolve(point, context);
+    if (auto* refused = std::get_if<PointOutcome>(&resolved)) return {std::move(*refused), {}};
+    ComparisonOutcome outcome;
+    outcome.comparison = FncCompareSpacings(std::get<Entries>(resolved), context.startup.format);
+    if (outcome.comparison.refusal) outcome.refused = Outcome(*outcome.comparison.refusal, context);
     return outcome;
 }

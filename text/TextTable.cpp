@@ -121,6 +121,9 @@ constexpr std::array kRows = std::to_array<TextRow>({
     {DialogOk, u"OK", u"OK"},
     {DialogCancel, u"キャンセル", u"Cancel"},
     {CompareMenuEntry, u"全センサ・取付け法の比較...", u"Compare sensors and methods..."},
+    {CompareTitle, u"全センサ・取付け法の比較", u"Compare Sensors and Methods"},
+    {CompareSeries, u"種別", u"SERIES"},
+    {CompareFrequency, u"周波数", u"FREQUENCY"},
     {WaterMenuEntry, u"水温から音速...", u"Water at temperature..."},
     {SheetMenuEntry, u"取付けシートを保存...", u"Save mounting sheet..."},
 });
