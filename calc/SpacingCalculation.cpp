@@ -35,6 +35,13 @@ double SpacingMm(const SpacingRequest& in) {
         case MountMethod::Z:
             s = (aw + r + al) * 2.0 + af - o * 2.0;
             break;
+        case MountMethod::N:
+        case MountMethod::W:
+            // Wall, lining and wedge once at each sensor; the fluid once per
+            // crossing. V and Z keep their own forms above, whose roundings
+            // their results have always had.
+            s = (aw + r + al) * 2.0 + Checked(Traverses(in.method)) * af - o * 2.0;
+            break;
         case MountMethod::None:
             return 0.0;
     }

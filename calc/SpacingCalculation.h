@@ -7,9 +7,34 @@
 
 #include "calc/CalcError.h"
 
-// V: both sensors on one side, the beam reflected at the far wall. Z: the
-// sensors on opposite sides. None: no method chosen, nothing to mount.
-enum class MountMethod { None, V, Z };
+// How the beam gets from one sensor to the other: it crosses the fluid once
+// (Z), twice (V), three times (N) or four times (W), reflected at the pipe's
+// wall between crossings. None: no method chosen, nothing to mount.
+enum class MountMethod { None, V, Z, N, W };
+
+// The number of times the beam crosses the fluid; 0 for None.
+constexpr int Traverses(MountMethod method) {
+    switch (method) {
+        case MountMethod::Z:
+            return 1;
+        case MountMethod::V:
+            return 2;
+        case MountMethod::N:
+            return 3;
+        case MountMethod::W:
+            return 4;
+        case MountMethod::None:
+            break;
+    }
+    return 0;
+}
+
+// An even number of crossings brings the beam back to the side it left:
+// V and W put both sensors on one side, Z and N on opposite sides.
+constexpr bool SensorsOnSameSide(MountMethod method) {
+    const int traverses = Traverses(method);
+    return traverses > 0 && traverses % 2 == 0;
+}
 
 struct SpacingRequest {
     int sensorRow = -1;  // of SensorTable

@@ -29,9 +29,11 @@ struct MountEntry {
     TextId textId;
     MountMethod method;
 };
-constexpr std::array<MountEntry, 2> kMountEntries = {{
+constexpr std::array<MountEntry, 4> kMountEntries = {{
     {MountV, MountMethod::V},
     {MountZ, MountMethod::Z},
+    {MountN, MountMethod::N},
+    {MountW, MountMethod::W},
 }};
 
 // The typed-value entry closes each list of materials and fluids.

@@ -91,6 +91,8 @@ TEST(ToolPoint, AsTextAsJsonOrWhyNot) {
          R"({"spacing": 22.150, "unit": "inch", "steps": null, "message": null, "field": null})" "\n"},
         {"no such name, kept as typed", {"--outer-diameter", "24", "--wall", "0.8", "--fluid", "\"sea\\water%2\""}, kEnglish, "", "KIND OF FLUID: Not a name in the list",
          nullptr, "--fluid: no entry is named '\"sea\\water%2\"', nor one alone starts so (see --list)"},
+        {"a method by its Japanese name", {"--outer-diameter", "114.3", "--wall", "6", "--sensor", "TB_01", "--method", "N法"}, kEnglish,
+         "SENSOR SPACING1: 108.10 mm\n", ""},
         {"a velocity the fluid does not read", {"--outer-diameter", "6", "--wall", "0.1", "--fluid", "WATER", "--fluid-velocity", "1500"}, kEnglish, "",
          "FLUID S.V.: Cannot be given together with KIND OF FLUID", nullptr,
          "--fluid-velocity cannot be given with --fluid 'WATER', which does not read it (see --list)"},
@@ -203,6 +205,11 @@ TEST(ToolCsv, EveryRecordKeepsItsPlaceWithTheResultColumnsAdded) {
          "4,ASME Sch40S,114.30,,,TB_01,67.93,,\n100A,sgp,,,PVC,TB_01,58.94,,\n"
          ",SGP,,,,TB_01,,,SCHEDULE: Needs NOMINAL SIZE\n",
          1},
+        {"the methods by the start of a name, in inches",
+         "outer-diameter,wall,sensor,method\n4.5,0.25,TB_01,n\n4.5,0.25,TB_01,W METHOD\n",
+         "outer-diameter,wall,sensor,method,spacing-inch,steps,message\n"
+         "4.5,0.25,TB_01,n,4.258,,\n4.5,0.25,TB_01,W METHOD,5.925,,\n",
+         0, &kJapaneseInch},
         {"no header", "", "problem: the CSV has no header row", 2},
         {"a result column already there", "tag,Steps\n",
          "problem: the CSV already has a column 'steps'", 2},
@@ -252,7 +259,8 @@ TEST(ToolList, EveryListInTheRunsLanguageAndUnits) {
     const std::string english = ListingText(kEnglish);
     for (const char* line :
          {"PIPE MATERIAL\n  CARBON STEEL     3000 m/s\n", "  PIPE S.V.        -\n",
-          "SENSOR MOUNT\n  V METHOD\n  Z METHOD\n", "  TD_03        2830 m/s  49°  2 MHz\n",
+          "SENSOR MOUNT\n  V METHOD\n  Z METHOD\n  N METHOD\n  W METHOD\n",
+          "  TD_03        2830 m/s  49°  2 MHz\n",
           "  RESERVE      2500 m/s  42°  4 MHz\n  RESERVE      2500 m/s  42°  4 MHz\n",
           "  NO LINING    -\n", "Pipe Size Table\n  SGP  JIS G 3452  CARBON STEEL\n    15A"}) {
         EXPECT_NE(english.find(line), std::string::npos) << line;

@@ -70,6 +70,8 @@ TEST(SpacingRun, FromTextsToResultsOrTheReasonItStops) {
         {"grouped", Request({{OuterDiameter, "2,000"}, {WallThickness, "20"}, Sensor("TB_04/TC_04")}), {O::Shown, "1,687.09"}},
         {"decimal comma", Request({{OuterDiameter, "2000"}, {WallThickness, "20,0"}, Sensor("TB_04/TC_04")}), {O::Shown, "1.687,09"}, Metric, kGerman},
         {"rail steps", Request({{OuterDiameter, "60.5"}, {WallThickness, "3"}, Sensor("TA_01")}), {O::Shown, "51", "17"}},
+        {"rail steps, N", Request({{OuterDiameter, "60.5"}, {WallThickness, "3"}, Sensor("TA_01"), {MountingMethod, nullptr, 2 /* N */}}), {O::Shown, "75", "25"}},
+        {"rail steps, W", Request({{OuterDiameter, "60.5"}, {WallThickness, "3"}, Sensor("TA_01"), {MountingMethod, nullptr, 3 /* W */}}), {O::Shown, "96", "32"}},
         {"rail steps in inch", Request({{OuterDiameter, "2.375"}, {WallThickness, "0.125"}, Sensor("TA_01")}), {O::Shown, "2.007", "17"}, Inch},
         {"typed ft/s", Request({{OuterDiameter, "4.5"}, {WallThickness, "0.25"}, {PipeMaterial, nullptr, kPipeTypedVelocityEntry},
                                 {PipeVelocity, "9842.5197"}, {Fluid, nullptr, kFluidTypedVelocityEntry}, {FluidVelocity, "4724.4094"}}), {O::Shown, "2.591"}, Inch},

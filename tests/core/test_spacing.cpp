@@ -4,6 +4,7 @@
 // tests, from the texts a user types.)
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -33,7 +34,6 @@ TEST(Spacing, WorkedExamplesAndFailures) {
         std::optional<K> failure = std::nullopt;
     } rows[] = {
         // clang-format off
-        {"TB_01 Z", Pipe(kTB01, kZ, 114.3, 6), 22.84},
         {"lining of velocity 0 is no layer", Pipe(kTB05, kZ, 508, 10, 3000, 1440, 5, 0), 225.98},
         // Critical velocities: a wedge of 2500 m/s at 42 degrees, 2830 m/s at 49.
         {"TA_01 below critical", Pipe(kTA01, kV, 60.5, 3, 3736.19), 7038.88},
@@ -53,6 +53,35 @@ TEST(Spacing, WorkedExamplesAndFailures) {
         const SpacingOutcome out = FncCalcSpacing(r.in);
         EXPECT_EQ(out.failure, r.failure);
         EXPECT_DOUBLE_EQ(FncRoundDown(out.spacingMm, 2), r.shown);
+    }
+}
+
+// The same pipes with the beam crossing the fluid once (Z), twice (V), three
+// (N) and four times (W); -1: the spacing would be negative.
+TEST(Spacing, EveryMethodOnTheSamePipe) {
+    const struct {
+        const char* name;
+        SpacingRequest in;
+        double shown[4];  // Z, V, N, W, truncated to 0.01 mm
+    } rows[] = {
+        // clang-format off
+        {"TB_01 on 114.3 x 6", Pipe(kTB01, {}, 114.3, 6), {22.84, 65.47, 108.10, 150.73}},
+        {"TB_05 on 508 x 10, tar epoxy 5", Pipe(kTB05, {}, 508, 10, 3000, 1440, 5, 2505), {234.98, 434.17, 633.35, 832.54}},
+        {"TB_01 on 32 x 3.1 PVC", Pipe(kTB01, {}, 32, 3.1, 2307), {-1, -1, 1.24, 11.99}},
+        // clang-format on
+    };
+    const MountMethod methods[] = {kZ, kV, MountMethod::N, MountMethod::W};
+    for (const auto& r : rows) {
+        for (int m = 0; m < 4; ++m) {
+            SCOPED_TRACE(testing::Message() << r.name << ", "
+                                            << "ZVNW"[m]);
+            SpacingRequest in = r.in;
+            in.method = methods[m];
+            const SpacingOutcome out = FncCalcSpacing(in);
+            EXPECT_EQ(out.failure,
+                      r.shown[m] < 0 ? std::optional(K::NegativeSpacing) : std::nullopt);
+            EXPECT_DOUBLE_EQ(FncRoundDown(out.spacingMm, 2), std::max(r.shown[m], 0.0));
+        }
     }
 }
 

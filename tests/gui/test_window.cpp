@@ -147,6 +147,27 @@ TEST(SelectionHandlers, EachEntryLeavesItsDependentFieldsInTheirState) {
     EXPECT_TRUE(boxes.Shown().empty());
 }
 
+// A user without a mouse: the numbers typed, the sensor and N法 (the beam
+// across the pipe three times) chosen with the arrow keys, Execute by Space.
+TEST(WindowExecute, NMethodChosenByKeys) {
+    MessageBoxWatchdog boxes;
+    CalcWindowDriver d;
+    d.TypeInto(d.Field("OUTER_DIAMETERText"), "114.3");
+    d.TypeInto(d.Field("WALL_THICKNESSText"), "6");
+    QComboBox* sensors = d.List("SENSOR_TYPECombo");
+    d.Pick(sensors, sensors->findText("TB_01/TC_01"));
+    QComboBox* methods = d.List("SENSOR_MOUNTCombo");
+    EXPECT_EQ(methods->currentText(), "V法");
+    d.Pick(methods, methods->findText("N法"));
+    auto* execute = d.Get<QPushButton>("ExecuteCalc");
+    execute->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(execute, Qt::Key_Space);
+    d.Settle();
+    EXPECT_EQ(d.Field("txtResult1Text")->text(), "108.10");
+    EXPECT_EQ(d.Field("txtResult2Text")->text(), "");
+    EXPECT_TRUE(boxes.Shown().empty()) << boxes.Shown().join('|').toStdString();
+}
+
 // Tab: down the left inputs, the right ones, Execute, the results and round.
 TEST(WindowFocus, TabRunsDownEachColumnThenToExecuteAndTheWheelOnlyStepsAFocusedList) {
     MessageBoxWatchdog boxes;
