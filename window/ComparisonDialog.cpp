@@ -75,14 +75,17 @@ void ComparisonDialog::BuildTable() {
             table_->setItem(row, column, item);
         }
     }
-    // Every cell in sight; the methods' columns alike.
+    // Every cell in sight, with a letter's room between texts; the methods'
+    // columns alike.
     table_->resizeColumnsToContents();
+    const int room = table_->fontMetrics().horizontalAdvance(QLatin1Char('M'));
     int methodWidth = 0;
     for (int column = kSensorColumns; column < columns; ++column)
         methodWidth = std::max(methodWidth, table_->columnWidth(column));
     int width = 2 * table_->frameWidth();
     for (int column = 0; column < columns; ++column) {
-        if (column >= kSensorColumns) table_->setColumnWidth(column, methodWidth);
+        table_->setColumnWidth(
+            column, room + (column < kSensorColumns ? table_->columnWidth(column) : methodWidth));
         width += table_->columnWidth(column);
     }
     table_->resizeRowsToContents();
