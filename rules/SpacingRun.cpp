@@ -30,6 +30,7 @@ SpacingRun Failed(CalcErrorKind kind) {
     return run;
 }
 
+// As CheckedEntries::typed.
 using TypedNumbers = std::array<double, kInputCount>;
 
 // Every unlocked number checked as on leaving its field, an empty text
