@@ -10,6 +10,7 @@
 
 #include "rules/GivenValues.h"
 #include "rules/ListNames.h"
+#include "rules/SpacingComparison.h"
 #include "rules/SpacingRun.h"
 #include "rules/WaterTemperature.h"
 #include "settings/ModCommonProc.h"
@@ -54,3 +55,13 @@ struct PointOutcome {
 };
 
 PointOutcome RunPoint(const GivenPoint& point, const ToolContext& context);
+
+// Every sensor and method on a point's entries. Entries that one point would
+// refuse are refused the same way, before any comparison: `refused` is then
+// that point's outcome.
+struct ComparisonOutcome {
+    std::optional<PointOutcome> refused;
+    SpacingComparison comparison;
+};
+
+ComparisonOutcome RunComparison(const GivenPoint& point, const ToolContext& context);

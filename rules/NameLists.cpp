@@ -81,6 +81,10 @@ MountMethod MountMethodAt(int position) {
     return kMountEntries[std::size_t(position)].method;
 }
 
+int MountEntryCount() {
+    return int(kMountEntries.size());
+}
+
 QString SensorSeriesLabel(SensorSeries series) {
     switch (series) {
         case SensorSeries::NVara:

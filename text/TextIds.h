@@ -104,6 +104,9 @@ enum class TextId : std::int16_t {
     DialogCancel = 4476,
     // Every sensor and mounting method compared for the pipe entered.
     CompareMenuEntry = 4480,
+    CompareTitle = 4481,
+    CompareSeries = 4482,     // the head of the sensors' series words
+    CompareFrequency = 4483,  // the head of the sensors' frequencies
     // The fluid's sound velocity from the temperature of water.
     WaterMenuEntry = 4490,
     WaterTitle = 4491,

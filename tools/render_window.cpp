@@ -1,9 +1,13 @@
-// velkara_render_window <out.png> <lang 0|1> <unit 0|1> [pipe-size-table|water-temperature]
+// velkara_render_window <out.png> <lang 0|1> <unit 0|1>
+//                       [pipe-size-table|water-temperature|comparison]
 //
 // Builds the calculator window with the given language and unit system on
 // the offscreen platform and saves its client area as a PNG; with
 // "pipe-size-table", the pipe size dialog of that window, on SGP 100A; with
-// "water-temperature", the water temperature dialog with 20 typed.
+// "water-temperature", the water temperature dialog with 20 typed; with
+// "comparison", the comparison of every sensor and method on 114.3 x 6.0
+// (0.25 inch: 4.5 x 0.25) and the window's other defaults, on TB_01/TC_01
+// with the V method.
 #include <QApplication>
 #include <QLineEdit>
 #include <QPixmap>
@@ -11,7 +15,9 @@
 #include <string_view>
 #include <vector>
 
+#include "rules/NameLists.h"
 #include "settings/ModCommonProc.h"
+#include "window/ComparisonDialog.h"
 #include "window/PipeSizeDialog.h"
 #include "window/WaterTemperatureDialog.h"
 #include "window/frmCalc.h"
@@ -28,11 +34,11 @@ QPixmap Shown(QWidget& widget) {
 
 int main(int argc, char** argv) {
     const std::string_view dialog = argc == 5 ? argv[4] : "";
-    if ((argc != 4 && argc != 5) ||
-        (argc == 5 && dialog != "pipe-size-table" && dialog != "water-temperature")) {
+    if ((argc != 4 && argc != 5) || (argc == 5 && dialog != "pipe-size-table" &&
+                                     dialog != "water-temperature" && dialog != "comparison")) {
         std::fprintf(stderr,
                      "usage: %s <out.png> <lang 0|1> <unit 0|1> "
-                     "[pipe-size-table|water-temperature]\n",
+                     "[pipe-size-table|water-temperature|comparison]\n",
                      argv[0]);
         return 2;
     }
@@ -52,8 +58,10 @@ int main(int argc, char** argv) {
     int qtArgc = static_cast<int>(qtArgs.size());
     QApplication app(qtArgc, qtArgs.data());
 
-    const StartupValues startup = ModCommonProc::FncStartupValues(static_cast<std::int16_t>(unit),
-                                                                  static_cast<std::int16_t>(lang));
+    StartupValues startup = ModCommonProc::FncStartupValues(static_cast<std::int16_t>(unit),
+                                                            static_cast<std::int16_t>(lang));
+    // Numbers as on most machines, whatever this one's locale.
+    startup.format.locale = QLocale::c();
     frmCalc window(startup);
     QPixmap image = Shown(window);
     if (dialog == "pipe-size-table") {
@@ -66,6 +74,18 @@ int main(int argc, char** argv) {
         Shown(water);
         water.findChild<QLineEdit*>()->insert(QStringLiteral("20"));
         image = Shown(water);
+    } else if (dialog == "comparison") {
+        Entries entries;
+        for (Entry& entry : entries) entry.position = 0;
+        const bool inch = startup.format.units == Units::Inch;
+        entries[FocusPosition(InputId::OuterDiameter)].text = inch ? "4.5" : "114.3";
+        entries[FocusPosition(InputId::WallThickness)].text = inch ? "0.25" : "6.0";
+        const int sensor = int(SensorNameList(startup.language).indexOf("TB_01/TC_01"));
+        ComparisonDialog comparison(startup, FncCompareSpacings(entries, startup.format),
+                                    {sensor, 0}, &window);
+        comparison.show();
+        QApplication::processEvents();
+        image = comparison.grab();
     }
     if (!image.save(outPath, "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);

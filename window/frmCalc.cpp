@@ -15,9 +15,11 @@
 #include "rules/FieldRefusal.h"
 #include "rules/ListPositions.h"
 #include "rules/NameLists.h"
+#include "rules/SpacingComparison.h"
 #include "rules/SpacingRun.h"
 #include "rules/UnitTexts.h"
 #include "text/TextTable.h"
+#include "window/ComparisonDialog.h"
 #include "window/ContextMenuEntries.h"
 #include "window/FieldValidator.h"
 #include "window/FontSubstitutions.h"
@@ -79,6 +81,7 @@ frmCalc::frmCalc(const StartupValues& startup, QWidget* parent)
     SetUpValidators();
     SetUpPipeSizeTable();
     SetUpWaterTemperature();
+    SetUpComparison();
 }
 
 frmCalc::~frmCalc() = default;
@@ -337,6 +340,15 @@ void frmCalc::SetUpWaterTemperature() {
     AddDropDownKeys(velocity, open);
 }
 
+// The sensor type list and both results offer every sensor with every method.
+void frmCalc::SetUpComparison() {
+    const QString entry = startup_.Text(TextId::CompareMenuEntry);
+    const std::array<QWidget*, 3> controls = {ControlsOf(InputId::SensorType).entry, results_[0],
+                                              results_[1]};
+    for (QWidget* control : controls)
+        AddContextMenuEntry(control, entry, [this] { OpenComparison(); });
+}
+
 // --- Handlers --------------------------------------------------------------
 
 // Picking an entry of a list that numbers depend on: the numbers are locked
@@ -358,25 +370,24 @@ void frmCalc::ApplyLockRules(InputId list) {
 void frmCalc::ExecuteCalc() {
     try {
         const SpacingRun run = FncRunSpacing(GatherEntries(), startup_.format);
-        switch (run.outcome) {
-            case SpacingRun::Outcome::Shown:
-                results_[1]->setText(run.texts.result2);
-                results_[0]->setText(run.texts.result1);
-                break;
-            case SpacingRun::Outcome::Refused:
-                // As on leaving the field: its text selected, the message, the
-                // focus back in it.
-                fieldValidator_->RefuseField(FieldOf(Describe(run.refusedInput)),
-                                             FncReasonText(run.reason, startup_.language));
-                break;
-            case SpacingRun::Outcome::Failed:
-                SubShowMessage(this, FncReasonText(run.reason, startup_.language));
-                break;
-        }
+        if (run.outcome != SpacingRun::Outcome::Shown) return ShowNotComputed(run);
+        results_[1]->setText(run.texts.result2);
+        results_[0]->setText(run.texts.result1);
     } catch (const std::exception& failure) {
         // Not a failure the calculation expects; reporting it beats letting
         // it end the program from inside the button's handler.
         SubShowMessage(this, QString::fromLocal8Bit(failure.what()));
+    }
+}
+
+void frmCalc::ShowNotComputed(const SpacingRun& run) {
+    if (run.outcome == SpacingRun::Outcome::Refused) {
+        // As on leaving the field: its text selected, the message, the focus
+        // back in it.
+        fieldValidator_->RefuseField(FieldOf(Describe(run.refusedInput)),
+                                     FncReasonText(run.reason, startup_.language));
+    } else {
+        SubShowMessage(this, FncReasonText(run.reason, startup_.language));
     }
 }
 
@@ -414,6 +425,27 @@ void frmCalc::OpenWaterTemperature() {
     while (next != velocity && !(next->focusPolicy() & Qt::TabFocus && next->isEnabled()))
         next = next->nextInFocusChain();
     next->setFocus(Qt::TabFocusReason);
+}
+
+// Entries that Execute would refuse are refused as it does, and no table
+// opens. A cell taken selects its sensor and method and runs Execute, so the
+// results show its spacing; Esc changes nothing.
+void frmCalc::OpenComparison() {
+    QComboBox* sensors = ListOf(Describe(InputId::SensorType));
+    QComboBox* methods = ListOf(Describe(InputId::MountingMethod));
+    SpacingComparison comparison;
+    try {
+        comparison = FncCompareSpacings(GatherEntries(), startup_.format);
+    } catch (const std::exception& failure) {
+        return SubShowMessage(this, QString::fromLocal8Bit(failure.what()));
+    }
+    if (comparison.refusal) return ShowNotComputed(*comparison.refusal);
+    ComparisonDialog dialog(startup_, comparison,
+                            {sensors->currentIndex(), methods->currentIndex()}, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    sensors->setCurrentIndex(dialog.Pick().sensorRow);
+    methods->setCurrentIndex(dialog.Pick().methodPosition);
+    ExecuteCalc();
 }
 
 // --- Helpers ---------------------------------------------------------------

@@ -5,12 +5,19 @@
 #include <cstring>
 #include <tuple>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "calc/SensorTable.h"
+#include "cli/ComparisonOutput.h"
 #include "cli/CsvEncoding.h"
 #include "cli/CsvRun.h"
 #include "cli/Listing.h"
 #include "cli/PointOutput.h"
 #include "cli/ToolOptions.h"
 #include "cli/ToolUsage.h"
+#include "rules/NameLists.h"
 
 namespace {
 
@@ -35,6 +42,12 @@ TEST(ToolOptions, ParsedOrRefusedWithAReason) {
         {"csv", {"--csv", "-", "--units", "inch", "--encoding", "cp932"}, Action::Csv},
         {"csv and a point", {"--csv", "a.csv", "--wall", "6"}, Action::Point, "a point is given"},
         {"csv and json", {"--csv", "a.csv", "--json"}, Action::Point, "--json is for one point"},
+        {"compare", {"--compare", "--wall", "6", "--json"}, Action::Compare},
+        {"compare and csv", {"--csv", "a.csv", "--compare"}, Action::Point, "--compare is for one"},
+        {"compare with a method",
+         {"--compare", "--method", "V"},
+         Action::Point,
+         "--method cannot go"},
         {"encoding without csv", {"--encoding", "utf-8"}, Action::Point, "--encoding is for a CSV"},
         {"flag with a value", {"--json=yes"}, Action::Point, "Unexpected value after '--json'"},
         {"missing value", {"--wall"}, Action::Point, "Missing value after '--wall'"},
@@ -137,6 +150,60 @@ TEST(ToolPoint, AsTextAsJsonOrWhyNot) {
         if (r.json) {
             EXPECT_EQ(PointAsJson(outcome, r.startup), r.json);
         }
+    }
+}
+
+// Every sensor and method on one point's entries: what the cells hold, a head naming the
+// methods, a line per sensor, why a "-" cannot be mounted; as JSON one object per cell.
+// Entries that one point refuses are refused as for one point, before any table.
+TEST(ToolCompare, EverySensorAndMethodOrTheRefusalOfOnePoint) {
+    const struct {
+        const char* name;
+        QStringList arguments;
+        const StartupValues& startup;
+        qsizetype lineCount;
+        std::vector<std::string> lines;  // a few, by position
+        std::string message = "";        // of a refusal
+    } rows[] = {
+        // clang-format off
+        {"rail steps", {"--outer-diameter", "60.5", "--wall", "3"}, kEnglish, 16,
+         {"SENSOR SPACING [mm]", "SENSOR TYPE  SERIES  FREQUENCY  V METHOD  Z METHOD  N METHOD  W METHOD",
+          "RESERVE      N-Vara  4 MHz         52.53     29.76     75.29     98.05",
+          "RESERVE      N-Vara  4 MHz         52.53     29.76     75.29     98.05",
+          "TA_01        N-Vara  2 MHz       51 (17)    27 (9)   75 (25)   96 (32)"}},
+        {"a small pipe, not every cell mounted", {"--outer-diameter", "32", "--wall", "3.1", "--pipe", "PVC"}, kJapanese, 16,
+         {"取付け寸法 [mm]", "ｾﾝｻ種類      種別    周波数      V法     Z法      N法      W法", "", "", "", "",
+          "TB_01/TC_01  小型    1 MHz         -       -     1.24    11.99", "", "", "", "", "", "", "", "",
+          "-: 取付け寸法が負になります。ｾﾝｻ種類または取付け法を変更してください。"}},
+        {"a wall that fills the pipe", {"--outer-diameter", "114.3", "--wall", "60"}, kEnglish, 0, {},
+         "WALL THICKNESS: The value is outside of range"},
+        // clang-format on
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        const auto options = std::get<ToolOptions>(ParseToolOptions(r.arguments));
+        GivenPoint point;
+        for (std::size_t at = 0; at < kGivenCount; ++at) point.values[at] = options.values[at];
+        const ToolContext context(r.startup);
+        const ComparisonOutcome outcome = RunComparison(point, context);
+        EXPECT_EQ(outcome.refused ? outcome.refused->message.toStdString() : "", r.message);
+        EXPECT_EQ(outcome.refused ? outcome.refused->message : "",
+                  RunPoint(point, context).message);
+        if (outcome.refused) continue;
+        const QStringList lines =
+            QString::fromStdString(ComparisonAsText(outcome.comparison, r.startup)).split('\n');
+        EXPECT_EQ(lines.size(), r.lineCount + 1);              // after the last line end
+        for (std::size_t at = 0; at < r.lines.size(); ++at) {  // "": not checked
+            const std::string line = lines.value(qsizetype(at)).toStdString();
+            EXPECT_TRUE(r.lines[at].empty() || line == r.lines[at]) << line;
+        }
+        const QJsonDocument json = QJsonDocument::fromJson(
+            QByteArray::fromStdString(ComparisonAsJson(outcome.comparison, r.startup)));
+        EXPECT_EQ(json.array().size(), qsizetype(SensorTypes().size()) * MountEntryCount());
+        const QJsonObject third = json.array().at(2).toObject();  // RESERVE, N
+        EXPECT_EQ(third.keys(), QStringList({"field", "message", "method", "sensor", "spacing",
+                                             "steps", "unit"}));
+        EXPECT_EQ(third["method"], MountNameList(r.startup.language).value(2));
     }
 }
 

@@ -12,6 +12,7 @@
 #include "rules/ListPositions.h"
 #include "rules/NameLists.h"
 #include "rules/NumberText.h"
+#include "rules/SpacingComparison.h"
 #include "rules/SpacingRun.h"
 #include "rules/WaterTemperature.h"
 #include "support/TestSupport.h"
@@ -120,6 +121,49 @@ TEST(SpacingRun, EveryTableRowShowsInTheSpacing) {
             const Entries e = Request({{list, nullptr, row}, {LiningThickness, "2"}});
             EXPECT_EQ(FncRunSpacing(e, {Metric, kUs}).texts.result1, shown[row])
                 << Describe(list).entryNames(Language::Japanese).value(row) << " in row " << row;
+        }
+    }
+}
+
+// Each cell of the comparison is Execute with its sensor and method chosen;
+// entries that Execute refuses are refused alike, before any cell.
+TEST(SpacingComparison, EachCellIsExecuteWithItsSensorAndMethod) {
+    const struct {
+        const char* name;
+        Entries entries;
+        Units units = Metric;
+    } rows[] = {
+        // clang-format off
+        {"32 x 3.1 PVC, where some cannot be mounted", Request({{OuterDiameter, "32"}, {WallThickness, "3.1"}, {PipeMaterial, nullptr, kPvcEntry}})},
+        {"lined, in inch", Request({{OuterDiameter, "2.375"}, {WallThickness, "0.125"}, {LiningMaterial, nullptr, 1}, {LiningThickness, "0.1"}}), Inch},
+        {"a wall that fills the pipe", Request({{WallThickness, "60"}})},
+        {"a fluid velocity out of range", Request({{Fluid, nullptr, kFluidTypedVelocityEntry}, {FluidVelocity, "2501"}})},
+        // clang-format on
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        const NumberFormat format{r.units, kUs};
+        const SpacingComparison comparison = FncCompareSpacings(r.entries, format);
+        const SpacingRun onePoint = FncRunSpacing(r.entries, format);
+        EXPECT_EQ(comparison.refusal.has_value(), onePoint.outcome == O::Refused);
+        EXPECT_EQ(comparison.refusal.value_or(onePoint).refusedInput, onePoint.refusedInput);
+        EXPECT_EQ(comparison.refusal.value_or(onePoint).reason, onePoint.reason);
+        const qsizetype sensors = comparison.refusal ? 0 : SensorNameList(Language::English).size();
+        const qsizetype methods = comparison.refusal ? 0 : MountNameList(Language::English).size();
+        EXPECT_EQ(comparison.cells.size(), std::size_t(sensors * methods));
+        for (int sensor = 0; sensor < sensors && comparison.sensorCount == sensors; ++sensor) {
+            for (int method = 0; method < methods && comparison.methodCount == methods; ++method) {
+                SCOPED_TRACE(testing::Message() << "sensor " << sensor << ", method " << method);
+                Entries chosen = r.entries;
+                chosen[FocusPosition(SensorType)].position = sensor;
+                chosen[FocusPosition(MountingMethod)].position = method;
+                const SpacingRun expected = FncRunSpacing(chosen, format);
+                const SpacingRun& cell = comparison.Cell(sensor, method);
+                EXPECT_EQ(cell.outcome, expected.outcome);
+                EXPECT_EQ(cell.texts.result1, expected.texts.result1);
+                EXPECT_EQ(cell.texts.result2, expected.texts.result2);
+                EXPECT_EQ(cell.reason, expected.reason);
+            }
         }
     }
 }

@@ -24,7 +24,8 @@ TEST(WindowScreenshots, RenderedAgainEachEqualsTheCommittedOne) {
     // The dialogs', taken on Linux only, named after the tool's mode that renders them.
     if (QString(VELKARA_SCREENSHOT_SUFFIX).isEmpty())
         names << "pipe-size-table-ja-metric"
-              << "water-temperature-ja-metric";
+              << "water-temperature-ja-metric"
+              << "comparison-ja-metric";
     for (const QString& name : names) {
         const QString flag = name.contains("-en-") ? "1" : "0";
         const QString out = QCoreApplication::applicationDirPath() + '/' + name + ".rendered.png";

@@ -1,6 +1,8 @@
 // The window and velkara-spacing on the same entries: the same result texts,
 // or the same message about the same field.
+#include <QMenu>
 #include <QProcess>
+#include <QTableWidget>
 
 #include "CalcWindowDriver.h"
 #include "cli/PointRun.h"
@@ -16,8 +18,8 @@ struct Shown {
 
 using Option = std::pair<const char*, const char*>;  // option name, value
 
-Shown ThroughTheWindow(const CalcRun& run, const std::vector<Option>& options) {
-    CalcWindowDriver d(run);
+// Each option's value into the field or list its caption names.
+void EnterInTheWindow(CalcWindowDriver& d, const std::vector<Option>& options) {
     for (const auto& [name, value] : options) {
         for (const InputDescriptor& input : Inputs()) {
             if (QLatin1String(name) != QLatin1String(input.optionName)) continue;
@@ -47,6 +49,11 @@ Shown ThroughTheWindow(const CalcRun& run, const std::vector<Option>& options) {
         QTest::keyClick(velocity, Qt::Key_F4);
         d.Settle();
     }
+}
+
+Shown ThroughTheWindow(const CalcRun& run, const std::vector<Option>& options) {
+    CalcWindowDriver d(run);
+    EnterInTheWindow(d, options);
     // From here on every modal window is a message box to answer.
     MessageBoxWatchdog boxes;
     QTest::mouseClick(d.Get<QPushButton>("ExecuteCalc"), Qt::LeftButton);
@@ -127,6 +134,61 @@ TEST(WindowAndTool, SameEntriesSameResultsAndMessages) {
         EXPECT_NE(window.result1 + window.message, "") << "the window shows nothing";
         if (r.result1) {
             EXPECT_EQ(window.result1, r.result1);
+        }
+    }
+}
+
+// Every sensor and method: the dialog's cells are the tool's, line by line; entries refused
+// alike, the tool's exit status telling the table from the refusal.
+TEST(WindowAndTool, SameComparison) {
+    const CalcRun en{0, 1, ToolNumberLocale()};
+    const std::tuple<const char*, std::vector<Option>, int> rows[] = {
+        {"small PVC pipe", {{"outer-diameter", "32"}, {"wall", "3.1"}, {"pipe", "PVC"}}, 0},
+        {"wall fills the pipe", {{"outer-diameter", "12"}, {"wall", "6"}}, 1},
+    };
+    for (const auto& [name, options, status] : rows) {
+        SCOPED_TRACE(name);
+        CalcWindowDriver d(en);
+        EnterInTheWindow(d, options);
+        QStringList window;        // the dialog's head and rows, or the message box's text
+        MessageBoxWatchdog boxes;  // it records the dialog as another box and closes it
+        boxes.probe = [&] {
+            auto* cells = QApplication::activeModalWidget()->findChild<QTableWidget*>();
+            for (int row = -1; cells && row < cells->rowCount(); ++row) {
+                QStringList line;
+                for (int column = 0; column < cells->columnCount(); ++column)
+                    line << (row < 0 ? cells->horizontalHeaderItem(column)
+                                     : cells->item(row, column))
+                                ->text();
+                window << line.join('|');
+            }
+        };
+        WhenUp<QMenu>([](QMenu* menu) {
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        d.List("SENSOR_TYPECombo")->setFocus();
+        QTest::keyClick(d.List("SENSOR_TYPECombo"), Qt::Key_F10, Qt::ShiftModifier);
+        d.Settle();
+
+        QStringList arguments = {"--compare", "--lang", "en"};
+        for (const auto& [option, value] : options) arguments << QString("--") + option << value;
+        QProcess tool;
+        tool.start(VELKARA_SPACING_PATH, arguments);
+        EXPECT_TRUE(tool.waitForFinished(10000));
+        EXPECT_EQ(tool.exitCode(), status);
+        QStringList lines =
+            QString::fromUtf8(tool.readAllStandardOutput()).remove(u'\r').split('\n');
+        const QString error = QString::fromUtf8(tool.readAllStandardError()).trimmed();
+        if (status == 0) {
+            // After the caption the head and a line per sensor up to the reasons; cells
+            // apart by two blanks or more.
+            lines = lines.mid(1, lines.indexOf("") - 1);
+            EXPECT_EQ(window, lines.replaceInStrings(QRegularExpression(" {2,}"), "|"));
+            EXPECT_EQ(boxes.Shown().size(), 1);  // the dialog
+        } else {
+            EXPECT_EQ(lines, QStringList(""));
+            EXPECT_EQ(boxes.Shown(), QStringList(error.section(": ", 1)));
         }
     }
 }
