@@ -29,8 +29,7 @@ std::string JsonString(const QString& text);
 // `first`, the run's, then `last`. "field" names `refusedField` when given,
 // else the input the run refuses.
 std::string RunAsJson(const SpacingRun& run, const StartupValues& startup,
-                      const std::vector<JsonMember>& first = {},
-                      const char* refusedField = nullptr,
+                      const std::vector<JsonMember>& first = {}, const char* refusedField = nullptr,
                       const std::vector<JsonMember>& last = {});
 
 // The unit of lengths in the run: "mm" or "inch".
