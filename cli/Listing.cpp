@@ -6,6 +6,7 @@
 
 #include "calc/NumericFunctions.h"
 #include "calc/SensorTable.h"
+#include "cli/TextColumns.h"
 #include "rules/InputDescriptors.h"
 #include "rules/NameLists.h"
 #include "rules/NumberText.h"
@@ -13,19 +14,6 @@
 #include "rules/UnitTexts.h"
 
 namespace {
-
-// Columns on a terminal: East Asian wide characters take two.
-int DisplayWidth(const QString& text) {
-    int width = 0;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        const bool wide = (u >= 0x1100 && u <= 0x115F) || (u >= 0x2E80 && u <= 0xA4CF) ||
-                          (u >= 0xAC00 && u <= 0xD7A3) || (u >= 0xF900 && u <= 0xFAFF) ||
-                          (u >= 0xFF00 && u <= 0xFF60) || (u >= 0xFFE0 && u <= 0xFFE6);
-        width += wide ? 2 : 1;
-    }
-    return width;
-}
 
 // A velocity in the run's unit, whole.
 QString VelocityText(double metresPerSecond, Units units) {

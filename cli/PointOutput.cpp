@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <utility>
+#include <vector>
 
 #include "rules/UnitTexts.h"
 
@@ -22,6 +23,15 @@ std::string JsonNumber(const QString& resultText) {
     return resultText.isEmpty() ? JsonText(QJsonValue::Null) : resultText.toStdString();
 }
 
+std::string JsonObject(const std::vector<JsonMember>& members) {
+    std::string json = "{";
+    for (const auto& [name, value] : members) {
+        if (json.size() > 1) json += ", ";
+        json += JsonText(QString::fromStdString(name)) + ": " + value;
+    }
+    return json + "}";
+}
+
 }  // namespace
 
 std::string LengthUnit(const StartupValues& startup) {
@@ -37,28 +47,51 @@ std::string PointAsText(const PointOutcome& outcome, const StartupValues& startu
         text += ComposedMountSizeCaption(2, startup.language).toStdString() + ": " +
                 texts.result2.toStdString() + '\n';
     }
+    if (outcome.water) {
+        // Which velocity the spacing took, and where it came from.
+        text +=
+            (startup.Text(Describe(InputId::FluidVelocity).captionTextId) + QStringLiteral(": ") +
+             FncWaterVelocityCaption(*outcome.water, startup.format) + QStringLiteral(" (") +
+             FncWaterOriginText(*outcome.water, startup.language, startup.format) +
+             QStringLiteral(")\n"))
+                .toStdString();
+    }
     return text;
 }
 
-std::string PointAsJson(const PointOutcome& outcome, const StartupValues& startup) {
-    const SpacingRun& run = outcome.run;
+std::string JsonString(const QString& text) {
+    return JsonText(text);
+}
+
+std::string RunAsJson(const SpacingRun& run, const StartupValues& startup,
+                      const std::vector<JsonMember>& first, const char* refusedField,
+                      const std::vector<JsonMember>& last) {
     const bool shown = run.outcome == SpacingRun::Outcome::Shown;
     const bool refused = run.outcome == SpacingRun::Outcome::Refused;
     const std::string null = JsonText(QJsonValue::Null);
+    if (!refusedField) refusedField = Describe(run.refusedInput).optionName;
     // The members in the order printed, which a QJsonObject would sort by
     // name. The message alone: "field" names what it refuses.
-    const std::pair<const char*, std::string> members[] = {
-        {"spacing", shown ? JsonNumber(run.texts.result1) : null},
-        {"unit", JsonText(QString::fromStdString(LengthUnit(startup)))},
-        {"steps", shown ? JsonNumber(run.texts.result2) : null},
-        {"message", shown ? null : JsonText(FncReasonText(run.reason, startup.language))},
-        {"field",
-         refused ? JsonText(QString::fromLatin1(Describe(run.refusedInput).optionName)) : null},
-    };
-    std::string json = "{";
-    for (const auto& [name, value] : members) {
-        if (json.size() > 1) json += ", ";
-        json += JsonText(QString::fromLatin1(name)) + ": " + value;
+    std::vector<JsonMember> members = first;
+    members.insert(
+        members.end(),
+        {{"spacing", shown ? JsonNumber(run.texts.result1) : null},
+         {"unit", JsonText(QString::fromStdString(LengthUnit(startup)))},
+         {"steps", shown ? JsonNumber(run.texts.result2) : null},
+         {"message", shown ? null : JsonText(FncReasonText(run.reason, startup.language))},
+         {"field", refused ? JsonText(QString::fromLatin1(refusedField)) : null}});
+    members.insert(members.end(), last.begin(), last.end());
+    return JsonObject(members);
+}
+
+std::string PointAsJson(const PointOutcome& outcome, const StartupValues& startup) {
+    // Only a point given a temperature says which velocity it came to.
+    std::vector<JsonMember> water;
+    if (outcome.water) {
+        water = {{Describe(InputId::FluidVelocity).optionName, JsonText(outcome.water->velocity)},
+                 {WaterTemperatureInput().optionName, JsonText(outcome.water->temperature)}};
     }
-    return json + "}\n";
+    return RunAsJson(outcome.run, startup, {}, GivenFields()[outcome.refusedField].optionName,
+                     water) +
+           '\n';
 }

@@ -1,5 +1,10 @@
 #include "cli/PointRun.h"
 
+#include <utility>
+#include <variant>
+
+#include "rules/AsciiText.h"
+
 ToolContext::ToolContext(const StartupValues& values) : startup(values) {
     startup.format.locale = ToolNumberLocale();
     for (const InputDescriptor& input : Inputs())
@@ -29,21 +34,54 @@ QString MessageOf(const SpacingRun& run, const ToolContext& context) {
     return context.ReasonText(run.reason);
 }
 
+// The entries of `point`, or the outcome that refuses a value given.
+std::variant<Entries, PointOutcome> Resolve(const GivenPoint& point, const ToolContext& context) {
+    auto resolved = FncResolveGiven(point, context.names, context.startup.format);
+    const auto* refusal = std::get_if<GivenRefusal>(&resolved);
+    if (!refusal) return std::move(std::get<Entries>(resolved));
+    PointOutcome outcome;
+    // A value past the inputs stands for the input it fills: a pipe size for
+    // the outer diameter, a temperature for the fluid velocity.
+    const InputId input = refusal->field < kInputCount               ? InputId(refusal->field)
+                          : refusal->field == kWaterTemperatureField ? InputId::FluidVelocity
+                                                                     : InputId::OuterDiameter;
+    outcome.run = SpacingRun::Refused(input, refusal->reason);
+    if (!FncRefusedByOwnCheck(*refusal)) outcome.given = *refusal;
+    outcome.refusedField = refusal->field;
+    outcome.message = FncGivenRefusalText(*refusal, context.startup.language);
+    return outcome;
+}
+
+PointOutcome Outcome(SpacingRun run, const ToolContext& context) {
+    PointOutcome outcome;
+    outcome.refusedField = FocusPosition(run.refusedInput);
+    outcome.message = MessageOf(run, context);
+    outcome.run = std::move(run);
+    return outcome;
+}
+
 }  // namespace
 
 PointOutcome RunPoint(const GivenPoint& point, const ToolContext& context) {
-    PointOutcome outcome;
-    const auto resolved = FncResolveGiven(point, context.names, context.startup.format);
-    if (const auto* refusal = std::get_if<GivenRefusal>(&resolved)) {
-        // A value past the inputs (a pipe size) stands for the outer diameter.
-        const InputId input =
-            refusal->field < kInputCount ? InputId(refusal->field) : InputId::OuterDiameter;
-        outcome.run = SpacingRun::Refused(input, refusal->reason);
-        outcome.given = *refusal;
-        outcome.message = FncGivenRefusalText(*refusal, context.startup.language);
-        return outcome;
+    auto resolved = Resolve(point, context);
+    if (auto* refused = std::get_if<PointOutcome>(&resolved)) return std::move(*refused);
+    PointOutcome outcome =
+        Outcome(FncRunSpacing(std::get<Entries>(resolved), context.startup.format), context);
+    // Read once more for what the output says of it.
+    if (const std::string_view water = TrimBlanks(point.values[kWaterTemperatureField]);
+        !water.empty()) {
+        const WaterReading reading = FncReadWaterTemperature(
+            QString::fromUtf8(water.data(), qsizetype(water.size())), context.startup.format);
+        if (!reading.refusal) outcome.water = reading;
     }
-    outcome.run = FncRunSpacing(std::get<Entries>(resolved), context.startup.format);
-    outcome.message = MessageOf(outcome.run, context);
+    return outcome;
+}
+
+ComparisonOutcome RunComparison(const GivenPoint& point, const ToolContext& context) {
+    auto resolved = Resolve(point, context);
+    if (auto* refused = std::get_if<PointOutcome>(&resolved)) return {std::move(*refused), {}};
+    ComparisonOutcome outcome;
+    outcome.comparison = FncCompareSpacings(std::get<Entries>(resolved), context.startup.format);
+    if (outcome.comparison.refusal) outcome.refused = Outcome(*outcome.comparison.refusal, context);
     return outcome;
 }

@@ -10,7 +10,9 @@
 
 #include "rules/GivenValues.h"
 #include "rules/ListNames.h"
+#include "rules/SpacingComparison.h"
 #include "rules/SpacingRun.h"
+#include "rules/WaterTemperature.h"
 #include "settings/ModCommonProc.h"
 
 // What the tool runs with: the language, the unit system and its number
@@ -39,10 +41,27 @@ QLocale ToolNumberLocale();
 struct PointOutcome {
     SpacingRun run;
     // A value given that cannot be used as given; the run is then Refused.
+    // (A value refused by its own check is not: it is refused as typed.)
     std::optional<GivenRefusal> given;
+    // Refused: the given field refused (GivenFields()), also one past the
+    // inputs, which run.refusedInput cannot name.
+    std::size_t refusedField = 0;
     // Refused or failed: the window's message, after the caption of the
     // field it refuses ("WALL THICKNESS: The value is outside of range").
     QString message;
+    // The temperature of water that gave the fluid velocity, if one was
+    // given and read.
+    std::optional<WaterReading> water;
 };
 
 PointOutcome RunPoint(const GivenPoint& point, const ToolContext& context);
+
+// Every sensor and method on a point's entries. Entries that one point would
+// refuse are refused the same way, before any comparison: `refused` is then
+// that point's outcome.
+struct ComparisonOutcome {
+    std::optional<PointOutcome> refused;
+    SpacingComparison comparison;
+};
+
+ComparisonOutcome RunComparison(const GivenPoint& point, const ToolContext& context);

@@ -24,6 +24,10 @@ constexpr FurtherFieldRow kFurtherFieldRows[] = {
     {kScheduleField, "NAME",
      "SGP, STPG Sch40, SUS Sch10S, ASME Sch40, ASME STD,\n"
      "PVC VP, ... (see --list)"},
+    {kWaterTemperatureField, "NUMBER",
+     "the fluid's sound velocity from the temperature of\n"
+     "water, in degrees Celsius (Fahrenheit with --units\n"
+     "inch); with --fluid WATER, DIST. WATER or none"},
 };
 static_assert(std::size(kFurtherFieldRows) == kGivenCount - kInputCount);
 
@@ -49,6 +53,11 @@ constexpr OwnRow kOwnRows[] = {
      "millimetres and m/s, or inches and ft/s"},
     {OwnOption::Lang, OptionGroup::Settings, "lang", "ja|en", "Japanese or English texts"},
     {OwnOption::Json, OptionGroup::Output, "json", "", "one point as a JSON object"},
+    {OwnOption::Compare, OptionGroup::Output, "compare", "",
+     "a table of every sensor with every method on the point's\n"
+     "entries (given without --sensor and --method); with --json\n"
+     "an array of one object per sensor and method. Exit status 0\n"
+     "once it is printed, even where a sensor cannot be mounted"},
     {OwnOption::List, OptionGroup::Output, "list", "",
      "the sensors, materials, fluids and methods to choose from"},
     {OwnOption::Help, OptionGroup::Output, "help", "", "this text", "h"},

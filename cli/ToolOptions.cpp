@@ -81,13 +81,23 @@ std::variant<ToolOptions, std::string> ParseToolOptions(const QStringList& argum
     }
     if (options.encoding && options.csvPath.empty())
         return std::string("--encoding is for a CSV list; it goes with --csv");
+    const bool compare = parser.isSet(own(OwnOption::Compare));
     if (!options.csvPath.empty()) {
         if (options.json) return std::string("--json is for one point; it cannot go with --csv");
+        if (compare) return std::string("--compare is for one point; it cannot go with --csv");
         for (const bool given : options.given) {
             if (given)
                 return std::string("a point is given either by options or by --csv, not both");
         }
         options.action = Action::Csv;
+    } else if (compare) {
+        // Every value given is used or refused: the comparison tries them all.
+        for (const InputId tried : {InputId::SensorType, InputId::MountingMethod}) {
+            if (options.given[FocusPosition(tried)])
+                return "--" + std::string(GivenFields()[FocusPosition(tried)].optionName) +
+                       " cannot go with --compare, which tries every one";
+        }
+        options.action = Action::Compare;
     }
     return options;
 }

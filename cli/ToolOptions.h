@@ -13,7 +13,8 @@
 #include "rules/GivenValues.h"
 
 struct ToolOptions {
-    enum class Action { Point, Csv, List, Help, Version };
+    // Compare: every sensor and method on the point's entries.
+    enum class Action { Point, Compare, Csv, List, Help, Version };
     Action action = Action::Point;
     // Per given field (GivenFields()), UTF-8; `given` tells an option from none.
     std::array<std::string, kGivenCount> values;

@@ -1,11 +1,13 @@
-// velkara-spacing: the sensor spacing of one measuring point, or of a CSV
-// list of them, on the window's checks, calculation and texts.
+// velkara-spacing: the sensor spacing of one measuring point, of every
+// sensor and method on it, or of a CSV list of points, on the window's
+// checks, calculation and texts.
 #include <QCoreApplication>
 #include <QFile>
 #include <csignal>
 #include <cstdio>
 #include <string>
 
+#include "cli/ComparisonOutput.h"
 #include "cli/ConsoleText.h"
 #include "cli/CsvRun.h"
 #include "cli/ExitStatus.h"
@@ -46,23 +48,43 @@ StartupValues RunSettings(const ToolOptions& options) {
                                            options.langFlag.value_or(flags.LangFlag));
 }
 
-ExitStatus RunOnePoint(const ToolOptions& options, const ToolContext& context) {
+GivenPoint PointOf(const ToolOptions& options) {
     GivenPoint point;
     for (std::size_t at = 0; at < kGivenCount; ++at) point.values[at] = options.values[at];
-    const PointOutcome outcome = RunPoint(point, context);
+    return point;
+}
+
+ExitStatus WritePoint(const PointOutcome& outcome, const GivenPoint& point,
+                      const ToolOptions& options, const StartupValues& startup) {
     if (outcome.given) {
         // A value the tables cannot use is a mistake in the command.
         return UsageError(FncGivenRefusalOptionText(*outcome.given, point).toStdString());
     }
     const bool shown = outcome.run.outcome == SpacingRun::Outcome::Shown;
     if (options.json) {
-        Write(stdout, PointAsJson(outcome, context.startup));
+        Write(stdout, PointAsJson(outcome, startup));
     } else if (shown) {
-        Write(stdout, PointAsText(outcome, context.startup));
+        Write(stdout, PointAsText(outcome, startup));
     } else {
         Write(stderr, outcome.message.toStdString() + "\n");
     }
     return Finish(shown ? ExitStatus::Success : ExitStatus::PointNotComputed);
+}
+
+ExitStatus RunOnePoint(const ToolOptions& options, const ToolContext& context) {
+    const GivenPoint point = PointOf(options);
+    return WritePoint(RunPoint(point, context), point, options, context.startup);
+}
+
+// The table is the result, whichever cells cannot be mounted; entries that
+// one point would refuse are refused as for one point.
+ExitStatus RunComparisonTable(const ToolOptions& options, const ToolContext& context) {
+    const GivenPoint point = PointOf(options);
+    const ComparisonOutcome outcome = RunComparison(point, context);
+    if (outcome.refused) return WritePoint(*outcome.refused, point, options, context.startup);
+    Write(stdout, options.json ? ComparisonAsJson(outcome.comparison, context.startup)
+                               : ComparisonAsText(outcome.comparison, context.startup));
+    return Finish(ExitStatus::Success);
 }
 
 ExitStatus RunCsvList(const ToolOptions& options, const ToolContext& context) {
@@ -102,6 +124,8 @@ ExitStatus Run(const QStringList& arguments) {
             return Finish(ExitStatus::Success);
         case ToolOptions::Action::Csv:
             return RunCsvList(options, ToolContext(RunSettings(options)));
+        case ToolOptions::Action::Compare:
+            return RunComparisonTable(options, ToolContext(RunSettings(options)));
         case ToolOptions::Action::Point:
             break;
     }

@@ -22,10 +22,23 @@ std::int32_t FncChkNumText(const QString& text, std::int32_t length) {
     return 0;
 }
 
+FieldReading WithinLimits(const Range& range, double value) {
+    FieldReading reading;
+    reading.value = value;
+    if (!(value >= range.lower.value && value <= range.upper.value))
+        reading.refusal = Reason::OutOfRange;
+    return reading;
+}
+
 }  // namespace
 
 FieldReading FncReadField(const InputDescriptor& input, const QString& text,
                           const NumberFormat& format, EmptyText empty) {
+    return FncReadNumber(RangeOf(input, format.units), text, format, empty);
+}
+
+FieldReading FncReadNumber(const Range& range, const QString& text, const NumberFormat& format,
+                           EmptyText empty) {
     FieldReading reading;
     const std::int32_t check = FncChkNumText(text, static_cast<std::int32_t>(text.length()));
     if (check < 0) {
@@ -48,16 +61,11 @@ FieldReading FncReadField(const InputDescriptor& input, const QString& text,
         reading.refusal = Reason::NotANumber;
         return reading;
     }
-    return FncCheckLimits(input, value, format.units);
+    return WithinLimits(range, value);
 }
 
 FieldReading FncCheckLimits(const InputDescriptor& input, double value, Units units) {
-    FieldReading reading;
-    reading.value = value;
-    const Range& range = RangeOf(input, units);
-    if (!(value >= range.lower.value && value <= range.upper.value))
-        reading.refusal = Reason::OutOfRange;
-    return reading;
+    return WithinLimits(RangeOf(input, units), value);
 }
 
 int FncMaxInputLength(const InputDescriptor& input, Units units) {

@@ -23,9 +23,13 @@ struct FieldReading {
 // locale can read, between the input's limits in its units, both included.
 FieldReading FncReadField(const InputDescriptor& input, const QString& text,
                           const NumberFormat& format, EmptyText empty);
+// The same rule for a number that is no input of the window (the water
+// temperature), between `range`, both included.
+FieldReading FncReadNumber(const Range& range, const QString& text, const NumberFormat& format,
+                           EmptyText empty);
 
-// A number that was never text (a pipe size from the tables): only its
-// limits are checked.
+// A number that was never text (a pipe size from the tables, a velocity
+// from a temperature): only its limits are checked.
 FieldReading FncCheckLimits(const InputDescriptor& input, double value, Units units);
 
 // As many characters as the input's upper limit has.

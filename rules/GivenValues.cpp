@@ -2,10 +2,13 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 #include "rules/AsciiText.h"
+#include "rules/ListPositions.h"
 #include "rules/PipeSizes.h"
+#include "rules/WaterTemperature.h"
 #include "text/TextTable.h"
 
 namespace {
@@ -17,6 +20,8 @@ const std::array<GivenField, kGivenCount>& Fields() {
             made[FocusPosition(input.id)] = {input.optionName, input.captionTextId};
         made[kPipeSizeField] = {"pipe-size", TextId::PipeSizeNominalSize};
         made[kScheduleField] = {"schedule", TextId::PipeSizeSchedule};
+        made[kWaterTemperatureField] = {WaterTemperatureInput().optionName,
+                                        WaterTemperatureInput().captionTextId};
         return made;
     }();
     return fields;
@@ -101,6 +106,29 @@ std::optional<GivenRefusal> ApplyPipeSize(const GivenPoint& point, Entries& entr
     }
     int& pipeEntry = entries[FocusPosition(InputId::PipeMaterial)].position;
     if (pipeEntry < 0) pipeEntry = FncImpliedPipeEntry(table);
+    return std::nullopt;
+}
+
+// A temperature of water: the fluid velocity at it, the number the window's
+// dialog types, and the typed-velocity entry chosen. It cannot go with a
+// velocity of its own or with a fluid that is not water.
+std::optional<GivenRefusal> ApplyWaterTemperature(const GivenPoint& point, Entries& entries,
+                                                  const NumberFormat& format) {
+    const std::string_view given = point.values[kWaterTemperatureField];
+    if (!IsGiven(given)) return std::nullopt;
+    const std::size_t velocity = FocusPosition(InputId::FluidVelocity);
+    const std::size_t fluid = FocusPosition(InputId::Fluid);
+    if (IsGiven(point.values[velocity]))
+        return GivenRefusal{Reason::EitherOr, kWaterTemperatureField, velocity};
+    int& fluidEntry = entries[fluid].position;
+    if (fluidEntry >= 0 && !FncFluidTakesWaterTemperature(fluidEntry))
+        return GivenRefusal{Reason::NotReadWith, kWaterTemperatureField, fluid};
+    const WaterReading water =
+        FncReadWaterTemperature(QString::fromUtf8(given.data(), qsizetype(given.size())), format);
+    if (water.refusal)
+        return GivenRefusal{*water.refusal, kWaterTemperatureField, kWaterTemperatureField};
+    fluidEntry = kFluidTypedVelocityEntry;
+    entries[velocity].number = water.velocity;
     return std::nullopt;
 }
 
@@ -195,6 +223,9 @@ std::variant<Entries, GivenRefusal> FncResolveGiven(const GivenPoint& point, con
     // A pipe size from the tables; a typed pipe velocity has chosen its entry.
     if (std::optional<GivenRefusal> refusal = ApplyPipeSize(point, entries, format))
         return *refusal;
+    // A temperature of water: the fluid velocity and the entry that reads it.
+    if (std::optional<GivenRefusal> refusal = ApplyWaterTemperature(point, entries, format))
+        return *refusal;
     // Every number given is read.
     for (const LockedNumber& number : locked) {
         const InputDescriptor& input = *number.input;
@@ -207,6 +238,10 @@ std::variant<Entries, GivenRefusal> FncResolveGiven(const GivenPoint& point, con
     // A list not given takes its first entry, as the window does at start.
     for (Entry& entry : entries) entry.position = std::max(entry.position, 0);
     return entries;
+}
+
+bool FncRefusedByOwnCheck(const GivenRefusal& refusal) {
+    return refusal.reason == Reason::NotANumber || refusal.reason == Reason::OutOfRange;
 }
 
 QString FncGivenRefusalText(const GivenRefusal& refusal, Language language) {
@@ -245,19 +280,29 @@ std::optional<std::size_t> FncGivenFieldNear(std::string_view utf8) {
     const QString key = NameKey(utf8);
     if (key.size() < 2) return std::nullopt;
     // The best of every name and every word of a name: a start scores 0,
-    // else the letters off, within the limit.
+    // else the letters off, within the limit. Whole names come first, so
+    // that one wins a tie with a word of another name ("sensr" is the
+    // sensor, not SENSOR MOUNT).
     const qsizetype limit = key.size() <= 4 ? 1 : 2;
     std::optional<std::size_t> best;
     qsizetype bestScore = limit + 1;
-    for (const NamedField& name : FieldNames()) {
-        QStringList candidates = name.key.split(u'-');
-        if (candidates.size() > 1) candidates.prepend(name.key);
-        for (const QString& candidate : candidates) {
-            if (candidate.size() < 3) continue;
-            const qsizetype score = candidate.startsWith(key) ? 0 : EditDistance(key, candidate);
-            if (score < bestScore) {
-                bestScore = score;
-                best = name.field;
+    for (const bool words : {false, true}) {
+        for (const NamedField& name : FieldNames()) {
+            const QStringList parts = name.key.split(u'-');
+            if (words && parts.size() == 1) continue;  // its one word is the name
+            for (const QString& candidate : words ? parts : QStringList{name.key}) {
+                if (candidate.size() < 3) continue;
+                qsizetype score = 0;
+                if (!candidate.startsWith(key)) {
+                    // At least as many letters off as the lengths differ: a
+                    // long header field is no name, and costs no counting.
+                    if (std::abs(candidate.size() - key.size()) >= bestScore) continue;
+                    score = EditDistance(key, candidate);
+                }
+                if (score < bestScore) {
+                    bestScore = score;
+                    best = name.field;
+                }
             }
         }
     }

@@ -17,6 +17,9 @@
 // size from the tables of the standards: its size and schedule fill the outer
 // diameter and the wall, which may be given too only with the table's values,
 // and select the pipe material the table implies unless one is given.
+// So is the temperature of water: it selects "FLUID S.V." with the velocity
+// of water at that temperature, and may go only with a fluid that is water
+// and without a fluid velocity of its own.
 
 #include <QString>
 #include <array>
@@ -33,10 +36,12 @@
 #include "settings/NumberFormat.h"
 
 // The inputs in focus order, at their focus positions, then any other value:
-// the nominal size of a pipe and the schedule whose table has it.
+// the nominal size of a pipe and the schedule whose table has it, and the
+// temperature of water.
 inline constexpr std::size_t kPipeSizeField = kInputCount;
 inline constexpr std::size_t kScheduleField = kInputCount + 1;
-inline constexpr std::size_t kGivenCount = kInputCount + 2;
+inline constexpr std::size_t kWaterTemperatureField = kInputCount + 2;
+inline constexpr std::size_t kGivenCount = kInputCount + 3;
 
 struct GivenField {
     // The option without its leading "--"; also a column name.
@@ -56,7 +61,8 @@ struct GivenPoint {
 
 // A value given that cannot be used: `field` refused for `reason` (one of
 // NotInList to DiffersFromTable), with the `other` field it concerns and what it
-// quotes from the tables.
+// quotes from the tables; or a value past the inputs refused by its own check
+// (NotANumber, OutOfRange), as a typed number is.
 struct GivenRefusal {
     Reason reason = Reason::NotInList;
     std::size_t field = 0;
@@ -68,6 +74,10 @@ struct GivenRefusal {
 // from the pipe size tables are written in the format's units and locale.
 std::variant<Entries, GivenRefusal> FncResolveGiven(const GivenPoint& point, const ListNames& names,
                                                     const NumberFormat& format);
+
+// Whether the refusal is of the value alone, as a number typed into the
+// window is refused, rather than of how the values are given together.
+bool FncRefusedByOwnCheck(const GivenRefusal& refusal);
 
 // What a refusal says in `language`, "<caption>: <reason>" as the window
 // names a field it refuses.

@@ -39,8 +39,9 @@ constexpr std::size_t FocusPosition(InputId id) {
 
 enum class InputKind { Number, List };
 
-// What a number holds, which is also its slot of the unit texts.
-enum class Quantity : std::size_t { Length = 0, Velocity = 1 };
+// What a number holds, which is also its slot of the unit texts. (No input
+// of the window holds a temperature; the water temperature does.)
+enum class Quantity : std::size_t { Length = 0, Velocity = 1, Temperature = 2 };
 
 // A number that depends on a list. While locked it is not typed, not read
 // and not checked; its value then comes from the list's chosen entry.

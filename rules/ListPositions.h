@@ -17,5 +17,9 @@ inline constexpr int kCarbonSteelEntry = 0;
 inline constexpr int kStainlessSteelEntry = 1;
 inline constexpr int kPvcEntry = 2;
 
+// The fluids that are pure water, whose velocity may come from a temperature.
+inline constexpr int kWaterEntry = 0;
+inline constexpr int kDistilledWaterEntry = 2;
+
 // "NO LINING": no lining thickness is read and the lining layer is absent.
 inline constexpr int kNoLiningEntry = 0;

@@ -40,6 +40,8 @@ constexpr std::array<MountEntry, 4> kMountEntries = {{
 static_assert(kPipeNameTextIds.size() == kPipeTypedVelocityEntry + 1);
 static_assert(kFluidNameTextIds.size() == kFluidTypedVelocityEntry + 1);
 static_assert(kLiningNameTextIds.size() == kLiningTypedVelocityEntry + 1);
+static_assert(kFluidNameTextIds[kWaterEntry] == FluidWater &&
+              kFluidNameTextIds[kDistilledWaterEntry] == FluidDistilledWater);
 
 QStringList NamesOf(std::span<const TextId> textIds, Language language) {
     QStringList names;
@@ -77,6 +79,10 @@ QStringList SensorNameList(Language) {
 MountMethod MountMethodAt(int position) {
     if (position < 0 || position >= int(kMountEntries.size())) return MountMethod::None;
     return kMountEntries[std::size_t(position)].method;
+}
+
+int MountEntryCount() {
+    return int(kMountEntries.size());
 }
 
 QString SensorSeriesLabel(SensorSeries series) {

@@ -20,6 +20,9 @@ QStringList SensorNameList(Language language);
 // that is no entry (-1: nothing chosen).
 MountMethod MountMethodAt(int position);
 
+// How many entries the mounting list has.
+int MountEntryCount();
+
 // The word shown for a sensor's series or size class: Japanese in both
 // languages.
 QString SensorSeriesLabel(SensorSeries series);

@@ -26,6 +26,9 @@ constexpr std::array<ReasonRow, kReasonCount> kReasons = {{
     {NotReadWith, TextId::ReasonNotReadWith,
      "%1 cannot be given with %2 '%6', which does not read it (see --list)"},
     {Needs, TextId::ReasonNeeds, "%1 needs %2 (see --list)"},
+    // Said in the window's words as a value not read with the other.
+    {EitherOr, TextId::ReasonNotReadWith,
+     "%1 cannot be given with %2 '%6': both give the same value (give one of them)"},
     {NoSuchSize, TextId::ReasonNoSuchSize, "%1: %3 has no size '%5' (see --list)"},
     {DiffersFromTable, TextId::ReasonDiffersFromTable,
      "%1 %5 differs from the pipe size table, which gives %3 for %4"},

@@ -22,6 +22,7 @@ enum class Reason : std::uint8_t {
     NotInList,         // the field names no entry of its list
     NotReadWith,       // the field is not read with the entry the other field gives
     Needs,             // the field is read only once the other field is given
+    EitherOr,          // the field and the other give the same value: one or the other
     NoSuchSize,        // the schedule (quoted 0) has no size (quoted 1)
     DiffersFromTable,  // the field is not the table's (quoted 0) for (quoted 1)
     // A line of a list of points that is no well-formed record.
@@ -35,7 +36,7 @@ enum class Reason : std::uint8_t {
     NegativeSpacing,
 };
 // How many reasons there are: one more with each new reason.
-inline constexpr std::size_t kReasonCount = 14;
+inline constexpr std::size_t kReasonCount = 15;
 
 // What a reason's sentence may name, each as its placeholder: the window and
 // a list of points name fields by caption, the command line by option.

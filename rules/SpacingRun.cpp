@@ -30,7 +30,7 @@ SpacingRun Failed(CalcErrorKind kind) {
     return run;
 }
 
-// Each number as typed, in the run's units; NaN while locked.
+// As CheckedEntries::typed.
 using TypedNumbers = std::array<double, kInputCount>;
 
 // Every unlocked number checked as on leaving its field, an empty text
@@ -76,17 +76,15 @@ double ToMetric(double typed, Quantity quantity, Units units) {
 
 // The request in millimetres and m/s; a locked number takes its list entry's
 // value. Throws CalcError.
-SpacingRequest MetricRequest(const TypedNumbers& typed, const Entries& entries, Units units) {
+SpacingRequest MetricRequest(const CheckedEntries& checked, Units units) {
     const auto metric = [&](InputId id) {
         const InputDescriptor& input = Describe(id);
-        const double value = typed[FocusPosition(id)];
+        const double value = checked.typed[FocusPosition(id)];
         if (std::isnan(value))
-            return input.lock->lockedValue(entries[FocusPosition(input.lock->list)].position);
+            return input.lock->lockedValue(checked.positions[FocusPosition(input.lock->list)]);
         return ToMetric(value, input.quantity, units);
     };
     SpacingRequest request;
-    request.sensorRow = entries[FocusPosition(SensorType)].position;
-    request.method = MountMethodAt(entries[FocusPosition(MountingMethod)].position);
     request.outerDiameter = metric(OuterDiameter);
     request.wallThickness = metric(WallThickness);
     request.liningThickness = metric(LiningThickness);
@@ -98,12 +96,21 @@ SpacingRequest MetricRequest(const TypedNumbers& typed, const Entries& entries, 
 
 }  // namespace
 
-SpacingRun FncRunSpacing(const Entries& entries, const NumberFormat& format) {
-    TypedNumbers typed{};
-    if (auto refused = ReadNumbers(entries, format, typed)) return *refused;
-    if (auto refused = CheckRoomForFluid(typed)) return *refused;
+std::variant<CheckedEntries, SpacingRun> FncCheckEntries(const Entries& entries,
+                                                         const NumberFormat& format) {
+    CheckedEntries checked;
+    for (std::size_t at = 0; at < kInputCount; ++at) checked.positions[at] = entries[at].position;
+    if (auto refused = ReadNumbers(entries, format, checked.typed)) return *refused;
+    if (auto refused = CheckRoomForFluid(checked.typed)) return *refused;
+    return checked;
+}
+
+SpacingRun FncSpacingOf(const CheckedEntries& checked, int sensorRow, int methodPosition,
+                        const NumberFormat& format) {
     try {
-        const SpacingRequest request = MetricRequest(typed, entries, format.units);
+        SpacingRequest request = MetricRequest(checked, format.units);
+        request.sensorRow = sensorRow;
+        request.method = MountMethodAt(methodPosition);
         const SpacingOutcome spacing = FncCalcSpacing(request);
         if (spacing.failure) return Failed(*spacing.failure);
         SpacingRun run;
@@ -114,4 +121,12 @@ SpacingRun FncRunSpacing(const Entries& entries, const NumberFormat& format) {
     } catch (const CalcError& failure) {
         return Failed(failure.kind());
     }
+}
+
+SpacingRun FncRunSpacing(const Entries& entries, const NumberFormat& format) {
+    const auto checked = FncCheckEntries(entries, format);
+    if (const auto* refused = std::get_if<SpacingRun>(&checked)) return *refused;
+    const CheckedEntries& read = std::get<CheckedEntries>(checked);
+    return FncSpacingOf(read, read.positions[FocusPosition(SensorType)],
+                        read.positions[FocusPosition(MountingMethod)], format);
 }

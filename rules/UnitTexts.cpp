@@ -4,12 +4,16 @@
 
 namespace {
 
-const std::array<QString, 2> kMetricUnits = {QStringLiteral("mm"), QStringLiteral("m/s")};
-const std::array<QString, 2> kInchUnits = {QStringLiteral("inch"), QStringLiteral("ft/s")};
+// Temperatures go with the unit system: degrees Celsius with millimetres,
+// Fahrenheit with inches.
+const std::array<QString, 3> kMetricUnits = {QStringLiteral("mm"), QStringLiteral("m/s"),
+                                             QStringLiteral("°C")};
+const std::array<QString, 3> kInchUnits = {QStringLiteral("inch"), QStringLiteral("ft/s"),
+                                           QStringLiteral("°F")};
 
 }  // namespace
 
-std::array<QString, 2> FncUnitTexts(Units units) {
+std::array<QString, 3> FncUnitTexts(Units units) {
     return units == Units::Metric ? kMetricUnits : kInchUnits;
 }
 
@@ -26,7 +30,10 @@ QString FncUnitCaption(Quantity quantity, Units units) {
 }
 
 QString FncRangeCaption(const InputDescriptor& input, Units units) {
-    const Range& range = RangeOf(input, units);
+    return FncRangeCaption(RangeOf(input, units), input.quantity, units);
+}
+
+QString FncRangeCaption(const Range& range, Quantity quantity, Units units) {
     return FncLimitText(range.lower) + QLatin1Char('-') + FncLimitText(range.upper) +
-           FncUnitTexts(units)[static_cast<std::size_t>(input.quantity)];
+           FncUnitTexts(units)[static_cast<std::size_t>(quantity)];
 }

@@ -7,8 +7,8 @@
 
 #include "rules/InputDescriptors.h"
 
-// Unit names: [0] length, [1] velocity.
-std::array<QString, 2> FncUnitTexts(Units units);
+// Unit names by Quantity: [0] length, [1] velocity, [2] temperature.
+std::array<QString, 3> FncUnitTexts(Units units);
 
 // "6.00", "244.100": a limit as written, with a point whatever the locale.
 QString FncLimitText(const Limit& limit);
@@ -17,3 +17,5 @@ QString FncLimitText(const Limit& limit);
 QString FncUnitCaption(Quantity quantity, Units units);
 // "6.00-6200.00mm": the range label of a number input.
 QString FncRangeCaption(const InputDescriptor& input, Units units);
+// The same of a number that is no input of the window ("0-100°C").
+QString FncRangeCaption(const Range& range, Quantity quantity, Units units);

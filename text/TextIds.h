@@ -104,8 +104,14 @@ enum class TextId : std::int16_t {
     DialogCancel = 4476,
     // Every sensor and mounting method compared for the pipe entered.
     CompareMenuEntry = 4480,
+    CompareTitle = 4481,
+    CompareSeries = 4482,     // the head of the sensors' series words
+    CompareFrequency = 4483,  // the head of the sensors' frequencies
     // The fluid's sound velocity from the temperature of water.
     WaterMenuEntry = 4490,
+    WaterTitle = 4491,
+    WaterTemperature = 4492,    // the temperature's caption
+    WaterAtTemperature = 4493,  // what a velocity from a temperature says: "%1" the temperature
     // The mounting sheet as a PDF.
     SheetMenuEntry = 4500,
 };

@@ -1,22 +1,44 @@
-// velkara_render_window <out.png> <lang 0|1> <unit 0|1> [pipe-size-table]
+// velkara_render_window <out.png> <lang 0|1> <unit 0|1>
+//                       [pipe-size-table|water-temperature|comparison]
 //
 // Builds the calculator window with the given language and unit system on
 // the offscreen platform and saves its client area as a PNG; with
-// "pipe-size-table", the pipe size dialog of that window, on SGP 100A.
+// "pipe-size-table", the pipe size dialog of that window, on SGP 100A; with
+// "water-temperature", the water temperature dialog with 20 typed; with
+// "comparison", the comparison of every sensor and method on 114.3 x 6.0
+// (0.25 inch: 4.5 x 0.25) and the window's other defaults, on TB_01/TC_01
+// with the V method.
 #include <QApplication>
+#include <QLineEdit>
 #include <QPixmap>
 #include <cstdio>
 #include <string_view>
 #include <vector>
 
+#include "rules/NameLists.h"
 #include "settings/ModCommonProc.h"
+#include "window/ComparisonDialog.h"
 #include "window/PipeSizeDialog.h"
+#include "window/WaterTemperatureDialog.h"
 #include "window/frmCalc.h"
 
+namespace {
+
+QPixmap Shown(QWidget& widget) {
+    widget.show();
+    QApplication::processEvents();
+    return widget.grab();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    const bool dialog = argc == 5 && std::string_view(argv[4]) == "pipe-size-table";
-    if (argc != 4 && !dialog) {
-        std::fprintf(stderr, "usage: %s <out.png> <lang 0|1> <unit 0|1> [pipe-size-table]\n",
+    const std::string_view dialog = argc == 5 ? argv[4] : "";
+    if ((argc != 4 && argc != 5) || (argc == 5 && dialog != "pipe-size-table" &&
+                                     dialog != "water-temperature" && dialog != "comparison")) {
+        std::fprintf(stderr,
+                     "usage: %s <out.png> <lang 0|1> <unit 0|1> "
+                     "[pipe-size-table|water-temperature|comparison]\n",
                      argv[0]);
         return 2;
     }
@@ -36,19 +58,34 @@ int main(int argc, char** argv) {
     int qtArgc = static_cast<int>(qtArgs.size());
     QApplication app(qtArgc, qtArgs.data());
 
-    const StartupValues startup = ModCommonProc::FncStartupValues(static_cast<std::int16_t>(unit),
-                                                                  static_cast<std::int16_t>(lang));
+    StartupValues startup = ModCommonProc::FncStartupValues(static_cast<std::int16_t>(unit),
+                                                            static_cast<std::int16_t>(lang));
+    // Numbers as on most machines, whatever this one's locale.
+    startup.format.locale = QLocale::c();
     frmCalc window(startup);
-    window.show();
-    QApplication::processEvents();
-    QPixmap image = window.grab();
-    if (dialog) {
+    QPixmap image = Shown(window);
+    if (dialog == "pipe-size-table") {
         const std::size_t sgp = FncFindPipeSchedule(u"SGP").value_or(0);
         const std::size_t size = FncFindPipeSize(PipeSchedules()[sgp], u"100A").value_or(0);
         PipeSizeDialog sizes(startup, PipeSizePick{sgp, size}, &window);
-        sizes.show();
+        image = Shown(sizes);
+    } else if (dialog == "water-temperature") {
+        WaterTemperatureDialog water(startup, &window);
+        Shown(water);
+        water.findChild<QLineEdit*>()->insert(QStringLiteral("20"));
+        image = Shown(water);
+    } else if (dialog == "comparison") {
+        Entries entries;
+        for (Entry& entry : entries) entry.position = 0;
+        const bool inch = startup.format.units == Units::Inch;
+        entries[FocusPosition(InputId::OuterDiameter)].text = inch ? "4.5" : "114.3";
+        entries[FocusPosition(InputId::WallThickness)].text = inch ? "0.25" : "6.0";
+        const int sensor = int(SensorNameList(startup.language).indexOf("TB_01/TC_01"));
+        ComparisonDialog comparison(startup, FncCompareSpacings(entries, startup.format),
+                                    {sensor, 0}, &window);
+        comparison.show();
         QApplication::processEvents();
-        image = sizes.grab();
+        image = comparison.grab();
     }
     if (!image.save(outPath, "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);

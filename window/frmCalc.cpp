@@ -13,14 +13,19 @@
 #include <exception>
 
 #include "rules/FieldRefusal.h"
+#include "rules/ListPositions.h"
 #include "rules/NameLists.h"
+#include "rules/SpacingComparison.h"
 #include "rules/SpacingRun.h"
 #include "rules/UnitTexts.h"
 #include "text/TextTable.h"
+#include "window/ComparisonDialog.h"
+#include "window/ContextMenuEntries.h"
 #include "window/FieldValidator.h"
 #include "window/FontSubstitutions.h"
 #include "window/MessageBox.h"
 #include "window/PipeSizeDialog.h"
+#include "window/WaterTemperatureDialog.h"
 #include "window/WheelGuard.h"
 #include "window/frmCalcLayout.h"
 
@@ -75,6 +80,8 @@ frmCalc::frmCalc(const StartupValues& startup, QWidget* parent)
     ControlsOf(InputId::OuterDiameter).entry->setFocus(Qt::OtherFocusReason);
     SetUpValidators();
     SetUpPipeSizeTable();
+    SetUpWaterTemperature();
+    SetUpComparison();
 }
 
 frmCalc::~frmCalc() = default;
@@ -322,6 +329,26 @@ void frmCalc::SetUpPipeSizeTable() {
                        startup_.Text(TextId::PipeSizeMenuEntry), [this] { OpenPipeSizeTable(); });
 }
 
+// The fluid list and the fluid velocity field offer the velocity of water
+// from its temperature; in the field, locked or not, so do Alt+Down and F4.
+void frmCalc::SetUpWaterTemperature() {
+    const QString entry = startup_.Text(TextId::WaterMenuEntry);
+    const auto open = [this] { OpenWaterTemperature(); };
+    QLineEdit* velocity = FieldOf(Describe(InputId::FluidVelocity));
+    AddContextMenuEntry(ListOf(Describe(InputId::Fluid)), entry, open);
+    AddContextMenuEntry(velocity, entry, open);
+    AddDropDownKeys(velocity, open);
+}
+
+// The sensor type list and both results offer every sensor with every method.
+void frmCalc::SetUpComparison() {
+    const QString entry = startup_.Text(TextId::CompareMenuEntry);
+    const std::array<QWidget*, 3> controls = {ControlsOf(InputId::SensorType).entry, results_[0],
+                                              results_[1]};
+    for (QWidget* control : controls)
+        AddContextMenuEntry(control, entry, [this] { OpenComparison(); });
+}
+
 // --- Handlers --------------------------------------------------------------
 
 // Picking an entry of a list that numbers depend on: the numbers are locked
@@ -343,25 +370,24 @@ void frmCalc::ApplyLockRules(InputId list) {
 void frmCalc::ExecuteCalc() {
     try {
         const SpacingRun run = FncRunSpacing(GatherEntries(), startup_.format);
-        switch (run.outcome) {
-            case SpacingRun::Outcome::Shown:
-                results_[1]->setText(run.texts.result2);
-                results_[0]->setText(run.texts.result1);
-                break;
-            case SpacingRun::Outcome::Refused:
-                // As on leaving the field: its text selected, the message, the
-                // focus back in it.
-                fieldValidator_->RefuseField(FieldOf(Describe(run.refusedInput)),
-                                             FncReasonText(run.reason, startup_.language));
-                break;
-            case SpacingRun::Outcome::Failed:
-                SubShowMessage(this, FncReasonText(run.reason, startup_.language));
-                break;
-        }
+        if (run.outcome != SpacingRun::Outcome::Shown) return ShowNotComputed(run);
+        results_[1]->setText(run.texts.result2);
+        results_[0]->setText(run.texts.result1);
     } catch (const std::exception& failure) {
         // Not a failure the calculation expects; reporting it beats letting
         // it end the program from inside the button's handler.
         SubShowMessage(this, QString::fromLocal8Bit(failure.what()));
+    }
+}
+
+void frmCalc::ShowNotComputed(const SpacingRun& run) {
+    if (run.outcome == SpacingRun::Outcome::Refused) {
+        // As on leaving the field: its text selected, the message, the focus
+        // back in it.
+        fieldValidator_->RefuseField(FieldOf(Describe(run.refusedInput)),
+                                     FncReasonText(run.reason, startup_.language));
+    } else {
+        SubShowMessage(this, FncReasonText(run.reason, startup_.language));
     }
 }
 
@@ -384,6 +410,42 @@ void frmCalc::OpenPipeSizeTable() {
     // On to the input after the wall, as Tab from it would go.
     ControlsOf(Inputs()[FocusPosition(InputId::WallThickness) + 1].id)
         .entry->setFocus(Qt::TabFocusReason);
+}
+
+// A temperature accepted: the fluid list's typed-velocity entry is chosen
+// (which unlocks the field), the velocity goes into the field as if typed,
+// and the focus moves on as Tab from the field would. Esc changes nothing.
+void frmCalc::OpenWaterTemperature() {
+    WaterTemperatureDialog dialog(startup_, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    QLineEdit* velocity = FieldOf(Describe(InputId::FluidVelocity));
+    ListOf(Describe(InputId::Fluid))->setCurrentIndex(kFluidTypedVelocityEntry);
+    TypeIntoField(velocity, dialog.Reading().velocityText);
+    QWidget* next = velocity->nextInFocusChain();
+    while (next != velocity && !(next->focusPolicy() & Qt::TabFocus && next->isEnabled()))
+        next = next->nextInFocusChain();
+    next->setFocus(Qt::TabFocusReason);
+}
+
+// Entries that Execute would refuse are refused as it does, and no table
+// opens. A cell taken selects its sensor and method and runs Execute, so the
+// results show its spacing; Esc changes nothing.
+void frmCalc::OpenComparison() {
+    QComboBox* sensors = ListOf(Describe(InputId::SensorType));
+    QComboBox* methods = ListOf(Describe(InputId::MountingMethod));
+    SpacingComparison comparison;
+    try {
+        comparison = FncCompareSpacings(GatherEntries(), startup_.format);
+    } catch (const std::exception& failure) {
+        return SubShowMessage(this, QString::fromLocal8Bit(failure.what()));
+    }
+    if (comparison.refusal) return ShowNotComputed(*comparison.refusal);
+    ComparisonDialog dialog(startup_, comparison,
+                            {sensors->currentIndex(), methods->currentIndex()}, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    sensors->setCurrentIndex(dialog.Pick().sensorRow);
+    methods->setCurrentIndex(dialog.Pick().methodPosition);
+    ExecuteCalc();
 }
 
 // --- Helpers ---------------------------------------------------------------

@@ -19,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 struct ControlSpec;
+struct SpacingRun;
 
 class frmCalc : public QWidget {
     Q_OBJECT
@@ -53,12 +54,18 @@ private:
     void SetUpAccessibility();
     void SetUpValidators();
     void SetUpPipeSizeTable();
+    void SetUpWaterTemperature();
+    void SetUpComparison();
 
     // Handlers.
     // Locks or unlocks the numbers that depend on `list`, with their marks.
     void ApplyLockRules(InputId list);
     void ExecuteCalc();
+    // Why a run shows no spacing, as Execute tells it.
+    void ShowNotComputed(const SpacingRun& run);
     void OpenPipeSizeTable();
+    void OpenWaterTemperature();
+    void OpenComparison();
 
     // Creates the control of a layout row and holds it by its role.
     void AddControl(const ControlSpec& spec, QWidget* container);

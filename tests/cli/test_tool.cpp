@@ -5,12 +5,19 @@
 #include <cstring>
 #include <tuple>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "calc/SensorTable.h"
+#include "cli/ComparisonOutput.h"
 #include "cli/CsvEncoding.h"
 #include "cli/CsvRun.h"
 #include "cli/Listing.h"
 #include "cli/PointOutput.h"
 #include "cli/ToolOptions.h"
 #include "cli/ToolUsage.h"
+#include "rules/NameLists.h"
 
 namespace {
 
@@ -35,6 +42,12 @@ TEST(ToolOptions, ParsedOrRefusedWithAReason) {
         {"csv", {"--csv", "-", "--units", "inch", "--encoding", "cp932"}, Action::Csv},
         {"csv and a point", {"--csv", "a.csv", "--wall", "6"}, Action::Point, "a point is given"},
         {"csv and json", {"--csv", "a.csv", "--json"}, Action::Point, "--json is for one point"},
+        {"compare", {"--compare", "--wall", "6", "--json"}, Action::Compare},
+        {"compare and csv", {"--csv", "a.csv", "--compare"}, Action::Point, "--compare is for one"},
+        {"compare with a method",
+         {"--compare", "--method", "V"},
+         Action::Point,
+         "--method cannot go"},
         {"encoding without csv", {"--encoding", "utf-8"}, Action::Point, "--encoding is for a CSV"},
         {"flag with a value", {"--json=yes"}, Action::Point, "Unexpected value after '--json'"},
         {"missing value", {"--wall"}, Action::Point, "Missing value after '--wall'"},
@@ -60,7 +73,10 @@ TEST(ToolOptions, HelpShowsEachOptionInItsGroup) {
     for (const char* lines :
          {"One point:\n  --outer-diameter NUMBER     OUTER DIAMETER\n  --pipe NAME     ",
           "  --schedule NAME             SGP, STPG Sch40, SUS Sch10S, ASME Sch40, ASME STD,\n"
-          "                              PVC VP, ... (see --list)\n  A list not given takes",
+          "                              PVC VP, ... (see --list)\n  --water-temperature NUMBER  "
+          "the "
+          "fluid's sound velocity from the temperature of\n",
+          "DIST. WATER or none\n  A list not given takes",
           "  --encoding utf-8|cp932\n                    the list's encoding (default: a",
           "  --version         the version\n\nExit status: 0 every point computed; 1 a point "
           "refused or failed; 2 a usage or\ninput/output error.\n"}) {
@@ -105,6 +121,21 @@ TEST(ToolPoint, AsTextAsJsonOrWhyNot) {
          "--wall 4.6 differs from the pipe size table, which gives 4.5 for SGP 100A"},
         {"negative spacing", {"--outer-diameter", "6", "--wall", "0.1", "--sensor", "TB_01/TC_01"}, kEnglish, "",
          "The sensor spacing would be negative. Choose another sensor type or mounting method."},
+        {"a water temperature: which velocity it gave", {"--outer-diameter", "114.3", "--wall", "6", "--sensor", "TB_01/TC_01", "--water-temperature", "20"},
+         kEnglish, "SENSOR SPACING1: 68.41 mm\nFLUID S.V.: 1482 m/s (WATER at 20 °C)\n", "",
+         R"({"spacing": 68.41, "unit": "mm", "steps": null, "message": null, "field": null, "fluid-velocity": 1482, "water-temperature": 20})" "\n"},
+        {"°F in an inch run, distilled water", {"--outer-diameter", "4.5", "--wall", "0.25", "--sensor", "TB_01/TC_01", "--fluid", "蒸留水",
+         "--water-temperature", "68"}, kJapaneseInch, "取付け寸法1: 2.707 inch\n流体音速: 4863 ft/s (水温 68 °F)\n", "",
+         R"({"spacing": 2.707, "unit": "inch", "steps": null, "message": null, "field": null, "fluid-velocity": 4863, "water-temperature": 68})" "\n"},
+        {"a water temperature refused as a typed number is", {"--outer-diameter", "114.3", "--wall", "6", "--water-temperature", "100.5"}, kEnglish, "",
+         "WATER TEMPERATURE: The value is outside of range",
+         R"({"spacing": null, "unit": "mm", "steps": null, "message": "The value is outside of range", "field": "water-temperature"})" "\n"},
+        {"a water temperature with a fluid that is not water", {"--water-temperature", "20", "--fluid", "GLYCOL"}, kEnglish, "",
+         "WATER TEMPERATURE: Cannot be given together with KIND OF FLUID", nullptr,
+         "--water-temperature cannot be given with --fluid 'GLYCOL', which does not read it (see --list)"},
+        {"a water temperature and a fluid velocity", {"--water-temperature", "20", "--fluid-velocity", "1500"}, kEnglish, "",
+         "WATER TEMPERATURE: Cannot be given together with FLUID S.V.", nullptr,
+         "--water-temperature cannot be given with --fluid-velocity '1500': both give the same value (give one of them)"},
         // clang-format on
     };
     for (const auto& r : rows) {
@@ -122,12 +153,67 @@ TEST(ToolPoint, AsTextAsJsonOrWhyNot) {
     }
 }
 
-// The list arrives a byte at a time, as through a slow pipe.
-std::string RunCsvText(std::string_view input, const StartupValues& startup, int& status) {
+// Every sensor and method on one point's entries: what the cells hold, a head naming the
+// methods, a line per sensor, why a "-" cannot be mounted; as JSON one object per cell.
+// Entries that one point refuses are refused as for one point, before any table.
+TEST(ToolCompare, EverySensorAndMethodOrTheRefusalOfOnePoint) {
+    const struct {
+        const char* name;
+        QStringList arguments;
+        const StartupValues& startup;
+        qsizetype lineCount;
+        std::vector<std::string> lines;  // a few, by position
+        std::string message = "";        // of a refusal
+    } rows[] = {
+        // clang-format off
+        {"rail steps", {"--outer-diameter", "60.5", "--wall", "3"}, kEnglish, 16,
+         {"SENSOR SPACING [mm]", "SENSOR TYPE  SERIES  FREQUENCY  V METHOD  Z METHOD  N METHOD  W METHOD",
+          "RESERVE      N-Vara  4 MHz         52.53     29.76     75.29     98.05",
+          "RESERVE      N-Vara  4 MHz         52.53     29.76     75.29     98.05",
+          "TA_01        N-Vara  2 MHz       51 (17)    27 (9)   75 (25)   96 (32)"}},
+        {"a small pipe, not every cell mounted", {"--outer-diameter", "32", "--wall", "3.1", "--pipe", "PVC"}, kJapanese, 16,
+         {"取付け寸法 [mm]", "ｾﾝｻ種類      種別    周波数      V法     Z法      N法      W法", "", "", "", "",
+          "TB_01/TC_01  小型    1 MHz         -       -     1.24    11.99", "", "", "", "", "", "", "", "",
+          "-: 取付け寸法が負になります。ｾﾝｻ種類または取付け法を変更してください。"}},
+        {"a wall that fills the pipe", {"--outer-diameter", "114.3", "--wall", "60"}, kEnglish, 0, {},
+         "WALL THICKNESS: The value is outside of range"},
+        // clang-format on
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        const auto options = std::get<ToolOptions>(ParseToolOptions(r.arguments));
+        GivenPoint point;
+        for (std::size_t at = 0; at < kGivenCount; ++at) point.values[at] = options.values[at];
+        const ToolContext context(r.startup);
+        const ComparisonOutcome outcome = RunComparison(point, context);
+        EXPECT_EQ(outcome.refused ? outcome.refused->message.toStdString() : "", r.message);
+        EXPECT_EQ(outcome.refused ? outcome.refused->message : "",
+                  RunPoint(point, context).message);
+        if (outcome.refused) continue;
+        const QStringList lines =
+            QString::fromStdString(ComparisonAsText(outcome.comparison, r.startup)).split('\n');
+        EXPECT_EQ(lines.size(), r.lineCount + 1);              // after the last line end
+        for (std::size_t at = 0; at < r.lines.size(); ++at) {  // "": not checked
+            const std::string line = lines.value(qsizetype(at)).toStdString();
+            EXPECT_TRUE(r.lines[at].empty() || line == r.lines[at]) << line;
+        }
+        const QJsonDocument json = QJsonDocument::fromJson(
+            QByteArray::fromStdString(ComparisonAsJson(outcome.comparison, r.startup)));
+        EXPECT_EQ(json.array().size(), qsizetype(SensorTypes().size()) * MountEntryCount());
+        const QJsonObject third = json.array().at(2).toObject();  // RESERVE, N
+        EXPECT_EQ(third.keys(), QStringList({"field", "message", "method", "sensor", "spacing",
+                                             "steps", "unit"}));
+        EXPECT_EQ(third["method"], MountNameList(r.startup.language).value(2));
+    }
+}
+
+// The list arrives a byte at a time, as through a slow pipe, unless told.
+std::string RunCsvText(std::string_view input, const StartupValues& startup, int& status,
+                       std::size_t piece = 1) {
     std::string output;
     std::string warnings;
     const CsvRunResult result = RunCsv(
-        SourceFromMemory(input, 1), [&](CsvEncoding) { return SinkToString(output); },
+        SourceFromMemory(input, piece), [&](CsvEncoding) { return SinkToString(output); },
         ToolContext(startup),
         [&](const std::string& warning) { warnings += "warning: " + warning + "\n"; });
     status = static_cast<int>(result.exitStatus);
@@ -177,12 +263,13 @@ TEST(ToolCsv, EveryRecordKeepsItsPlaceWithTheResultColumnsAdded) {
          "114.3,6,,,,2000,3,99.33,,\n",
          1},
         {"captions in either language, '_' and blanks alike; a near name warned once, passed on",
-         "OUTER  DIAMETER,配管厚さ,ｾﾝｻ種類,mount,mount,fluid_velocity,wlal,lining velocty,note\n"
+         "OUTER  DIAMETER,配管厚さ,ｾﾝｻ種類,mount,mount,fluid_velocity,wlal,lining velocty,sensr\n"
          "114.3,6,TB_01/TC_01,x,y,,,,\n",
          "warning: column 'mount' is passed through; did you mean 'method'?\n"
          "warning: column 'wlal' is passed through; did you mean 'wall'?\n"
          "warning: column 'lining velocty' is passed through; did you mean 'lining-velocity'?\n"
-         "OUTER  DIAMETER,配管厚さ,ｾﾝｻ種類,mount,mount,fluid_velocity,wlal,lining velocty,note,"
+         "warning: column 'sensr' is passed through; did you mean 'sensor'?\n"
+         "OUTER  DIAMETER,配管厚さ,ｾﾝｻ種類,mount,mount,fluid_velocity,wlal,lining velocty,sensr,"
          "spacing-mm,steps,message\n114.3,6,TB_01/TC_01,x,y,,,,,65.47,,\n",
          0},
         {"code page 932: names read, Japanese messages in it, other bytes as they came",
@@ -210,6 +297,15 @@ TEST(ToolCsv, EveryRecordKeepsItsPlaceWithTheResultColumnsAdded) {
          "outer-diameter,wall,sensor,method,spacing-inch,steps,message\n"
          "4.5,0.25,TB_01,n,4.258,,\n4.5,0.25,TB_01,W METHOD,5.925,,\n",
          0, &kJapaneseInch},
+        {"a water temperature by its caption: the velocity, or refused as an option is",
+         "水温,outer-diameter,wall,sensor,fluid\n20,114.3,6,TB_01,\n20C,114.3,6,TB_01,\n"
+         "20,114.3,6,TB_01,GLYCOL\n",
+         "水温,outer-diameter,wall,sensor,fluid,spacing-mm,steps,message\n20,114.3,6,TB_01,,68.41,,"
+         "\n"
+         "20C,114.3,6,TB_01,,,,WATER TEMPERATURE: Any data other than a number is not allowed\n"
+         "20,114.3,6,TB_01,GLYCOL,,,WATER TEMPERATURE: Cannot be given together with KIND OF "
+         "FLUID\n",
+         1},
         {"no header", "", "problem: the CSV has no header row", 2},
         {"a result column already there", "tag,Steps\n",
          "problem: the CSV already has a column 'steps'", 2},
@@ -253,6 +349,16 @@ TEST(ToolCsv, ManyBatchesKeepTheOrder) {
     const std::string output = RunCsvText(input, kEnglish, status);
     EXPECT_EQ(output.substr(output.find('\n') + 1), expected);
     EXPECT_EQ(status, 1);
+}
+
+// A header field up to the record limit passes through at once: no name is
+// that long, so none is compared with it letter by letter.
+TEST(ToolCsv, LongHeaderFieldPassesThrough) {
+    const std::string field(16 * 1024 * 1024 - 8, 'x');
+    int status = -1;
+    EXPECT_TRUE(RunCsvText(field + ",wall\n", kEnglish, status, SIZE_MAX) ==
+                field + ",wall,spacing-mm,steps,message\n");
+    EXPECT_EQ(status, 0);
 }
 
 TEST(ToolList, EveryListInTheRunsLanguageAndUnits) {

@@ -12,7 +12,9 @@
 #include "rules/ListPositions.h"
 #include "rules/NameLists.h"
 #include "rules/NumberText.h"
+#include "rules/SpacingComparison.h"
 #include "rules/SpacingRun.h"
+#include "rules/WaterTemperature.h"
 #include "support/TestSupport.h"
 #include "text/TextTable.h"
 
@@ -123,6 +125,49 @@ TEST(SpacingRun, EveryTableRowShowsInTheSpacing) {
     }
 }
 
+// Each cell of the comparison is Execute with its sensor and method chosen;
+// entries that Execute refuses are refused alike, before any cell.
+TEST(SpacingComparison, EachCellIsExecuteWithItsSensorAndMethod) {
+    const struct {
+        const char* name;
+        Entries entries;
+        Units units = Metric;
+    } rows[] = {
+        // clang-format off
+        {"32 x 3.1 PVC, where some cannot be mounted", Request({{OuterDiameter, "32"}, {WallThickness, "3.1"}, {PipeMaterial, nullptr, kPvcEntry}})},
+        {"lined, in inch", Request({{OuterDiameter, "2.375"}, {WallThickness, "0.125"}, {LiningMaterial, nullptr, 1}, {LiningThickness, "0.1"}}), Inch},
+        {"a wall that fills the pipe", Request({{WallThickness, "60"}})},
+        {"a fluid velocity out of range", Request({{Fluid, nullptr, kFluidTypedVelocityEntry}, {FluidVelocity, "2501"}})},
+        // clang-format on
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        const NumberFormat format{r.units, kUs};
+        const SpacingComparison comparison = FncCompareSpacings(r.entries, format);
+        const SpacingRun onePoint = FncRunSpacing(r.entries, format);
+        EXPECT_EQ(comparison.refusal.has_value(), onePoint.outcome == O::Refused);
+        EXPECT_EQ(comparison.refusal.value_or(onePoint).refusedInput, onePoint.refusedInput);
+        EXPECT_EQ(comparison.refusal.value_or(onePoint).reason, onePoint.reason);
+        const qsizetype sensors = comparison.refusal ? 0 : SensorNameList(Language::English).size();
+        const qsizetype methods = comparison.refusal ? 0 : MountNameList(Language::English).size();
+        EXPECT_EQ(comparison.cells.size(), std::size_t(sensors * methods));
+        for (int sensor = 0; sensor < sensors && comparison.sensorCount == sensors; ++sensor) {
+            for (int method = 0; method < methods && comparison.methodCount == methods; ++method) {
+                SCOPED_TRACE(testing::Message() << "sensor " << sensor << ", method " << method);
+                Entries chosen = r.entries;
+                chosen[FocusPosition(SensorType)].position = sensor;
+                chosen[FocusPosition(MountingMethod)].position = method;
+                const SpacingRun expected = FncRunSpacing(chosen, format);
+                const SpacingRun& cell = comparison.Cell(sensor, method);
+                EXPECT_EQ(cell.outcome, expected.outcome);
+                EXPECT_EQ(cell.texts.result1, expected.texts.result1);
+                EXPECT_EQ(cell.texts.result2, expected.texts.result2);
+                EXPECT_EQ(cell.reason, expected.reason);
+            }
+        }
+    }
+}
+
 // Characters, a number in the user's locale, the range with both limits
 // included, and before a calculation no empty text.
 TEST(FieldReading, OneTable) {
@@ -160,6 +205,39 @@ TEST(FieldReading, OneTable) {
             EXPECT_EQ(reading.refusal, r.expected) << r.name << " \"" << text << '"';
         }
     }
+}
+
+// The whole velocity the window types and the tool takes, in the run's units: in ft/s from
+// the unrounded m/s. The temperature is refused as a number input is, both limits included.
+TEST(WaterTemperature, VelocityInTheRunsUnitsOrWhyNot) {
+    const struct {
+        const char* name;
+        Units units;
+        const char* text;
+        std::optional<Reason> refusal;
+        const char* velocity = "";
+    } rows[] = {
+        {"0 °C", Metric, "0", {}, "1402"},
+        {"20 °C", Metric, "20", {}, "1482"},
+        {"100 °C", Metric, "100", {}, "1543"},
+        {"68 °F: 1482.36 m/s, not 1482, in ft/s", Inch, "68", {}, "4863"},
+        {"32 °F", Inch, "32", {}, "4601"},
+        {"212 °F", Inch, "212", {}, "5063"},
+        {"below 0 °C", Metric, "-0.01", kRange},
+        {"above 100 °C", Metric, "100.01", kRange},
+        {"20 in an inch run is °F", Inch, "20", kRange},
+        {"above 212 °F", Inch, "212.01", kRange},
+        {"empty", Metric, "", kRange},
+        {"a unit typed too", Metric, "20C", kChars},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        const WaterReading reading = FncReadWaterTemperature(r.text, {r.units, kUs});
+        EXPECT_EQ(reading.refusal, r.refusal);
+        EXPECT_EQ(reading.velocityText, r.velocity);
+    }
+    EXPECT_EQ(FncWaterTemperatureRangeCaption(Metric), "0-100°C");
+    EXPECT_EQ(FncWaterTemperatureRangeCaption(Inch), "32-212°F");
 }
 
 TEST(Numbers, ReadAndWrittenInTheLocale) {

@@ -21,14 +21,17 @@ namespace {
 TEST(WindowScreenshots, RenderedAgainEachEqualsTheCommittedOne) {
     QStringList names = {"window-ja-metric" VELKARA_SCREENSHOT_SUFFIX,
                          "window-en-inch" VELKARA_SCREENSHOT_SUFFIX};
-    // The pipe size table's, taken on Linux only.
-    if (QString(VELKARA_SCREENSHOT_SUFFIX).isEmpty()) names << "pipe-size-table-ja-metric";
+    // The dialogs', taken on Linux only, named after the tool's mode that renders them.
+    if (QString(VELKARA_SCREENSHOT_SUFFIX).isEmpty())
+        names << "pipe-size-table-ja-metric"
+              << "water-temperature-ja-metric"
+              << "comparison-ja-metric";
     for (const QString& name : names) {
         const QString flag = name.contains("-en-") ? "1" : "0";
         const QString out = QCoreApplication::applicationDirPath() + '/' + name + ".rendered.png";
         SCOPED_TRACE(name.toStdString());
         QStringList arguments = {out, flag, flag};
-        if (name.startsWith("pipe-size-table")) arguments << "pipe-size-table";
+        if (!name.startsWith("window-")) arguments << name.section("-ja-", 0, 0);
         EXPECT_EQ(QProcess::execute(VELKARA_RENDER_TOOL, arguments), 0);
         const QImage expected(QStringLiteral(VELKARA_DOCS_DIR "/%1.png").arg(name));
         EXPECT_FALSE(expected.isNull());
