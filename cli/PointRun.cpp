@@ -33,7 +33,7 @@ QString MessageOf(const SpacingRun& run, const ToolContext& context) {
 
 PointOutcome RunPoint(const GivenPoint& point, const ToolContext& context) {
     PointOutcome outcome;
-    const auto resolved = FncResolveGiven(point, context.names, context.startup.format);
+    auto resolved = FncResolveGiven(point, context.names, context.startup.format);
     if (const auto* refusal = std::get_if<GivenRefusal>(&resolved)) {
         // A value past the inputs (a pipe size) stands for the outer diameter.
         const InputId input =
@@ -43,7 +43,8 @@ PointOutcome RunPoint(const GivenPoint& point, const ToolContext& context) {
         outcome.message = FncGivenRefusalText(*refusal, context.startup.language);
         return outcome;
     }
-    outcome.run = FncRunSpacing(std::get<Entries>(resolved), context.startup.format);
+    outcome.resolved = std::get<GivenEntries>(std::move(resolved));
+    outcome.run = FncRunSpacing(outcome.resolved.entries, context.startup.format);
     outcome.message = MessageOf(outcome.run, context);
     return outcome;
 }

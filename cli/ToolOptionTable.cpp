@@ -49,6 +49,10 @@ constexpr OwnRow kOwnRows[] = {
      "millimetres and m/s, or inches and ft/s"},
     {OwnOption::Lang, OptionGroup::Settings, "lang", "ja|en", "Japanese or English texts"},
     {OwnOption::Json, OptionGroup::Output, "json", "", "one point as a JSON object"},
+    {OwnOption::Sheet, OptionGroup::Output, "sheet", "FILE",
+     "also write the mounting sheet as a PDF: the point's page,\n"
+     "or a page per computed row of --csv (its column tag as\n"
+     "the title) and a last page of the rows refused"},
     {OwnOption::List, OptionGroup::Output, "list", "",
      "the sensors, materials, fluids and methods to choose from"},
     {OwnOption::Help, OptionGroup::Output, "help", "", "this text", "h"},

@@ -29,6 +29,7 @@
 
 #include "rules/InputDescriptors.h"
 #include "rules/ListNames.h"
+#include "rules/PipeSizes.h"
 #include "rules/Reasons.h"
 #include "settings/NumberFormat.h"
 
@@ -64,10 +65,18 @@ struct GivenRefusal {
     std::array<QString, 2> quoted{};
 };
 
+// The entries of a point given by name, and the row of the pipe size tables
+// that gave its outer diameter and wall, if one did.
+struct GivenEntries {
+    Entries entries;
+    std::optional<PipeSizePick> pipeSize;
+};
+
 // The entries of the point, or the first refusal in focus order. Values
 // from the pipe size tables are written in the format's units and locale.
-std::variant<Entries, GivenRefusal> FncResolveGiven(const GivenPoint& point, const ListNames& names,
-                                                    const NumberFormat& format);
+std::variant<GivenEntries, GivenRefusal> FncResolveGiven(const GivenPoint& point,
+                                                         const ListNames& names,
+                                                         const NumberFormat& format);
 
 // What a refusal says in `language`, "<caption>: <reason>" as the window
 // names a field it refuses.

@@ -110,6 +110,7 @@ SpacingRun FncRunSpacing(const Entries& entries, const NumberFormat& format) {
         run.outcome = SpacingRun::Outcome::Shown;
         run.texts = FncPresentSpacing(spacing.spacingMm, HasThreeMillimetreSteps(request.sensorRow),
                                       format);
+        run.request = request;
         return run;
     } catch (const CalcError& failure) {
         return Failed(failure.kind());

@@ -2,6 +2,7 @@
 // One press of Execute without the window: check what the calculation will
 // read, turn it into a request of metric numbers, calculate and present.
 
+#include "calc/SpacingCalculation.h"
 #include "rules/InputDescriptors.h"
 #include "rules/Reasons.h"
 #include "rules/SpacingPresentation.h"
@@ -14,8 +15,10 @@ struct SpacingRun {
     InputId refusedInput = InputId::OuterDiameter;
     // Refused and Failed: why.
     Reason reason = Reason::InvalidArgument;
-    // Shown: the result texts.
+    // Shown: the result texts, and what the calculation read (millimetres,
+    // m/s), for whatever shows the entries beside the result.
     SpacingTexts texts;
+    SpacingRequest request;
 
     // The run refused at `input` for `reason`.
     static SpacingRun Refused(InputId input, Reason reason);

@@ -75,6 +75,7 @@ frmCalc::frmCalc(const StartupValues& startup, QWidget* parent)
     ControlsOf(InputId::OuterDiameter).entry->setFocus(Qt::OtherFocusReason);
     SetUpValidators();
     SetUpPipeSizeTable();
+    SetUpSheet();
 }
 
 frmCalc::~frmCalc() = default;
@@ -337,17 +338,21 @@ void frmCalc::ApplyLockRules(InputId list) {
     }
 }
 
+void frmCalc::ExecuteCalc() {
+    RunAndShow(GatherEntries());
+}
+
 // Runs the spacing on what the window shows and writes the result, or says
 // why it could not. A failed or refused run writes nothing, so the previous
 // result stays readable.
-void frmCalc::ExecuteCalc() {
+std::optional<SpacingRun> frmCalc::RunAndShow(const Entries& entries) {
     try {
-        const SpacingRun run = FncRunSpacing(GatherEntries(), startup_.format);
+        SpacingRun run = FncRunSpacing(entries, startup_.format);
         switch (run.outcome) {
             case SpacingRun::Outcome::Shown:
                 results_[1]->setText(run.texts.result2);
                 results_[0]->setText(run.texts.result1);
-                break;
+                return run;
             case SpacingRun::Outcome::Refused:
                 // As on leaving the field: its text selected, the message, the
                 // focus back in it.
@@ -363,6 +368,7 @@ void frmCalc::ExecuteCalc() {
         // it end the program from inside the button's handler.
         SubShowMessage(this, QString::fromLocal8Bit(failure.what()));
     }
+    return std::nullopt;
 }
 
 // A size picked from the tables goes into the outer diameter and the wall as
@@ -377,6 +383,7 @@ void frmCalc::OpenPipeSizeTable() {
         this);
     if (dialog.exec() != QDialog::Accepted) return;
     const PipeSizePick pick = dialog.Pick();
+    pipeSizePick_ = pick;
     const PipeSizeTexts texts = FncPipeSizeTexts(SizeOf(pick), startup_.format);
     TypeIntoField(diameter, texts.outerDiameter);
     TypeIntoField(wall, texts.wall);

@@ -7,8 +7,11 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "rules/InputDescriptors.h"
+#include "rules/PipeSizes.h"
+#include "rules/SpacingRun.h"
 #include "settings/ModCommonProc.h"
 
 class FieldValidator;
@@ -53,12 +56,16 @@ private:
     void SetUpAccessibility();
     void SetUpValidators();
     void SetUpPipeSizeTable();
+    void SetUpSheet();
 
     // Handlers.
     // Locks or unlocks the numbers that depend on `list`, with their marks.
     void ApplyLockRules(InputId list);
     void ExecuteCalc();
     void OpenPipeSizeTable();
+    // Calculates as Execute does, then writes the point's mounting sheet
+    // into a PDF the user names (frmCalcSheet.cpp).
+    void SaveSheet();
 
     // Creates the control of a layout row and holds it by its role.
     void AddControl(const ControlSpec& spec, QWidget* container);
@@ -70,6 +77,12 @@ private:
     std::array<std::pair<QLabel*, QWidget*>, kInputCount + 2> CaptionedFields() const;
     // What the user has entered, read once from the controls.
     Entries GatherEntries() const;
+    // Execute on `entries`: the result shown, or the refusal or failure told;
+    // the run when it was shown.
+    std::optional<SpacingRun> RunAndShow(const Entries& entries);
+    // The pipe size table's row that the outer diameter and the wall still
+    // hold, if they were taken from it.
+    std::optional<PipeSizePick> PipeSizeOfFields() const;
 
     const StartupValues startup_;
     std::array<InputControls, kInputCount> inputs_{};
@@ -81,4 +94,6 @@ private:
     QLabel* legend_ = nullptr;
     QPushButton* execute_ = nullptr;
     FieldValidator* fieldValidator_ = nullptr;
+    std::optional<PipeSizePick> pipeSizePick_;  // the last taken from the tables
+    QString sheetFolder_;                       // where the last sheet went
 };
