@@ -1,23 +1,56 @@
 // velkara_render_window <out.png> <lang 0|1> <unit 0|1> [pipe-size-table]
+// velkara_render_window <out.pdf> <lang 0|1> <unit 0|1> sheet
 //
 // Builds the calculator window with the given language and unit system on
 // the offscreen platform and saves its client area as a PNG; with
-// "pipe-size-table", the pipe size dialog of that window, on SGP 100A.
+// "pipe-size-table", the pipe size dialog of that window, on SGP 100A; with
+// "sheet", the mounting sheet of the worked example (TB_01/TC_01, V method,
+// 114.3 x 6.0 carbon steel, water) as the window saves it, made at a fixed
+// time, as a PDF.
 #include <QApplication>
 #include <QPixmap>
 #include <cstdio>
 #include <string_view>
 #include <vector>
 
+#include "rules/NameLists.h"
 #include "settings/ModCommonProc.h"
+#include "sheet/SheetPdfWriter.h"
+#include "sheet/SheetPoint.h"
+#include "sheet/SheetTextsOf.h"
 #include "window/PipeSizeDialog.h"
 #include "window/frmCalc.h"
 
+namespace {
+
+int WriteWorkedExampleSheet(const QString& outPath, const StartupValues& startup) {
+    Entries entries;
+    for (Entry& entry : entries) entry.position = 0;
+    entries[FocusPosition(InputId::OuterDiameter)].text = QStringLiteral("114.3");
+    entries[FocusPosition(InputId::WallThickness)].text = QStringLiteral("6.0");
+    entries[FocusPosition(InputId::SensorType)].position =
+        int(SensorNameList(startup.language).indexOf(QStringLiteral("TB_01/TC_01")));
+    const SpacingRun run = FncRunSpacing(entries, startup.format);
+    const SheetPage page = FncSheetPage(
+        {.entries = entries, .run = run, .format = startup.format, .language = startup.language});
+    const SheetStyle style =
+        FncSheetStyle(startup, QDateTime(QDate(2026, 12, 1), QTime(9, 30), Qt::UTC));
+    QString error;
+    if (WriteSheetPdf(outPath, {&page, 1}, {}, style, &error)) return 0;
+    std::fprintf(stderr, "%s\n", qPrintable(error));
+    return 1;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    const bool dialog = argc == 5 && std::string_view(argv[4]) == "pipe-size-table";
-    if (argc != 4 && !dialog) {
-        std::fprintf(stderr, "usage: %s <out.png> <lang 0|1> <unit 0|1> [pipe-size-table]\n",
-                     argv[0]);
+    const std::string_view mode = argc == 5 ? argv[4] : "";
+    const bool dialog = mode == "pipe-size-table";
+    if (argc != 4 && !dialog && mode != "sheet") {
+        std::fprintf(stderr,
+                     "usage: %s <out.png> <lang 0|1> <unit 0|1> [pipe-size-table]\n"
+                     "       %s <out.pdf> <lang 0|1> <unit 0|1> sheet\n",
+                     argv[0], argv[0]);
         return 2;
     }
     const QString outPath = QString::fromLocal8Bit(argv[1]);
@@ -36,8 +69,13 @@ int main(int argc, char** argv) {
     int qtArgc = static_cast<int>(qtArgs.size());
     QApplication app(qtArgc, qtArgs.data());
 
-    const StartupValues startup = ModCommonProc::FncStartupValues(static_cast<std::int16_t>(unit),
-                                                                  static_cast<std::int16_t>(lang));
+    StartupValues startup = ModCommonProc::FncStartupValues(static_cast<std::int16_t>(unit),
+                                                            static_cast<std::int16_t>(lang));
+    if (mode == "sheet") {
+        // The same numbers on every machine.
+        startup.format.locale = QLocale::c();
+        return WriteWorkedExampleSheet(outPath, startup);
+    }
     frmCalc window(startup);
     window.show();
     QApplication::processEvents();
