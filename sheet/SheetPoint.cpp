@@ -48,12 +48,6 @@ public:
         }
         add(Fluid, ListText(Fluid));
         add(FluidVelocity, Velocity(FluidVelocity, read.fluidVelocity));
-        if (point_.waterTemperatureC) {
-            page.entries.emplace_back(
-                Caption(TextId::SheetWaterTemperature),
-                FncPlainNumberText(*point_.waterTemperatureC, point_.format.locale) +
-                    QStringLiteral(" °C"));
-        }
         if (point_.pipeSize) {
             const PipeSchedule& schedule = ScheduleOf(*point_.pipeSize);
             page.entries.emplace_back(

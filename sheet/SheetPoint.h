@@ -27,8 +27,9 @@ struct SheetPoint {
     // The table's row that gave the outer diameter and the wall, if one did.
     std::optional<PipeSizePick> pipeSize = {};
     // The temperature of water that gave the fluid's sound velocity, if one
-    // did, in degrees Celsius.
-    std::optional<double> waterTemperatureC = {};
+    // did, in the run's units (degrees Celsius, Fahrenheit in an inch run);
+    // to be shown after the fluid's velocity with the temperature's caption.
+    std::optional<double> waterTemperature = {};
 };
 
 // The page: every entry as the calculation read it, with the window's

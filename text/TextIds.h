@@ -126,8 +126,7 @@ enum class TextId : std::int16_t {
     SheetRefusedTag = 4515,
     SheetRefusedMessage = 4516,
     SheetRefusedLine = 4517,  // a refused row without a tag: its line in the list
-    SheetWaterTemperature = 4518,
-    SheetSaveTitle = 4519,  // the save dialog's title
-    SheetSaved = 4520,      // and asks whether to open it
-    SheetNotSaved = 4521,
+    SheetSaveTitle = 4518,    // the save dialog's title
+    SheetSaved = 4519,        // and asks whether to open it
+    SheetNotSaved = 4520,
 };

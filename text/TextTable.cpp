@@ -152,7 +152,6 @@ constexpr std::array kRows = std::to_array<TextRow>({
     {SheetRefusedTag, u"タグ", u"TAG"},
     {SheetRefusedMessage, u"理由", u"REASON"},
     {SheetRefusedLine, u"%1行目", u"line %1"},
-    {SheetWaterTemperature, u"水温", u"WATER TEMPERATURE"},
     {SheetSaveTitle, u"取付けシートの保存", u"Save Mounting Sheet"},
     {SheetSaved, u"取付けシートを保存しました。開きますか？",
      u"The mounting sheet was saved. Open it now?"},
