@@ -23,6 +23,7 @@ constexpr std::size_t kNoColumn = SIZE_MAX;
 struct CsvColumns {
     std::array<std::size_t, kGivenCount> of;  // per given field, its column or kNoColumn
     std::size_t width = 0;                    // the header's
+    std::size_t tag = kNoColumn;              // the measuring point's name, passed through
 };
 
 CsvRunResult Problem(std::string problem) {
@@ -43,11 +44,14 @@ struct Batch {
     struct Record {
         std::size_t firstField, fieldCount;
         bool wellFormed;
+        std::int64_t line;
     };
     std::vector<Record> records;
     // Per record: spacing, steps and message, UTF-8; whether it was computed.
     std::vector<std::array<QByteArray, 3>> results;
     std::vector<char> computed;  // not vector<bool>: two threads write it
+    // Per record, what it came to, kept only for a sink of listed points.
+    std::vector<PointOutcome> outcomes;
 
     void Clear() {
         bytes.clear();
@@ -62,12 +66,15 @@ struct Batch {
 
 class CsvPipeline {
 public:
-    CsvPipeline(const ToolContext& context, const CsvColumns& columns, CsvEncoding encoding)
+    CsvPipeline(const ToolContext& context, const CsvColumns& columns, CsvEncoding encoding,
+                const ListedPointSink& points)
         : context_(context),
           columnOf_(columns.of),
           width_(columns.width),
+          tagColumn_(columns.tag),
           encoding_(encoding),
-          malformed_(Encoded(context.ReasonText(Reason::MalformedRecord))) {}
+          malformed_(Encoded(context.ReasonText(Reason::MalformedRecord))),
+          points_(points) {}
 
     // Fills `batch` from the reader; false when the input has ended.
     bool Read(CsvReader& reader, Batch& batch) const {
@@ -77,7 +84,8 @@ public:
             if (record == nullptr) return !batch.records.empty();
             const bool wellFormed =
                 record->error == CsvError::None && record->fields.size() <= width_;
-            batch.records.push_back({batch.fieldEnds.size(), record->fields.size(), wellFormed});
+            batch.records.push_back(
+                {batch.fieldEnds.size(), record->fields.size(), wellFormed, record->line});
             for (const std::string_view field : record->fields) {
                 batch.bytes += field;
                 batch.fieldEnds.push_back(batch.bytes.size());
@@ -86,9 +94,10 @@ public:
         return true;
     }
 
-    static void Prepare(Batch& batch) {
+    void Prepare(Batch& batch) const {
         batch.results.resize(batch.records.size());
         batch.computed.assign(batch.records.size(), false);
+        if (points_) batch.outcomes.resize(batch.records.size());
     }
 
     // Computes records of the batch, a run at a time, until none is left;
@@ -106,6 +115,10 @@ public:
         auto& result = batch.results[i];
         if (!record.wellFormed) {
             result = {QByteArray(), QByteArray(), malformed_};
+            if (points_) {
+                batch.outcomes[i] = PointOutcome();
+                batch.outcomes[i].message = context_.ReasonText(Reason::MalformedRecord);
+            }
             return;
         }
         GivenPoint point;
@@ -120,11 +133,12 @@ public:
                 if (!IsAscii(value)) value = Utf8Of(value);
             }
         }
-        const PointOutcome outcome = RunPoint(point, context_);
+        PointOutcome outcome = RunPoint(point, context_);
         // The results are ASCII, the same in either encoding.
         result = {outcome.run.texts.result1.toLatin1(), outcome.run.texts.result2.toLatin1(),
                   Encoded(outcome.message)};
         batch.computed[i] = outcome.run.outcome == SpacingRun::Outcome::Shown;
+        if (points_) batch.outcomes[i] = std::move(outcome);
     }
 
     // Writes the batch; true when every record in it was computed.
@@ -144,6 +158,12 @@ public:
             }
             writer.EndRecord();
             all = all && batch.computed[i];
+            if (points_) {
+                const QString tag = record.fieldCount > tagColumn_
+                                        ? Text(batch.Field(record.firstField + tagColumn_))
+                                        : QString();
+                points_({batch.outcomes[i], tag, record.line});
+            }
         }
         return all;
     }
@@ -169,12 +189,19 @@ private:
     QByteArray Encoded(const QString& text) const {
         return encoding_ == CsvEncoding::Utf8 ? text.toUtf8() : Cp932FromUnicode(text);
     }
+    QString Text(std::string_view field) const {
+        return encoding_ == CsvEncoding::Utf8
+                   ? QString::fromUtf8(field.data(), qsizetype(field.size()))
+                   : Cp932ToUnicode(field);
+    }
 
     const ToolContext& context_;
     const std::array<std::size_t, kGivenCount> columnOf_;
     const std::size_t width_;
+    const std::size_t tagColumn_;
     const CsvEncoding encoding_;
     const QByteArray malformed_;
+    const ListedPointSink& points_;
 };
 
 // How much of the input decides its encoding.
@@ -238,6 +265,7 @@ std::variant<CsvColumns, std::string> MapColumns(const CsvRecord& header, CsvEnc
         for (const std::string& result : resultColumns) {
             if (key == result) return "the CSV already has a column '" + result + "'";
         }
+        if (key == "tag" && columns.tag == kNoColumn) columns.tag = column;
         const std::optional<std::size_t> field = FncGivenFieldNamed(name);
         if (!field) {
             const std::optional<std::size_t> near = FncGivenFieldNear(name);
@@ -270,7 +298,7 @@ ExitStatus RunBatches(CsvReader& reader, CsvWriter& writer, const CsvPipeline& p
     std::array<std::atomic<std::size_t>, 2> nextRecord{};
     std::future<void> helper;
     const auto startComputing = [&](std::size_t b) {
-        CsvPipeline::Prepare(batches[b]);
+        pipeline.Prepare(batches[b]);
         nextRecord[b] = 0;
         helper =
             std::async(std::launch::async, [&pipeline, &batch = batches[b], &next = nextRecord[b]] {
@@ -295,7 +323,8 @@ ExitStatus RunBatches(CsvReader& reader, CsvWriter& writer, const CsvPipeline& p
 }  // namespace
 
 CsvRunResult RunCsv(ByteSource input, const SinkFor& sinkFor, const ToolContext& context,
-                    const CsvWarning& warn, std::optional<CsvEncoding> chosen) {
+                    const CsvWarning& warn, std::optional<CsvEncoding> chosen,
+                    const ListedPointSink& points) {
     InputStart start = ReadStart(input);
     if (start.readError != 0) return ReadProblem(start.readError);
     const CsvEncoding encoding = chosen.value_or(DetectCsvEncoding(start.bytes, start.complete));
@@ -325,7 +354,7 @@ CsvRunResult RunCsv(ByteSource input, const SinkFor& sinkFor, const ToolContext&
     writer.EndRecord();
 
     CsvRunResult result;
-    const CsvPipeline pipeline(context, std::get<CsvColumns>(columns), encoding);
+    const CsvPipeline pipeline(context, std::get<CsvColumns>(columns), encoding, points);
     result.exitStatus = RunBatches(reader, writer, pipeline);
     if (reader.ReadError() != 0) {
         writer.Flush();
