@@ -26,6 +26,7 @@ constexpr std::size_t kNoColumn = SIZE_MAX;
 struct CsvColumns {
     std::array<std::size_t, kGivenCount> of;  // per given field, its column or kNoColumn
     std::size_t width = 0;                    // the header's
+    std::size_t tag = kNoColumn;              // the measuring point's name, passed through
 };
 
 CsvRunResult Problem(std::string problem) {
@@ -49,12 +50,15 @@ struct Batch {
         bool wellFormed;
         // Two fields or more, none of them quoted: written again as read.
         bool joined;
+        std::int64_t line;
     };
     std::vector<Record> records;
     // Per record: spacing, steps and message, UTF-8; whether it was computed.
     // Short texts are held without an allocation of their own.
     std::vector<std::array<std::string, 3>> results;
     std::vector<char> computed;  // not vector<bool>: two threads write it
+    // Per record, what it came to, kept only for a sink of listed points.
+    std::vector<PointOutcome> outcomes;
 
     // Room for a batch of typical records from the start: vectors that grow
     // step by step through the allocator left the peak memory half a
@@ -100,12 +104,15 @@ bool FollowEachOther(const std::vector<std::string_view>& fields) {
 
 class CsvPipeline {
 public:
-    CsvPipeline(const ToolContext& context, const CsvColumns& columns, CsvEncoding encoding)
+    CsvPipeline(const ToolContext& context, const CsvColumns& columns, CsvEncoding encoding,
+                const ListedPointSink& points)
         : context_(context),
           columnOf_(columns.of),
           width_(columns.width),
+          tagColumn_(columns.tag),
           encoding_(encoding),
-          malformed_(Encoded(context.ReasonText(Reason::MalformedRecord))) {}
+          malformed_(Encoded(context.ReasonText(Reason::MalformedRecord))),
+          points_(points) {}
 
     // Fills `batch` from the reader; false when the input has ended.
     bool Read(CsvReader& reader, Batch& batch) const {
@@ -117,8 +124,8 @@ public:
             const bool wellFormed = record->error == CsvError::None && fields.size() <= width_;
             const bool joined = fields.size() >= 2 && FollowEachOther(fields);
             const std::size_t firstByte = batch.bytes.size();
-            batch.records.push_back(
-                {firstByte, batch.fieldEnds.size(), fields.size(), wellFormed, joined});
+            batch.records.push_back({firstByte, batch.fieldEnds.size(), fields.size(), wellFormed,
+                                     joined, record->line});
             if (joined) {
                 // One copy of the record, the fields found in it where they were.
                 const char* const start = fields.front().data();
@@ -138,9 +145,10 @@ public:
         return true;
     }
 
-    static void Prepare(Batch& batch) {
+    void Prepare(Batch& batch) const {
         batch.results.resize(batch.records.size());
         batch.computed.assign(batch.records.size(), false);
+        if (points_) batch.outcomes.resize(batch.records.size());
     }
 
     void ComputeRecord(Batch& batch, std::size_t i) const {
@@ -148,6 +156,10 @@ public:
         auto& result = batch.results[i];
         if (!record.wellFormed) {
             result = {std::string(), std::string(), malformed_};
+            if (points_) {
+                batch.outcomes[i] = PointOutcome();
+                batch.outcomes[i].message = context_.ReasonText(Reason::MalformedRecord);
+            }
             return;
         }
         GivenPoint point;
@@ -162,11 +174,12 @@ public:
                 if (!IsAscii(value)) value = Utf8Of(value);
             }
         }
-        const PointOutcome outcome = RunPoint(point, context_);
+        PointOutcome outcome = RunPoint(point, context_);
         // The results are ASCII, the same in either encoding.
         result = {Latin1(outcome.run.texts.result1), Latin1(outcome.run.texts.result2),
                   outcome.message.isEmpty() ? std::string() : Encoded(outcome.message)};
         batch.computed[i] = outcome.run.outcome == SpacingRun::Outcome::Shown;
+        if (points_) batch.outcomes[i] = std::move(outcome);
     }
 
     // Writes the batch; true when every record in it was computed.
@@ -188,6 +201,12 @@ public:
             for (const std::string& text : batch.results[i]) writer.Field(text);
             writer.EndRecord();
             all = all && batch.computed[i];
+            if (points_) {
+                const QString tag = record.fieldCount > tagColumn_
+                                        ? Text(batch.Field(record, tagColumn_))
+                                        : QString();
+                points_({batch.outcomes[i], tag, record.line});
+            }
         }
         return all;
     }
@@ -223,12 +242,19 @@ private:
         }
         return bytes;
     }
+    QString Text(std::string_view field) const {
+        return encoding_ == CsvEncoding::Utf8
+                   ? QString::fromUtf8(field.data(), qsizetype(field.size()))
+                   : Cp932ToUnicode(field);
+    }
 
     const ToolContext& context_;
     const std::array<std::size_t, kGivenCount> columnOf_;
     const std::size_t width_;
+    const std::size_t tagColumn_;
     const CsvEncoding encoding_;
     const std::string malformed_;
+    const ListedPointSink& points_;
 };
 
 // How much of the input decides its encoding.
@@ -292,6 +318,7 @@ std::variant<CsvColumns, std::string> MapColumns(const CsvRecord& header, CsvEnc
         for (const std::string& result : resultColumns) {
             if (key == result) return "the CSV already has a column '" + result + "'";
         }
+        if (key == "tag" && columns.tag == kNoColumn) columns.tag = column;
         const std::optional<std::size_t> field = FncGivenFieldNamed(name);
         if (!field) {
             const std::optional<std::size_t> near = FncGivenFieldNear(name);
@@ -391,7 +418,7 @@ ExitStatus RunBatches(CsvReader& reader, CsvWriter& writer, const CsvPipeline& p
     std::optional<ComputingHelper> helper;
     const auto handOver = [&](std::size_t number) {
         Batch& batch = batches[number % 2];
-        CsvPipeline::Prepare(batch);
+        pipeline.Prepare(batch);
         shares[number % 2].next = 0;
         shares[number % 2].left = 0;
         if (!helper) helper.emplace(pipeline, batches, shares);
@@ -413,7 +440,8 @@ ExitStatus RunBatches(CsvReader& reader, CsvWriter& writer, const CsvPipeline& p
 }  // namespace
 
 CsvRunResult RunCsv(ByteSource input, const SinkFor& sinkFor, const ToolContext& context,
-                    const CsvWarning& warn, std::optional<CsvEncoding> chosen) {
+                    const CsvWarning& warn, std::optional<CsvEncoding> chosen,
+                    const ListedPointSink& points) {
     InputStart start = ReadStart(input);
     if (start.readError != 0) return ReadProblem(start.readError);
     const CsvEncoding encoding = chosen.value_or(DetectCsvEncoding(start.bytes, start.complete));
@@ -443,7 +471,7 @@ CsvRunResult RunCsv(ByteSource input, const SinkFor& sinkFor, const ToolContext&
     writer.EndRecord();
 
     CsvRunResult result;
-    const CsvPipeline pipeline(context, std::get<CsvColumns>(columns), encoding);
+    const CsvPipeline pipeline(context, std::get<CsvColumns>(columns), encoding, points);
     result.exitStatus = RunBatches(reader, writer, pipeline);
     if (reader.ReadError() != 0) {
         writer.Flush();

@@ -35,10 +35,11 @@ QString MessageOf(const SpacingRun& run, const ToolContext& context) {
 }
 
 // The entries of `point`, or the outcome that refuses a value given.
-std::variant<Entries, PointOutcome> Resolve(const GivenPoint& point, const ToolContext& context) {
+std::variant<GivenEntries, PointOutcome> Resolve(const GivenPoint& point,
+                                                 const ToolContext& context) {
     auto resolved = FncResolveGiven(point, context.names, context.startup.format);
     const auto* refusal = std::get_if<GivenRefusal>(&resolved);
-    if (!refusal) return std::move(std::get<Entries>(resolved));
+    if (!refusal) return std::move(std::get<GivenEntries>(resolved));
     PointOutcome outcome;
     // A value past the inputs stands for the input it fills: a pipe size for
     // the outer diameter, a temperature for the fluid velocity.
@@ -65,8 +66,9 @@ PointOutcome Outcome(SpacingRun run, const ToolContext& context) {
 PointOutcome RunPoint(const GivenPoint& point, const ToolContext& context) {
     auto resolved = Resolve(point, context);
     if (auto* refused = std::get_if<PointOutcome>(&resolved)) return std::move(*refused);
-    PointOutcome outcome =
-        Outcome(FncRunSpacing(std::get<Entries>(resolved), context.startup.format), context);
+    GivenEntries& given = std::get<GivenEntries>(resolved);
+    PointOutcome outcome = Outcome(FncRunSpacing(given.entries, context.startup.format), context);
+    outcome.resolved = std::move(given);
     // Read once more for what the output says of it.
     if (const std::string_view water = TrimBlanks(point.values[kWaterTemperatureField]);
         !water.empty()) {
@@ -81,7 +83,8 @@ ComparisonOutcome RunComparison(const GivenPoint& point, const ToolContext& cont
     auto resolved = Resolve(point, context);
     if (auto* refused = std::get_if<PointOutcome>(&resolved)) return {std::move(*refused), {}};
     ComparisonOutcome outcome;
-    outcome.comparison = FncCompareSpacings(std::get<Entries>(resolved), context.startup.format);
+    outcome.comparison =
+        FncCompareSpacings(std::get<GivenEntries>(resolved).entries, context.startup.format);
     if (outcome.comparison.refusal) outcome.refused = Outcome(*outcome.comparison.refusal, context);
     return outcome;
 }

@@ -39,6 +39,9 @@ private:
 QLocale ToolNumberLocale();
 
 struct PointOutcome {
+    // The entries the values given became (when none was refused), and the
+    // pipe size table's row that gave the outer diameter and wall.
+    GivenEntries resolved;
     SpacingRun run;
     // A value given that cannot be used as given; the run is then Refused.
     // (A value refused by its own check is not: it is refused as typed.)

@@ -58,6 +58,10 @@ constexpr OwnRow kOwnRows[] = {
      "entries (given without --sensor and --method); with --json\n"
      "an array of one object per sensor and method. Exit status 0\n"
      "once it is printed, even where a sensor cannot be mounted"},
+    {OwnOption::Sheet, OptionGroup::Output, "sheet", "FILE",
+     "also write the mounting sheet as a PDF: the point's page,\n"
+     "or a page per computed row of --csv (its column tag as\n"
+     "the title) and a last page of the rows refused"},
     {OwnOption::List, OptionGroup::Output, "list", "",
      "the sensors, materials, fluids and methods to choose from"},
     {OwnOption::Help, OptionGroup::Output, "help", "", "this text", "h"},

@@ -13,7 +13,7 @@ enum class OptionGroup { OnePoint, ManyPoints, Settings, Output };
 
 // The tool's own options, in the order of their rows. The values of a point
 // are the options of the given fields, named after them (GivenFields()).
-enum class OwnOption { Csv, Encoding, Units, Lang, Json, Compare, List, Help, Version };
+enum class OwnOption { Csv, Encoding, Units, Lang, Json, Compare, Sheet, List, Help, Version };
 
 struct ToolOption {
     OptionGroup group{};

@@ -74,8 +74,17 @@ std::variant<ToolOptions, std::string> ParseToolOptions(const QStringList& argum
     if (cp932) options.encoding = *cp932 != 0 ? CsvEncoding::Cp932 : CsvEncoding::Utf8;
     options.csvPath = chosen(OwnOption::Csv);
     options.json = parser.isSet(own(OwnOption::Json));
+    if (parser.isSet(own(OwnOption::Sheet))) {
+        options.sheetPath = chosen(OwnOption::Sheet);
+        // A PDF is written into a file of its own name, then renamed into
+        // place: standard output cannot take it.
+        if (options.sheetPath.empty() || options.sheetPath == "-")
+            return std::string("--sheet takes the name of a PDF file, not standard output");
+    }
 
     if (parser.isSet(own(OwnOption::List))) {
+        if (!options.sheetPath.empty())
+            return std::string("--sheet is for a point or a --csv list; it cannot go with --list");
         options.action = Action::List;
         return options;
     }
@@ -91,6 +100,9 @@ std::variant<ToolOptions, std::string> ParseToolOptions(const QStringList& argum
         }
         options.action = Action::Csv;
     } else if (compare) {
+        if (!options.sheetPath.empty())
+            return std::string(
+                "--sheet is for a point or a --csv list; it cannot go with --compare");
         // Every value given is used or refused: the comparison tries them all.
         for (const InputId tried : {InputId::SensorType, InputId::MountingMethod}) {
             if (options.given[FocusPosition(tried)])

@@ -23,6 +23,7 @@ struct ToolOptions {
     std::optional<std::int16_t> unitFlag;
     std::optional<std::int16_t> langFlag;
     std::string csvPath;                  // "-": standard input
+    std::string sheetPath;                // the mounting sheet's PDF; empty: none
     std::optional<CsvEncoding> encoding;  // of the CSV list; detected when not given
     bool json = false;
 };

@@ -2,10 +2,13 @@
 // sensor and method on it, or of a CSV list of points, on the window's
 // checks, calculation and texts.
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <csignal>
 #include <cstdio>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "cli/ComparisonOutput.h"
 #include "cli/ConsoleText.h"
@@ -14,6 +17,7 @@
 #include "cli/Listing.h"
 #include "cli/PointOutput.h"
 #include "cli/ToolOptions.h"
+#include "cli/ToolSheets.h"
 #include "cli/ToolUsage.h"
 
 #if defined(_WIN32)
@@ -48,6 +52,26 @@ StartupValues RunSettings(const ToolOptions& options) {
                                            options.langFlag.value_or(flags.LangFlag));
 }
 
+std::optional<double> WaterTemperatureOf(const PointOutcome& outcome) {
+    if (!outcome.water) return std::nullopt;
+    return outcome.water->temperature;
+}
+
+// The sheets asked for, opened before anything is computed: a file that
+// cannot be written ends the run at once.
+std::optional<ExitStatus> OpenSheets(PointSheets* sheets, const ToolOptions& options) {
+    QString error;
+    if (sheets == nullptr || sheets->Open(QString::fromStdString(options.sheetPath), &error))
+        return std::nullopt;
+    return UsageError("cannot write '" + options.sheetPath + "': " + error.toStdString());
+}
+
+ExitStatus FinishSheets(PointSheets* sheets, const ToolOptions& options, ExitStatus status) {
+    QString error;
+    if (sheets == nullptr || sheets->Finish(&error)) return status;
+    return UsageError("cannot write '" + options.sheetPath + "': " + error.toStdString());
+}
+
 GivenPoint PointOf(const ToolOptions& options) {
     GivenPoint point;
     for (std::size_t at = 0; at < kGivenCount; ++at) point.values[at] = options.values[at];
@@ -71,9 +95,25 @@ ExitStatus WritePoint(const PointOutcome& outcome, const GivenPoint& point,
     return Finish(shown ? ExitStatus::Success : ExitStatus::PointNotComputed);
 }
 
-ExitStatus RunOnePoint(const ToolOptions& options, const ToolContext& context) {
+// A refused point gets no sheet, and no file is written.
+ExitStatus RunOnePoint(const ToolOptions& options, const ToolContext& context,
+                       PointSheets* sheets) {
+    if (const auto failed = OpenSheets(sheets, options)) return *failed;
     const GivenPoint point = PointOf(options);
-    return WritePoint(RunPoint(point, context), point, options, context.startup);
+    const PointOutcome outcome = RunPoint(point, context);
+    const ExitStatus status = WritePoint(outcome, point, options, context.startup);
+    if (outcome.run.outcome != SpacingRun::Outcome::Shown || status != ExitStatus::Success)
+        return status;
+    if (sheets != nullptr) {
+        const StartupValues& startup = context.startup;
+        sheets->AddPoint({.entries = outcome.resolved.entries,
+                          .run = outcome.run,
+                          .format = startup.format,
+                          .language = startup.language,
+                          .pipeSize = outcome.resolved.pipeSize,
+                          .waterTemperature = WaterTemperatureOf(outcome)});
+    }
+    return FinishSheets(sheets, options, status);
 }
 
 // The table is the result, whichever cells cannot be mounted; entries that
@@ -87,7 +127,7 @@ ExitStatus RunComparisonTable(const ToolOptions& options, const ToolContext& con
     return Finish(ExitStatus::Success);
 }
 
-ExitStatus RunCsvList(const ToolOptions& options, const ToolContext& context) {
+ExitStatus RunCsvList(const ToolOptions& options, const ToolContext& context, PointSheets* sheets) {
     QFile file;
     const bool opened = options.csvPath == "-"
                             ? file.open(stdin, QIODevice::ReadOnly)
@@ -98,17 +138,43 @@ ExitStatus RunCsvList(const ToolOptions& options, const ToolContext& context) {
 #if defined(_WIN32)
     _setmode(fd, _O_BINARY);
 #endif
+    if (const auto failed = OpenSheets(sheets, options)) return *failed;
+    // A page per computed record as it is written; the refused ones on the
+    // last pages, by tag or else by line.
+    const StartupValues& startup = context.startup;
+    std::vector<RefusedRow> refused;
+    ListedPointSink sheetOfEach;
+    if (sheets != nullptr) {
+        sheetOfEach = [&](const ListedPoint& listed) {
+            const PointOutcome& outcome = listed.outcome;
+            if (outcome.run.outcome == SpacingRun::Outcome::Shown) {
+                sheets->AddPoint({.entries = outcome.resolved.entries,
+                                  .run = outcome.run,
+                                  .format = startup.format,
+                                  .language = startup.language,
+                                  .tag = listed.tag,
+                                  .pipeSize = outcome.resolved.pipeSize,
+                                  .waterTemperature = WaterTemperatureOf(outcome)});
+                return;
+            }
+            refused.push_back({listed.tag.isEmpty()
+                                   ? startup.Text(TextId::SheetRefusedLine).arg(listed.line)
+                                   : listed.tag,
+                               outcome.message});
+        };
+    }
     std::fflush(stdout);
     const CsvRunResult result = RunCsv(
         SourceFromFd(fd), SinkToStandardOutput, context,
         [](const std::string& warning) { Write(stderr, "velkara-spacing: " + warning + "\n"); },
-        options.encoding);
+        options.encoding, sheetOfEach);
     if (result.exitStatus == ExitStatus::UsageError) return UsageError(result.problem);
-    return result.exitStatus;
+    if (sheets != nullptr && !refused.empty()) sheets->AddRefusedRows(refused);
+    return FinishSheets(sheets, options, result.exitStatus);
 }
 
-ExitStatus Run(const QStringList& arguments) {
-    const auto parsed = ParseToolOptions(arguments);
+ExitStatus Run(std::unique_ptr<QCoreApplication>& app, int& argc, char** argv) {
+    const auto parsed = ParseToolOptions(app->arguments().mid(1));
     if (const auto* reason = std::get_if<std::string>(&parsed)) return UsageError(*reason);
     const ToolOptions& options = std::get<ToolOptions>(parsed);
 
@@ -123,13 +189,26 @@ ExitStatus Run(const QStringList& arguments) {
             Write(stdout, ListingText(RunSettings(options)));
             return Finish(ExitStatus::Success);
         case ToolOptions::Action::Csv:
-            return RunCsvList(options, ToolContext(RunSettings(options)));
         case ToolOptions::Action::Compare:
-            return RunComparisonTable(options, ToolContext(RunSettings(options)));
         case ToolOptions::Action::Point:
             break;
     }
-    return RunOnePoint(options, ToolContext(RunSettings(options)));
+    const ToolContext context(RunSettings(options));
+    // Sheets need Qt's painting, loaded only now, and an application object
+    // that has fonts in place of the Qt Core one.
+    std::unique_ptr<PointSheets> sheets;
+    if (!options.sheetPath.empty()) {
+        const auto loaded = LoadSheetModule();
+        if (const auto* reason = std::get_if<std::string>(&loaded)) return UsageError(*reason);
+        const SheetModule& module = *std::get<const SheetModule*>(loaded);
+        app.reset();
+        app = module.makeApplication(argc, argv);
+        sheets = module.makeSheets(context.startup, QDateTime::currentDateTime());
+    }
+    if (options.action == ToolOptions::Action::Compare) return RunComparisonTable(options, context);
+    if (options.action == ToolOptions::Action::Csv)
+        return RunCsvList(options, context, sheets.get());
+    return RunOnePoint(options, context, sheets.get());
 }
 
 }  // namespace
@@ -139,6 +218,7 @@ int main(int argc, char** argv) {
     // A closed pipe is then a write error that is reported, not a silent end.
     std::signal(SIGPIPE, SIG_IGN);
 #endif
-    QCoreApplication app(argc, argv);
-    return static_cast<int>(Run(app.arguments().mid(1)));
+    auto app = std::make_unique<QCoreApplication>(argc, argv);
+    const ExitStatus status = Run(app, argc, argv);
+    return static_cast<int>(status);
 }

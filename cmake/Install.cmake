@@ -8,6 +8,7 @@
 #
 #   <prefix>/lib/velkara/velkara                    the program (the window)
 #   <prefix>/lib/velkara/velkara-spacing            the command-line tool
+#   <prefix>/lib/velkara/sheet/velkara-sheet.so     its mounting-sheet writer, loaded when asked for
 #   <prefix>/lib/velkara/Velkara.ini -> <sysconfdir>/velkara/Velkara.ini
 #   <sysconfdir>/velkara/Velkara.ini                the defaults, with comments
 #   <prefix>/bin/velkara -> ../lib/velkara/velkara
@@ -47,6 +48,10 @@ velkara_package_settings_file(velkara_package_settings)
 
 set(velkara_programs velkara velkara-spacing)
 install(TARGETS ${velkara_programs} RUNTIME DESTINATION ${VELKARA_PROGRAM_DIR})
+# The tool loads it from a folder beside itself. Not in the program's folder
+# itself: a shared object right under lib/ would make the package run
+# ldconfig, which a private module does not need.
+install(TARGETS velkara-sheet LIBRARY DESTINATION ${VELKARA_PROGRAM_DIR}/${VELKARA_SHEET_MODULE_DIR})
 
 if(UNIX AND NOT APPLE)
     # Links are made once in the build tree; install(FILES) copies a link as a link.
@@ -144,6 +149,10 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/velkara")
 # Japanese captions need a CJK font, so both are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk | fonts-ipafont-gothic")
+# The mounting sheet's Japanese text reads back from the PDF (selecting,
+# searching, copying) as written only in IPAGothic; in Noto Sans CJK some
+# characters read back as the radicals that share their glyphs.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic")
 # The settings file is a conffile: dpkg keeps an administrator's edit on
 # upgrade and removes the file only on purge.
 set(velkara_control "${CMAKE_CURRENT_BINARY_DIR}/deb-control")
@@ -165,6 +174,7 @@ if(VELKARA_BUILD_TESTS)
                      -DSHARE_DIR=${CMAKE_INSTALL_FULL_DATAROOTDIR}
                      -DSETTINGS_FILE=${velkara_settings_full}
                      -DAPP_ID=${VELKARA_APP_ID}
+                     -DSHEET_MODULE=${VELKARA_SHEET_MODULE_DIR}/$<TARGET_FILE_NAME:velkara-sheet>
                      -P ${CMAKE_CURRENT_LIST_DIR}/InstallLayoutTest.cmake)
     find_program(VELKARA_DESKTOP_FILE_VALIDATE desktop-file-validate)
     if(VELKARA_DESKTOP_FILE_VALIDATE)

@@ -2,11 +2,12 @@
 # Installs the build into a scratch root (DESTDIR) and checks the layout that
 # a desktop user, an administrator and the package rely on. Run by CTest:
 #   cmake -DBUILD_DIR=... -DWORK_DIR=... -DPREFIX=... -DPROGRAM_DIR=... -DBIN_DIR=...
-#         -DSHARE_DIR=... -DSETTINGS_FILE=... -DAPP_ID=... -P InstallLayoutTest.cmake
+#         -DSHARE_DIR=... -DSETTINGS_FILE=... -DAPP_ID=... -DSHEET_MODULE=...
+#         -P InstallLayoutTest.cmake
 # The folder arguments are the absolute paths of the real installation.
 cmake_minimum_required(VERSION 3.21)
 
-foreach(var BUILD_DIR WORK_DIR PREFIX PROGRAM_DIR BIN_DIR SHARE_DIR SETTINGS_FILE APP_ID)
+foreach(var BUILD_DIR WORK_DIR PREFIX PROGRAM_DIR BIN_DIR SHARE_DIR SETTINGS_FILE APP_ID SHEET_MODULE)
     if(NOT DEFINED ${var})
         message(FATAL_ERROR "${var} is not set")
     endif()
@@ -56,6 +57,11 @@ foreach(name velkara velkara-spacing)
         endif()
     endif()
 endforeach()
+
+# The tool loads its sheet writer from a folder beside itself.
+if(NOT EXISTS "${root}${PROGRAM_DIR}/${SHEET_MODULE}")
+    fail("no ${SHEET_MODULE} beside velkara-spacing")
+endif()
 
 # The settings beside the program are the administrator's file in sysconfdir.
 if(NOT IS_SYMLINK "${settings_link}")

@@ -9,12 +9,13 @@
 set(VELKARA_LAYER_LEVELS calc text settings rules sheet window|cli app)
 
 # A static library of the sources in `folder`, named after it. Files that
-# hold a main() (main.cpp, *_main.cpp) are programs, not part of the layer.
+# hold a main() (main.cpp, *_main.cpp) are programs, and the entry of a module
+# loaded at run time (*_module.cpp) is that module's: not part of the layer.
 function(velkara_layer folder)
     cmake_parse_arguments(PARSE_ARGV 1 layer "" "" "LINKS;EXTRA_SOURCES")
     file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.cpp
                                         ${PROJECT_SOURCE_DIR}/${folder}/*.h)
-    list(FILTER sources EXCLUDE REGEX "(^|/|_)main\\.cpp$")
+    list(FILTER sources EXCLUDE REGEX "(^|/|_)(main|module)\\.cpp$")
     add_library(${folder} STATIC ${sources} ${layer_EXTRA_SOURCES})
     target_include_directories(${folder} PUBLIC ${PROJECT_SOURCE_DIR})
     target_link_libraries(${folder} PUBLIC ${layer_LINKS})

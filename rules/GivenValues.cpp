@@ -66,9 +66,10 @@ GivenRefusal Refusal(Reason reason, InputId field, InputId other) {
 
 // A pipe size from the tables: the outer diameter and the wall it gives,
 // where they are not given as the same numbers, and the pipe material it
-// implies where none is chosen.
+// implies where none is chosen; `pick` is its row.
 std::optional<GivenRefusal> ApplyPipeSize(const GivenPoint& point, Entries& entries,
-                                          const NumberFormat& format) {
+                                          const NumberFormat& format,
+                                          std::optional<PipeSizePick>& pick) {
     const std::string_view size = TrimBlanks(point.values[kPipeSizeField]);
     const std::string_view name = TrimBlanks(point.values[kScheduleField]);
     if (size.empty() != name.empty()) {
@@ -90,7 +91,7 @@ std::optional<GivenRefusal> ApplyPipeSize(const GivenPoint& point, Entries& entr
     }
     const PipeSize& pipe = table.sizes[*row];
     const PipeSizeNumbers numbers = FncPipeSizeNumbers(pipe, format.units);
-    const QString pick =
+    const QString named =
         tableName + u' ' + QString::fromLatin1(pipe.name.data(), qsizetype(pipe.name.size()));
     for (const auto& [input, value] : {std::pair{InputId::OuterDiameter, numbers.outerDiameter},
                                        std::pair{InputId::WallThickness, numbers.wall}}) {
@@ -101,11 +102,12 @@ std::optional<GivenRefusal> ApplyPipeSize(const GivenPoint& point, Entries& entr
             return GivenRefusal{Reason::DiffersFromTable,
                                 FocusPosition(input),
                                 kPipeSizeField,
-                                {FncPipeSizeNumberText(value, format), pick}};
+                                {FncPipeSizeNumberText(value, format), named}};
         }
     }
     int& pipeEntry = entries[FocusPosition(InputId::PipeMaterial)].position;
     if (pipeEntry < 0) pipeEntry = FncImpliedPipeEntry(table);
+    pick = PipeSizePick{*schedule, *row};
     return std::nullopt;
 }
 
@@ -198,9 +200,11 @@ std::span<const GivenField, kGivenCount> GivenFields() {
     return Fields();
 }
 
-std::variant<Entries, GivenRefusal> FncResolveGiven(const GivenPoint& point, const ListNames& names,
-                                                    const NumberFormat& format) {
-    Entries entries;
+std::variant<GivenEntries, GivenRefusal> FncResolveGiven(const GivenPoint& point,
+                                                         const ListNames& names,
+                                                         const NumberFormat& format) {
+    GivenEntries given;
+    Entries& entries = given.entries;
     // Lists by name, numbers as typed.
     for (const InputDescriptor& input : Inputs()) {
         const std::size_t at = FocusPosition(input.id);
@@ -221,7 +225,7 @@ std::variant<Entries, GivenRefusal> FncResolveGiven(const GivenPoint& point, con
         if (list < 0) list = number.soleReadingEntry.value_or(-1);
     }
     // A pipe size from the tables; a typed pipe velocity has chosen its entry.
-    if (std::optional<GivenRefusal> refusal = ApplyPipeSize(point, entries, format))
+    if (std::optional<GivenRefusal> refusal = ApplyPipeSize(point, entries, format, given.pipeSize))
         return *refusal;
     // A temperature of water: the fluid velocity and the entry that reads it.
     if (std::optional<GivenRefusal> refusal = ApplyWaterTemperature(point, entries, format))
@@ -237,7 +241,7 @@ std::variant<Entries, GivenRefusal> FncResolveGiven(const GivenPoint& point, con
     }
     // A list not given takes its first entry, as the window does at start.
     for (Entry& entry : entries) entry.position = std::max(entry.position, 0);
-    return entries;
+    return given;
 }
 
 bool FncRefusedByOwnCheck(const GivenRefusal& refusal) {

@@ -32,6 +32,7 @@
 
 #include "rules/InputDescriptors.h"
 #include "rules/ListNames.h"
+#include "rules/PipeSizes.h"
 #include "rules/Reasons.h"
 #include "settings/NumberFormat.h"
 
@@ -70,10 +71,18 @@ struct GivenRefusal {
     std::array<QString, 2> quoted{};
 };
 
+// The entries of a point given by name, and the row of the pipe size tables
+// that gave its outer diameter and wall, if one did.
+struct GivenEntries {
+    Entries entries;
+    std::optional<PipeSizePick> pipeSize;
+};
+
 // The entries of the point, or the first refusal in focus order. Values
 // from the pipe size tables are written in the format's units and locale.
-std::variant<Entries, GivenRefusal> FncResolveGiven(const GivenPoint& point, const ListNames& names,
-                                                    const NumberFormat& format);
+std::variant<GivenEntries, GivenRefusal> FncResolveGiven(const GivenPoint& point,
+                                                         const ListNames& names,
+                                                         const NumberFormat& format);
 
 // Whether the refusal is of the value alone, as a number typed into the
 // window is refused, rather than of how the values are given together.

@@ -15,12 +15,22 @@ SpacingTexts FncPresentSpacing(double spacingMm, bool onRail, const NumberFormat
         const Checked steps = std::trunc((spacingMm / Checked(kRailStepMm)).value());
         texts.result2 = FncPlainNumberText(steps.value(), locale);
         const double s = (steps * kRailStepMm).value();
-        texts.result1 = inch ? FncPlainNumberText(FncRoundDown(FncMmToInch(s), 3), locale)
-                             : FncPlainNumberText(s, locale);
+        if (inch) {
+            const double shown = FncRoundDown(FncMmToInch(s), 3);
+            texts.result1 = FncPlainNumberText(shown, locale);
+            texts.shownMm = FncInchToMm(shown);
+        } else {
+            texts.result1 = FncPlainNumberText(s, locale);
+            texts.shownMm = s;
+        }
+    } else if (inch) {
+        const double shown = FncRoundDown(FncMmToInch(spacingMm), 3);
+        texts.result1 = FncFormatGrouped(shown, 3, locale);
+        texts.shownMm = FncInchToMm(shown);
     } else {
-        const double s = spacingMm;
-        texts.result1 = inch ? FncFormatGrouped(FncRoundDown(FncMmToInch(s), 3), 3, locale)
-                             : FncFormatGrouped(FncRoundDown(s, 2), 2, locale);
+        const double shown = FncRoundDown(spacingMm, 2);
+        texts.result1 = FncFormatGrouped(shown, 2, locale);
+        texts.shownMm = shown;
     }
     return texts;
 }

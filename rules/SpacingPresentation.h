@@ -9,6 +9,9 @@
 struct SpacingTexts {
     QString result1;  // the spacing
     QString result2;  // the rail steps; empty for the other sensors
+    // The spacing result1 shows, in millimetres: truncated, or the whole
+    // steps; what a mark on the pipe is to be.
+    double shownMm = 0.0;
 };
 
 // The sensors mounted on a rail move in steps of this many millimetres.

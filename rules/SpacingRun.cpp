@@ -117,6 +117,7 @@ SpacingRun FncSpacingOf(const CheckedEntries& checked, int sensorRow, int method
         run.outcome = SpacingRun::Outcome::Shown;
         run.texts = FncPresentSpacing(spacing.spacingMm, HasThreeMillimetreSteps(request.sensorRow),
                                       format);
+        run.request = request;
         return run;
     } catch (const CalcError& failure) {
         return Failed(failure.kind());

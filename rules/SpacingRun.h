@@ -5,6 +5,7 @@
 #include <array>
 #include <variant>
 
+#include "calc/SpacingCalculation.h"
 #include "rules/InputDescriptors.h"
 #include "rules/Reasons.h"
 #include "rules/SpacingPresentation.h"
@@ -17,8 +18,10 @@ struct SpacingRun {
     InputId refusedInput = InputId::OuterDiameter;
     // Refused and Failed: why.
     Reason reason = Reason::InvalidArgument;
-    // Shown: the result texts.
+    // Shown: the result texts, and what the calculation read (millimetres,
+    // m/s), for whatever shows the entries beside the result.
     SpacingTexts texts;
+    SpacingRequest request;
 
     // The run refused at `input` for `reason`.
     static SpacingRun Refused(InputId input, Reason reason);

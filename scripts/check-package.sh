@@ -6,7 +6,7 @@
 # release and the package must agree on the version. Both programs and their
 # command links must be there, the package must depend on what the tool links,
 # and the tool must run from the unpacked tree, reading through its command
-# link the settings beside the real program file. The same build configured
+# link the settings beside the real program file, and write a mounting sheet. The same build configured
 # without a prefix must give the same package (under /usr, not /usr/local).
 #
 # Usage: scripts/check-package.sh [build-dir]     (default: build-package)
@@ -75,6 +75,12 @@ tool="$tree/usr/bin/velkara-spacing"
 point="$("$tool" --outer-diameter 114.3 --wall 6 --sensor TB_01/TC_01 --lang en --units mm)" ||
     fail "velkara-spacing failed on one point"
 [[ "$point" == "SENSOR SPACING1: 65.47 mm" ]] || fail "velkara-spacing printed '$point'"
+# Its mounting sheet, written by the module beside the real program file,
+# without a display.
+sheet="$work/sheet.pdf"
+env -u DISPLAY -u QT_QPA_PLATFORM "$tool" --outer-diameter 114.3 --wall 6 --sensor TB_01/TC_01 \
+    --lang en --units mm --sheet "$sheet" >/dev/null 2>&1 || fail "velkara-spacing --sheet failed"
+pdftotext "$sheet" - | grep -q 'SENSOR SPACING1' || fail "the sheet velkara-spacing wrote is no PDF"
 
 echo "==> settings beside the real program, read through the command link"
 # Installed, the command links to the program, whose settings file links to

@@ -38,10 +38,11 @@ export DISPLAY=":$(cat "$build/xvfb-display")"
 step_done "Wine prefix and display"
 
 # Qt's offscreen platform on Windows reads fonts from one folder only: it gets
-# the Linux fonts the window's stand-ins name, as on Linux.
+# the Linux fonts the window's and the mounting sheet's stand-ins name, as on
+# Linux.
 fonts="$build/wine-fonts"
 rm -rf "$fonts" && mkdir -p "$fonts"
-for family in "Noto Sans CJK JP" "Liberation Sans" "DejaVu Sans" "DejaVu Sans Mono"; do
+for family in "Noto Sans CJK JP" "IPAGothic" "Liberation Sans" "DejaVu Sans" "DejaVu Sans Mono"; do
     fc-list -f '%{file}\n' "$family"
 done | sort -u | xargs -I{} ln -s {} "$fonts/"
 

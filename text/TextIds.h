@@ -112,6 +112,27 @@ enum class TextId : std::int16_t {
     WaterTitle = 4491,
     WaterTemperature = 4492,    // the temperature's caption
     WaterAtTemperature = 4493,  // what a velocity from a temperature says: "%1" the temperature
-    // The mounting sheet as a PDF.
+    // The mounting sheet as a PDF: the window's entry and dialogs, then the
+    // sheet's own texts; %1 stands for the number or name put in.
     SheetMenuEntry = 4500,
+    SheetHeading = 4501,
+    SheetContinued = 4502,
+    SheetEntriesHeading = 4503,
+    SheetDrawingHeading = 4504,
+    SheetSameSide = 4505,
+    SheetOppositeSide = 4506,
+    SheetStripHeading = 4507,
+    SheetPrintNote = 4508,
+    SheetCheckBar = 4509,
+    SheetStripUsage = 4510,
+    SheetFirstSensor = 4511,
+    SheetSecondSensor = 4512,
+    SheetJoin = 4513,
+    SheetRefusedHeading = 4514,
+    SheetRefusedTag = 4515,
+    SheetRefusedMessage = 4516,
+    SheetRefusedLine = 4517,  // a refused row without a tag: its line in the list
+    SheetSaveTitle = 4518,    // the save dialog's title
+    SheetSaved = 4519,        // and asks whether to open it
+    SheetNotSaved = 4520,
 };

@@ -131,6 +131,39 @@ constexpr std::array kRows = std::to_array<TextRow>({
     {WaterTemperature, u"水温", u"WATER TEMPERATURE"},
     {WaterAtTemperature, u"水温 %1", u"WATER at %1"},
     {SheetMenuEntry, u"取付けシートを保存...", u"Save mounting sheet..."},
+    {SheetHeading, u"取付けシート", u"MOUNTING SHEET"},
+    {SheetContinued, u"（続き）", u"(continued)"},
+    {SheetEntriesHeading, u"入力値", u"ENTRIES"},
+    {SheetDrawingHeading, u"取付け図", u"MOUNTING"},
+    {SheetSameSide, u"ｾﾝｻ1とｾﾝｻ2は配管の同じ側に取付けます。",
+     u"Both sensors go on the same side of the pipe."},
+    {SheetOppositeSide,
+     u"ｾﾝｻ2は反対側：ｾﾝｻ1の位置から配管の外周に沿って %1 (外周の半分) の所に印を付けます。",
+     u"Sensor 2 goes on the opposite side: mark it %1 around the pipe from sensor 1 (half the "
+     u"circumference)."},
+    {SheetStripHeading, u"実寸マーキングストリップ", u"TRUE-SCALE MARKING STRIP"},
+    {SheetPrintNote,
+     u"実際のサイズ (100 %) で印刷してください。"
+     u"「ページに合わせる」などの拡大・縮小はしないでください。",
+     u"Print at actual size (100 %), without \"fit to page\" or any other scaling."},
+    {SheetCheckBar, u"この線の長さが %1 であることを確認してください",
+     u"Check: this bar measures %1"},
+    {SheetStripUsage,
+     u"ストリップを切り取り、上端の目盛を配管に沿わせて赤線の位置に印を付けます。"
+     u"次のストリップは同じ番号の赤線を前の印に合わせます。",
+     u"Cut out the strip, lay its ruler edge along the pipe and mark the pipe at the red lines. "
+     u"Lay the next strip's red line on the mark of the same number."},
+    {SheetFirstSensor, u"ｾﾝｻ1", u"SENSOR 1"},
+    {SheetSecondSensor, u"ｾﾝｻ2", u"SENSOR 2"},
+    {SheetJoin, u"つなぎ %1", u"JOIN %1"},
+    {SheetRefusedHeading, u"計算できなかった行", u"ROWS WITHOUT A SHEET"},
+    {SheetRefusedTag, u"タグ", u"TAG"},
+    {SheetRefusedMessage, u"理由", u"REASON"},
+    {SheetRefusedLine, u"%1行目", u"line %1"},
+    {SheetSaveTitle, u"取付けシートの保存", u"Save Mounting Sheet"},
+    {SheetSaved, u"取付けシートを保存しました。開きますか？",
+     u"The mounting sheet was saved. Open it now?"},
+    {SheetNotSaved, u"取付けシートを保存できません。", u"The mounting sheet could not be saved."},
 });
 
 constexpr int BaseId(const TextRow& row) {

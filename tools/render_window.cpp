@@ -1,5 +1,6 @@
 // velkara_render_window <out.png> <lang 0|1> <unit 0|1>
 //                       [pipe-size-table|water-temperature|comparison]
+// velkara_render_window <out.pdf> <lang 0|1> <unit 0|1> sheet
 //
 // Builds the calculator window with the given language and unit system on
 // the offscreen platform and saves its client area as a PNG; with
@@ -7,7 +8,9 @@
 // "water-temperature", the water temperature dialog with 20 typed; with
 // "comparison", the comparison of every sensor and method on 114.3 x 6.0
 // (0.25 inch: 4.5 x 0.25) and the window's other defaults, on TB_01/TC_01
-// with the V method.
+// with the V method; with "sheet", the mounting sheet of the worked example
+// (TB_01/TC_01, V method, 114.3 x 6.0 carbon steel, water) as the window
+// saves it, made at a fixed time, as a PDF.
 #include <QApplication>
 #include <QLineEdit>
 #include <QPixmap>
@@ -17,6 +20,9 @@
 
 #include "rules/NameLists.h"
 #include "settings/ModCommonProc.h"
+#include "sheet/SheetPdfWriter.h"
+#include "sheet/SheetPoint.h"
+#include "sheet/SheetTextsOf.h"
 #include "window/ComparisonDialog.h"
 #include "window/PipeSizeDialog.h"
 #include "window/WaterTemperatureDialog.h"
@@ -30,16 +36,36 @@ QPixmap Shown(QWidget& widget) {
     return widget.grab();
 }
 
+int WriteWorkedExampleSheet(const QString& outPath, const StartupValues& startup) {
+    Entries entries;
+    for (Entry& entry : entries) entry.position = 0;
+    entries[FocusPosition(InputId::OuterDiameter)].text = QStringLiteral("114.3");
+    entries[FocusPosition(InputId::WallThickness)].text = QStringLiteral("6.0");
+    entries[FocusPosition(InputId::SensorType)].position =
+        int(SensorNameList(startup.language).indexOf(QStringLiteral("TB_01/TC_01")));
+    const SpacingRun run = FncRunSpacing(entries, startup.format);
+    const SheetPage page = FncSheetPage(
+        {.entries = entries, .run = run, .format = startup.format, .language = startup.language});
+    const SheetStyle style =
+        FncSheetStyle(startup, QDateTime(QDate(2026, 12, 1), QTime(9, 30), Qt::UTC));
+    QString error;
+    if (WriteSheetPdf(outPath, {&page, 1}, {}, style, &error)) return 0;
+    std::fprintf(stderr, "%s\n", qPrintable(error));
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string_view dialog = argc == 5 ? argv[4] : "";
-    if ((argc != 4 && argc != 5) || (argc == 5 && dialog != "pipe-size-table" &&
-                                     dialog != "water-temperature" && dialog != "comparison")) {
+    if ((argc != 4 && argc != 5) ||
+        (argc == 5 && dialog != "pipe-size-table" && dialog != "water-temperature" &&
+         dialog != "comparison" && dialog != "sheet")) {
         std::fprintf(stderr,
                      "usage: %s <out.png> <lang 0|1> <unit 0|1> "
-                     "[pipe-size-table|water-temperature|comparison]\n",
-                     argv[0]);
+                     "[pipe-size-table|water-temperature|comparison]\n"
+                     "       %s <out.pdf> <lang 0|1> <unit 0|1> sheet\n",
+                     argv[0], argv[0]);
         return 2;
     }
     const QString outPath = QString::fromLocal8Bit(argv[1]);
@@ -62,6 +88,7 @@ int main(int argc, char** argv) {
                                                             static_cast<std::int16_t>(lang));
     // Numbers as on most machines, whatever this one's locale.
     startup.format.locale = QLocale::c();
+    if (dialog == "sheet") return WriteWorkedExampleSheet(outPath, startup);
     frmCalc window(startup);
     QPixmap image = Shown(window);
     if (dialog == "pipe-size-table") {

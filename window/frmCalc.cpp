@@ -82,6 +82,7 @@ frmCalc::frmCalc(const StartupValues& startup, QWidget* parent)
     SetUpPipeSizeTable();
     SetUpWaterTemperature();
     SetUpComparison();
+    SetUpSheet();
 }
 
 frmCalc::~frmCalc() = default;
@@ -364,20 +365,29 @@ void frmCalc::ApplyLockRules(InputId list) {
     }
 }
 
+void frmCalc::ExecuteCalc() {
+    RunAndShow(GatherEntries());
+}
+
 // Runs the spacing on what the window shows and writes the result, or says
 // why it could not. A failed or refused run writes nothing, so the previous
 // result stays readable.
-void frmCalc::ExecuteCalc() {
+std::optional<SpacingRun> frmCalc::RunAndShow(const Entries& entries) {
     try {
-        const SpacingRun run = FncRunSpacing(GatherEntries(), startup_.format);
-        if (run.outcome != SpacingRun::Outcome::Shown) return ShowNotComputed(run);
+        SpacingRun run = FncRunSpacing(entries, startup_.format);
+        if (run.outcome != SpacingRun::Outcome::Shown) {
+            ShowNotComputed(run);
+            return std::nullopt;
+        }
         results_[1]->setText(run.texts.result2);
         results_[0]->setText(run.texts.result1);
+        return run;
     } catch (const std::exception& failure) {
         // Not a failure the calculation expects; reporting it beats letting
         // it end the program from inside the button's handler.
         SubShowMessage(this, QString::fromLocal8Bit(failure.what()));
     }
+    return std::nullopt;
 }
 
 void frmCalc::ShowNotComputed(const SpacingRun& run) {
@@ -403,6 +413,7 @@ void frmCalc::OpenPipeSizeTable() {
         this);
     if (dialog.exec() != QDialog::Accepted) return;
     const PipeSizePick pick = dialog.Pick();
+    pipeSizePick_ = pick;
     const PipeSizeTexts texts = FncPipeSizeTexts(SizeOf(pick), startup_.format);
     TypeIntoField(diameter, texts.outerDiameter);
     TypeIntoField(wall, texts.wall);
@@ -421,6 +432,7 @@ void frmCalc::OpenWaterTemperature() {
     QLineEdit* velocity = FieldOf(Describe(InputId::FluidVelocity));
     ListOf(Describe(InputId::Fluid))->setCurrentIndex(kFluidTypedVelocityEntry);
     TypeIntoField(velocity, dialog.Reading().velocityText);
+    waterReading_ = dialog.Reading();
     QWidget* next = velocity->nextInFocusChain();
     while (next != velocity && !(next->focusPolicy() & Qt::TabFocus && next->isEnabled()))
         next = next->nextInFocusChain();

@@ -7,8 +7,12 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "rules/InputDescriptors.h"
+#include "rules/PipeSizes.h"
+#include "rules/SpacingRun.h"
+#include "rules/WaterTemperature.h"
 #include "settings/ModCommonProc.h"
 
 class FieldValidator;
@@ -56,6 +60,7 @@ private:
     void SetUpPipeSizeTable();
     void SetUpWaterTemperature();
     void SetUpComparison();
+    void SetUpSheet();
 
     // Handlers.
     // Locks or unlocks the numbers that depend on `list`, with their marks.
@@ -66,6 +71,9 @@ private:
     void OpenPipeSizeTable();
     void OpenWaterTemperature();
     void OpenComparison();
+    // Calculates as Execute does, then writes the point's mounting sheet
+    // into a PDF the user names (frmCalcSheet.cpp).
+    void SaveSheet();
 
     // Creates the control of a layout row and holds it by its role.
     void AddControl(const ControlSpec& spec, QWidget* container);
@@ -77,6 +85,14 @@ private:
     std::array<std::pair<QLabel*, QWidget*>, kInputCount + 2> CaptionedFields() const;
     // What the user has entered, read once from the controls.
     Entries GatherEntries() const;
+    // Execute on `entries`: the result shown, or the refusal or failure told;
+    // the run when it was shown.
+    std::optional<SpacingRun> RunAndShow(const Entries& entries);
+    // The pipe size table's row that the outer diameter and the wall still
+    // hold, if they were taken from it.
+    std::optional<PipeSizePick> PipeSizeOfFields() const;
+    // The temperature whose velocity the fluid velocity field still holds.
+    std::optional<double> WaterTemperatureOfFields() const;
 
     const StartupValues startup_;
     std::array<InputControls, kInputCount> inputs_{};
@@ -88,4 +104,7 @@ private:
     QLabel* legend_ = nullptr;
     QPushButton* execute_ = nullptr;
     FieldValidator* fieldValidator_ = nullptr;
+    std::optional<PipeSizePick> pipeSizePick_;  // the last taken from the tables
+    std::optional<WaterReading> waterReading_;  // the last taken from a water temperature
+    QString sheetFolder_;                       // where the last sheet went
 };

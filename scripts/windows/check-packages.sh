@@ -5,8 +5,9 @@
 # blanks and Japanese letters, opens its window with the real Windows platform
 # and loads no DLL from outside the folder but Windows' own; there both
 # programs read its Velkara.ini, and velkara-spacing.exe takes Japanese
-# arguments, reads and writes a code page 932 list named in Japanese and
-# writes Unicode to a console in code page 437;
+# arguments, reads and writes a code page 932 list named in Japanese, writes
+# Unicode to a console in code page 437 and writes mounting sheets (its sheet
+# module loaded from the folder) into a folder named in Japanese with blanks;
 # the installer installs silently, registers its uninstaller, keeps an edited
 # Velkara.ini on upgrade and on removal, both programs read that file, and the
 # removal takes the rest.
@@ -71,6 +72,23 @@ printf 'tag,外径寸法,配管厚さ,配管材質,ｾﾝｻ種類,spacing-mm,st
 spacing --csv "$(winepath -w "$list")" --lang ja >"$work/spacing.csv" || true
 cmp -s "$work/spacing.csv" "$work/expected.csv" ||
     fail "the code page 932 list gave: $(iconv -f CP932 -t UTF-8 "$work/spacing.csv" 2>&1)"
+# Mounting sheets, read back on Linux: one point's, and the list's (a page for
+# its computed row, one for the refused).
+pages() { pdfinfo "$1" 2>/dev/null | sed -n 's/^Pages: *//p'; }
+sheet="$plans/取付け シート.pdf"
+spacing --outer-diameter 114.3 --wall 6 --sensor TB_01/TC_01 --pipe 鋼管 \
+    --sheet "$(winepath -w "$sheet")" >/dev/null 2>&1 || fail "velkara-spacing.exe --sheet failed"
+[[ "$(pages "$sheet")" == 1 ]] && pdfinfo "$sheet" | grep -q '(A4)' ||
+    fail "velkara-spacing.exe wrote no one-page A4 sheet: $(pdfinfo "$sheet" 2>&1)"
+text="$(pdftotext "$sheet" - 2>&1)"
+for expected in "SENSOR SPACING1" "65.47 mm" "OUTER DIAMETER" "114.3 mm" "CARBON STEEL"; do
+    grep -qF "$expected" <<<"$text" || fail "the sheet does not read \"$expected\": $text"
+done
+sheets="$plans/計画 一覧.pdf"
+spacing --csv "$(winepath -w "$list")" --sheet "$(winepath -w "$sheets")" >/dev/null 2>&1 || true
+[[ "$(pages "$sheets")" == 2 ]] || fail "the list's sheets are not two pages: $(pdfinfo "$sheets" 2>&1)"
+pdftotext -f 2 -l 2 "$sheets" - | grep -qF "WALL THICKNESS: The value is outside of range" ||
+    fail "the list's last page does not name the refused row"
 # A console in code page 437 shows bytes beyond ASCII garbled; the tool
 # writes Unicode to it. Wine's console draws on the terminal `script` gives,
 # with escape sequences between the characters (and for blanks).

@@ -14,12 +14,15 @@ stage="$dist/Velkara-$version-windows-x64"
 cxx=x86_64-w64-mingw32-g++-posix
 
 rm -rf "$dist"
-mkdir -p "$stage/platforms" "$stage/styles" "$stage/licenses"
+mkdir -p "$stage/platforms" "$stage/styles" "$stage/sheet" "$stage/licenses"
 
 # windeployqt does not run here, so the list of what the programs load is kept
-# by hand: Qt's modules, the Windows platform and style plug-ins, and the
-# MinGW-w64 runtime. The import check below proves it complete.
+# by hand: Qt's modules, the Windows platform and style plug-ins, the tool's
+# sheet module and the MinGW-w64 runtime. The import check below proves it
+# complete.
 cp "$build/velkara.exe" "$build/velkara-spacing.exe" "$stage/"
+# The tool's mounting-sheet writer, which it loads from there when asked.
+cp "$build/sheet/velkara-sheet.dll" "$stage/sheet/"
 for module in Core Gui Widgets Network; do cp "$qt/bin/Qt6$module.dll" "$stage/"; done
 cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
 cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"

@@ -2,6 +2,8 @@
 // JSON, a CSV list in and out, and the lists it prints.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <cstring>
 #include <tuple>
 
@@ -18,6 +20,8 @@
 #include "cli/ToolOptions.h"
 #include "cli/ToolUsage.h"
 #include "rules/NameLists.h"
+#include "support/Poppler.h"
+#include "support/TestSupport.h"
 
 namespace {
 
@@ -49,6 +53,10 @@ TEST(ToolOptions, ParsedOrRefusedWithAReason) {
          Action::Point,
          "--method cannot go"},
         {"encoding without csv", {"--encoding", "utf-8"}, Action::Point, "--encoding is for a CSV"},
+        {"sheet with list",
+         {"--list", "--sheet", "a.pdf"},
+         Action::Point,
+         "--sheet is for a point"},
         {"flag with a value", {"--json=yes"}, Action::Point, "Unexpected value after '--json'"},
         {"missing value", {"--wall"}, Action::Point, "Missing value after '--wall'"},
         {"unknown option", {"--walls", "6"}, Action::Point, "Unknown option 'walls' (see --help)"},
@@ -377,6 +385,85 @@ TEST(ToolList, EveryListInTheRunsLanguageAndUnits) {
     EXPECT_NE(japaneseInch.find("  ASME Sch40S  ASME B36.19M  ｽﾃﾝﾚｽ管\n    1/2     0.840 x 0.109"
                                 " inch\n"),
               std::string::npos);
+}
+
+// --sheet through the real tool, which loads its sheet writer from beside
+// itself: one point's page, or a page per computed row and one of the rows
+// refused; a file it cannot write ends the run before anything is printed.
+TEST(ToolSheet, APageAPointAndTheRefusedRowsLast) {
+    if (PopplerMissing()) GTEST_SKIP() << "poppler-utils are not installed";
+    QTemporaryDir folder;
+    QFile list(folder.filePath("points.csv"));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write(
+        "tag,outer-diameter,wall,sensor\nP-1,114.3,6,TB_01/TC_01\n"
+        "P-2,114.3,60,TB_01/TC_01\n,60.5,3,TA_01\n");
+    list.close();
+    const QStringList point = {"--outer-diameter", "114.3",   "--wall", "6",      "--sensor",
+                               "TB_01/TC_01",      "--units", "mm",     "--lang", "ja"};
+    const QStringList csv = {"--csv", list.fileName(), "--lang", "en"};
+    const QString missing = folder.filePath("missing/sheet.pdf");
+    const struct {
+        const char* name;
+        QStringList arguments;
+        int status;
+        int pages;
+        std::vector<const char16_t*> texts;  // on the first page
+        std::vector<const char16_t*> last;   // on the last page
+        QString error = {};                  // the start of standard error
+    } rows[] = {
+        {"one point in Japanese",
+         point,
+         0,
+         1,
+         {u"65.47 mm", u"外径寸法", u"114.3 mm", u"配管厚さ", u"6 mm", u"鋼管", u"3000 m/s",
+          u"ﾗｲﾆﾝｸﾞ無し", u"水", u"1440 m/s", u"TB_01/TC_01 (小型, 1 MHz)", u"V法"},
+         {}},
+        {"a list: its computed rows, then the refused",
+         csv,
+         1,
+         3,
+         {u"P-1", u"65.47 mm"},
+         {u"ROWS WITHOUT A SHEET", u"P-2", u"WALL THICKNESS: The value is outside of range"}},
+        {"not to standard output",
+         csv + QStringList{"--sheet", "-"},
+         2,
+         0,
+         {},
+         {},
+         "velkara-spacing: --sheet takes the name of a PDF file"},
+        {"into a folder that is not there",
+         point + QStringList{"--sheet", missing},
+         2,
+         0,
+         {},
+         {},
+         "velkara-spacing: cannot write '" + missing + "': "},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        const QString pdf = folder.filePath(QStringLiteral(u"取付け シート %1.pdf").arg(r.status));
+        QProcess tool;
+        tool.start(VELKARA_SPACING_PATH, r.arguments.contains("--sheet")
+                                             ? r.arguments
+                                             : r.arguments + QStringList{"--sheet", pdf});
+        ASSERT_TRUE(tool.waitForFinished(60000));
+        EXPECT_EQ(tool.exitCode(), r.status);
+        const QString output = QString::fromUtf8(tool.readAllStandardOutput());
+        const QString error = QString::fromUtf8(tool.readAllStandardError());
+        EXPECT_EQ(output.isEmpty(), r.status == 2) << output;  // the result is printed as ever
+        EXPECT_TRUE(error.contains(r.error)) << error;
+        EXPECT_EQ(PdfPages(pdf), r.pages);
+        if (r.pages == 0) continue;
+        EXPECT_TRUE(Poppler("pdfinfo", {pdf}).contains("595 x 842 pts (A4)"));
+        const QString first = Poppler("pdftotext", {"-l", "1", pdf, "-"});
+        for (const char16_t* text : r.texts)
+            EXPECT_TRUE(first.contains(QString::fromUtf16(text))) << QString::fromUtf16(text);
+        const QString last = QString::number(r.pages);
+        const QString lastPage = Poppler("pdftotext", {"-f", last, "-l", last, pdf, "-"});
+        for (const char16_t* text : r.last)
+            EXPECT_TRUE(lastPage.contains(QString::fromUtf16(text))) << QString::fromUtf16(text);
+    }
 }
 
 }  // namespace
