@@ -1,7 +1,11 @@
 #include "rules/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <iterator>
+#include <span>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -50,30 +54,34 @@ double ReadFinite(const QString& text, const QLocale& locale) {
 
 // Texts are built from ASCII digits and then given the locale's separators,
 // so that a locale with native digits or other grouping sizes still shows the
-// same digits in groups of three.
-QString WithLocaleSeparators(QStringView asciiDigits, const QString& groupSeparator,
+// same digits in groups of three. The digits go in a group at a time.
+QString WithLocaleSeparators(std::string_view asciiDigits, const QString& groupSeparator,
                              const QLocale& locale) {
-    const qsizetype point = asciiDigits.indexOf(QLatin1Char('.'));
-    const QStringView integerPart = point < 0 ? asciiDigits : asciiDigits.left(point);
+    const std::size_t point = std::min(asciiDigits.find('.'), asciiDigits.size());
+    const std::string_view integerPart = asciiDigits.substr(0, point);
+    const auto latin1 = [](std::string_view digits) {
+        return QLatin1StringView(digits.data(), qsizetype(digits.size()));
+    };
     QString text;
     // One allocation: the separators are at most a few characters each.
-    text.reserve(asciiDigits.size() + (integerPart.size() / 3 + 1) * 4);
-    for (qsizetype i = 0; i < integerPart.size(); ++i) {
-        if (i > 0 && (integerPart.size() - i) % 3 == 0) text += groupSeparator;
-        text += integerPart[i];
+    text.reserve(qsizetype(asciiDigits.size() + (integerPart.size() / 3 + 1) * 4));
+    // The first group takes what the groups of three leave over.
+    std::size_t groupEnd =
+        groupSeparator.isEmpty() ? integerPart.size() : (integerPart.size() + 2) % 3 + 1;
+    for (std::size_t at = 0; at < integerPart.size(); groupEnd += 3) {
+        if (at > 0) text += groupSeparator;
+        text += latin1(integerPart.substr(at, groupEnd - at));
+        at = groupEnd;
     }
-    if (point >= 0) {
+    if (point < asciiDigits.size()) {
         text += locale.decimalPoint();
-        text += asciiDigits.mid(point + 1);
+        text += latin1(asciiDigits.substr(point + 1));
     }
     return text;
 }
 
-bool ShowsZero(const QString& asciiDigits) {
-    for (const QChar c : asciiDigits) {
-        if (c >= QLatin1Char('1') && c <= QLatin1Char('9')) return false;
-    }
-    return true;
+bool ShowsZero(std::string_view asciiDigits) {
+    return asciiDigits.find_first_of("123456789") == std::string_view::npos;
 }
 
 // A finite value rounded to a number of significant digits: value =
@@ -113,7 +121,7 @@ RoundedDigits RoundToSignificantDigits(double value, int significantDigits) {
 }
 
 // Plain fixed notation with a point, never an exponent, no sign.
-QString FixedNotation(const RoundedDigits& rounded) {
+std::string FixedNotation(const RoundedDigits& rounded) {
     const std::string& digits = rounded.digits;
     const int count = static_cast<int>(digits.size());
     std::string text;
@@ -125,7 +133,38 @@ QString FixedNotation(const RoundedDigits& rounded) {
         text = digits.substr(0, static_cast<std::size_t>(rounded.pointPosition)) + '.' +
                digits.substr(static_cast<std::size_t>(rounded.pointPosition));
     }
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return text;
+}
+
+// `magnitude` (not negative) in fixed notation with `decimals` decimals,
+// rounded correctly, as to_chars writes it, into `buffer`. Most values are
+// far enough from halfway between two results that their scaled value,
+// rounded to a whole number, gives the digits at once.
+std::string_view FixedDigits(double magnitude, int decimals, std::span<char, 400> buffer) {
+    static constexpr double kSmallPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+    if (decimals < int(std::size(kSmallPowers))) {
+        // Exact up to half a unit in the last place, which the margin covers
+        // many times over.
+        const double scaled = magnitude * kSmallPowers[decimals];
+        const double whole = std::floor(scaled);
+        if (scaled < 1e15 && std::fabs(scaled - whole - 0.5) > scaled * 1e-15) {
+            std::uint64_t units = std::uint64_t(whole) + (scaled - whole > 0.5 ? 1 : 0);
+            // Written from the last digit back: the decimals, the point, and
+            // at least one integer digit.
+            char* out = buffer.data() + buffer.size();
+            for (int i = 0; i < decimals; ++i, units /= 10) *--out = char('0' + units % 10);
+            if (decimals > 0) *--out = '.';
+            do {
+                *--out = char('0' + units % 10);
+                units /= 10;
+            } while (units > 0);
+            return {out, std::size_t(buffer.data() + buffer.size() - out)};
+        }
+    }
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                       std::chars_format::fixed, decimals);
+    if (written.ec != std::errc{}) throw CalcError(CalcErrorKind::Overflow);
+    return {buffer.data(), std::size_t(written.ptr - buffer.data())};
 }
 
 }  // namespace
@@ -174,13 +213,10 @@ QString FncPlainNumberText(double value, const QLocale& locale) {
 QString FncFormatGrouped(double value, int decimals, const QLocale& locale) {
     (void)Checked(value);  // NaN and infinity have no text
     if (decimals < 0) decimals = 0;
-    // to_chars rounds correctly, as QString::number does, without the
-    // locale machinery.
+    // Rounded correctly, as QString::number does, without the locale
+    // machinery.
     char buffer[400];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                       std::chars_format::fixed, decimals);
-    if (written.ec != std::errc{}) throw CalcError(CalcErrorKind::Overflow);
-    const QString digits = QString::fromLatin1(buffer, written.ptr - buffer);
+    const std::string_view digits = FixedDigits(std::fabs(value), decimals, buffer);
     // A locale told to omit grouping writes none.
     const QString group =
         locale.numberOptions() & QLocale::OmitGroupSeparator ? QString() : locale.groupSeparator();

@@ -279,6 +279,8 @@ TEST(Numbers, ReadAndWrittenInTheLocale) {
     EXPECT_EQ(FncFormatGrouped(-0.09, 2, kUs), "-0.09");
     EXPECT_EQ(FncFormatGrouped(-0.01, 2, kUs), "-0.01");
     EXPECT_EQ(FncFormatGrouped(-1234.25, -1, kUs), "-1,234");
+    EXPECT_EQ(FncFormatGrouped(1234567.899, 2, kGerman), "1.234.567,90");
+    EXPECT_EQ(FncFormatGrouped(0.375, 2, kUs), "0.38");  // a tie goes to the even digit
     EXPECT_THROW(FncPlainNumberText(NAN, kUs), CalcError);
 }
 
