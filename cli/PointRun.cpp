@@ -61,12 +61,9 @@ PointOutcome Outcome(SpacingRun run, const ToolContext& context) {
     return outcome;
 }
 
-}  // namespace
-
-PointOutcome RunPoint(const GivenPoint& point, const ToolContext& context) {
-    auto resolved = Resolve(point, context);
-    if (auto* refused = std::get_if<PointOutcome>(&resolved)) return std::move(*refused);
-    GivenEntries& given = std::get<GivenEntries>(resolved);
+// The spacing run on the entries `point` resolved to. One object returned
+// on every path: it is built in the caller's place, not moved there.
+PointOutcome Computed(GivenEntries& given, const GivenPoint& point, const ToolContext& context) {
     PointOutcome outcome = Outcome(FncRunSpacing(given.entries, context.startup.format), context);
     outcome.resolved = std::move(given);
     // Read once more for what the output says of it.
@@ -77,6 +74,14 @@ PointOutcome RunPoint(const GivenPoint& point, const ToolContext& context) {
         if (!reading.refusal) outcome.water = reading;
     }
     return outcome;
+}
+
+}  // namespace
+
+PointOutcome RunPoint(const GivenPoint& point, const ToolContext& context) {
+    auto resolved = Resolve(point, context);
+    if (auto* refused = std::get_if<PointOutcome>(&resolved)) return std::move(*refused);
+    return Computed(std::get<GivenEntries>(resolved), point, context);
 }
 
 ComparisonOutcome RunComparison(const GivenPoint& point, const ToolContext& context) {
