@@ -53,10 +53,15 @@ struct Batch {
         std::int64_t line;
     };
     std::vector<Record> records;
-    // Per record: spacing, steps and message, UTF-8; whether it was computed.
-    // Short texts are held without an allocation of their own.
-    std::vector<std::array<std::string, 3>> results;
-    std::vector<char> computed;  // not vector<bool>: two threads write it
+    // Per record: spacing, steps and message, UTF-8 (short texts held
+    // without an allocation of their own); whether it was computed. Together,
+    // so that the two threads write to cache lines of their own, not to
+    // neighbouring flags of one line.
+    struct Result {
+        std::array<std::string, 3> texts;
+        bool computed = false;
+    };
+    std::vector<Result> results;
     // Per record, what it came to, kept only for a sink of listed points.
     std::vector<PointOutcome> outcomes;
 
@@ -147,7 +152,6 @@ public:
 
     void Prepare(Batch& batch) const {
         batch.results.resize(batch.records.size());
-        batch.computed.assign(batch.records.size(), false);
         if (points_) batch.outcomes.resize(batch.records.size());
     }
 
@@ -155,7 +159,7 @@ public:
         const Batch::Record& record = batch.records[i];
         auto& result = batch.results[i];
         if (!record.wellFormed) {
-            result = {std::string(), std::string(), malformed_};
+            result = {{std::string(), std::string(), malformed_}, false};
             if (points_) {
                 batch.outcomes[i] = PointOutcome();
                 batch.outcomes[i].message = context_.ReasonText(Reason::MalformedRecord);
@@ -176,9 +180,9 @@ public:
         }
         PointOutcome outcome = RunPoint(point, context_);
         // The results are ASCII, the same in either encoding.
-        result = {Latin1(outcome.run.texts.result1), Latin1(outcome.run.texts.result2),
-                  outcome.message.isEmpty() ? std::string() : Encoded(outcome.message)};
-        batch.computed[i] = outcome.run.outcome == SpacingRun::Outcome::Shown;
+        result = {{Latin1(outcome.run.texts.result1), Latin1(outcome.run.texts.result2),
+                   outcome.message.isEmpty() ? std::string() : Encoded(outcome.message)},
+                  outcome.run.outcome == SpacingRun::Outcome::Shown};
         if (points_) batch.outcomes[i] = std::move(outcome);
     }
 
@@ -198,9 +202,9 @@ public:
             for (std::size_t column = record.fieldCount; column < width_; ++column) {
                 writer.Field({});
             }
-            for (const std::string& text : batch.results[i]) writer.Field(text);
+            for (const std::string& text : batch.results[i].texts) writer.Field(text);
             writer.EndRecord();
-            all = all && batch.computed[i];
+            all = all && batch.results[i].computed;
             if (points_) {
                 const QString tag = record.fieldCount > tagColumn_
                                         ? Text(batch.Field(record, tagColumn_))
@@ -350,7 +354,7 @@ struct Share {
 
 // Computes runs of the batch until none is left to take.
 void ComputeRuns(const CsvPipeline& pipeline, Batch& batch, Share& share) {
-    constexpr std::size_t kRun = 16;
+    constexpr std::size_t kRun = 32;
     const std::size_t size = batch.records.size();
     for (std::size_t first; (first = share.next.fetch_add(kRun)) < size;) {
         const std::size_t last = std::min(first + kRun, size);
