@@ -75,6 +75,7 @@ private:
     };
 
     bool Scan();
+    bool ScanPlainLine(const char*& p, const char* end);
     bool Refill();
     bool FinishAtEndOfInput();
     void ReadByteOrderMark();
