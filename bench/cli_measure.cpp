@@ -12,16 +12,6 @@
 //                                  in UTF-8 with English names, then in code
 //                                  page 932 with Japanese names
 //
-//   cli_measure rate BASELINE [runs] [N]...
-//                                  the list of N carbon steel points that one
-//                                  formula covers (make_points N steel;
-//                                  default 1000000) through this tool, the
-//                                  tool built at BASELINE (a path), and the
-//                                  system's awk computing that formula, in
-//                                  turn, `runs` times each (default 5):
-//                                  medians, points/s, the rate against awk's;
-//                                  and whether the three outputs agree
-//
 // With VELKARA_SPACING_BEFORE set to another build of the tool, the CSV runs
 // alternate between the two, for a before and after on the same machine at
 // the same time (a build that reads UTF-8 only is given the UTF-8 list).
@@ -38,8 +28,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
@@ -79,9 +67,7 @@ bool RunOnce(const std::string& program, const std::vector<std::string>& argumen
 
     const long long t0 = MonotonicNs();
     pid_t pid = 0;
-    // A name without a folder is looked up in PATH, as a shell would (awk).
-    const int spawned =
-        posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) return false;
     int status = 0;
@@ -178,102 +164,21 @@ int MeasureCsv(const std::string& scratch, int runs, const std::vector<long>& si
     return 0;
 }
 
-// The spacing of TB_01/TC_01 mounted the V way on carbon steel (3000 m/s)
-// filled with water (1440 m/s), in awk: the wedge (2505 m/s, 42 degrees) sets
-// the beam's angle in the wall and in the water once; each row is then
-// 2 (wall tan(wall angle) + 9.07 + (diameter - 2 wall) tan(water angle)) - 2 x 27,
-// truncated to 0.01 mm, after the row, with empty steps and message, as the
-// tool writes it.
-const char* const kAwkSpacing =
-    "BEGIN { FS = \",\"; s = sin(42 * atan2(0, -1) / 180);"
-    "  w = 3000 / 2505 * s; tw = w / sqrt(1 - w * w);"
-    "  f = 1440 / 2505 * s; tf = f / sqrt(1 - f * f) }"
-    "NR == 1 { print $0 \",spacing-mm,steps,message\"; next }"
-    "{ a = 2 * (tw * $3 + 9.07 + tf * ($2 - 2 * $3)) - 54;"
-    "  printf \"%s,%.2f,,\\n\", $0, int(a * 100) / 100 }";
-
-bool SameBytes(const std::string& one, const std::string& other) {
-    std::ifstream a(one, std::ios::binary), b(other, std::ios::binary);
-    return std::equal(std::istreambuf_iterator<char>(a), std::istreambuf_iterator<char>(),
-                      std::istreambuf_iterator<char>(b), std::istreambuf_iterator<char>());
-}
-
-int MeasureRate(const std::string& scratch, const std::string& baseline, int runs,
-                const std::vector<long>& sizes) {
-    const std::string list = scratch + "/steel.csv";
-    struct Subject {
-        const char* name;
-        std::string program;
-        std::vector<std::string> arguments;
-        std::string output;
-    };
-    // The system's awk, which the name awk runs from a shell.
-    const std::filesystem::path systemAwk = "/usr/bin/awk";
-    const bool hasSystemAwk = std::filesystem::exists(systemAwk);
-    const std::vector<Subject> subjects = {
-        {"candidate", VELKARA_SPACING, {"--csv", list, "--lang", "en"}, scratch + "/candidate.csv"},
-        {"baseline", baseline, {"--csv", list, "--lang", "en"}, scratch + "/baseline.csv"},
-        {"awk",
-         hasSystemAwk ? systemAwk.string() : "awk",
-         {kAwkSpacing, list},
-         scratch + "/awk.csv"},
-    };
-    std::printf("awk: %s\n",
-                hasSystemAwk ? std::filesystem::canonical(systemAwk).c_str() : "awk in PATH");
-    std::printf("%-10s %-10s %12s %12s %14s %16s %10s\n", "program", "points", "wall (ms)",
-                "cpu (ms)", "points/s", "peak RSS (MiB)", "x awk");
-    for (const long points : sizes) {
-        Sample made;
-        if (!RunOnce(MAKE_POINTS, {std::to_string(points), "steel"}, list, made)) {
-            std::fprintf(stderr, "make_points failed\n");
-            return 1;
-        }
-        std::vector<std::vector<Sample>> samples(subjects.size());
-        for (int run = 0; run < runs; ++run) {
-            for (std::size_t at = 0; at < subjects.size(); ++at) {
-                const Subject& subject = subjects[at];
-                Sample sample;
-                if (!RunOnce(subject.program, subject.arguments, subject.output, sample)) {
-                    std::fprintf(stderr, "%s failed on the list\n", subject.name);
-                    return 1;
-                }
-                samples[at].push_back(sample);
-            }
-        }
-        const double awkMs = MediansOf(samples.back()).ms;
-        for (std::size_t at = 0; at < subjects.size(); ++at) {
-            const Medians m = MediansOf(samples[at]);
-            std::printf("%-10s %-10ld %12.1f %12.1f %14.0f %16.1f %9.2fx\n", subjects[at].name,
-                        points, m.ms, m.cpuMs, points / (m.ms / 1e3), m.peakMiB, awkMs / m.ms);
-        }
-        for (std::size_t at = 1; at < subjects.size(); ++at) {
-            const bool same = SameBytes(subjects[0].output, subjects[at].output);
-            std::printf("output of %s %s the candidate's\n", subjects[at].name,
-                        same ? "equals" : "differs from");
-        }
-    }
-    return 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bool rate = argc > 2 && std::strcmp(argv[1], "rate") == 0;
-    const bool csv = rate || (argc > 1 && std::strcmp(argv[1], "csv") == 0);
-    const int first = rate ? 3 : csv ? 2 : 1;
+    const bool csv = argc > 1 && std::strcmp(argv[1], "csv") == 0;
+    const int first = csv ? 2 : 1;
     const int runs = argc > first ? std::max(1, std::atoi(argv[first])) : (csv ? 5 : 50);
     std::vector<long> sizes;
     for (int at = first + 1; at < argc; ++at) sizes.push_back(std::atol(argv[at]));
-    if (sizes.empty())
-        sizes = rate ? std::vector<long>{1'000'000} : std::vector<long>{10'000, 1'000'000};
+    if (sizes.empty()) sizes = {10'000, 1'000'000};
 
     char folder[] = "/tmp/cli_measure.XXXXXX";
     if (mkdtemp(folder) == nullptr) return 1;
     std::printf("machine: %u cores, %s; %d runs each%s\n", std::thread::hardware_concurrency(),
                 CpuModel().c_str(), runs, csv ? "" : ", alternating");
-    const int status = rate  ? MeasureRate(folder, argv[2], runs, sizes)
-                       : csv ? MeasureCsv(folder, runs, sizes)
-                             : MeasureStartup(folder, runs);
+    const int status = csv ? MeasureCsv(folder, runs, sizes) : MeasureStartup(folder, runs);
     std::filesystem::remove_all(folder);
     return status;
 }

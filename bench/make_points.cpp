@@ -9,13 +9,7 @@
 // With "ja", names and tags are the Japanese ones (UTF-8), as a planner on
 // Japanese Windows writes them.
 //
-// With "steel", the list is one kind of point only: carbon steel pipes of
-// any outer diameter from 60 to 1500 mm and any wall up to a tenth of it (to
-// 30 mm), water, the V method, TB_01/TC_01; seven columns. Its spacing is one
-// fixed formula of the diameter and the wall, which awk can compute too.
-//
-//   make_points N [ja|steel] > points.csv
-#include <algorithm>
+//   make_points N [ja] > points.csv
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -147,33 +141,21 @@ std::string Row(long index, Sequence& sequence, bool japanese) {
            ',' + sensor + '\n';
 }
 
-// A row of the "steel" list: diameter and wall in tenths of a millimetre.
-std::string SteelRow(long index, Sequence& sequence) {
-    const std::uint32_t outer = 600 + sequence.next(14'400);
-    const std::uint32_t wall = 20 + sequence.next(std::min<std::uint32_t>(281, outer / 10 - 19));
-    char row[96];
-    std::snprintf(row, sizeof row, "FT-%07ld,%u.%u,%u.%u,CARBON STEEL,WATER,V,TB_01/TC_01\n",
-                  index + 1, outer / 10, outer % 10, wall / 10, wall % 10);
-    return row;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     const long count = argc > 1 ? std::atol(argv[1]) : 0;
     const bool japanese = argc > 2 && std::string(argv[2]) == "ja";
-    const bool steel = argc > 2 && std::string(argv[2]) == "steel";
     if (count <= 0) {
-        std::fprintf(stderr, "usage: make_points N [ja|steel] > points.csv\n");
+        std::fprintf(stderr, "usage: make_points N [ja] > points.csv\n");
         return 2;
     }
     std::string text =
-        steel ? "tag,outer-diameter,wall,pipe,fluid,method,sensor\n"
-              : "tag,outer-diameter,wall,pipe,pipe-velocity,lining,lining-thickness,fluid,"
-                "fluid-velocity,method,sensor\n";
+        "tag,outer-diameter,wall,pipe,pipe-velocity,lining,lining-thickness,fluid,fluid-velocity,"
+        "method,sensor\n";
     Sequence sequence;
     for (long index = 0; index < count; ++index) {
-        text += steel ? SteelRow(index, sequence) : Row(index, sequence, japanese);
+        text += Row(index, sequence, japanese);
         if (text.size() > (1 << 20)) {
             std::fwrite(text.data(), 1, text.size(), stdout);
             text.clear();

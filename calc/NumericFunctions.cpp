@@ -84,17 +84,7 @@ double FncHalfAdjust(double value, std::int16_t digits) {
 
 double FncRoundDown(double value, std::int16_t digits) {
     const Checked p = PowerOfTen(digits);
-    const Checked scaled = p * value;
-    // Rounding to 15 significant digits moves the scaled value by at most
-    // half a unit in its 15th digit, less than |scaled| * 1e-14. Unless an
-    // integer lies that close, it cannot change what is truncated, and the
-    // round trip through text (a third of what showing a spacing costs) is
-    // not needed.
-    const double whole = std::trunc(scaled.value());
-    const double fraction = std::fabs(scaled.value() - whole);
-    const double margin = std::fabs(scaled.value()) * 1e-14;
-    if (fraction > margin && 1.0 - fraction > margin) return WithoutNegativeZero(whole / p);
-    const Checked y = RoundToSignificantDigits(scaled);
+    const Checked y = RoundToSignificantDigits(p * value);
     return WithoutNegativeZero(std::trunc(y.value()) / p);
 }
 

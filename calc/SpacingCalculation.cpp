@@ -1,10 +1,7 @@
 #include "calc/SpacingCalculation.h"
 
-#include <array>
-
 #include "calc/NumericFunctions.h"
 #include "calc/SensorTable.h"
-#include "calc/VectorState.h"
 
 namespace {
 
@@ -16,23 +13,11 @@ Checked LayerAngle(Checked velocity, Checked wedgeVelocity, Checked sinWedgeAngl
     return FncASin((velocity / wedgeVelocity * sinWedgeAngle).value());
 }
 
-// The sine of a wedge angle in whole degrees. The table's few angles come
-// again with every point, so each sine is worked out once, the same way.
-Checked SinOfDegrees(std::int16_t degrees) {
-    const auto sine = [](int d) { return Sin(Checked(d) / 180.0 * FncPi()); };
-    static const std::array<double, 91> kSines = [&] {
-        std::array<double, 91> sines{};
-        for (int d = 0; d <= 90; ++d) sines[d] = sine(d).value();
-        return sines;
-    }();
-    return degrees >= 0 && degrees <= 90 ? Checked(kSines[degrees]) : sine(degrees);
-}
-
 // Throws CalcError on the first failing step.
 double SpacingMm(const SpacingRequest& in) {
     const SensorSpec& sensor = SensorTable(in.sensorRow);
     const Checked cs = sensor.WedgeSV;
-    const Checked sinThetaW = SinOfDegrees(sensor.WedgeAngle);
+    const Checked sinThetaW = Sin(Checked(sensor.WedgeAngle) / 180.0 * FncPi());
     const Checked tw = in.wallThickness, tl = in.liningThickness;
 
     const Checked aw = Tan(LayerAngle(in.pipeVelocity, cs, sinThetaW)) * tw;
@@ -70,9 +55,6 @@ double SpacingMm(const SpacingRequest& in) {
 }  // namespace
 
 SpacingOutcome FncCalcSpacing(const SpacingRequest& request) {
-    // Whatever ran before on this thread, the sines and tangents below then
-    // cost what they should (see VectorState.h).
-    ClearUpperVectorHalves();
     SpacingOutcome outcome;
     try {
         outcome.spacingMm = SpacingMm(request);

@@ -1,13 +1,8 @@
 #include "cli/CsvReader.h"
 
 #include <algorithm>
-#include <bit>
 #include <cerrno>
 #include <cstring>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace {
 
@@ -28,25 +23,6 @@ std::string_view RemoveDoubledQuotes(char* begin, char* end) {
         in = quote ? quote + 2 : end;
     }
     return {begin, std::size_t(out - begin)};
-}
-
-// The first comma, quote, CR or LF from `q` on, or `end`. Sixteen bytes are
-// compared at a time where the processor has SSE2 (every x86-64 does).
-const char* NextSpecial(const char* q, const char* end) {
-#if defined(__SSE2__)
-    const __m128i comma = _mm_set1_epi8(','), quote = _mm_set1_epi8('"'), cr = _mm_set1_epi8('\r'),
-                  lf = _mm_set1_epi8('\n');
-    for (; end - q >= 16; q += 16) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
-        const __m128i special =
-            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, comma), _mm_cmpeq_epi8(bytes, quote)),
-                         _mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf)));
-        if (const int mask = _mm_movemask_epi8(special))
-            return q + std::countr_zero(unsigned(mask));
-    }
-#endif
-    while (q < end && *q != ',' && *q != '"' && *q != '\r' && *q != '\n') ++q;
-    return q;
 }
 
 }  // namespace
@@ -125,7 +101,6 @@ bool CsvReader::Scan() {
                 }
                 recordBegin_ = std::size_t(p - buffer);
                 record_.line = line_;
-                if (ScanPlainLine(p, end)) return complete("\n");
                 state = State::FieldStart;
                 [[fallthrough]];
             case State::FieldStart:
@@ -190,32 +165,6 @@ bool CsvReader::Scan() {
     }
     pos_ = end_;
     state_ = state;
-    return false;
-}
-
-// The common record: no quote, no CR, and its LF among the bytes read. Its
-// fields are found at its commas in one pass, as the state machine would
-// find them; true with `p` past the LF. Any other record is left to the
-// state machine, with nothing done.
-bool CsvReader::ScanPlainLine(const char*& p, const char* end) {
-    const char* const begin = p;
-    std::size_t fieldBegin = 0;
-    for (const char* q = p; (q = NextSpecial(q, end)) < end; ++q) {
-        const std::size_t at = std::size_t(q - begin);
-        if (*q == ',') {
-            spans_.push_back({fieldBegin, at, false});
-            fieldBegin = at + 1;
-        } else if (*q == '\n') {
-            spans_.push_back({fieldBegin, at, false});
-            CheckLength(at);
-            ++line_;
-            p = q + 1;
-            return true;
-        } else {
-            break;  // a quote or a CR
-        }
-    }
-    spans_.clear();
     return false;
 }
 

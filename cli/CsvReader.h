@@ -75,7 +75,6 @@ private:
     };
 
     bool Scan();
-    bool ScanPlainLine(const char*& p, const char* end);
     bool Refill();
     bool FinishAtEndOfInput();
     void ReadByteOrderMark();

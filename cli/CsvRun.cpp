@@ -1,14 +1,11 @@
 #include "cli/CsvRun.h"
 
 #include <algorithm>
-#include <array>
 #include <atomic>
 #include <cerrno>
-#include <cstdint>
 #include <cstring>
-#include <optional>
+#include <future>
 #include <set>
-#include <thread>
 #include <unordered_map>
 #include <variant>
 #include <vector>
@@ -41,66 +38,31 @@ CsvRunResult Problem(std::string problem) {
 constexpr std::size_t kBatchRecords = 4096;
 
 struct Batch {
-    // The records' fields, copied out of the reader's buffer: those of a
-    // joined record as they stood in it, with the commas between them.
+    // The records' fields, copied out of the reader's buffer.
     std::string bytes;
     std::vector<std::size_t> fieldEnds;  // offsets into bytes
     struct Record {
-        std::size_t firstByte, firstField, fieldCount;
+        std::size_t firstField, fieldCount;
         bool wellFormed;
-        // Two fields or more, none of them quoted: written again as read.
-        bool joined;
         std::int64_t line;
     };
     std::vector<Record> records;
     // Per record: spacing, steps and message, UTF-8; whether it was computed.
-    // Short texts are held without an allocation of their own.
-    std::vector<std::array<std::string, 3>> results;
+    std::vector<std::array<QByteArray, 3>> results;
     std::vector<char> computed;  // not vector<bool>: two threads write it
     // Per record, what it came to, kept only for a sink of listed points.
     std::vector<PointOutcome> outcomes;
 
-    // Room for a batch of typical records from the start: vectors that grow
-    // step by step through the allocator left the peak memory half a
-    // megabyte higher. Pages not written to cost no memory.
-    Batch() {
-        records.reserve(kBatchRecords);
-        fieldEnds.reserve(kBatchRecords * 16);
-        bytes.reserve(kBatchRecords * 128);
-    }
     void Clear() {
         bytes.clear();
         fieldEnds.clear();
         records.clear();
     }
-    // The record's field `at`: it begins where the one before ends, after its
-    // comma in a joined record.
-    std::string_view Field(const Record& record, std::size_t at) const {
-        const std::size_t begin =
-            at == 0 ? record.firstByte : fieldEnds[record.firstField + at - 1] + record.joined;
-        return Bytes(begin, fieldEnds[record.firstField + at]);
-    }
-    // A joined record's fields with their commas.
-    std::string_view Joined(const Record& record) const {
-        return Bytes(record.firstByte, fieldEnds[record.firstField + record.fieldCount - 1]);
-    }
-
-private:
-    std::string_view Bytes(std::size_t begin, std::size_t end) const {
-        return std::string_view(bytes).substr(begin, end - begin);
+    std::string_view Field(std::size_t index) const {
+        const std::size_t begin = index == 0 ? 0 : fieldEnds[index - 1];
+        return std::string_view(bytes).substr(begin, fieldEnds[index] - begin);
     }
 };
-
-// True when each field follows the one before after exactly one byte, its
-// comma, in the reader's buffer. A quoted field never does: its quotes stand
-// between it and its neighbours. So two fields or more that all follow each
-// other hold no comma, quote, CR or LF, and read as they stand.
-bool FollowEachOther(const std::vector<std::string_view>& fields) {
-    for (std::size_t at = 1; at < fields.size(); ++at) {
-        if (fields[at].data() != fields[at - 1].data() + fields[at - 1].size() + 1) return false;
-    }
-    return true;
-}
 
 class CsvPipeline {
 public:
@@ -120,24 +82,11 @@ public:
         while (batch.records.size() < kBatchRecords) {
             const CsvRecord* record = reader.Next();
             if (record == nullptr) return !batch.records.empty();
-            const std::vector<std::string_view>& fields = record->fields;
-            const bool wellFormed = record->error == CsvError::None && fields.size() <= width_;
-            const bool joined = fields.size() >= 2 && FollowEachOther(fields);
-            const std::size_t firstByte = batch.bytes.size();
-            batch.records.push_back({firstByte, batch.fieldEnds.size(), fields.size(), wellFormed,
-                                     joined, record->line});
-            if (joined) {
-                // One copy of the record, the fields found in it where they were.
-                const char* const start = fields.front().data();
-                const char* const end = fields.back().data() + fields.back().size();
-                batch.bytes.append(start, std::size_t(end - start));
-                for (const std::string_view field : fields) {
-                    batch.fieldEnds.push_back(firstByte + std::size_t(field.data() - start) +
-                                              field.size());
-                }
-                continue;
-            }
-            for (const std::string_view field : fields) {
+            const bool wellFormed =
+                record->error == CsvError::None && record->fields.size() <= width_;
+            batch.records.push_back(
+                {batch.fieldEnds.size(), record->fields.size(), wellFormed, record->line});
+            for (const std::string_view field : record->fields) {
                 batch.bytes += field;
                 batch.fieldEnds.push_back(batch.bytes.size());
             }
@@ -151,11 +100,21 @@ public:
         if (points_) batch.outcomes.resize(batch.records.size());
     }
 
+    // Computes records of the batch, a run at a time, until none is left;
+    // any number of threads may share one batch through `next`.
+    void Compute(Batch& batch, std::atomic<std::size_t>& next) const {
+        constexpr std::size_t kRun = 64;
+        for (std::size_t first; (first = next.fetch_add(kRun)) < batch.records.size();) {
+            const std::size_t last = std::min(first + kRun, batch.records.size());
+            for (std::size_t i = first; i < last; ++i) ComputeRecord(batch, i);
+        }
+    }
+
     void ComputeRecord(Batch& batch, std::size_t i) const {
         const Batch::Record& record = batch.records[i];
         auto& result = batch.results[i];
         if (!record.wellFormed) {
-            result = {std::string(), std::string(), malformed_};
+            result = {QByteArray(), QByteArray(), malformed_};
             if (points_) {
                 batch.outcomes[i] = PointOutcome();
                 batch.outcomes[i].message = context_.ReasonText(Reason::MalformedRecord);
@@ -166,7 +125,7 @@ public:
         for (std::size_t at = 0; at < kGivenCount; ++at) {
             const std::size_t column = columnOf_[at];
             if (column == kNoColumn || column >= record.fieldCount) continue;
-            point.values[at] = batch.Field(record, column);
+            point.values[at] = batch.Field(record.firstField + column);
         }
         if (encoding_ == CsvEncoding::Cp932) {
             ForgetDecodedIfFull();
@@ -176,8 +135,8 @@ public:
         }
         PointOutcome outcome = RunPoint(point, context_);
         // The results are ASCII, the same in either encoding.
-        result = {Latin1(outcome.run.texts.result1), Latin1(outcome.run.texts.result2),
-                  outcome.message.isEmpty() ? std::string() : Encoded(outcome.message)};
+        result = {outcome.run.texts.result1.toLatin1(), outcome.run.texts.result2.toLatin1(),
+                  Encoded(outcome.message)};
         batch.computed[i] = outcome.run.outcome == SpacingRun::Outcome::Shown;
         if (points_) batch.outcomes[i] = std::move(outcome);
     }
@@ -187,23 +146,21 @@ public:
         bool all = true;
         for (std::size_t i = 0; i < batch.records.size(); ++i) {
             const Batch::Record& record = batch.records[i];
-            if (record.joined) {
-                writer.PlainFields(batch.Joined(record), record.fieldCount);
-            } else {
-                for (std::size_t f = 0; f < record.fieldCount; ++f) {
-                    writer.Field(batch.Field(record, f));
-                }
+            for (std::size_t f = 0; f < record.fieldCount; ++f) {
+                writer.Field(batch.Field(record.firstField + f));
             }
             // Short records are padded, so the results stay in their columns.
             for (std::size_t column = record.fieldCount; column < width_; ++column) {
                 writer.Field({});
             }
-            for (const std::string& text : batch.results[i]) writer.Field(text);
+            for (const QByteArray& text : batch.results[i]) {
+                writer.Field({text.constData(), std::size_t(text.size())});
+            }
             writer.EndRecord();
             all = all && batch.computed[i];
             if (points_) {
                 const QString tag = record.fieldCount > tagColumn_
-                                        ? Text(batch.Field(record, tagColumn_))
+                                        ? Text(batch.Field(record.firstField + tagColumn_))
                                         : QString();
                 points_({batch.outcomes[i], tag, record.line});
             }
@@ -229,18 +186,8 @@ private:
         if (ThreadDecoded().size() >= 4096) ThreadDecoded().clear();
     }
 
-    std::string Encoded(const QString& text) const {
-        return (encoding_ == CsvEncoding::Utf8 ? text.toUtf8() : Cp932FromUnicode(text))
-            .toStdString();
-    }
-    // As QString::toLatin1, into a string that holds a number's text in place.
-    static std::string Latin1(const QString& text) {
-        std::string bytes(std::size_t(text.size()), '\0');
-        for (std::size_t at = 0; at < bytes.size(); ++at) {
-            const char16_t unit = text[qsizetype(at)].unicode();
-            bytes[at] = unit < 0x100 ? char(unit) : '?';
-        }
-        return bytes;
+    QByteArray Encoded(const QString& text) const {
+        return encoding_ == CsvEncoding::Utf8 ? text.toUtf8() : Cp932FromUnicode(text);
     }
     QString Text(std::string_view field) const {
         return encoding_ == CsvEncoding::Utf8
@@ -253,7 +200,7 @@ private:
     const std::size_t width_;
     const std::size_t tagColumn_;
     const CsvEncoding encoding_;
-    const std::string malformed_;
+    const QByteArray malformed_;
     const ListedPointSink& points_;
 };
 
@@ -342,97 +289,33 @@ CsvRunResult ReadProblem(int error) {
     return Problem(std::string("cannot read the CSV: ") + std::strerror(error));
 }
 
-// How the two threads share the computing of one batch: each takes the next
-// run of records while any is left, then counts itself out in `left`.
-struct Share {
-    std::atomic<std::size_t> next{0}, left{0};
-};
-
-// Computes runs of the batch until none is left to take.
-void ComputeRuns(const CsvPipeline& pipeline, Batch& batch, Share& share) {
-    constexpr std::size_t kRun = 16;
-    const std::size_t size = batch.records.size();
-    for (std::size_t first; (first = share.next.fetch_add(kRun)) < size;) {
-        const std::size_t last = std::min(first + kRun, size);
-        for (std::size_t i = first; i < last; ++i) pipeline.ComputeRecord(batch, i);
-    }
-    share.left.fetch_add(1, std::memory_order_release);
-    share.left.notify_one();
-}
-
-// Once both threads have left it, every record of the batch is computed and
-// neither thread touches the batch or its share again: both may be reused.
-void WaitUntilBothLeft(const Share& share) {
-    for (std::size_t left; (left = share.left.load(std::memory_order_acquire)) < 2;)
-        share.left.wait(left);
-}
-
-// The second thread: it computes the batches in the order they are handed
-// over, going on to the next one as soon as no run of one is left to take,
-// and stays for the whole list.
-class ComputingHelper {
-public:
-    ComputingHelper(const CsvPipeline& pipeline, std::array<Batch, 2>& batches,
-                    std::array<Share, 2>& shares)
-        : pipeline_(pipeline), batches_(batches), shares_(shares), thread_([this] { Run(); }) {}
-    ~ComputingHelper() {
-        handedOver_ = kQuit;
-        handedOver_.notify_one();
-        thread_.join();
-    }
-    ComputingHelper(const ComputingHelper&) = delete;
-    ComputingHelper& operator=(const ComputingHelper&) = delete;
-
-    // Batch number `count` - 1 (in batches[(count - 1) % 2]) is ready.
-    void HandOver(std::size_t count) {
-        handedOver_.store(count, std::memory_order_release);
-        handedOver_.notify_one();
-    }
-
-private:
-    static constexpr std::size_t kQuit = SIZE_MAX;
-
-    void Run() {
-        for (std::size_t number = 0;; ++number) {
-            handedOver_.wait(number, std::memory_order_acquire);
-            if (handedOver_.load(std::memory_order_acquire) == kQuit) return;
-            ComputeRuns(pipeline_, batches_[number % 2], shares_[number % 2]);
-        }
-    }
-
-    const CsvPipeline& pipeline_;
-    std::array<Batch, 2>& batches_;
-    std::array<Share, 2>& shares_;
-    std::atomic<std::size_t> handedOver_{0};  // batches handed over so far
-    std::thread thread_;                      // last: it runs on the members above
-};
-
-// While both threads compute one batch, this thread has read the one after
-// and handed it over too, so the helper need not wait for it; then it writes
-// the batch once both have left it and reads the next into its place. The
-// exit status of the records.
+// While the helper computes one batch, this thread writes the one before and
+// reads the one after; then both finish the batch together. The exit status
+// of the records.
 ExitStatus RunBatches(CsvReader& reader, CsvWriter& writer, const CsvPipeline& pipeline) {
     ExitStatus status = ExitStatus::Success;
     std::array<Batch, 2> batches;
-    std::array<Share, 2> shares;
-    std::optional<ComputingHelper> helper;
-    const auto handOver = [&](std::size_t number) {
-        Batch& batch = batches[number % 2];
-        pipeline.Prepare(batch);
-        shares[number % 2].next = 0;
-        shares[number % 2].left = 0;
-        if (!helper) helper.emplace(pipeline, batches, shares);
-        helper->HandOver(number + 1);
+    std::array<std::atomic<std::size_t>, 2> nextRecord{};
+    std::future<void> helper;
+    const auto startComputing = [&](std::size_t b) {
+        pipeline.Prepare(batches[b]);
+        nextRecord[b] = 0;
+        helper =
+            std::async(std::launch::async, [&pipeline, &batch = batches[b], &next = nextRecord[b]] {
+                pipeline.Compute(batch, next);
+            });
     };
-    bool more = pipeline.Read(reader, batches[0]);
-    if (more) handOver(0);
-    for (std::size_t number = 0; more; ++number) {
-        Batch& batch = batches[number % 2];
-        more = pipeline.Read(reader, batches[(number + 1) % 2]);
-        if (more) handOver(number + 1);
-        ComputeRuns(pipeline, batch, shares[number % 2]);
-        WaitUntilBothLeft(shares[number % 2]);
-        if (!pipeline.Write(batch, writer)) status = ExitStatus::PointNotComputed;
+    std::size_t current = 0;
+    bool more = pipeline.Read(reader, batches[current]);
+    if (more) startComputing(current);
+    while (more) {
+        const std::size_t following = 1 - current;
+        more = pipeline.Read(reader, batches[following]);
+        pipeline.Compute(batches[current], nextRecord[current]);
+        helper.get();
+        if (more) startComputing(following);
+        if (!pipeline.Write(batches[current], writer)) status = ExitStatus::PointNotComputed;
+        current = following;
     }
     return status;
 }

@@ -22,27 +22,8 @@ bool CsvWriter::NeedsQuotes(std::string_view text) const {
                        [this](char byte) { return special_[std::uint8_t(byte)]; });
 }
 
-// Most fields need no quotes and fit what is left of the buffer: they are
-// checked while they are copied, in one pass. False, with nothing written,
-// for any other field.
-bool CsvWriter::PutPlain(std::string_view text, bool separated) {
-    if (atStart_ || text.size() >= capacity_ - used_) return false;
-    char* const begin = buffer_.get() + used_;
-    char* out = begin;
-    if (separated) *out++ = ',';
-    for (const char byte : text) {
-        if (special_[std::uint8_t(byte)]) return false;
-        *out++ = byte;
-    }
-    if (out != begin) recordHasBytes_ = true;
-    used_ += std::size_t(out - begin);
-    return true;
-}
-
 void CsvWriter::Field(std::string_view text) {
-    const bool separated = fieldsInRecord_++ > 0;
-    if (PutPlain(text, separated)) return;
-    if (separated) Put(',');
+    if (fieldsInRecord_++ > 0) Put(',');
     if (!NeedsQuotes(text)) {
         Put(text);
         return;
@@ -55,21 +36,6 @@ void CsvWriter::Field(std::string_view text) {
     }
     Put(text);
     Put('"');
-}
-
-void CsvWriter::PlainFields(std::string_view joined, std::size_t count) {
-    // Of the quoting rules only the one for the start of the output can apply.
-    if (atStart_) {
-        for (std::size_t comma; (comma = joined.find(',')) != std::string_view::npos;
-             joined.remove_prefix(comma + 1)) {
-            Field(joined.substr(0, comma));
-        }
-        Field(joined);
-        return;
-    }
-    if (fieldsInRecord_ > 0) Put(',');
-    Put(joined);
-    fieldsInRecord_ += count;
 }
 
 void CsvWriter::EndRecord() {

@@ -27,9 +27,6 @@ public:
 
     void SetLineEnd(std::string_view lineEnd) { lineEnd_ = lineEnd; }
     void Field(std::string_view text);
-    // `count` fields that hold no comma, quote, CR or LF (as fields read
-    // unquoted), joined by commas: as Field() on each, but copied at once.
-    void PlainFields(std::string_view joined, std::size_t count);
     void EndRecord();
     void Record(std::span<const std::string_view> fields);  // the fields, then EndRecord()
 
@@ -39,7 +36,6 @@ public:
     int WriteError() const { return writeError_; }
 
 private:
-    bool PutPlain(std::string_view text, bool separated);
     bool NeedsQuotes(std::string_view text) const;
     void Put(std::string_view bytes);
     void Put(char byte);
