@@ -2,6 +2,7 @@
 
 #include "calc/NumericFunctions.h"
 #include "calc/SensorTable.h"
+#include "calc/VectorState.h"
 
 namespace {
 
@@ -55,6 +56,9 @@ double SpacingMm(const SpacingRequest& in) {
 }  // namespace
 
 SpacingOutcome FncCalcSpacing(const SpacingRequest& request) {
+    // Whatever ran before on this thread, the sines and tangents below then
+    // cost what they should (see VectorState.h).
+    ClearUpperVectorHalves();
     SpacingOutcome outcome;
     try {
         outcome.spacingMm = SpacingMm(request);

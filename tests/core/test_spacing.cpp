@@ -8,6 +8,9 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <cpuid.h>
+#endif
 
 #include "calc/NumericFunctions.h"
 #include "calc/SpacingCalculation.h"
@@ -84,6 +87,26 @@ TEST(Spacing, EveryMethodOnTheSamePipe) {
         }
     }
 }
+
+#if defined(__x86_64__) && defined(__GNUC__)
+// Upper halves of the vector registers left set before (Qt's string hash does
+// so) made every sine and tangent switch the processor's state twice: the
+// calculation clears them first. XINUSE (xgetbv 1) tells whether they are set.
+TEST(Spacing, StartsWithUpperVectorHalvesClear) {
+    unsigned a = 0, b, c, d;
+    if (!__builtin_cpu_supports("avx") || !__get_cpuid_count(0xd, 1, &a, &b, &c, &d) || !(a & 4))
+        GTEST_SKIP() << "no AVX, or its state cannot be read";
+    const auto upperHalvesSet = [] {
+        unsigned low, high;
+        __asm__ volatile("xgetbv" : "=a"(low), "=d"(high) : "c"(1));
+        return (low & 4) != 0;
+    };
+    __asm__ volatile("vpcmpeqd %%ymm5, %%ymm5, %%ymm5" ::: "xmm5");
+    ASSERT_TRUE(upperHalvesSet());
+    FncCalcSpacing(Pipe(kTB01, kV, 114.3, 6));
+    EXPECT_FALSE(upperHalvesSet());
+}
+#endif
 
 TEST(Numbers, RoundingAndUnits) {
     EXPECT_DOUBLE_EQ(FncRoundDown(1.15, 2), 1.15);  // 1.15 * 100 is 114.99999999999999
