@@ -4,8 +4,10 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
+#include <condition_variable>
 #include <cstdint>
 #include <cstring>
+#include <mutex>
 #include <optional>
 #include <set>
 #include <thread>
@@ -349,26 +351,69 @@ CsvRunResult ReadProblem(int error) {
 // How the two threads share the computing of one batch: each takes the next
 // run of records while any is left, then counts itself out in `left`.
 struct Share {
-    std::atomic<std::size_t> next{0}, left{0};
+    std::atomic<std::size_t> next{0};
+    std::size_t left = 0;  // under Handovers' lock
 };
 
-// Computes runs of the batch until none is left to take.
-void ComputeRuns(const CsvPipeline& pipeline, Batch& batch, Share& share) {
+// What the two threads tell each other: which batches are handed over, and
+// who has left which batch. Either waits seldom (the helper only when no
+// batch is ready, this thread only for the helper's last run of a batch), so
+// a lock and a condition variable serve. (Waiting on the atomics themselves
+// hung the Windows build: its C++ library, GCC 12's for MinGW, can miss the
+// wake-up of such a wait.)
+class Handovers {
+public:
+    // Batch number `count` - 1 is ready.
+    void HandOver(std::size_t count) {
+        {
+            const std::lock_guard lock(mutex_);
+            handedOver_ = count;
+        }
+        changed_.notify_all();
+    }
+    void Quit() {
+        {
+            const std::lock_guard lock(mutex_);
+            quit_ = true;
+        }
+        changed_.notify_all();
+    }
+    // Until batch `number` is handed over; false once told to quit.
+    bool WaitForBatch(std::size_t number) {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return quit_ || handedOver_ > number; });
+        return !quit_;
+    }
+    void Leave(Share& share) {
+        {
+            const std::lock_guard lock(mutex_);
+            ++share.left;
+        }
+        changed_.notify_all();
+    }
+    // Once both threads have left it, every record of the batch is computed
+    // and neither touches the batch or its share again: both may be reused.
+    void WaitUntilBothLeft(const Share& share) {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return share.left == 2; });
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::size_t handedOver_ = 0;
+    bool quit_ = false;
+};
+
+// Computes runs of the batch until none is left to take, then leaves it.
+void ComputeRuns(const CsvPipeline& pipeline, Batch& batch, Share& share, Handovers& handovers) {
     constexpr std::size_t kRun = 32;
     const std::size_t size = batch.records.size();
     for (std::size_t first; (first = share.next.fetch_add(kRun)) < size;) {
         const std::size_t last = std::min(first + kRun, size);
         for (std::size_t i = first; i < last; ++i) pipeline.ComputeRecord(batch, i);
     }
-    share.left.fetch_add(1, std::memory_order_release);
-    share.left.notify_one();
-}
-
-// Once both threads have left it, every record of the batch is computed and
-// neither thread touches the batch or its share again: both may be reused.
-void WaitUntilBothLeft(const Share& share) {
-    for (std::size_t left; (left = share.left.load(std::memory_order_acquire)) < 2;)
-        share.left.wait(left);
+    handovers.Leave(share);
 }
 
 // The second thread: it computes the batches in the order they are handed
@@ -377,38 +422,30 @@ void WaitUntilBothLeft(const Share& share) {
 class ComputingHelper {
 public:
     ComputingHelper(const CsvPipeline& pipeline, std::array<Batch, 2>& batches,
-                    std::array<Share, 2>& shares)
-        : pipeline_(pipeline), batches_(batches), shares_(shares), thread_([this] { Run(); }) {}
+                    std::array<Share, 2>& shares, Handovers& handovers)
+        : pipeline_(pipeline),
+          batches_(batches),
+          shares_(shares),
+          handovers_(handovers),
+          thread_([this] { Run(); }) {}
     ~ComputingHelper() {
-        handedOver_ = kQuit;
-        handedOver_.notify_one();
+        handovers_.Quit();
         thread_.join();
     }
     ComputingHelper(const ComputingHelper&) = delete;
     ComputingHelper& operator=(const ComputingHelper&) = delete;
 
-    // Batch number `count` - 1 (in batches[(count - 1) % 2]) is ready.
-    void HandOver(std::size_t count) {
-        handedOver_.store(count, std::memory_order_release);
-        handedOver_.notify_one();
-    }
-
 private:
-    static constexpr std::size_t kQuit = SIZE_MAX;
-
     void Run() {
-        for (std::size_t number = 0;; ++number) {
-            handedOver_.wait(number, std::memory_order_acquire);
-            if (handedOver_.load(std::memory_order_acquire) == kQuit) return;
-            ComputeRuns(pipeline_, batches_[number % 2], shares_[number % 2]);
-        }
+        for (std::size_t number = 0; handovers_.WaitForBatch(number); ++number)
+            ComputeRuns(pipeline_, batches_[number % 2], shares_[number % 2], handovers_);
     }
 
     const CsvPipeline& pipeline_;
     std::array<Batch, 2>& batches_;
     std::array<Share, 2>& shares_;
-    std::atomic<std::size_t> handedOver_{0};  // batches handed over so far
-    std::thread thread_;                      // last: it runs on the members above
+    Handovers& handovers_;
+    std::thread thread_;  // last: it runs on the members above
 };
 
 // While both threads compute one batch, this thread has read the one after
@@ -419,14 +456,15 @@ ExitStatus RunBatches(CsvReader& reader, CsvWriter& writer, const CsvPipeline& p
     ExitStatus status = ExitStatus::Success;
     std::array<Batch, 2> batches;
     std::array<Share, 2> shares;
-    std::optional<ComputingHelper> helper;
+    Handovers handovers;
+    std::optional<ComputingHelper> helper;  // last: it quits before the above go
     const auto handOver = [&](std::size_t number) {
         Batch& batch = batches[number % 2];
         pipeline.Prepare(batch);
         shares[number % 2].next = 0;
-        shares[number % 2].left = 0;
-        if (!helper) helper.emplace(pipeline, batches, shares);
-        helper->HandOver(number + 1);
+        shares[number % 2].left = 0;  // both have left it: no one else reads it
+        if (!helper) helper.emplace(pipeline, batches, shares, handovers);
+        handovers.HandOver(number + 1);
     };
     bool more = pipeline.Read(reader, batches[0]);
     if (more) handOver(0);
@@ -434,8 +472,8 @@ ExitStatus RunBatches(CsvReader& reader, CsvWriter& writer, const CsvPipeline& p
         Batch& batch = batches[number % 2];
         more = pipeline.Read(reader, batches[(number + 1) % 2]);
         if (more) handOver(number + 1);
-        ComputeRuns(pipeline, batch, shares[number % 2]);
-        WaitUntilBothLeft(shares[number % 2]);
+        ComputeRuns(pipeline, batch, shares[number % 2], handovers);
+        handovers.WaitUntilBothLeft(shares[number % 2]);
         if (!pipeline.Write(batch, writer)) status = ExitStatus::PointNotComputed;
     }
     return status;
