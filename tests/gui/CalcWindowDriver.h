@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -88,4 +89,15 @@ void WhenUp(std::function<void(T*)> drive) {
         drive(up);
     });
     timer->start(2);
+}
+
+// Opens `control`'s context menu with the right mouse button and takes its
+// first entry, the one a feature puts there.
+inline void TakeFirstMenuEntry(QWidget* control) {
+    WhenUp<QMenu>([](QMenu* menu) {
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
+    QApplication::sendEvent(control, &rightClick);
 }

@@ -20,12 +20,7 @@ TEST(PipeSizeDialog, SgpByKeysFillsTheFieldsAsTypedAndCancelChangesNothing) {
         QTest::keyClicks(dialog->focusWidget(), "100");
         QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
     });
-    WhenUp<QMenu>([](QMenu* menu) {  // its first entry opens the table
-        QTest::keyClick(menu, Qt::Key_Down);
-        QTest::keyClick(menu, Qt::Key_Return);
-    });
-    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
-    QApplication::sendEvent(diameter, &rightClick);
+    TakeFirstMenuEntry(diameter);
     d.Settle();
     EXPECT_EQ(dialogFont, diameter->font());  // the window's entries' font
     EXPECT_EQ(diameter->text(), "4.500");

@@ -26,12 +26,7 @@ TEST(WaterTemperatureDialog, TwentyByKeysTypesTheVelocityAndEscChangesNothing) {
         shown << (dialog->isVisible() ? "open" : "closed");
         QTest::keyClick(dialog->focusWidget(), Qt::Key_Escape);
     });
-    WhenUp<QMenu>([](QMenu* menu) {  // its first entry opens the dialog
-        QTest::keyClick(menu, Qt::Key_Down);
-        QTest::keyClick(menu, Qt::Key_Return);
-    });
-    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
-    QApplication::sendEvent(fluid, &rightClick);
+    TakeFirstMenuEntry(fluid);
     d.Settle();
     EXPECT_EQ(shown, QStringList({"入力値が範囲外です", "流体音速: 1447 m/s",
                                   "数字以外のデータは許されません", "open"}));
