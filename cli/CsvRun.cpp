@@ -19,8 +19,8 @@
 #include "cli/CsvReader.h"
 #include "cli/CsvWriter.h"
 #include "cli/PointOutput.h"
-#include "rules/ResultColumns.h"
 #include "rules/AsciiText.h"
+#include "rules/ResultColumns.h"
 
 namespace {
 

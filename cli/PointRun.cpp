@@ -3,7 +3,6 @@
 #include <utility>
 #include <variant>
 
-
 ToolContext::ToolContext(const StartupValues& values) : startup(values) {
     startup.format.locale = ToolNumberLocale();
     for (const InputDescriptor& input : Inputs())
@@ -25,8 +24,8 @@ QString MessageOf(const SpacingRun& run, const ToolContext& context) {
         case SpacingRun::Outcome::Shown:
             return {};
         case SpacingRun::Outcome::Refused:
-            return context.Caption(run.refusedInput) + QStringLiteral(": ") +
-                   context.ReasonText(run.reason);
+            return FncCaptionedReason(context.Caption(run.refusedInput),
+                                      context.ReasonText(run.reason));
         case SpacingRun::Outcome::Failed:
             break;
     }

@@ -112,9 +112,9 @@ std::vector<ToolOption> MadeTable() {
     }
     // Followed by the result columns.
     const auto metric = FncResultColumnNames(Units::Metric);
-    table[RowIndex(OwnOption::Csv)].description +=
-        metric[0] + " (or " + FncResultColumnNames(Units::Inch)[0] + "), " + metric[1] + " and " +
-        metric[2] + " added";
+    table[RowIndex(OwnOption::Csv)].description += metric[0] + " (or " +
+                                                   FncResultColumnNames(Units::Inch)[0] + "), " +
+                                                   metric[1] + " and " + metric[2] + " added";
     return table;
 }
 
