@@ -3,16 +3,7 @@
 #include <optional>
 #include <set>
 
-#include "list/Cp932.h"
 #include "rules/AsciiText.h"
-
-namespace {
-
-std::string ToUtf8(std::string_view text, CsvEncoding encoding) {
-    return encoding == CsvEncoding::Utf8 ? std::string(text) : Cp932ToUnicode(text).toStdString();
-}
-
-}  // namespace
 
 std::variant<ListColumns, std::string> MapListColumns(const CsvRecord& header, CsvEncoding encoding,
                                                       const ListResultColumns& resultColumns,
