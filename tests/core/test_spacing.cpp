@@ -49,6 +49,7 @@ TEST(Spacing, WorkedExamplesAndFailures) {
         {"overflow", Pipe(kTB01, kV, 114.3, 1e308), 0, K::Overflow},
         {"not a number", Pipe(kTB01, kV, NAN, 6), 0, K::InvalidArgument},
         {"walls fill the pipe", Pipe(kTB01, kV, 10, 6), 0, K::NegativeSpacing},
+        {"TB_05's run and offset are equal: 0, not a failure", Pipe(kTB05, kV, 0, 0), 0},
         // clang-format on
     };
     for (const auto& r : rows) {

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <vector>
 
+#include "list/ListBatch.h"
 #include "list/ListRun.h"
 #include "list/ListTable.h"
 
@@ -60,6 +61,15 @@ TEST(ListTable, RefusesWhatTheRunRefuses) {
     const auto read = ReadListTable(csv, English());
     ASSERT_TRUE(std::holds_alternative<std::string>(read));
     EXPECT_EQ(std::get<std::string>(read), result.problem);
+}
+
+// A record of plain fields is kept once as it stood, its commas with it (a
+// list's copy then costs one append a record); a quoted one field by field.
+TEST(ListBatch, PlainRecordsAreKeptAsTheyStood) {
+    CsvReader reader(SourceFromMemory("a,bc,d\n\"a\",b\n"));
+    Batch batch;
+    EXPECT_TRUE(batch.Read(reader, 3));
+    EXPECT_EQ(batch.bytes, "a,bc,dab");
 }
 
 TEST(ListRun, ReportsEachBatchWrittenAndStopsAtTheNextWhenCancelled) {

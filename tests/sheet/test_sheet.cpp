@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "sheet/SheetPdfWriter.h"
+#include "sheet/SheetSections.h"
 #include "support/Poppler.h"
 #include "support/TestSupport.h"
 
@@ -29,7 +30,8 @@ SheetStyle Style(bool japanese, Units units) {
     SheetTexts& t = style.texts;
     t.entriesHeading = japanese ? QStringLiteral(u"入力値") : QStringLiteral("ENTRIES");
     t.oppositeSide = QStringLiteral("<%1>");
-    t.checkBar = t.join = QStringLiteral("%1");
+    t.checkBar = QStringLiteral("BAR=%1");
+    t.join = QStringLiteral("%1");
     t.refusedHeading = QStringLiteral("REFUSED");
     return style;
 }
@@ -107,6 +109,12 @@ TEST_P(SheetRead, TextPaperAndStripMarksAsPrinted) {
     for (const char16_t* expected : c.texts) {
         EXPECT_TRUE(text.contains(QString::fromUtf16(expected))) << QString::fromUtf16(expected);
     }
+    // The bar that proves the print's scale, 100 mm or 4 inch from the
+    // content's left edge, has its label 3 mm past its end.
+    static const QRegularExpression bar(QStringLiteral("xMin=\"([\\d.]+)\"[^>]*>BAR="));
+    const QString words = Poppler("pdftotext", {"-bbox", pdf, "-"});
+    EXPECT_NEAR(bar.match(words).captured(1).toDouble() * 25.4 / 72 - ContentArea(c.units).left(),
+                (c.units == Units::Metric ? 100 : 4 * 25.4) + 3, 0.5);
 
     double marked = 0;
     std::size_t strips = 0;
