@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "cli/PointRun.h"
+#include "list/PointRun.h"
 
 // "SENSOR SPACING1: 65.47 mm", and "SENSOR SPACING2: 17" for the rail steps;
 // last, for a fluid velocity from a temperature of water, "FLUID S.V.: 1482
@@ -31,6 +31,3 @@ std::string JsonString(const QString& text);
 std::string RunAsJson(const SpacingRun& run, const StartupValues& startup,
                       const std::vector<JsonMember>& first = {}, const char* refusedField = nullptr,
                       const std::vector<JsonMember>& last = {});
-
-// The unit of lengths in the run: "mm" or "inch".
-std::string LengthUnit(const StartupValues& startup);

@@ -66,10 +66,9 @@ QLabel* WaterTemperatureDialog::NewVelocityLine() {
     velocity->setObjectName(QStringLiteral("velocity"));
     const InputDescriptor& field = Describe(InputId::FluidVelocity);
     const QFontMetrics metrics(velocity->font());
-    int width =
-        metrics.horizontalAdvance(startup_.Text(field.captionTextId) + QStringLiteral(": ") +
-                                  FncLimitText(RangeOf(field, units).upper) + QLatin1Char(' ') +
-                                  FncUnitTexts(units)[std::size_t(Quantity::Velocity)]);
+    int width = metrics.horizontalAdvance(
+        startup_.Text(field.captionTextId) + QStringLiteral(": ") +
+        FncWithUnit(FncLimitText(RangeOf(field, units).upper), Quantity::Velocity, units));
     for (const Reason reason : {Reason::NotANumber, Reason::OutOfRange})
         width =
             std::max(width, metrics.horizontalAdvance(FncReasonText(reason, startup_.language)));
