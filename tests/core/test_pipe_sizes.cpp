@@ -2,6 +2,8 @@
 // get wrong, as the fields receive them; the names a user writes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "rules/FieldRefusal.h"
 #include "rules/PipeSizes.h"
 #include "support/TestSupport.h"
@@ -12,27 +14,25 @@ QString Q(std::string_view text) {
     return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
-// Every row: sizes ascending and named once, a wall that leaves a bore, ASME
-// millimetres that are the inches converted, and two texts each field takes
-// in either unit system and reads as the numbers the row is compared by.
+// Every row: named once, and two texts each field takes in either unit
+// system and reads as the numbers the row is compared by. (Sizes ascending,
+// walls that leave a bore and inches converted are checked where the tables
+// are compiled.)
 TEST(PipeSizeTables, EveryRowIsAPipeTheFieldsTake) {
-    EXPECT_EQ(PipeSchedules().size(), 18u);
     for (const PipeSchedule& schedule : PipeSchedules()) {
         SCOPED_TRACE(Q(schedule.name).toStdString());
         EXPECT_EQ(FncFindPipeSchedule(Q(schedule.name)),
                   std::size_t(&schedule - PipeSchedules().data()));
-        const bool asme = schedule.standard.starts_with("ASME");
+        // A schedule is a column of its standard's table: no two alike.
+        for (const PipeSchedule& other : PipeSchedules().first(&schedule - PipeSchedules().data()))
+            EXPECT_FALSE(other.standard == schedule.standard &&
+                         std::ranges::equal(other.sizes, schedule.sizes, {}, &PipeSize::wallMm,
+                                            &PipeSize::wallMm))
+                << other.name;
         for (std::size_t i = 0; i < schedule.sizes.size(); ++i) {
             const PipeSize& size = schedule.sizes[i];
             SCOPED_TRACE(Q(size.name).toStdString());
             EXPECT_EQ(FncFindPipeSize(schedule, Q(size.name)), i);
-            EXPECT_GT(size.outerDiameterMm, i ? schedule.sizes[i - 1].outerDiameterMm : 0);
-            EXPECT_LT(size.wallMm, size.outerDiameterMm / 2);
-            EXPECT_EQ(asme, size.wallInch > 0);
-            if (asme) {
-                EXPECT_NEAR(size.outerDiameterMm, size.outerDiameterInch * 25.4, 0.5);
-                EXPECT_NEAR(size.wallMm, size.wallInch * 25.4, 0.0051);
-            }
             for (const Units units : {Units::Metric, Units::Inch}) {
                 const PipeSizeTexts texts = FncPipeSizeTexts(size, {units, kUs});
                 const PipeSizeNumbers numbers = FncPipeSizeNumbers(size, units);
@@ -72,7 +72,6 @@ TEST(PipeSizeTables, RowsEasyToGetWrong) {
         {"the largest PVC size in inches", "PVC VU", "800", "835.0 23.9", "32.874 0.941"},
         {"Sch40 lacks 22", "ASME Sch40", "22", nullptr, nullptr},
         {"STPG lacks 175A", "STPG Sch40", "175A", nullptr, nullptr},
-        {"VU lacks 13", "PVC VU", "13", nullptr, nullptr},
         {"an inch size in a metric table", "SGP", "4", nullptr, nullptr},
     };
     for (const auto& r : rows) {
@@ -101,6 +100,7 @@ TEST(PipeSizeTables, NamesMaterialsAndTheRowOfTwoNumbers) {
     EXPECT_EQ(name(" sus sch 10"), "SUS Sch10S");
     EXPECT_EQ(name("ASME Sch4"), "-");  // Sch40 and Sch40S
     EXPECT_EQ(name(""), "-");
+    EXPECT_EQ(PipeSchedules()[*FncFindPipeSchedule(QString("PVC VU"))].sizes.front().name, "40");
     for (const auto& [schedule, pipe] :
          {std::pair{"ASME XS", 0}, {"SUS Sch40", 1}, {"ASME Sch10S", 1}, {"PVC VU", 2}}) {
         EXPECT_EQ(FncImpliedPipeEntry(PipeSchedules()[*FncFindPipeSchedule(QString(schedule))]),

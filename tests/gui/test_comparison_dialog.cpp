@@ -39,11 +39,11 @@ TEST(ComparisonDialog, ByKeysACellTakenLandsInTheWindowAndNothingElseChangesIt) 
     QComboBox* sensors = d.List("SENSOR_TYPECombo");
     QComboBox* methods = d.List("SENSOR_MOUNTCombo");
     d.Pick(sensors, sensors->findText("TB_01/TC_01"));
-    QStringList
-        passed;  // the cells the keys reach; "open" after Enter on one that cannot be mounted
+    // The cells the keys reach; "open" after Enter on one that cannot be mounted.
+    QStringList passed;
     OpenComparisonByKeys(sensors, entry, [&](QTableWidget* cells) {
-        QTest::keyClick(cells,
-                        Qt::Key_Left);  // already on V: the sensor's own columns are passed by
+        // Already on V: the sensor's own columns are passed by.
+        QTest::keyClick(cells, Qt::Key_Left);
         passed << cells->currentItem()->text();
         QTest::keyClick(cells, Qt::Key_Return);
         passed << (cells->window()->isVisible() ? "open" : "closed");
