@@ -15,6 +15,7 @@
 #include "cli/ComparisonOutput.h"
 #include "cli/Listing.h"
 #include "cli/PointOutput.h"
+#include "cli/TextColumns.h"
 #include "cli/ToolOptions.h"
 #include "cli/ToolUsage.h"
 #include "list/CsvEncoding.h"
@@ -84,7 +85,7 @@ TEST(ToolOptions, HelpShowsEachOptionInItsGroup) {
           "                              PVC VP, ... (see --list)\n  --water-temperature NUMBER  "
           "the "
           "fluid's sound velocity from the temperature of\n",
-          "DIST. WATER or none\n  A list not given takes",
+          "--fluid WATER, DIST. WATER or none\n  A list not given takes",
           "  --encoding utf-8|cp932\n                    the list's encoding (default: a",
           "  --version         the version\n\nExit status: 0 every point computed; 1 a point "
           "refused or failed; 2 a usage or\ninput/output error.\n"}) {
@@ -379,6 +380,13 @@ TEST(ToolList, EveryListInTheRunsLanguageAndUnits) {
           "  NO LINING    -\n", "Pipe Size Table\n  SGP  JIS G 3452  CARBON STEEL\n    15A"}) {
         EXPECT_NE(english.find(line), std::string::npos) << line;
     }
+    // Wide from the first to the last code point of each wide block, narrow beside them.
+    EXPECT_EQ(DisplayWidth(QString::fromUtf16(
+                  u"\u1100\u115F\u2E80\uA4CF\uAC00\uD7A3\uF900\uFAFF\uFF00\uFF60\uFFE0\uFFE6")),
+              24);
+    EXPECT_EQ(DisplayWidth(QString::fromUtf16(
+                  u"\u10FF\u1160\u2E7F\uA4D0\uABFF\uD7A4\uF8FF\uFB00\uFEFF\uFF61\uFFDF\uFFE7")),
+              12);
     const std::string japaneseInch = ListingText(kJapaneseInch);
     EXPECT_NE(japaneseInch.find("  水         4724 ft/s\n"), std::string::npos) << japaneseInch;
     EXPECT_NE(japaneseInch.find("  TD_03        9285 ft/s  49°  2 MHz\n"), std::string::npos);

@@ -258,6 +258,8 @@ TEST(Numbers, ReadAndWrittenInTheLocale) {
     } plain[] = {{"10", kGerman, true},
                  {"1.5", kGerman, false},
                  {"0.05", kUs, true},
+                 {".5", kUs, false},  // a point needs a digit on either side
+                 {"5.", kUs, false},
                  {"1e3", kUs, false},
                  {"10", arabic, false},  // a locale of other digits reads them itself
                  {"1234567890123456789012345678901234567890", kUs, false}};

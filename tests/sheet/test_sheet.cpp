@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "sheet/MarkingStrip.h"
 #include "sheet/SheetPdfWriter.h"
 #include "sheet/SheetSections.h"
 #include "support/Poppler.h"
@@ -31,7 +32,7 @@ SheetStyle Style(bool japanese, Units units) {
     t.entriesHeading = japanese ? QStringLiteral(u"入力値") : QStringLiteral("ENTRIES");
     t.oppositeSide = QStringLiteral("<%1>");
     t.checkBar = QStringLiteral("BAR=%1");
-    t.join = QStringLiteral("%1");
+    t.join = QStringLiteral("JOIN%1");
     t.refusedHeading = QStringLiteral("REFUSED");
     return style;
 }
@@ -109,6 +110,7 @@ TEST_P(SheetRead, TextPaperAndStripMarksAsPrinted) {
     for (const char16_t* expected : c.texts) {
         EXPECT_TRUE(text.contains(QString::fromUtf16(expected))) << QString::fromUtf16(expected);
     }
+    EXPECT_FALSE(text.contains("JOIN0"));  // the joints between strips count from 1
     // The bar that proves the print's scale, 100 mm or 4 inch from the
     // content's left edge, has its label 3 mm past its end.
     static const QRegularExpression bar(QStringLiteral("xMin=\"([\\d.]+)\"[^>]*>BAR="));
@@ -166,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(
                               "595 x 842",
                               1,
                               5,
-                              {}},
+                              {u"JOIN1", u"JOIN4"}},
                     SheetCase{"LongerThanItsPage",
                               true,
                               Units::Metric,
@@ -176,6 +178,15 @@ INSTANTIATE_TEST_SUITE_P(
                               18,
                               {u"3,000.00 mm"}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// What is not a length gets its two marks on one spot, not endless strips.
+TEST(MarkingStrip, NotALengthGetsItsMarksOnOneSpot) {
+    for (const double spacing : {double(NAN), double(INFINITY)}) {
+        const std::vector<StripPiece> pieces = SplitSpacing(spacing, 100);
+        EXPECT_EQ(pieces.size(), 1u) << spacing;
+        EXPECT_EQ(pieces.empty() ? -1 : pieces.back().to, 0) << spacing;
+    }
+}
 
 // A list's sheets streamed one by one, then its refused rows.
 TEST(SheetPdfWriter, ThousandSheetsThenTheRefusedRows) {
