@@ -51,10 +51,12 @@ TEST(ComparisonDialog, ByKeysACellTakenLandsInTheWindowAndNothingElseChangesIt) 
             QTest::keyClick(cells, Qt::Key_Right);
             passed << cells->currentItem()->text();
         }
+        passed << cells->window()->findChild<QLabel*>("chosen")->text();
         QTest::keyClick(cells, Qt::Key_Return);
     });
     d.Settle();
-    EXPECT_EQ(passed, QStringList({"-", "open", "-", "1.24", "11.99"}));
+    EXPECT_EQ(passed,
+              QStringList({"-", "open", "-", "1.24", "11.99", "TB_01/TC_01  W法:  11.99 mm"}));
     EXPECT_EQ(sensors->currentText(), "TB_01/TC_01");
     EXPECT_EQ(methods->currentText(), "W法");
     EXPECT_EQ(d.Field("txtResult1Text")->text(), "11.99");
