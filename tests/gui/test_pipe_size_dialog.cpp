@@ -5,6 +5,7 @@
 #include <QMenu>
 
 #include "CalcWindowDriver.h"
+#include "rules/ListPositions.h"
 #include "window/PipeSizeDialog.h"
 
 namespace {
@@ -12,7 +13,7 @@ namespace {
 TEST(PipeSizeDialog, SgpByKeysFillsTheFieldsAsTypedAndCancelChangesNothing) {
     CalcWindowDriver d({1, 0});  // Japanese, inches
     QLineEdit* diameter = d.Field("OUTER_DIAMETERText");
-    d.Pick(d.List("PIPE_MATERIALCombo"), 2);  // PVC: the table's steel replaces it
+    d.Pick(d.List("PIPE_MATERIALCombo"), kPvcEntry);  // the table's steel replaces it
     diameter->setFocus();
     WhenUp<PipeSizeDialog>([&](PipeSizeDialog* dialog) {
         QTest::keyClicks(dialog->focusWidget(), "100");
@@ -28,7 +29,7 @@ TEST(PipeSizeDialog, SgpByKeysFillsTheFieldsAsTypedAndCancelChangesNothing) {
     // Again with Alt+Down: it opens on the fields' row; moved about, Esc.
     d->activateWindow();  // back from the dialog
     ASSERT_TRUE(QTest::qWaitForWindowActive(d.operator->()));
-    d.Pick(d.List("PIPE_MATERIALCombo"), 1);
+    d.Pick(d.List("PIPE_MATERIALCombo"), kStainlessSteelEntry);
     diameter->setFocus();
     QStringList shown;  // on opening, and on another table after 125A
     WhenUp<PipeSizeDialog>([&](PipeSizeDialog* dialog) {
@@ -48,7 +49,7 @@ TEST(PipeSizeDialog, SgpByKeysFillsTheFieldsAsTypedAndCancelChangesNothing) {
     EXPECT_EQ(shown, QStringList({"SGP 100A", "ASME Sch80 5"}));  // 139.8 nearest 141.3
     EXPECT_EQ(diameter->text(), "4.500");
     EXPECT_EQ(d.Field("WALL_THICKNESSText")->text(), "0.177");
-    EXPECT_EQ(d.List("PIPE_MATERIALCombo")->currentIndex(), 1);
+    EXPECT_EQ(d.List("PIPE_MATERIALCombo")->currentIndex(), kStainlessSteelEntry);
     EXPECT_EQ(d->focusWidget(), diameter);
     diameter->undo();  // the table's text was typed: it can be taken back
     EXPECT_EQ(diameter->text(), "");

@@ -20,7 +20,8 @@ TEST(WindowSheet, CtrlSWritesThePointsSheetARefusedEntryGetsItsMessageOnly) {
     CalcWindowDriver d;  // Japanese, metric
     d.TypeInto(d.Field("OUTER_DIAMETERText"), "114.3");
     d.TypeInto(d.Field("WALL_THICKNESSText"), "6.0");
-    d.Pick(d.List("SENSOR_TYPECombo"), 4);  // TB_01/TC_01; carbon steel, water and V as they start
+    QComboBox* sensors = d.List("SENSOR_TYPECombo");  // carbon steel, water and V as they start
+    d.Pick(sensors, sensors->findText("TB_01/TC_01"));
     QString suggested, question;
     WhenUp<QFileDialog>([&](QFileDialog* dialog) {
         suggested = QFileInfo(dialog->selectedFiles().value(0)).fileName();
