@@ -34,6 +34,8 @@ SheetStyle Style(bool japanese, Units units) {
     t.checkBar = QStringLiteral("BAR=%1");
     t.join = QStringLiteral("JOIN%1");
     t.refusedHeading = QStringLiteral("REFUSED");
+    t.refusedTag = QStringLiteral("TAGS");
+    t.refusedMessage = QStringLiteral("WHY");
     return style;
 }
 
@@ -78,6 +80,13 @@ std::vector<double> MarkDistances(const QImage& image) {
     return strips;
 }
 
+// Where pdftotext -bbox puts `word`, in millimetres: its `edge` (xMin, yMin).
+double WordEdgeMm(const QString& boxes, const QString& word, const char* edge) {
+    const QRegularExpression at(QString(edge) + "=\"([\\d.]+)\"[^>]*>" + word + "</word>");
+    const QRegularExpressionMatch found = at.match(boxes);
+    return found.hasMatch() ? found.captured(1).toDouble() * 25.4 / 72 : NAN;
+}
+
 struct SheetCase {
     const char* name;
     bool japanese;
@@ -113,10 +122,11 @@ TEST_P(SheetRead, TextPaperAndStripMarksAsPrinted) {
     EXPECT_FALSE(text.contains("JOIN0"));  // the joints between strips count from 1
     // The bar that proves the print's scale, 100 mm or 4 inch from the
     // content's left edge, has its label 3 mm past its end.
-    static const QRegularExpression bar(QStringLiteral("xMin=\"([\\d.]+)\"[^>]*>BAR="));
     const QString words = Poppler("pdftotext", {"-bbox", pdf, "-"});
-    EXPECT_NEAR(bar.match(words).captured(1).toDouble() * 25.4 / 72 - ContentArea(c.units).left(),
-                (c.units == Units::Metric ? 100 : 4 * 25.4) + 3, 0.5);
+    const bool metric = c.units == Units::Metric;
+    EXPECT_NEAR(
+        WordEdgeMm(words, metric ? "BAR=100" : "BAR=4", "xMin") - ContentArea(c.units).left(),
+        (metric ? 100 : 4 * 25.4) + 3, 0.5);
 
     double marked = 0;
     std::size_t strips = 0;
@@ -205,6 +215,9 @@ TEST(SheetPdfWriter, ThousandSheetsThenTheRefusedRows) {
     EXPECT_TRUE(last.contains("REFUSED") && last.contains("P-7") &&
                 last.contains("The value is outside of range"))
         << last;
+    // The column captions of the refused rows stand on one line.
+    const QString words = Poppler("pdftotext", {"-bbox", "-f", "1001", "-l", "1001", pdf, "-"});
+    EXPECT_NEAR(WordEdgeMm(words, "TAGS", "yMin"), WordEdgeMm(words, "WHY", "yMin"), 0.1);
 }
 
 // A file that cannot be made reports why; one abandoned halfway leaves the
