@@ -87,6 +87,16 @@ double WordEdgeMm(const QString& boxes, const QString& word, const char* edge) {
     return found.hasMatch() ? found.captured(1).toDouble() * 25.4 / 72 : NAN;
 }
 
+// The middle, in millimetres, of a line of two words as pdftotext -bbox puts them.
+double MiddleMm(const QString& boxes, const QString& first, const QString& second) {
+    const QRegularExpression line("xMin=\"([\\d.]+)\"[^>]*>" + first +
+                                  "</word>\\s*<word[^>]*xMax=\"([\\d.]+)\"[^>]*>" + second +
+                                  "</word>");
+    const QRegularExpressionMatch found = line.match(boxes);
+    if (!found.hasMatch()) return NAN;
+    return (found.captured(1).toDouble() + found.captured(2).toDouble()) / 2 * 25.4 / 72;
+}
+
 struct SheetCase {
     const char* name;
     bool japanese;
@@ -127,6 +137,10 @@ TEST_P(SheetRead, TextPaperAndStripMarksAsPrinted) {
     EXPECT_NEAR(
         WordEdgeMm(words, metric ? "BAR=100" : "BAR=4", "xMin") - ContentArea(c.units).left(),
         (metric ? 100 : 4 * 25.4) + 3, 0.5);
+    if (!c.page.stepsText.isEmpty()) {  // the steps centred under the result
+        EXPECT_NEAR(MiddleMm(words, ":", c.page.stepsText),
+                    MiddleMm(words, c.page.resultText, "mm"), 0.2);
+    }
 
     double marked = 0;
     std::size_t strips = 0;
