@@ -410,7 +410,7 @@ TEST(ToolSheet, APageAPointAndTheRefusedRowsLast) {
         int pages;
         std::vector<const char16_t*> texts;  // on the first page
         std::vector<const char16_t*> last;   // on the last page
-        QString error = {};                  // the start of standard error
+        QString error = {};                  // the start of standard error, else nothing there
     } rows[] = {
         {"one point in Japanese",
          point,
@@ -444,6 +444,9 @@ TEST(ToolSheet, APageAPointAndTheRefusedRowsLast) {
         SCOPED_TRACE(r.name);
         const QString pdf = folder.filePath(QStringLiteral(u"取付け シート %1.pdf").arg(r.status));
         QProcess tool;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("XDG_RUNTIME_DIR");  // as under cron: Qt notes that, not the tool
+        tool.setProcessEnvironment(environment);
         tool.start(VELKARA_SPACING_PATH, r.arguments.contains("--sheet")
                                              ? r.arguments
                                              : r.arguments + QStringList{"--sheet", pdf});
@@ -452,7 +455,7 @@ TEST(ToolSheet, APageAPointAndTheRefusedRowsLast) {
         const QString output = QString::fromUtf8(tool.readAllStandardOutput());
         const QString error = QString::fromUtf8(tool.readAllStandardError());
         EXPECT_EQ(output.isEmpty(), r.status == 2) << output;  // the result is printed as ever
-        EXPECT_TRUE(error.contains(r.error)) << error;
+        EXPECT_TRUE(r.error.isEmpty() ? error.isEmpty() : error.startsWith(r.error)) << error;
         EXPECT_EQ(PdfPages(pdf), r.pages);
         if (r.pages == 0) continue;
         EXPECT_TRUE(Poppler("pdfinfo", {pdf}).contains("595 x 842 pts (A4)"));
