@@ -412,12 +412,12 @@ TEST(ToolSheet, APageAPointAndTheRefusedRowsLast) {
         std::vector<const char16_t*> last;   // on the last page
         QString error = {};                  // the start of standard error, else nothing there
     } rows[] = {
-        {"one point in Japanese",
-         point,
+        {"one point in Japanese, water at 20 ℃ (one sign, no gap after a full-width °)",
+         point + QStringList{"--water-temperature", "20"},
          0,
          1,
-         {u"65.47 mm", u"外径寸法", u"114.3 mm", u"配管厚さ", u"6 mm", u"鋼管", u"3000 m/s",
-          u"ﾗｲﾆﾝｸﾞ無し", u"水", u"1440 m/s", u"TB_01/TC_01 (小型, 1 MHz)", u"V法"},
+         {u"68.41 mm", u"外径寸法", u"114.3 mm", u"配管厚さ", u"6 mm", u"鋼管", u"3000 m/s",
+          u"ﾗｲﾆﾝｸﾞ無し", u"水温", u"20 ℃", u"1482 m/s", u"TB_01/TC_01 (小型, 1 MHz)", u"V法"},
          {}},
         {"a list: its computed rows, then the refused",
          csv,
