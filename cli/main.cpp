@@ -54,8 +54,8 @@ StartupValues RunSettings(const ToolOptions& options) {
 }
 
 std::optional<double> WaterTemperatureOf(const PointOutcome& outcome) {
-    if (!outcome.water) return std::nullopt;
-    return outcome.water->temperature;
+    if (!outcome.resolved.water) return std::nullopt;
+    return outcome.resolved.water->temperature;
 }
 
 // The sheets asked for, opened before anything is computed: a file that

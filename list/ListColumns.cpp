@@ -5,7 +5,7 @@
 
 #include "list/Cp932.h"
 #include "rules/AsciiText.h"
-#include "rules/UnitTexts.h"
+#include "rules/ResultColumns.h"
 
 namespace {
 
@@ -14,11 +14,6 @@ std::string ToUtf8(std::string_view text, CsvEncoding encoding) {
 }
 
 }  // namespace
-
-ListResultColumns ResultColumnNames(const StartupValues& startup) {
-    const QString length = FncUnitTexts(startup.format.units)[std::size_t(Quantity::Length)];
-    return {"spacing-" + length.toStdString(), "steps", "message"};
-}
 
 std::variant<ListColumns, std::string> MapListColumns(const CsvRecord& header, CsvEncoding encoding,
                                                       const ListResultColumns& resultColumns,

@@ -27,7 +27,8 @@ std::variant<ListTable, std::string> ReadListTable(std::string_view bytes,
     if (header->error != CsvError::None)
         return std::string("the CSV header row is not well-formed");
     const auto columns =
-        MapListColumns(*header, table.encoding, ResultColumnNames(context.startup), warn);
+        MapListColumns(*header, table.encoding,
+                       FncResultColumnNames(context.startup.format.units), warn);
     if (const auto* problem = std::get_if<std::string>(&columns)) return *problem;
     table.columns = std::get<ListColumns>(columns);
     for (const std::string_view name : header->fields)

@@ -46,8 +46,8 @@ WaterTemperatureDialog::WaterTemperatureDialog(const StartupValues& startup, QWi
     const QFontMetrics metrics(velocity_->font());
     int width =
         metrics.horizontalAdvance(startup_.Text(field.captionTextId) + QStringLiteral(": ") +
-                                  FncLimitText(RangeOf(field, units).upper) + QLatin1Char(' ') +
-                                  FncUnitTexts(units)[std::size_t(Quantity::Velocity)]);
+                                  FncWithUnit(FncLimitText(RangeOf(field, units).upper),
+                                              Quantity::Velocity, units));
     for (const Reason reason : {Reason::NotANumber, Reason::OutOfRange})
         width =
             std::max(width, metrics.horizontalAdvance(FncReasonText(reason, startup_.language)));
