@@ -229,6 +229,13 @@ std::string RunCsvText(std::string_view input, const StartupValues& startup, int
 }
 
 TEST(ToolCsv, EveryRecordKeepsItsPlaceWithTheResultColumnsAdded) {
+    // 外径寸法,配管厚さ,ｾﾝｻ種類,取付け寸法1[mm],取付け寸法2,メッセージ in code page 932.
+    const std::string_view captionsBack =
+        "\x8AO\x8C"
+        "a\x90\xA1\x96@,\x94z\x8A\xC7\x8C\xFA\x82\xB3,\xBE\xDD\xBB\x8E\xED\x97\xDE,"
+        "\x8E\xE6\x95t\x82\xAF\x90\xA1\x96@1[mm],\x8E\xE6\x95t\x82\xAF\x90\xA1\x96@2,"
+        "\x83\x81\x83"
+        "b\x83Z\x81[\x83W\n114.3,6,TB_01,65.47,,\n";
     const struct {
         const char* name;
         std::string_view input;
@@ -314,6 +321,16 @@ TEST(ToolCsv, EveryRecordKeepsItsPlaceWithTheResultColumnsAdded) {
          "20,114.3,6,TB_01,GLYCOL,,,WATER TEMPERATURE: Cannot be given together with KIND OF "
          "FLUID\n",
          1},
+        {"Japanese captions alone name the inputs: the results named as the window's, in the "
+         "list's code page 932",
+         "\x8AO\x8C"
+         "a\x90\xA1\x96@,\x94z\x8A\xC7\x8C\xFA\x82\xB3,\xBE\xDD\xBB\x8E\xED\x97\xDE\n"
+         "114.3,6,TB_01\n",
+         captionsBack, 0, &kJapanese},
+        {"that list read again", captionsBack,
+         "problem: the CSV already has a column '取付け寸法1[mm]'", 2},
+        {"the other unit's result column", "tag,Spacing-Inch\n",
+         "problem: the CSV already has a column 'spacing-inch'", 2},
         {"no header", "", "problem: the CSV has no header row", 2},
         {"a result column already there", "tag,Steps\n",
          "problem: the CSV already has a column 'steps'", 2},
