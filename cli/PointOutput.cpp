@@ -37,10 +37,9 @@ std::string JsonObject(const std::vector<JsonMember>& members) {
 std::string PointAsText(const PointOutcome& outcome, const StartupValues& startup) {
     if (outcome.run.outcome != SpacingRun::Outcome::Shown) return {};
     const SpacingTexts& texts = outcome.run.texts;
-    std::string text =
-        (ComposedMountSizeCaption(1, startup.language) + QStringLiteral(": ") +
-         FncWithUnit(texts.result1, Quantity::Length, startup.format.units) + u'\n')
-            .toStdString();
+    std::string text = (ComposedMountSizeCaption(1, startup.language) + QStringLiteral(": ") +
+                        FncWithUnit(texts.result1, Quantity::Length, startup.format.units) + u'\n')
+                           .toStdString();
     if (!texts.result2.isEmpty()) {
         text += ComposedMountSizeCaption(2, startup.language).toStdString() + ": " +
                 texts.result2.toStdString() + '\n';
@@ -49,7 +48,8 @@ std::string PointAsText(const PointOutcome& outcome, const StartupValues& startu
         // Which velocity the spacing took, and where it came from.
         text +=
             (startup.Text(Describe(InputId::FluidVelocity).captionTextId) + QStringLiteral(": ") +
-             FncWaterVelocityCaption(*outcome.resolved.water, startup.format) + QStringLiteral(" (") +
+             FncWaterVelocityCaption(*outcome.resolved.water, startup.format) +
+             QStringLiteral(" (") +
              FncWaterOriginText(*outcome.resolved.water, startup.language, startup.format) +
              QStringLiteral(")\n"))
                 .toStdString();
@@ -86,8 +86,10 @@ std::string PointAsJson(const PointOutcome& outcome, const StartupValues& startu
     // Only a point given a temperature says which velocity it came to.
     std::vector<JsonMember> water;
     if (outcome.resolved.water) {
-        water = {{Describe(InputId::FluidVelocity).optionName, JsonText(outcome.resolved.water->velocity)},
-                 {WaterTemperatureInput().optionName, JsonText(outcome.resolved.water->temperature)}};
+        water = {
+            {Describe(InputId::FluidVelocity).optionName,
+             JsonText(outcome.resolved.water->velocity)},
+            {WaterTemperatureInput().optionName, JsonText(outcome.resolved.water->temperature)}};
     }
     return RunAsJson(outcome.run, startup, {}, GivenFields()[outcome.refusedField].optionName,
                      water) +

@@ -7,14 +7,6 @@
 #include "rules/AsciiText.h"
 #include "rules/ResultColumns.h"
 
-namespace {
-
-std::string ToUtf8(std::string_view text, CsvEncoding encoding) {
-    return encoding == CsvEncoding::Utf8 ? std::string(text) : Cp932ToUnicode(text).toStdString();
-}
-
-}  // namespace
-
 std::variant<ListColumns, std::string> MapListColumns(const CsvRecord& header, CsvEncoding encoding,
                                                       const ListWarning& warn) {
     ListColumns columns;

@@ -12,6 +12,7 @@
 #include "list/CsvReader.h"
 #include "list/CsvWriter.h"
 #include "list/ListInput.h"
+#include "rules/ResultColumns.h"
 
 namespace {
 

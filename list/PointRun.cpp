@@ -24,8 +24,8 @@ QString MessageOf(const SpacingRun& run, const PointContext& context) {
         case SpacingRun::Outcome::Shown:
             return {};
         case SpacingRun::Outcome::Refused:
-            return context.Caption(run.refusedInput) + QStringLiteral(": ") +
-                   context.ReasonText(run.reason);
+            return FncCaptionedReason(context.Caption(run.refusedInput),
+                                      context.ReasonText(run.reason));
         case SpacingRun::Outcome::Failed:
             break;
     }

@@ -258,8 +258,7 @@ QString FncGivenRefusalText(const GivenRefusal& refusal, Language language) {
     };
     const ReasonSubjects subjects{
         caption(refusal.field), caption(refusal.other), refusal.quoted, {}};
-    return subjects.field + QStringLiteral(": ") +
-           FncReasonText(refusal.reason, language, subjects);
+    return FncCaptionedReason(subjects.field, FncReasonText(refusal.reason, language, subjects));
 }
 
 QString FncGivenRefusalOptionText(const GivenRefusal& refusal, const GivenPoint& point) {

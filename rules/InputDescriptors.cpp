@@ -17,9 +17,8 @@ using Q = Quantity;
 // a thickness; "NO LINING" has none.
 const LockRule kPipeVelocityLock{PipeMaterial, [](int p) { return p == kPipeTypedVelocityEntry; },
                                  PipeVelocityAt};
-const LockRule kLiningVelocityLock{LiningMaterial,
-                                   [](int p) { return p == kLiningTypedVelocityEntry; },
-                                   LiningVelocityAt};
+const LockRule kLiningVelocityLock{
+    LiningMaterial, [](int p) { return p == kLiningTypedVelocityEntry; }, LiningVelocityAt};
 const LockRule kLiningThicknessLock{LiningMaterial, [](int p) { return p != kNoLiningEntry; },
                                     [](int) { return 0.0; }};
 const LockRule kFluidVelocityLock{Fluid, [](int p) { return p == kFluidTypedVelocityEntry; },

@@ -138,7 +138,8 @@ SheetPage FncSheetPage(const SheetPoint& point) {
 
 QString FncSheetFileName(const SheetPoint& point) {
     const PageWriter writer(point);
-    return SafeFileName(writer.PipeText(QStringLiteral("x")) + u' ' + FncMethodLetter(point.run.request.method) + u' ' +
+    return SafeFileName(writer.PipeText(QStringLiteral("x")) + u' ' +
+                        FncMethodLetter(point.run.request.method) + u' ' +
                         writer.ListText(SensorType)) +
            QStringLiteral(".pdf");
 }
