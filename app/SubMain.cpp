@@ -10,6 +10,7 @@
 
 #include "app/SingleInstance.h"
 #include "settings/ModCommonProc.h"
+#include "window/QtTexts.h"
 #include "window/frmCalc.h"
 
 namespace ModCommonProc {
@@ -53,7 +54,10 @@ std::unique_ptr<RunningCopy> SubMain() {
     auto oneCopy = std::make_unique<SingleInstance>();
     if (oneCopy->AnotherCopyRunning()) return nullptr;
 
-    auto* window = new frmCalc(FncLoadStartupValues(QCoreApplication::applicationDirPath()));
+    const StartupValues startup = FncLoadStartupValues(QCoreApplication::applicationDirPath());
+    // Before any widget asks Qt for a text of its own.
+    UseQtTexts(startup.language);
+    auto* window = new frmCalc(startup);
     window->setAttribute(Qt::WA_DeleteOnClose);
     CentreOnPrimaryScreen(*window);
     oneCopy->SetBringForwardHandler(

@@ -43,6 +43,7 @@
 #include "MeasureCommon.h"
 #include "app/SingleInstance.h"
 #include "settings/ModCommonProc.h"
+#include "window/QtTexts.h"
 #include "window/frmCalc.h"
 
 namespace {
@@ -115,8 +116,9 @@ int RunChild(int argc, char** argv, const char* mode, long long t0) {
             QFile ini(QDir(programFolder.path()).filePath(QStringLiteral("Velkara.ini")));
             if (ini.open(QIODevice::WriteOnly)) ini.write("[SYSTEM]\nUNIT_FLAG=1\nLANG_FLAG=1\n");
         }
-        window =
-            std::make_unique<frmCalc>(ModCommonProc::FncLoadStartupValues(programFolder.path()));
+        const StartupValues startup = ModCommonProc::FncLoadStartupValues(programFolder.path());
+        UseQtTexts(startup.language);
+        window = std::make_unique<frmCalc>(startup);
     } else {
         window = std::make_unique<QWidget>();
         auto* label = new QLabel(window.get());

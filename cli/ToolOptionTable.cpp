@@ -112,9 +112,11 @@ std::vector<ToolOption> MadeTable() {
     }
     // Followed by the result columns.
     const auto metric = FncResultColumnNames(Units::Metric);
-    table[RowIndex(OwnOption::Csv)].description += metric[0] + " (or " +
-                                                   FncResultColumnNames(Units::Inch)[0] + "), " +
-                                                   metric[1] + " and " + metric[2] + " added";
+    const auto japanese = FncResultColumnNames(Units::Metric, ColumnNaming::JapaneseCaptions);
+    table[RowIndex(OwnOption::Csv)].description +=
+        metric[0] + " (or " + FncResultColumnNames(Units::Inch)[0] + "), " + metric[1] + " and " +
+        metric[2] + " added\n(" + japanese[0] + ", " + japanese[1] + " and " + japanese[2] +
+        " in a list\nheaded by the window's Japanese captions)";
     return table;
 }
 

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QLoggingCategory>
 #include <csignal>
 #include <cstdio>
 #include <memory>
@@ -209,6 +210,13 @@ int main(int argc, char** argv) {
     // A closed pipe is then a write error that is reported, not a silent end.
     std::signal(SIGPIPE, SIG_IGN);
 #endif
+    // Standard error carries the tool's own words only: Qt's notes on the
+    // platform (no XDG_RUNTIME_DIR where cron or CI start the tool, a font
+    // looked for) tell its user nothing. The tool writes its messages itself,
+    // never through Qt's logging; what Qt calls critical still goes out, and
+    // QT_LOGGING_RULES still shows the rest to whoever asks for it.
+    QLoggingCategory::setFilterRules(
+        QStringLiteral("*.debug=false\n*.info=false\n*.warning=false"));
     auto app = std::make_unique<QCoreApplication>(argc, argv);
     const ExitStatus status = Run(app, argc, argv);
     return static_cast<int>(status);

@@ -145,10 +145,12 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "science")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/velkara")
 # Qt and the C++ runtime come from dpkg-shlibdeps, which reads every program
-# in the package; the window's platform plugin is loaded at run time and its
-# Japanese captions need a CJK font, so both are named here.
+# in the package; the window's platform plugin and Qt's own Japanese texts
+# (its menus' standard entries, its buttons, its file dialog) are loaded at
+# run time and its Japanese captions need a CJK font, so these are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk | fonts-ipafont-gothic")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, qt6-translations-l10n, fonts-noto-cjk | fonts-ipafont-gothic")
 # The mounting sheet's Japanese text reads back from the PDF (selecting,
 # searching, copying) as written only in IPAGothic; in Noto Sans CJK some
 # characters read back as the radicals that share their glyphs.

@@ -62,7 +62,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return (utf8 ? text.toUtf8() : Cp932FromUnicode(text)).toStdString();
     };
     const std::string malformed = encoded(context.ReasonText(Reason::MalformedRecord));
-    const auto names = FncResultColumnNames(context.startup.format.units);
+    // Named as the options are, or after the window's Japanese captions.
+    const auto named = [&](ColumnNaming naming) {
+        std::vector<std::string> names;
+        for (const std::string& name : FncResultColumnNames(context.startup.format.units, naming))
+            names.push_back(encoded(QString::fromStdString(name)));
+        return names;
+    };
+    const auto options = named(ColumnNaming::Options);
+    const auto captions = named(ColumnNaming::JapaneseCaptions);
     bool allComputed = true;
     for (std::size_t i = 0; i < in.size(); ++i) {
         std::vector<std::string> fields = in[i].fields;
@@ -78,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string &spacing = results[0], &steps = results[1], &message = results[2];
         // In the output's encoding: decoded and encoded again, unchanged.
         if (encoded(utf8 ? QString::fromStdString(message) : Cp932ToUnicode(message)) != message ||
-            (i == 0 ? !std::ranges::equal(results, names)
+            (i == 0 ? results != options && results != captions
              : !wellFormed
                  ? !spacing.empty() || !steps.empty() || message != malformed
                  : spacing.empty() == message.empty() || (spacing.empty() && !steps.empty())))

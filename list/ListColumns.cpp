@@ -3,23 +3,25 @@
 #include <optional>
 #include <set>
 
+#include "list/Cp932.h"
 #include "rules/AsciiText.h"
+#include "rules/ResultColumns.h"
 
 std::variant<ListColumns, std::string> MapListColumns(const CsvRecord& header, CsvEncoding encoding,
-                                                      const ListResultColumns& resultColumns,
                                                       const ListWarning& warn) {
     ListColumns columns;
     columns.of.fill(kNoColumn);
     columns.width = header.fields.size();
     std::set<std::string> warned;
+    bool japanese = false, other = false;  // how the inputs are named
     for (std::size_t column = 0; column < header.fields.size(); ++column) {
         const std::string name = ToUtf8(header.fields[column], encoding);
-        const std::string key = AsciiLower(TrimBlanks(name));
-        for (const std::string& result : resultColumns) {
-            if (key == result) return "the CSV already has a column '" + result + "'";
-        }
-        if (key == "tag" && columns.tag == kNoColumn) columns.tag = column;
-        const std::optional<std::size_t> field = FncGivenFieldNamed(name);
+        if (const std::optional<std::string> result = FncResultColumnNamed(name))
+            return "the CSV already has a column '" + *result + "'";
+        if (AsciiLower(TrimBlanks(name)) == "tag" && columns.tag == kNoColumn) columns.tag = column;
+        bool japaneseCaption = false;
+        const std::optional<std::size_t> field = FncGivenFieldNamed(name, &japaneseCaption);
+        if (field) (japaneseCaption ? japanese : other) = true;
         if (!field) {
             const std::optional<std::size_t> near = FncGivenFieldNear(name);
             if (near && warn && warned.insert(name).second) {
@@ -35,5 +37,16 @@ std::variant<ListColumns, std::string> MapListColumns(const CsvRecord& header, C
         }
         at = column;
     }
+    if (japanese && !other) columns.results = ColumnNaming::JapaneseCaptions;
     return columns;
+}
+
+std::array<std::string, 3> ResultColumnsOf(const ListColumns& columns, Units units,
+                                           CsvEncoding encoding) {
+    std::array<std::string, 3> names = FncResultColumnNames(units, columns.results);
+    if (encoding == CsvEncoding::Cp932) {
+        for (std::string& name : names)
+            name = Cp932FromUnicode(QString::fromStdString(name)).toStdString();
+    }
+    return names;
 }

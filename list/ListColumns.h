@@ -11,6 +11,7 @@
 #include "list/CsvEncoding.h"
 #include "list/CsvReader.h"
 #include "rules/GivenValues.h"
+#include "rules/ResultColumns.h"
 #include "settings/ModCommonProc.h"
 
 inline constexpr std::size_t kNoColumn = SIZE_MAX;
@@ -19,19 +20,22 @@ struct ListColumns {
     std::array<std::size_t, kGivenCount> of;  // per given field, its column or kNoColumn
     std::size_t width = 0;                    // the header's
     std::size_t tag = kNoColumn;              // the measuring point's name, passed through
+    // Japanese captions when they name the inputs, and nothing else does.
+    ColumnNaming results = ColumnNaming::Options;
 };
 
 // A remark on the list that changes neither the output nor the outcome.
 using ListWarning = std::function<void(const std::string&)>;
 
-// The columns added after the header's (FncResultColumnNames).
-using ListResultColumns = std::array<std::string, 3>;
-
-// The header's columns, or why the list cannot be used. Names are matched as
-// UTF-8; a name near a field's is passed through with a warning.
+// The header's columns, or why the list cannot be used (it has a result
+// column of either naming already). Names are matched as UTF-8; a name near a
+// field's is passed through with a warning.
 std::variant<ListColumns, std::string> MapListColumns(const CsvRecord& header, CsvEncoding encoding,
-                                                      const ListResultColumns& resultColumns,
                                                       const ListWarning& warn);
+
+// The names of the columns added after the header's, in the list's encoding.
+std::array<std::string, 3> ResultColumnsOf(const ListColumns& columns, Units units,
+                                           CsvEncoding encoding);
 
 // The values a record of `fieldCount` fields gives, `field(column)` being its
 // field of a column, as UTF-8 text.

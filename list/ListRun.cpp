@@ -173,8 +173,7 @@ ListRunResult RunList(ByteSource input, const SinkFor& sinkFor, const PointConte
         return Problem("the CSV has no header row");
     }
     if (header->error != CsvError::None) return Problem("the CSV header row is not well-formed");
-    const ListResultColumns resultColumns = FncResultColumnNames(context.startup.format.units);
-    const auto columns = MapListColumns(*header, start.encoding, resultColumns, hooks.warn);
+    const auto columns = MapListColumns(*header, start.encoding, hooks.warn);
     if (const auto* problem = std::get_if<std::string>(&columns)) return Problem(*problem);
 
     // The output answers the input: its byte order mark, line ends and encoding.
@@ -183,7 +182,9 @@ ListRunResult RunList(ByteSource input, const SinkFor& sinkFor, const PointConte
         return Problem(std::string("cannot write the result: ") + std::strerror(errno));
     CsvWriter writer(std::move(output), header->lineEnd == "\r\n" ? "\r\n" : "\n");
     for (const std::string_view name : header->fields) writer.Field(name);
-    for (const std::string& result : resultColumns) writer.Field(result);
+    for (const std::string& result : ResultColumnsOf(std::get<ListColumns>(columns),
+                                                     context.startup.format.units, start.encoding))
+        writer.Field(result);
     writer.EndRecord();
 
     ListRunResult result;

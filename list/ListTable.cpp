@@ -18,10 +18,10 @@ std::variant<ListTable, std::string> ReadListTable(std::string_view bytes,
     if (header == nullptr) return std::string("the CSV has no header row");
     if (header->error != CsvError::None)
         return std::string("the CSV header row is not well-formed");
-    const auto columns = MapListColumns(*header, table.encoding,
-                                        FncResultColumnNames(context.startup.format.units), warn);
+    const auto columns = MapListColumns(*header, table.encoding, warn);
     if (const auto* problem = std::get_if<std::string>(&columns)) return *problem;
     table.columns = std::get<ListColumns>(columns);
+    table.results = FncResultColumnNames(context.startup.format.units, table.columns.results);
     for (const std::string_view name : header->fields)
         table.header.push_back(ToUtf8(name, table.encoding));
     while (const CsvRecord* record = reader.Next()) {

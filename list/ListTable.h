@@ -4,6 +4,7 @@
 // through RunList (list/ListRun.h) gives the outcome of each of these records
 // in this order, and the list written with the result columns.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -19,6 +20,7 @@ struct ListTable {
     CsvEncoding encoding = CsvEncoding::Utf8;
     std::vector<std::string> header;
     ListColumns columns;
+    std::array<std::string, 3> results;  // the names RunList gives the result columns
     struct Record {
         std::vector<std::string> fields;  // none for a malformed record
         std::int64_t line = 0;            // where it starts in the list

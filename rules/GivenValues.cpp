@@ -163,6 +163,7 @@ QString NameKey(std::string_view utf8) {
 struct NamedField {
     QString key;
     std::size_t field;
+    bool japaneseCaption = false;
 };
 
 // The option name and both captions of every field.
@@ -172,8 +173,8 @@ const std::vector<NamedField>& FieldNames() {
         for (std::size_t field = 0; field < kGivenCount; ++field) {
             made.push_back({NameKey(QString::fromLatin1(Fields()[field].optionName)), field});
             for (const Language language : kLanguages)
-                made.push_back(
-                    {NameKey(FncGetText(Fields()[field].captionTextId, language)), field});
+                made.push_back({NameKey(FncGetText(Fields()[field].captionTextId, language)), field,
+                                language == Language::Japanese});
         }
         return made;
     }();
@@ -274,10 +275,12 @@ QString FncGivenRefusalOptionText(const GivenRefusal& refusal, const GivenPoint&
                                                 {given(refusal.field), given(refusal.other)}});
 }
 
-std::optional<std::size_t> FncGivenFieldNamed(std::string_view utf8) {
+std::optional<std::size_t> FncGivenFieldNamed(std::string_view utf8, bool* japaneseCaption) {
     const QString key = NameKey(utf8);
     for (const NamedField& name : FieldNames()) {
-        if (name.key == key) return name.field;
+        if (name.key != key) continue;
+        if (japaneseCaption != nullptr) *japaneseCaption = name.japaneseCaption;
+        return name.field;
     }
     return std::nullopt;
 }

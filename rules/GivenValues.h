@@ -102,7 +102,9 @@ QString FncGivenRefusalOptionText(const GivenRefusal& refusal, const GivenPoint&
 
 // The field a column is named after: its option name or the window's caption
 // in either language, letter case and width aside, blanks, '_' and '-' alike.
-std::optional<std::size_t> FncGivenFieldNamed(std::string_view utf8);
+// `japaneseCaption`, if given, tells whether the name was its Japanese caption.
+std::optional<std::size_t> FncGivenFieldNamed(std::string_view utf8,
+                                              bool* japaneseCaption = nullptr);
 
 // The field a name that is none comes close to: the start of a field's name
 // or of a word of it, or one or two letters off (one for short names).

@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    # Qt's own texts in Japanese (qtbase_ja), which a Japanese run loads.
+    qt6-translations-l10n
     libgtest-dev libbenchmark-dev
     clang libclang-rt-dev
     fonts-noto-cjk fonts-liberation fonts-dejavu-core

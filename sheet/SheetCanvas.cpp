@@ -1,6 +1,26 @@
 #include "sheet/SheetCanvas.h"
 
 #include <QPen>
+#include <utility>
+
+namespace {
+
+// A Japanese face (MS Gothic, IPAGothic) draws the degree sign a full em
+// wide, so "20 °C" would show as "20 ° C". Japanese writes the unit as one
+// sign, ℃ or ℉, which a reader reads back as itself (a search that folds
+// Unicode's compatibility forms finds it as "°C"). Taken only
+// where a font draws the sign; IPAGothic has ℃ but not ℉, which then comes
+// from the platform's fallback font.
+QString DegreesAsOneSign(QString text, const QFontMetricsF& metrics) {
+    if (!text.contains(u'°') || metrics.horizontalAdvance(u'°') < metrics.horizontalAdvance(u'国'))
+        return text;
+    for (const auto& [unit, sign] : {std::pair{u"°C", u'\u2103'}, std::pair{u"°F", u'\u2109'}}) {
+        if (metrics.inFont(sign)) text.replace(QString::fromUtf16(unit), QChar(sign));
+    }
+    return text;
+}
+
+}  // namespace
 
 SheetCanvas::SheetCanvas(QPainter& painter, double dotsPerInch, const QStringList& fontFamilies)
     : painter_(painter), dotsPerMm_(dotsPerInch / 25.4), families_(fontFamilies) {
@@ -42,9 +62,11 @@ double SheetCanvas::LineHeight(const QFont& font) const {
 void SheetCanvas::Text(const QRectF& box, int flags, const QString& text, const QFont& font,
                        const QColor& color) {
     const QRectF device = ToDevice(box);
+    const QFontMetricsF metrics = Metrics(font);
+    const QString drawn = DegreesAsOneSign(text, metrics);
     const QString shown = (flags & Qt::TextWordWrap) != 0
-                              ? text
-                              : Metrics(font).elidedText(text, Qt::ElideRight, device.width());
+                              ? drawn
+                              : metrics.elidedText(drawn, Qt::ElideRight, device.width());
     painter_.save();
     painter_.resetTransform();
     painter_.setFont(font);

@@ -7,8 +7,8 @@
 // window; an input's caption bears the name of its InputId), Title (the
 // window's title bar), Pipe, Lining, Fluid and Mount (an entry of that list),
 // Reason (why a value is refused or a calculation fails), PipeSize (the pipe
-// size tables) and Dialog (a dialog's buttons). A new text takes a free base
-// id beside its kin and a name of its kind.
+// size tables), Dialog (a dialog's buttons) and List (a list of points). A new text takes a free
+// base id beside its kin and a name of its kind.
 
 #include <cstdint>
 
@@ -135,4 +135,7 @@ enum class TextId : std::int16_t {
     SheetSaveTitle = 4518,    // the save dialog's title
     SheetSaved = 4519,        // and asks whether to open it
     SheetNotSaved = 4520,
+    // A list of points headed by the window's Japanese captions: the column
+    // of a point's message beside its results (rules/ResultColumns.h).
+    ListMessageColumn = 4560,
 };

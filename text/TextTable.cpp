@@ -165,6 +165,7 @@ constexpr std::array kRows = std::to_array<TextRow>({
     {SheetSaved, u"取付けシートを保存しました。開きますか？",
      u"The mounting sheet was saved. Open it now?"},
     {SheetNotSaved, u"取付けシートを保存できません。", u"The mounting sheet could not be saved."},
+    {ListMessageColumn, u"メッセージ", u"MESSAGE"},
 });
 
 constexpr int BaseId(const TextRow& row) {

@@ -59,6 +59,10 @@ unzip -q "$zip" -d "$plans"
 # English texts: both programs show that they read this Velkara.ini.
 printf '[SYSTEM]\r\nLANG_FLAG=1\r\n' >"$portable/Velkara.ini"
 show_window "$portable" "Sensor Spacing Calculation Tool" "$dist/portable-under-wine.png"
+# Qt's own texts in Japanese, where the program looks for them (the window
+# tests under Wine check that a Japanese run shows them).
+cmp -s "$portable/translations/qtbase_ja.qm" /usr/share/qt6/translations/qtbase_ja.qm ||
+    fail "the zip lacks Qt's Japanese texts (translations\\qtbase_ja.qm)"
 
 echo "==> velkara-spacing.exe there: its Velkara.ini, Japanese arguments, a code page 932 list, the console"
 spacing() { (cd "$portable" && timeout 60 wine velkara-spacing.exe "$@"); }
@@ -67,7 +71,7 @@ point="$(spacing --outer-diameter 114.3 --wall 6 --sensor TB_01/TC_01 --pipe 鋼
 list="$plans/計画 一覧.csv"
 printf 'tag,外径寸法,配管厚さ,配管材質,ｾﾝｻ種類\r\n計画-1,114.3,6,鋼管,TB_01/TC_01\r\n計画-2,114.3,60,鋼管,TB_01/TC_01\r\n' |
     iconv -f UTF-8 -t CP932 >"$list"
-printf 'tag,外径寸法,配管厚さ,配管材質,ｾﾝｻ種類,spacing-mm,steps,message\r\n計画-1,114.3,6,鋼管,TB_01/TC_01,65.47,,\r\n計画-2,114.3,60,鋼管,TB_01/TC_01,,,配管厚さ: 入力値が範囲外です\r\n' |
+printf 'tag,外径寸法,配管厚さ,配管材質,ｾﾝｻ種類,取付け寸法1[mm],取付け寸法2,メッセージ\r\n計画-1,114.3,6,鋼管,TB_01/TC_01,65.47,,\r\n計画-2,114.3,60,鋼管,TB_01/TC_01,,,配管厚さ: 入力値が範囲外です\r\n' |
     iconv -f UTF-8 -t CP932 >"$work/expected.csv"
 spacing --csv "$(winepath -w "$list")" --lang ja >"$work/spacing.csv" || true
 cmp -s "$work/spacing.csv" "$work/expected.csv" ||
@@ -121,7 +125,8 @@ uninstall() {
 }
 rm -rf "$installed"
 install
-[[ -f "$installed/velkara.exe" && -f "$installed/platforms/qwindows.dll" ]] || fail "not installed"
+[[ -f "$installed/velkara.exe" && -f "$installed/platforms/qwindows.dll" &&
+    -f "$installed/translations/qtbase_ja.qm" ]] || fail "not installed"
 cmp -s "$installed/Velkara.ini" "$stage/Velkara.ini" || fail "no default Velkara.ini"
 [[ -f "$menu_entry" ]] || fail "no Start-menu entry"
 timeout 60 wine reg query "$uninstall_key" /v UninstallString 2>/dev/null | grep -q 'uninstall.exe' ||

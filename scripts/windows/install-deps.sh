@@ -6,6 +6,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build qt6-base-dev qt6-base-dev-tools libgtest-dev dpkg-dev
+    qt6-translations-l10n
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
     wine wine64 xvfb xauth x11-utils xdotool imagemagick nsis zip unzip
     fontconfig fonts-noto-cjk fonts-liberation fonts-dejavu-core

@@ -23,6 +23,8 @@ mkdir -p "$stage/platforms" "$stage/styles" "$stage/sheet" "$stage/licenses"
 cp "$build/velkara.exe" "$build/velkara-spacing.exe" "$stage/"
 # The tool's mounting-sheet writer, which it loads from there when asked.
 cp "$build/sheet/velkara-sheet.dll" "$stage/sheet/"
+# Qt's own texts in Japanese, which a Japanese run loads from there.
+cp -r "$build/translations" "$stage/"
 for module in Core Gui Widgets Network; do cp "$qt/bin/Qt6$module.dll" "$stage/"; done
 cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
 cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
@@ -62,8 +64,11 @@ options="$(sed 's/^/    /' "$qt/build-options")"
 gcc_version="$("$cxx" -dumpversion)"
 debian_version="$(cat "$qt/debian-source-version")"
 qt_version="${debian_version%%+*}"
-awk -v opts="$options" -v deb="$debian_version" -v qtv="$qt_version" -v gccv="$gcc_version" '
-    { gsub(/@DEBIAN_VERSION@/, deb); gsub(/@QT_VERSION@/, qtv); gsub(/@GCC_VERSION@/, gccv) }
+translations_version="$(dpkg-query -W -f='${Version}' qt6-translations-l10n)"
+awk -v opts="$options" -v deb="$debian_version" -v qtv="$qt_version" -v gccv="$gcc_version" \
+    -v trv="$translations_version" '
+    { gsub(/@DEBIAN_VERSION@/, deb); gsub(/@QT_VERSION@/, qtv); gsub(/@GCC_VERSION@/, gccv)
+      gsub(/@TRANSLATIONS_VERSION@/, trv) }
     /^@QT_OPTIONS@$/ { print opts; next } { print }' \
     "$root/packaging/windows/Qt-source.txt" | sed 's/\r*$/\r/' >"$stage/Qt-source.txt"
 
