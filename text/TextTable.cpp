@@ -109,6 +109,7 @@ constexpr std::array kRows = std::to_array<TextRow>({
     // A pipe size outside the window: not in its table, or not the table's.
     {ReasonNoSuchSize, u"%3に呼び径「%4」はありません", u"%3 has no size \"%4\""},
     {ReasonDiffersFromTable, u"配管サイズ表の%4は%3です", u"The pipe size table gives %3 for %4"},
+    {ReasonNoTemperatureModel, u"温度を指定できるのは %3 です", u"Only %3 take a temperature"},
     {TitleFlowmeter, u"超音波流量計", u"Ultrasonic Flowmeter"},
     {TitleSpacingTool, u"取付け寸法計算ツール", u"Sensor Spacing Calculation Tool"},
     {LiningPvc, u"塩ビ", u"PVC"},
@@ -164,6 +165,19 @@ constexpr std::array kRows = std::to_array<TextRow>({
     {SheetSaved, u"取付けシートを保存しました。開きますか？",
      u"The mounting sheet was saved. Open it now?"},
     {SheetNotSaved, u"取付けシートを保存できません。", u"The mounting sheet could not be saved."},
+    // The same of any liquid with a model of its sound velocity.
+    {LiquidMenuEntry, u"液温から音速...", u"Liquid at temperature..."},
+    {LiquidTitle, u"液温から音速", u"Liquid at Temperature"},
+    {LiquidCaption, u"液体", u"LIQUID"},
+    {FluidTemperature, u"液温", u"FLUID TEMPERATURE"},
+    {Salinity, u"塩分", u"SALINITY"},
+    {LiquidAtTemperature, u"%1 液温 %2", u"%1 at %2"},
+    {LiquidAtSalinity, u" 塩分 %1", u", salinity %1"},
+    {LiquidSource, u"出典: %1 (%2)", u"Source: %1 (%2)"},
+    {LiquidSaturated, u"飽和液の値です。飽和圧力より 1 bar 高いごとに約 %1 速くなります。",
+     u"For saturated liquid: about %1 faster per bar above saturation."},
+    {LiquidNoModel, u"%1 には温度からの音速モデルがありません。水で始めます。",
+     u"%1 has no model of its sound velocity; starting on WATER."},
 });
 
 constexpr int BaseId(const TextRow& row) {
