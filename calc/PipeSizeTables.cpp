@@ -133,6 +133,38 @@ constexpr MetricRow<2> kJisK6741[] = {
 
 // clang-format on
 
+constexpr double Mm(double value) {
+    return value;
+}
+constexpr double Mm(InchAndMm value) {
+    return value.mm;
+}
+// An inch table's millimetres are its inches converted, to the precision the
+// standard prints them, and both are there or neither.
+constexpr bool Converted(double, double) {
+    return true;
+}
+constexpr bool Converted(InchAndMm value, double tolerance) {
+    const double gap = value.mm - value.inch * 25.4;
+    return (value.mm > 0) == (value.inch > 0) && gap <= tolerance && -gap <= tolerance;
+}
+
+// Sizes ascending, and every wall leaves a bore.
+template <class Row, std::size_t Rows>
+constexpr bool WellFormed(const Row (&rows)[Rows]) {
+    for (std::size_t i = 0; i < Rows; ++i) {
+        const double outerDiameter = Mm(rows[i].outerDiameter);
+        if (i > 0 && outerDiameter <= Mm(rows[i - 1].outerDiameter)) return false;
+        if (!Converted(rows[i].outerDiameter, 0.5)) return false;
+        for (const auto& wall : rows[i].walls) {
+            if (Mm(wall) >= outerDiameter / 2 || !Converted(wall, 0.0051)) return false;
+        }
+    }
+    return true;
+}
+static_assert(WellFormed(kJisG3452) && WellFormed(kJisG3454) && WellFormed(kJisG3459) &&
+              WellFormed(kAsmeB3610M) && WellFormed(kAsmeB3619M) && WellFormed(kJisK6741));
+
 // The schedules in the order they are offered, each a column of a table.
 class Catalogue {
 public:

@@ -1,5 +1,7 @@
 #include "rules/InputDescriptors.h"
 
+#include <algorithm>
+
 #include "calc/PropertyTables.h"
 #include "rules/ListPositions.h"
 #include "rules/NameLists.h"
@@ -14,15 +16,16 @@ using Q = Quantity;
 // The entries that stand for a typed sound velocity unlock its field; any
 // other entry gives the table's value. A lining, whatever it is made of, has
 // a thickness; "NO LINING" has none.
-const LockRule kPipeVelocityLock{PipeMaterial, [](int p) { return p == kPipeTypedVelocityEntry; },
-                                 [](int p) { return double(PipeSVTable(p)); }};
-const LockRule kLiningVelocityLock{LiningMaterial,
-                                   [](int p) { return p == kLiningTypedVelocityEntry; },
-                                   [](int p) { return double(LiningSVTable(p)); }};
-const LockRule kLiningThicknessLock{LiningMaterial, [](int p) { return p != kNoLiningEntry; },
-                                    [](int) { return 0.0; }};
-const LockRule kFluidVelocityLock{Fluid, [](int p) { return p == kFluidTypedVelocityEntry; },
-                                  FluidSVTable};
+constexpr LockRule kPipeVelocityLock{PipeMaterial,
+                                     [](int p) { return p == kPipeTypedVelocityEntry; },
+                                     [](int p) { return double(PipeSVTable(p)); }};
+constexpr LockRule kLiningVelocityLock{LiningMaterial,
+                                       [](int p) { return p == kLiningTypedVelocityEntry; },
+                                       [](int p) { return double(LiningSVTable(p)); }};
+constexpr LockRule kLiningThicknessLock{LiningMaterial, [](int p) { return p != kNoLiningEntry; },
+                                        [](int) { return 0.0; }};
+constexpr LockRule kFluidVelocityLock{Fluid, [](int p) { return p == kFluidTypedVelocityEntry; },
+                                      FluidSVTable};
 
 // The inch limits are the metric ones converted, lower limits rounded
 // down and upper limits rounded up at the precision written, so no metric
@@ -34,13 +37,14 @@ constexpr Range kWallMm{{0.1, 2}, {100, 2}}, kWallInch{{0.0039, 4}, {3.938, 4}};
 constexpr Range kFluidVelocityMs{{300, 0}, {2500, 0}}, kFluidVelocityFts{{984, 0}, {8203, 0}};
 constexpr Range kLiningMm{{0.01, 2}, {100, 2}}, kLiningInch{{0.0003, 4}, {3.938, 4}};
 
-InputDescriptor Number(InputId id, const char* optionName, TextId caption, Quantity quantity,
-                       Range metric, Range inch, std::optional<LockRule> lock = {}) {
+constexpr InputDescriptor Number(InputId id, const char* optionName, TextId caption,
+                                 Quantity quantity, Range metric, Range inch,
+                                 std::optional<LockRule> lock = {}) {
     return {id, optionName, K::Number, caption, quantity, metric, inch, lock};
 }
 
-InputDescriptor List(InputId id, const char* optionName, TextId caption,
-                     QStringList (*entryNames)(Language)) {
+constexpr InputDescriptor List(InputId id, const char* optionName, TextId caption,
+                               QStringList (*entryNames)(Language)) {
     InputDescriptor list;
     list.id = id;
     list.optionName = optionName;
@@ -51,7 +55,7 @@ InputDescriptor List(InputId id, const char* optionName, TextId caption,
 }
 
 // clang-format off
-const std::array<InputDescriptor, kInputCount> kInputs = {{
+constexpr std::array<InputDescriptor, kInputCount> kInputs = {{
     Number(OuterDiameter, "outer-diameter", CaptionOuterDiameter, Q::Length, kDiameterMm, kDiameterInch),
     List(PipeMaterial, "pipe", CaptionPipeMaterial, PipeNameList),
     Number(PipeVelocity, "pipe-velocity", CaptionPipeVelocity, Q::Velocity, kWallVelocityMs, kWallVelocityFts, kPipeVelocityLock),
@@ -65,6 +69,10 @@ const std::array<InputDescriptor, kInputCount> kInputs = {{
     Number(FluidVelocity, "fluid-velocity", CaptionFluidVelocity, Q::Velocity, kFluidVelocityMs, kFluidVelocityFts, kFluidVelocityLock),
 }};
 // clang-format on
+// Describe() finds an input's row at its focus position.
+static_assert(std::ranges::all_of(kInputs, [](const InputDescriptor& input) {
+    return &kInputs[FocusPosition(input.id)] == &input;
+}));
 
 }  // namespace
 

@@ -14,6 +14,7 @@
 #include <limits>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -184,15 +185,35 @@ constexpr int BaseId(const TextRow& row) {
     return static_cast<int>(row.id);
 }
 
-static_assert(std::is_sorted(kRows.begin(), kRows.end(),
-                             [](const TextRow& a, const TextRow& b) {
-                                 return BaseId(a) < BaseId(b);
-                             }),
-              "text rows must stay sorted by base id");
+static_assert(std::adjacent_find(kRows.begin(), kRows.end(),
+                                 [](const TextRow& a, const TextRow& b) {
+                                     return BaseId(a) >= BaseId(b);
+                                 }) == kRows.end(),
+              "text rows must stay sorted by base id, each id once");
 // Every base id and its English twin are distinct 16-bit ids.
 static_assert(BaseId(kRows.front()) > 0 && BaseId(kRows.back()) < kEnglishOffset &&
                   BaseId(kRows.back()) + kEnglishOffset <= std::numeric_limits<std::int16_t>::max(),
               "base ids lie between 0 and the English offset");
+
+constexpr bool PrintableAscii(std::u16string_view text) {
+    return std::ranges::all_of(text, [](char16_t c) { return c >= u' ' && c <= u'~'; });
+}
+// No blank at either end, where it would be trimmed or lost in a layout.
+constexpr bool Trimmed(std::u16string_view text) {
+    const auto blank = [](char16_t c) { return c == u' ' || c == u'\u3000' || c == u'\u00A0'; };
+    return !text.empty() && !blank(text.front()) && !blank(text.back());
+}
+// English is plain ASCII; a Japanese text in ASCII is a name the same in both
+// languages ("FRP", "OK").
+static_assert(std::ranges::all_of(kRows,
+                                  [](const TextRow& row) {
+                                      const std::u16string_view japanese = row.japanese;
+                                      const std::u16string_view english = row.english;
+                                      return Trimmed(japanese) && Trimmed(english) &&
+                                             PrintableAscii(english) &&
+                                             (!PrintableAscii(japanese) || japanese == english);
+                                  }),
+              "every text is trimmed, English in ASCII, ASCII Japanese the English");
 
 const TextRow* FindRow(int baseId) {
     const auto it = std::lower_bound(kRows.begin(), kRows.end(), baseId,

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "rules/UnitTexts.h"
+#include "window/DialogLook.h"
 
 namespace {
 
@@ -27,12 +28,10 @@ ComparisonDialog::ComparisonDialog(const StartupValues& startup,
       startup_(startup),
       comparison_(comparison),
       texts_(FncComparisonTexts(comparison, startup.language, startup.format)) {
-    setObjectName(QStringLiteral("ComparisonDialog"));
-    setWindowTitle(startup_.Text(CompareTitle));
-    QFont font(startup_.CaptionFontName);
-    font.setPointSizeF(12);
-    setFont(font);
-    BuildTable();
+    SetUpDialog(this, startup_, QStringLiteral("ComparisonDialog"), CompareTitle);
+    FillTable();
+    FitTableToCells();
+    LayOut();
     const bool inTable = start.sensorRow >= 0 && start.sensorRow < comparison_.sensorCount &&
                          start.methodPosition >= 0 &&
                          start.methodPosition < comparison_.methodCount;
@@ -42,7 +41,7 @@ ComparisonDialog::ComparisonDialog(const StartupValues& startup,
     table_->setFocus(Qt::OtherFocusReason);
 }
 
-void ComparisonDialog::BuildTable() {
+void ComparisonDialog::FillTable() {
     const int columns = int(texts_.heads.size());
     table_ = new QTableWidget(comparison_.sensorCount, columns, this);
     table_->setObjectName(QStringLiteral("cells"));
@@ -75,8 +74,12 @@ void ComparisonDialog::BuildTable() {
             table_->setItem(row, column, item);
         }
     }
-    // Every cell in sight, with a letter's room between texts; the methods'
-    // columns alike.
+}
+
+// Every cell in sight, with a letter's room between texts; the methods'
+// columns alike.
+void ComparisonDialog::FitTableToCells() {
+    const int columns = table_->columnCount();
     table_->resizeColumnsToContents();
     const int room = table_->fontMetrics().horizontalAdvance(QLatin1Char('M'));
     int methodWidth = 0;
@@ -92,7 +95,9 @@ void ComparisonDialog::BuildTable() {
     int height = 2 * table_->frameWidth() + table_->horizontalHeader()->sizeHint().height();
     for (int row = 0; row < comparison_.sensorCount; ++row) height += table_->rowHeight(row);
     table_->setFixedSize(width, height);
+}
 
+void ComparisonDialog::LayOut() {
     auto* caption = new QLabel(texts_.caption, this);
     caption->setObjectName(QStringLiteral("caption"));
     chosen_ = new QLabel(this);
@@ -100,12 +105,9 @@ void ComparisonDialog::BuildTable() {
     // Room for a reason of two lines, so the dialog keeps its size.
     chosen_->setWordWrap(true);
     chosen_->setFixedHeight(2 * chosen_->fontMetrics().lineSpacing());
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    ok_ = buttons->button(QDialogButtonBox::Ok);
-    ok_->setText(startup_.Text(DialogOk));
-    buttons->button(QDialogButtonBox::Cancel)->setText(startup_.Text(DialogCancel));
     // Enter in the table takes the cell, when OK can.
-    ok_->setDefault(true);
+    QDialogButtonBox* buttons = NewOkCancelButtons(this, startup_);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(caption);
@@ -114,8 +116,6 @@ void ComparisonDialog::BuildTable() {
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(table_, &QTableWidget::currentCellChanged, this, &ComparisonDialog::ShowChosenCell);
     connect(table_, &QTableWidget::cellDoubleClicked, this, [this] {
         if (ChosenCanBeMounted()) accept();

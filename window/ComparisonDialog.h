@@ -31,7 +31,10 @@ public:
     ComparisonPick Pick() const;
 
 private:
-    void BuildTable();
+    void FillTable();
+    void FitTableToCells();
+    // The caption above the table, the chosen cell's line and the buttons below.
+    void LayOut();
     // The chosen cell's spacing with its unit, or why it cannot be mounted;
     // OK takes only a cell that can be mounted.
     void ShowChosenCell();

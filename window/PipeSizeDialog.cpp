@@ -3,19 +3,16 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <cmath>
-#include <memory>
 
 #include "rules/UnitTexts.h"
 #include "window/ContextMenuEntries.h"
+#include "window/DialogLook.h"
 
 namespace {
 
@@ -68,11 +65,7 @@ void SizeColumns(QTreeWidget* list, const std::vector<QStringList>& rows) {
 PipeSizeDialog::PipeSizeDialog(const StartupValues& startup, std::optional<PipeSizePick> start,
                                QWidget* parent)
     : QDialog(parent), startup_(startup) {
-    setObjectName(QStringLiteral("PipeSizeDialog"));
-    setWindowTitle(startup_.Text(PipeSizeTitle));
-    QFont font(startup_.CaptionFontName);
-    font.setPointSizeF(12);
-    setFont(font);
+    SetUpDialog(this, startup_, QStringLiteral("PipeSizeDialog"), PipeSizeTitle);
     BuildTables();
     const PipeSizePick first = start.value_or(PipeSizePick{});
     schedules_->setCurrentItem(schedules_->topLevelItem(int(first.schedule)));
@@ -108,11 +101,8 @@ void PipeSizeDialog::BuildTables() {
 
     chosen_ = new QLabel(this);
     chosen_->setObjectName(QStringLiteral("chosen"));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(startup_.Text(DialogOk));
-    buttons->button(QDialogButtonBox::Cancel)->setText(startup_.Text(DialogCancel));
     // Enter anywhere in the dialog accepts.
-    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    QDialogButtonBox* buttons = NewOkCancelButtons(this, startup_);
 
     auto* lists = new QHBoxLayout;
     lists->addWidget(schedules_);
@@ -125,8 +115,6 @@ void PipeSizeDialog::BuildTables() {
     setTabOrder(schedules_, sizes_);
     setTabOrder(sizes_, buttons->button(QDialogButtonBox::Ok));
 
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(schedules_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (item) ShowSchedule(item->data(0, kPickRole).toULongLong(), std::nullopt);
     });
@@ -204,9 +192,4 @@ PipeSizePick PipeSizeDialog::Pick() const {
 void OfferPipeSizeTable(QLineEdit* field, const QString& entryText, std::function<void()> open) {
     AddContextMenuEntry(field, entryText, open);
     AddDropDownKeys(field, open);
-}
-
-void TypeIntoField(QLineEdit* field, const QString& text) {
-    field->selectAll();
-    field->insert(text);
 }

@@ -48,7 +48,3 @@ private:
 // Offers the tables from `field`: `entryText` heads its context menu, and
 // Alt+Down or F4 in the field does the same; both call `open`.
 void OfferPipeSizeTable(QLineEdit* field, const QString& entryText, std::function<void()> open);
-
-// Replaces the field's text as typing would: undoable, announced as an edit,
-// within the field's length.
-void TypeIntoField(QLineEdit* field, const QString& text);

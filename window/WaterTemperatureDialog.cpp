@@ -8,20 +8,35 @@
 #include <algorithm>
 
 #include "rules/UnitTexts.h"
+#include "window/DialogLook.h"
 #include "window/frmCalcLayout.h"
 
 using enum TextId;
 
 WaterTemperatureDialog::WaterTemperatureDialog(const StartupValues& startup, QWidget* parent)
     : QDialog(parent), startup_(startup) {
-    setObjectName(QStringLiteral("WaterTemperatureDialog"));
-    setWindowTitle(startup_.Text(WaterTitle));
-    setFont(WindowFont(12, false));
-    const Units units = startup_.format.units;
+    SetUpDialog(this, startup_, QStringLiteral("WaterTemperatureDialog"), WaterTitle);
+    auto* layout = new QGridLayout(this);
+    AddTemperatureRow(layout);
+    velocity_ = NewVelocityLine();
+    layout->addWidget(velocity_, 1, 0, 1, 4);
+    // Enter accepts, but only while the temperature is not refused: a
+    // disabled default button takes no Enter.
+    QDialogButtonBox* buttons = NewOkCancelButtons(this, startup_);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
+    layout->addWidget(buttons, 2, 0, 1, 4);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    // One row as the window shows a number: caption, field, unit and range.
+    connect(temperature_, &QLineEdit::textChanged, this, &WaterTemperatureDialog::ShowReading);
+    ShowReading();
+    temperature_->setFocus(Qt::OtherFocusReason);
+}
+
+// One row as the window shows a number: caption, field, unit and range.
+void WaterTemperatureDialog::AddTemperatureRow(QGridLayout* layout) {
+    const Units units = startup_.format.units;
     auto* caption = new QLabel(startup_.Text(WaterTemperatureInput().captionTextId), this);
-    caption->setFont(WindowFont(12, true));
+    caption->setFont(WindowFont(startup_, 12, true));
     temperature_ = new QLineEdit(this);
     temperature_->setObjectName(QStringLiteral("temperature"));
     temperature_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -34,16 +49,23 @@ WaterTemperatureDialog::WaterTemperatureDialog(const StartupValues& startup, QWi
     }
     caption->setBuddy(temperature_);
     auto* unit = new QLabel(FncUnitCaption(Quantity::Temperature, units), this);
-    unit->setFont(WindowFont(8, false));
+    unit->setFont(WindowFont(startup_, 8));
     auto* range = new QLabel(FncWaterTemperatureRangeCaption(units), this);
     range->setFont(DesignFontOf(DesignFont::Terminal));
+    layout->addWidget(caption, 0, 0);
+    layout->addWidget(temperature_, 0, 1);
+    layout->addWidget(unit, 0, 2);
+    layout->addWidget(range, 0, 3);
+}
 
-    velocity_ = new QLabel(this);
-    velocity_->setObjectName(QStringLiteral("velocity"));
-    // As wide as its widest text, so the dialog keeps its size while typing:
-    // a reason, or a velocity as long as the field's upper limit.
+// As wide as its widest text, so the dialog keeps its size while typing: a
+// reason, or a velocity as long as the field's upper limit.
+QLabel* WaterTemperatureDialog::NewVelocityLine() {
+    const Units units = startup_.format.units;
+    auto* velocity = new QLabel(this);
+    velocity->setObjectName(QStringLiteral("velocity"));
     const InputDescriptor& field = Describe(InputId::FluidVelocity);
-    const QFontMetrics metrics(velocity_->font());
+    const QFontMetrics metrics(velocity->font());
     int width =
         metrics.horizontalAdvance(startup_.Text(field.captionTextId) + QStringLiteral(": ") +
                                   FncLimitText(RangeOf(field, units).upper) + QLatin1Char(' ') +
@@ -51,30 +73,8 @@ WaterTemperatureDialog::WaterTemperatureDialog(const StartupValues& startup, QWi
     for (const Reason reason : {Reason::NotANumber, Reason::OutOfRange})
         width =
             std::max(width, metrics.horizontalAdvance(FncReasonText(reason, startup_.language)));
-    velocity_->setMinimumSize(width, metrics.height());
-
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    ok_ = buttons->button(QDialogButtonBox::Ok);
-    ok_->setText(startup_.Text(DialogOk));
-    buttons->button(QDialogButtonBox::Cancel)->setText(startup_.Text(DialogCancel));
-    // Enter accepts, but only while the temperature is not refused: a
-    // disabled default button takes no Enter.
-    ok_->setDefault(true);
-
-    auto* layout = new QGridLayout(this);
-    layout->addWidget(caption, 0, 0);
-    layout->addWidget(temperature_, 0, 1);
-    layout->addWidget(unit, 0, 2);
-    layout->addWidget(range, 0, 3);
-    layout->addWidget(velocity_, 1, 0, 1, 4);
-    layout->addWidget(buttons, 2, 0, 1, 4);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(temperature_, &QLineEdit::textChanged, this, &WaterTemperatureDialog::ShowReading);
-    ShowReading();
-    temperature_->setFocus(Qt::OtherFocusReason);
+    velocity->setMinimumSize(width, metrics.height());
+    return velocity;
 }
 
 // The velocity at the temperature typed, or why the text is refused; an
@@ -91,12 +91,4 @@ void WaterTemperatureDialog::ShowReading() {
     } else {
         velocity_->setText(FncReasonText(*reading_.refusal, startup_.language));
     }
-}
-
-// The fonts of the window: its caption font name in the run's language.
-QFont WaterTemperatureDialog::WindowFont(double points, bool bold) const {
-    QFont font(startup_.CaptionFontName);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
 }

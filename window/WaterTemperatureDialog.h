@@ -9,6 +9,7 @@
 #include "rules/WaterTemperature.h"
 #include "settings/ModCommonProc.h"
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -24,8 +25,9 @@ public:
     const WaterReading& Reading() const { return reading_; }
 
 private:
+    void AddTemperatureRow(QGridLayout* layout);
+    QLabel* NewVelocityLine();
     void ShowReading();
-    QFont WindowFont(double points, bool bold) const;
 
     const StartupValues startup_;
     QLineEdit* temperature_ = nullptr;

@@ -21,10 +21,12 @@
 #include "text/TextTable.h"
 #include "window/ComparisonDialog.h"
 #include "window/ContextMenuEntries.h"
+#include "window/DialogLook.h"
 #include "window/FieldValidator.h"
 #include "window/FontSubstitutions.h"
 #include "window/MessageBox.h"
 #include "window/PipeSizeDialog.h"
+#include "window/TypeIntoField.h"
 #include "window/WaterTemperatureDialog.h"
 #include "window/WheelGuard.h"
 #include "window/frmCalcLayout.h"
@@ -189,19 +191,9 @@ void frmCalc::SetUpFocusOrder() {
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
-// Every font of the window carries the caption font name of the run; the
-// groups differ only in size and weight (a fresh font is never italic,
-// underlined or struck out).
-QFont frmCalc::GroupFont(double points, bool bold) const {
-    QFont font(startup_.CaptionFontName);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 void frmCalc::SetCaptions() {
     setWindowTitle(ComposedWindowTitle(startup_.language));
-    const QFont captionFont = GroupFont(12, true);
+    const QFont captionFont = WindowFont(startup_, 12, true);
     for (const InputDescriptor& input : Inputs()) {
         QLabel* caption = ControlsOf(input.id).caption;
         caption->setText(startup_.Text(input.captionTextId));
@@ -218,7 +210,7 @@ void frmCalc::SetCaptions() {
 }
 
 void frmCalc::SetUnitsAndRanges() {
-    const QFont unitFont = GroupFont(8, false);
+    const QFont unitFont = WindowFont(startup_, 8);
     setFont(unitFont);
     const Units units = startup_.format.units;
     // Each number's unit, and the result's, which is a length.
@@ -237,7 +229,7 @@ void frmCalc::SetUnitsAndRanges() {
 }
 
 void frmCalc::SetResultLook() {
-    const QFont resultFont = GroupFont(12, true);
+    const QFont resultFont = WindowFont(startup_, 12, true);
     for (QLineEdit* result : results_) {
         result->setFont(resultFont);
         QPalette palette = result->palette();
@@ -245,11 +237,12 @@ void frmCalc::SetResultLook() {
         result->setPalette(palette);
     }
     railNote_->setText(u'(' + RailSensorNames().join(u',') + u')');
-    railNote_->setFont(GroupFont(10, false));
+    railNote_->setFont(WindowFont(startup_, 10));
 }
 
 void frmCalc::SetMarks() {
-    const QFont markFont = GroupFont(startup_.language == Language::English ? 14 : 12, true);
+    const QFont markFont =
+        WindowFont(startup_, startup_.language == Language::English ? 14 : 12, true);
     for (const InputControls& input : inputs_) {
         input.mark->setText(QStringLiteral("*"));
         input.mark->setFont(markFont);
@@ -259,7 +252,7 @@ void frmCalc::SetMarks() {
 }
 
 void frmCalc::FillLists() {
-    const QFont listFont = GroupFont(12, false);
+    const QFont listFont = WindowFont(startup_, 12);
     for (const InputDescriptor& input : Inputs()) {
         if (input.kind == InputKind::Number) {
             FieldOf(input)->setFont(listFont);

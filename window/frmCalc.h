@@ -17,7 +17,6 @@
 
 class FieldValidator;
 class QComboBox;
-class QFont;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -77,7 +76,6 @@ private:
 
     // Creates the control of a layout row and holds it by its role.
     void AddControl(const ControlSpec& spec, QWidget* container);
-    QFont GroupFont(double points, bool bold) const;
     const InputControls& ControlsOf(InputId id) const;
     QLineEdit* FieldOf(const InputDescriptor& input) const;
     QComboBox* ListOf(const InputDescriptor& input) const;

@@ -12,27 +12,19 @@ QString Q(std::string_view text) {
     return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
-// Every row: sizes ascending and named once, a wall that leaves a bore, ASME
-// millimetres that are the inches converted, and two texts each field takes
-// in either unit system and reads as the numbers the row is compared by.
+// Every row: named once, and two texts each field takes in either unit
+// system and reads as the numbers the row is compared by. (Sizes ascending,
+// walls that leave a bore and inches converted are checked where the tables
+// are compiled.)
 TEST(PipeSizeTables, EveryRowIsAPipeTheFieldsTake) {
-    EXPECT_EQ(PipeSchedules().size(), 18u);
     for (const PipeSchedule& schedule : PipeSchedules()) {
         SCOPED_TRACE(Q(schedule.name).toStdString());
         EXPECT_EQ(FncFindPipeSchedule(Q(schedule.name)),
                   std::size_t(&schedule - PipeSchedules().data()));
-        const bool asme = schedule.standard.starts_with("ASME");
         for (std::size_t i = 0; i < schedule.sizes.size(); ++i) {
             const PipeSize& size = schedule.sizes[i];
             SCOPED_TRACE(Q(size.name).toStdString());
             EXPECT_EQ(FncFindPipeSize(schedule, Q(size.name)), i);
-            EXPECT_GT(size.outerDiameterMm, i ? schedule.sizes[i - 1].outerDiameterMm : 0);
-            EXPECT_LT(size.wallMm, size.outerDiameterMm / 2);
-            EXPECT_EQ(asme, size.wallInch > 0);
-            if (asme) {
-                EXPECT_NEAR(size.outerDiameterMm, size.outerDiameterInch * 25.4, 0.5);
-                EXPECT_NEAR(size.wallMm, size.wallInch * 25.4, 0.0051);
-            }
             for (const Units units : {Units::Metric, Units::Inch}) {
                 const PipeSizeTexts texts = FncPipeSizeTexts(size, {units, kUs});
                 const PipeSizeNumbers numbers = FncPipeSizeNumbers(size, units);
@@ -68,6 +60,7 @@ TEST(PipeSizeTables, RowsEasyToGetWrong) {
         {"3-1/2", "ASME Sch40", "3-1/2", "101.6 5.74", "4.000 0.226"},
         {"1-1/4 with a blank", "ASME Sch10", "1 1/4", "42.2 2.77", "1.660 0.109"},
         {"a metric size in inches", "SGP", "175a", "190.7 5.3", "7.508 0.209"},
+        {"Sch5S, the thinnest SUS", "SUS Sch5S", "100A", "114.3 2.1", "4.500 0.083"},
         {"the largest PVC size in inches", "PVC VU", "800", "835.0 23.9", "32.874 0.941"},
         {"Sch40 lacks 22", "ASME Sch40", "22", nullptr, nullptr},
         {"STPG lacks 175A", "STPG Sch40", "175A", nullptr, nullptr},

@@ -44,8 +44,12 @@ Entries Request(std::initializer_list<Change> changes = {}) {
     }
     return e;
 }
+// The entry of `list` that reads `name` in English.
+Change Pick(InputId list, const char* name) {
+    return {list, nullptr, int(Describe(list).entryNames(Language::English).indexOf(name))};
+}
 Change Sensor(const char* name) {
-    return {SensorType, nullptr, int(SensorNameList(Language::Japanese).indexOf(name))};
+    return Pick(SensorType, name);
 }
 
 struct Expected {
@@ -72,20 +76,20 @@ TEST(SpacingRun, FromTextsToResultsOrTheReasonItStops) {
         {"grouped", Request({{OuterDiameter, "2,000"}, {WallThickness, "20"}, Sensor("TB_04/TC_04")}), {O::Shown, "1,687.09"}},
         {"decimal comma", Request({{OuterDiameter, "2000"}, {WallThickness, "20,0"}, Sensor("TB_04/TC_04")}), {O::Shown, "1.687,09"}, Metric, kGerman},
         {"rail steps", Request({{OuterDiameter, "60.5"}, {WallThickness, "3"}, Sensor("TA_01")}), {O::Shown, "51", "17"}},
-        {"rail steps, N", Request({{OuterDiameter, "60.5"}, {WallThickness, "3"}, Sensor("TA_01"), {MountingMethod, nullptr, 2 /* N */}}), {O::Shown, "75", "25"}},
-        {"rail steps, W", Request({{OuterDiameter, "60.5"}, {WallThickness, "3"}, Sensor("TA_01"), {MountingMethod, nullptr, 3 /* W */}}), {O::Shown, "96", "32"}},
+        {"rail steps, N", Request({{OuterDiameter, "60.5"}, {WallThickness, "3"}, Sensor("TA_01"), Pick(MountingMethod, "N METHOD")}), {O::Shown, "75", "25"}},
+        {"rail steps, W", Request({{OuterDiameter, "60.5"}, {WallThickness, "3"}, Sensor("TA_01"), Pick(MountingMethod, "W METHOD")}), {O::Shown, "96", "32"}},
         {"rail steps in inch", Request({{OuterDiameter, "2.375"}, {WallThickness, "0.125"}, Sensor("TA_01")}), {O::Shown, "2.007", "17"}, Inch},
         {"typed ft/s", Request({{OuterDiameter, "4.5"}, {WallThickness, "0.25"}, {PipeMaterial, nullptr, kPipeTypedVelocityEntry},
                                 {PipeVelocity, "9842.5197"}, {Fluid, nullptr, kFluidTypedVelocityEntry}, {FluidVelocity, "4724.4094"}}), {O::Shown, "2.591"}, Inch},
-        {"lined", Request({{OuterDiameter, "508"}, {WallThickness, "10"}, {MountingMethod, nullptr, 1 /* Z */}, Sensor("TB_05/TC_05"),
-                           {LiningMaterial, nullptr, 1}, {LiningThickness, "5"}}), {O::Shown, "234.98"}},
+        {"lined", Request({{OuterDiameter, "508"}, {WallThickness, "10"}, Pick(MountingMethod, "Z METHOD"), Sensor("TB_05/TC_05"),
+                           Pick(LiningMaterial, "TAR EPOXY"), {LiningThickness, "5"}}), {O::Shown, "234.98"}},
         {"locked texts unread", Request({{PipeVelocity, "x"}, {LiningThickness, "x"}, {FluidVelocity, ""}}), {O::Shown, "65.47"}},
         {"no method", Request({{MountingMethod, nullptr, -1}, Sensor("TA_01"), {OuterDiameter, "60.5"}, {WallThickness, "3"}}), {O::Shown, "0", "0"}},
         {"focus order", Request({{OuterDiameter, "x"}, {WallThickness, ""}}), {.outcome = O::Refused, .refused = OuterDiameter, .message = kChars}},
         {"typed velocity empty", Request({{LiningMaterial, nullptr, kLiningTypedVelocityEntry}, {LiningThickness, "1"}}), {.outcome = O::Refused, .refused = LiningVelocity, .message = kRange}},
-        {"lining thickness read", Request({{LiningMaterial, nullptr, 1}, {LiningThickness, "x"}}), {.outcome = O::Refused, .refused = LiningThickness, .message = kChars}},
-        {"lining fills the pipe", Request({{OuterDiameter, "20"}, {LiningMaterial, nullptr, 1}, {LiningThickness, "4"}}), {.outcome = O::Refused, .refused = LiningThickness, .message = kRange}},
-        {"the wall alone fills the pipe", Request({{OuterDiameter, "12"}, {LiningMaterial, nullptr, 1}, {LiningThickness, "1"}}), {.outcome = O::Refused, .refused = WallThickness, .message = kRange}},
+        {"lining thickness read", Request({Pick(LiningMaterial, "TAR EPOXY"), {LiningThickness, "x"}}), {.outcome = O::Refused, .refused = LiningThickness, .message = kChars}},
+        {"lining fills the pipe", Request({{OuterDiameter, "20"}, Pick(LiningMaterial, "TAR EPOXY"), {LiningThickness, "4"}}), {.outcome = O::Refused, .refused = LiningThickness, .message = kRange}},
+        {"the wall alone fills the pipe", Request({{OuterDiameter, "12"}, Pick(LiningMaterial, "TAR EPOXY"), {LiningThickness, "1"}}), {.outcome = O::Refused, .refused = WallThickness, .message = kRange}},
         {"no sensor", Request({{SensorType, nullptr, -1}}), {.outcome = O::Failed, .message = Reason::SubscriptOutOfRange}},
         {"no lining entry", Request({{LiningMaterial, nullptr, -1}, {LiningThickness, "1"}}), {.outcome = O::Failed, .message = Reason::SubscriptOutOfRange}},
         // clang-format on
@@ -135,7 +139,7 @@ TEST(SpacingComparison, EachCellIsExecuteWithItsSensorAndMethod) {
     } rows[] = {
         // clang-format off
         {"32 x 3.1 PVC, where some cannot be mounted", Request({{OuterDiameter, "32"}, {WallThickness, "3.1"}, {PipeMaterial, nullptr, kPvcEntry}})},
-        {"lined, in inch", Request({{OuterDiameter, "2.375"}, {WallThickness, "0.125"}, {LiningMaterial, nullptr, 1}, {LiningThickness, "0.1"}}), Inch},
+        {"lined, in inch", Request({{OuterDiameter, "2.375"}, {WallThickness, "0.125"}, Pick(LiningMaterial, "TAR EPOXY"), {LiningThickness, "0.1"}}), Inch},
         {"a wall that fills the pipe", Request({{WallThickness, "60"}})},
         {"a fluid velocity out of range", Request({{Fluid, nullptr, kFluidTypedVelocityEntry}, {FluidVelocity, "2501"}})},
         // clang-format on
@@ -288,7 +292,6 @@ TEST(Numbers, ReadAndWrittenInTheLocale) {
 // the field's caption. (The lining thickness's lock shows in the window's
 // selection tests and in every lined spacing.)
 TEST(Inputs, LockRulesFollowTheLists) {
-    for (std::size_t i = 0; i < kInputCount; ++i) EXPECT_EQ(FocusPosition(Inputs()[i].id), i);
     for (const InputId velocity : {PipeVelocity, LiningVelocity, FluidVelocity}) {
         const InputDescriptor& input = Describe(velocity);
         EXPECT_TRUE(input.lock) << input.optionName;

@@ -8,19 +8,30 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <string_view>
 #if defined(__x86_64__) && defined(__GNUC__)
 #include <cpuid.h>
 #endif
 
 #include "calc/NumericFunctions.h"
+#include "calc/SensorTable.h"
 #include "calc/SpacingCalculation.h"
 #include "calc/WaterSoundVelocity.h"
+#include "rules/NameLists.h"
+#include "support/TestSupport.h"
 
 namespace {
 
 using K = CalcErrorKind;
 constexpr MountMethod kV = MountMethod::V, kZ = MountMethod::Z;
-constexpr int kTA01 = 2, kTB01 = 4, kTB05 = 8, kTD03 = 11;
+
+// A sensor's row, found by its name.
+int Row(std::string_view name) {
+    const auto sensors = SensorTypes();
+    return int(std::ranges::find(sensors, name, &SensorSpec::Name) - sensors.begin());
+}
+const int kTA01 = Row("TA_01"), kTB01 = Row("TB_01/TC_01"), kTB05 = Row("TB_05/TC_05"),
+          kTD03 = Row("TD_03");
 
 // Carbon steel (3000 m/s), no lining, water (1440 m/s) unless changed.
 SpacingRequest Pipe(int sensor, MountMethod method, double diameter, double wall,
@@ -45,7 +56,7 @@ TEST(Spacing, WorkedExamplesAndFailures) {
         {"TA_01 critical", Pipe(kTA01, kV, 60.5, 3, 3736.1913746615214), 0, K::DivisionByZero},
         {"TD_03 beyond", Pipe(kTD03, kV, 60, 3, 3749.79), 0, K::InvalidArgument},
         {"no sensor", Pipe(-1, kV, 114.3, 6), 0, K::SubscriptOutOfRange},
-        {"no such sensor", Pipe(12, kV, 114.3, 6), 0, K::SubscriptOutOfRange},
+        {"no such sensor", Pipe(int(SensorTypes().size()), kV, 114.3, 6), 0, K::SubscriptOutOfRange},
         {"overflow", Pipe(kTB01, kV, 114.3, 1e308), 0, K::Overflow},
         {"not a number", Pipe(kTB01, kV, NAN, 6), 0, K::InvalidArgument},
         {"walls fill the pipe", Pipe(kTB01, kV, 10, 6), 0, K::NegativeSpacing},
@@ -59,27 +70,28 @@ TEST(Spacing, WorkedExamplesAndFailures) {
     }
 }
 
-// The same pipes with the beam crossing the fluid once (Z), twice (V), three
-// (N) and four times (W); -1: the spacing would be negative.
+// The same pipes with every method of the mounting list: the beam crossing
+// the fluid twice (V), once (Z), three (N) and four times (W); -1: the
+// spacing would be negative.
 TEST(Spacing, EveryMethodOnTheSamePipe) {
     const struct {
         const char* name;
         SpacingRequest in;
-        double shown[4];  // Z, V, N, W, truncated to 0.01 mm
+        double shown[4];  // in list order, truncated to 0.01 mm
     } rows[] = {
         // clang-format off
-        {"TB_01 on 114.3 x 6", Pipe(kTB01, {}, 114.3, 6), {22.84, 65.47, 108.10, 150.73}},
-        {"TB_05 on 508 x 10, tar epoxy 5", Pipe(kTB05, {}, 508, 10, 3000, 1440, 5, 2505), {234.98, 434.17, 633.35, 832.54}},
+        {"TB_01 on 114.3 x 6", Pipe(kTB01, {}, 114.3, 6), {65.47, 22.84, 108.10, 150.73}},
+        {"TB_05 on 508 x 10, tar epoxy 5", Pipe(kTB05, {}, 508, 10, 3000, 1440, 5, 2505), {434.17, 234.98, 633.35, 832.54}},
         {"TB_01 on 32 x 3.1 PVC", Pipe(kTB01, {}, 32, 3.1, 2307), {-1, -1, 1.24, 11.99}},
         // clang-format on
     };
-    const MountMethod methods[] = {kZ, kV, MountMethod::N, MountMethod::W};
+    ASSERT_EQ(MountEntryCount(), int(std::size(rows[0].shown)));  // a column per entry
     for (const auto& r : rows) {
-        for (int m = 0; m < 4; ++m) {
-            SCOPED_TRACE(testing::Message() << r.name << ", "
-                                            << "ZVNW"[m]);
+        for (int m = 0; m < MountEntryCount(); ++m) {
+            SCOPED_TRACE(testing::Message()
+                         << r.name << ", " << MountNameList(Language::English)[m]);
             SpacingRequest in = r.in;
-            in.method = methods[m];
+            in.method = MountMethodAt(m);
             const SpacingOutcome out = FncCalcSpacing(in);
             EXPECT_EQ(out.failure,
                       r.shown[m] < 0 ? std::optional(K::NegativeSpacing) : std::nullopt);

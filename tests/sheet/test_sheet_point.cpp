@@ -96,7 +96,8 @@ TEST(SheetOfPoint, EntriesResultAndMountingAsTheCalculationReadThem) {
             entries[FocusPosition(input)].position = position;
         const NumberFormat format{c.units, kUs};
         const SpacingRun run = FncRunSpacing(entries, format);
-        ASSERT_EQ(run.outcome, SpacingRun::Outcome::Shown);
+        EXPECT_EQ(run.outcome, SpacingRun::Outcome::Shown);
+        if (run.outcome != SpacingRun::Outcome::Shown) continue;
         const SheetPoint point{.entries = entries,
                                .run = run,
                                .format = format,
