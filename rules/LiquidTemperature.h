@@ -45,6 +45,12 @@ struct LiquidReading {
     QString velocityText;
 };
 
+// Where a fluid velocity came from: the liquid and what was typed for it.
+struct LiquidOrigin {
+    LiquidModel model = LiquidModel::Water;
+    LiquidReading reading;
+};
+
 // A typed temperature (and salinity, read only for seawater; an empty one is
 // the default) in the format's units and locale, with the velocity.
 LiquidReading FncReadLiquid(LiquidModel model, const QString& temperature, const QString& salinity,

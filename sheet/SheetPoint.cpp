@@ -7,7 +7,6 @@
 #include "rules/NameLists.h"
 #include "rules/NumberText.h"
 #include "rules/UnitTexts.h"
-#include "rules/WaterTemperature.h"
 
 namespace {
 
@@ -49,12 +48,7 @@ public:
         }
         add(Fluid, ListText(Fluid));
         add(FluidVelocity, Velocity(FluidVelocity, read.fluidVelocity));
-        if (point_.waterTemperature) {
-            page.entries.emplace_back(
-                Caption(WaterTemperatureInput().captionTextId),
-                WithUnit(FncPlainNumberText(*point_.waterTemperature, point_.format.locale),
-                         Quantity::Temperature));
-        }
+        if (point_.liquid) AddLiquid(page, *point_.liquid);
         if (point_.pipeSize) {
             const PipeSchedule& schedule = ScheduleOf(*point_.pipeSize);
             page.entries.emplace_back(
@@ -116,6 +110,24 @@ public:
 
 private:
     QString Caption(TextId id) const { return FncGetText(id, point_.language); }
+
+    // The liquid whose temperature gave the fluid velocity, the temperature
+    // (and seawater's salinity), and the model's source.
+    void AddLiquid(SheetPage& page, const LiquidOrigin& liquid) const {
+        const QLocale& locale = point_.format.locale;
+        int position = 0;
+        while (FncLiquidModelAt(position) != liquid.model) ++position;
+        page.entries.emplace_back(Caption(TextId::LiquidCaption),
+                                  FluidNameList(point_.language)[position]);
+        page.entries.emplace_back(Caption(TextId::FluidTemperature),
+                                  WithUnit(FncPlainNumberText(liquid.reading.temperature, locale),
+                                           Quantity::Temperature));
+        if (FncLiquidModelFacts(liquid.model).takesSalinity)
+            page.entries.emplace_back(Caption(TextId::Salinity),
+                                      FncPlainNumberText(liquid.reading.salinity, locale));
+        page.entries.emplace_back(Caption(TextId::LiquidSourceCaption),
+                                  QString::fromUtf8(FncLiquidModelFacts(liquid.model).source));
+    }
 
     double InUnits(double mm) const {
         return point_.format.units == Units::Inch ? FncMmToInch(mm) : mm;

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "rules/InputDescriptors.h"
+#include "rules/LiquidTemperature.h"
 #include "rules/PipeSizes.h"
 #include "rules/SpacingRun.h"
 #include "settings/NumberFormat.h"
@@ -26,10 +27,10 @@ struct SheetPoint {
     QString tag = {};
     // The table's row that gave the outer diameter and the wall, if one did.
     std::optional<PipeSizePick> pipeSize = {};
-    // The temperature of water that gave the fluid's sound velocity, if one
-    // did, in the run's units (degrees Celsius, Fahrenheit in an inch run);
-    // to be shown after the fluid's velocity with the temperature's caption.
-    std::optional<double> waterTemperature = {};
+    // The liquid and temperature (and salinity) that gave the fluid's sound
+    // velocity, if one did, in the run's units; shown after the fluid's
+    // velocity with the model's source.
+    std::optional<LiquidOrigin> liquid = {};
 };
 
 // The page: every entry as the calculation read it, with the window's

@@ -148,4 +148,5 @@ enum class TextId : std::int16_t {
     LiquidSource = 4537,         // "%1" the model's source, "%2" its range
     LiquidSaturated = 4538,      // "%1" the velocity gained per bar, with its unit
     LiquidNoModel = 4539,        // "%1" the fluid list's entry
+    LiquidSourceCaption = 4540,  // the model's source on the mounting sheet
 };

@@ -173,12 +173,13 @@ constexpr std::array kRows = std::to_array<TextRow>({
     {FluidTemperature, u"液温", u"FLUID TEMPERATURE"},
     {Salinity, u"塩分", u"SALINITY"},
     {LiquidAtTemperature, u"%1 液温 %2", u"%1 at %2"},
-    {LiquidAtSalinity, u" 塩分 %1", u", salinity %1"},
+    {LiquidAtSalinity, u"、塩分 %1", u", salinity %1"},
     {LiquidSource, u"出典: %1 (%2)", u"Source: %1 (%2)"},
     {LiquidSaturated, u"飽和液の値です。飽和圧力より 1 bar 高いごとに約 %1 速くなります。",
      u"For saturated liquid: about %1 faster per bar above saturation."},
     {LiquidNoModel, u"%1 には温度からの音速モデルがありません。水で始めます。",
      u"%1 has no model of its sound velocity; starting on WATER."},
+    {LiquidSourceCaption, u"出典", u"SOURCE"},
 });
 
 constexpr int BaseId(const TextRow& row) {

@@ -38,7 +38,7 @@ void frmCalc::SaveSheet() {
                            .format = startup_.format,
                            .language = startup_.language,
                            .pipeSize = PipeSizeOfFields(),
-                           .waterTemperature = WaterTemperatureOfFields()};
+                           .liquid = LiquidOfFields()};
     const QString folder = sheetFolder_.isEmpty()
                                ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                                : sheetFolder_;
@@ -72,10 +72,10 @@ std::optional<PipeSizePick> frmCalc::PipeSizeOfFields() const {
     return pipeSizePick_;
 }
 
-std::optional<double> frmCalc::WaterTemperatureOfFields() const {
+std::optional<LiquidOrigin> frmCalc::LiquidOfFields() const {
     const InputDescriptor& velocity = Describe(InputId::FluidVelocity);
-    if (!waterReading_ || IsLocked(velocity, GatherEntries()) ||
-        FieldOf(velocity)->text() != waterReading_->velocityText)
+    if (!liquid_ || IsLocked(velocity, GatherEntries()) ||
+        FieldOf(velocity)->text() != liquid_->reading.velocityText)
         return std::nullopt;
-    return waterReading_->temperature;
+    return liquid_;
 }
