@@ -5,22 +5,8 @@
 #include <iterator>
 
 #include "calc/CalcError.h"
-#include "calc/LiquidVelocityFits.h"
-#include "calc/WaterSoundVelocity.h"
 
 namespace {
-
-// Ordered as LiquidModel.
-constexpr std::array<LiquidModelFacts, kLiquidModelCount> kFacts{{
-    {kWaterCelsiusMin, kWaterCelsiusMax, false, false, "Bilaniuk & Wong (1993)"},
-    {0, 40, false, true, "Chen & Millero (1977), Wong & Zhu (1995)"},
-    {kGlycolFit.celsiusMin, kGlycolFit.celsiusMax, false, false, "Huber et al. (2022)"},
-    {kEthanolFit.celsiusMin, kEthanolFit.celsiusMax, false, false, "Schroeder et al. (2014)"},
-    {kBenzeneFit.celsiusMin, kBenzeneFit.celsiusMax, false, false, "Thol et al. (2012)"},
-    {kTolueneFit.celsiusMin, kTolueneFit.celsiusMax, false, false, "Lemmon & Span (2006)"},
-    {kAmmoniaFit.celsiusMin, kAmmoniaFit.celsiusMax, true, false, "Tillner-Roth et al. (1993)"},
-    {kR410AFit.celsiusMin, kR410AFit.celsiusMax, true, false, "Lemmon (2003)"},
-}};
 
 // Ordered as LiquidModel from Glycol on.
 constexpr std::array<const LiquidVelocityFit*, kLiquidModelCount - 2> kFits{
@@ -60,10 +46,6 @@ double Scaled(const LiquidVelocityFit& fit, double celsius) {
 }
 
 }  // namespace
-
-const LiquidModelFacts& FncLiquidModelFacts(LiquidModel model) {
-    return kFacts.at(static_cast<std::size_t>(model));
-}
 
 double FncLiquidSoundVelocity(LiquidModel model, double celsius, double salinity) {
     const LiquidModelFacts& facts = FncLiquidModelFacts(model);

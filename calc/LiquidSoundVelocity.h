@@ -5,7 +5,11 @@
 // whose make-up varies (alcohol of unknown strength, oils, milk, petrol) have
 // none, and nothing here pretends otherwise.
 
+#include <array>
 #include <cstddef>
+
+#include "calc/LiquidVelocityFits.h"
+#include "calc/WaterSoundVelocity.h"
 
 enum class LiquidModel { Water, Seawater, Glycol, Ethanol, Benzene, Toluene, Ammonia, R410A };
 inline constexpr std::size_t kLiquidModelCount = 8;
@@ -24,7 +28,21 @@ struct LiquidModelFacts {
     const char* source;
 };
 
-const LiquidModelFacts& FncLiquidModelFacts(LiquidModel model);
+// Ordered as LiquidModel; the ranges of the fitted ones are their fits'.
+inline constexpr std::array<LiquidModelFacts, kLiquidModelCount> kLiquidModels{{
+    {kWaterCelsiusMin, kWaterCelsiusMax, false, false, "Bilaniuk & Wong (1993)"},
+    {0, 40, false, true, "Chen & Millero (1977), Wong & Zhu (1995)"},
+    {kGlycolFit.celsiusMin, kGlycolFit.celsiusMax, false, false, "Huber et al. (2022)"},
+    {kEthanolFit.celsiusMin, kEthanolFit.celsiusMax, false, false, "Schroeder et al. (2014)"},
+    {kBenzeneFit.celsiusMin, kBenzeneFit.celsiusMax, false, false, "Thol et al. (2012)"},
+    {kTolueneFit.celsiusMin, kTolueneFit.celsiusMax, false, false, "Lemmon & Span (2006)"},
+    {kAmmoniaFit.celsiusMin, kAmmoniaFit.celsiusMax, true, false, "Tillner-Roth et al. (1993)"},
+    {kR410AFit.celsiusMin, kR410AFit.celsiusMax, true, false, "Lemmon (2003)"},
+}};
+
+constexpr const LiquidModelFacts& FncLiquidModelFacts(LiquidModel model) {
+    return kLiquidModels[static_cast<std::size_t>(model)];
+}
 
 // Practical salinity (PSS-78), which seawater's formula holds for.
 inline constexpr double kSalinityMin = 0.0;

@@ -20,6 +20,7 @@
 #include "cli/CsvWriter.h"
 #include "cli/PointOutput.h"
 #include "rules/AsciiText.h"
+#include "rules/ResultColumns.h"
 
 namespace {
 
@@ -312,7 +313,7 @@ std::string ToUtf8(std::string_view text, CsvEncoding encoding) {
 
 // Which column gives which field. Names are matched as UTF-8.
 std::variant<CsvColumns, std::string> MapColumns(const CsvRecord& header, CsvEncoding encoding,
-                                                 const std::string (&resultColumns)[3],
+                                                 const std::array<std::string, 3>& resultColumns,
                                                  const CsvWarning& warn) {
     CsvColumns columns;
     columns.of.fill(kNoColumn);
@@ -498,8 +499,7 @@ CsvRunResult RunCsv(ByteSource input, const SinkFor& sinkFor, const ToolContext&
         return Problem("the CSV has no header row");
     }
     if (header->error != CsvError::None) return Problem("the CSV header row is not well-formed");
-    const std::string resultColumns[] = {"spacing-" + LengthUnit(context.startup), "steps",
-                                         "message"};
+    const auto resultColumns = FncResultColumnNames(context.startup.format.units);
     const auto columns = MapColumns(*header, encoding, resultColumns, warn);
     if (const auto* problem = std::get_if<std::string>(&columns)) return Problem(*problem);
 

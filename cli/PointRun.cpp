@@ -3,8 +3,6 @@
 #include <utility>
 #include <variant>
 
-#include "rules/AsciiText.h"
-
 ToolContext::ToolContext(const StartupValues& values) : startup(values) {
     startup.format.locale = ToolNumberLocale();
     for (const InputDescriptor& input : Inputs())
@@ -42,9 +40,9 @@ std::variant<GivenEntries, PointOutcome> Resolve(const GivenPoint& point,
     if (!refusal) return std::move(std::get<GivenEntries>(resolved));
     PointOutcome outcome;
     // A value past the inputs stands for the input it fills: a pipe size for
-    // the outer diameter, a temperature for the fluid velocity.
+    // the outer diameter, a temperature or salinity for the fluid velocity.
     const InputId input = refusal->field < kInputCount               ? InputId(refusal->field)
-                          : refusal->field == kWaterTemperatureField ? InputId::FluidVelocity
+                          : refusal->field >= kFluidTemperatureField ? InputId::FluidVelocity
                                                                      : InputId::OuterDiameter;
     outcome.run = SpacingRun::Refused(input, refusal->reason);
     if (!FncRefusedByOwnCheck(*refusal)) outcome.given = *refusal;
@@ -61,18 +59,11 @@ PointOutcome Outcome(SpacingRun run, const ToolContext& context) {
     return outcome;
 }
 
-// The spacing run on the entries `point` resolved to. One object returned
+// The spacing run on the entries a point resolved to. One object returned
 // on every path: it is built in the caller's place, not moved there.
-PointOutcome Computed(GivenEntries& given, const GivenPoint& point, const ToolContext& context) {
+PointOutcome Computed(GivenEntries& given, const ToolContext& context) {
     PointOutcome outcome = Outcome(FncRunSpacing(given.entries, context.startup.format), context);
     outcome.resolved = std::move(given);
-    // Read once more for what the output says of it.
-    if (const std::string_view water = TrimBlanks(point.values[kWaterTemperatureField]);
-        !water.empty()) {
-        const WaterReading reading = FncReadWaterTemperature(
-            QString::fromUtf8(water.data(), qsizetype(water.size())), context.startup.format);
-        if (!reading.refusal) outcome.water = reading;
-    }
     return outcome;
 }
 
@@ -81,7 +72,7 @@ PointOutcome Computed(GivenEntries& given, const GivenPoint& point, const ToolCo
 PointOutcome RunPoint(const GivenPoint& point, const ToolContext& context) {
     auto resolved = Resolve(point, context);
     if (auto* refused = std::get_if<PointOutcome>(&resolved)) return std::move(*refused);
-    return Computed(std::get<GivenEntries>(resolved), point, context);
+    return Computed(std::get<GivenEntries>(resolved), context);
 }
 
 ComparisonOutcome RunComparison(const GivenPoint& point, const ToolContext& context) {

@@ -12,7 +12,6 @@
 #include "rules/ListNames.h"
 #include "rules/SpacingComparison.h"
 #include "rules/SpacingRun.h"
-#include "rules/WaterTemperature.h"
 #include "settings/ModCommonProc.h"
 
 // What the tool runs with: the language, the unit system and its number
@@ -39,8 +38,9 @@ private:
 QLocale ToolNumberLocale();
 
 struct PointOutcome {
-    // The entries the values given became (when none was refused), and the
-    // pipe size table's row that gave the outer diameter and wall.
+    // The entries the values given became (when none was refused), the pipe
+    // size table's row that gave the outer diameter and wall, and the
+    // temperature that gave the fluid velocity.
     GivenEntries resolved;
     SpacingRun run;
     // A value given that cannot be used as given; the run is then Refused.
@@ -52,9 +52,6 @@ struct PointOutcome {
     // Refused or failed: the window's message, after the caption of the
     // field it refuses ("WALL THICKNESS: The value is outside of range").
     QString message;
-    // The temperature of water that gave the fluid velocity, if one was
-    // given and read.
-    std::optional<WaterReading> water;
 };
 
 PointOutcome RunPoint(const GivenPoint& point, const ToolContext& context);

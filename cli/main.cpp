@@ -52,11 +52,6 @@ StartupValues RunSettings(const ToolOptions& options) {
                                            options.langFlag.value_or(flags.LangFlag));
 }
 
-std::optional<double> WaterTemperatureOf(const PointOutcome& outcome) {
-    if (!outcome.water) return std::nullopt;
-    return outcome.water->temperature;
-}
-
 // The sheets asked for, opened before anything is computed: a file that
 // cannot be written ends the run at once.
 std::optional<ExitStatus> OpenSheets(PointSheets* sheets, const ToolOptions& options) {
@@ -111,7 +106,7 @@ ExitStatus RunOnePoint(const ToolOptions& options, const ToolContext& context,
                           .format = startup.format,
                           .language = startup.language,
                           .pipeSize = outcome.resolved.pipeSize,
-                          .waterTemperature = WaterTemperatureOf(outcome)});
+                          .liquid = outcome.resolved.liquid});
     }
     return FinishSheets(sheets, options, status);
 }
@@ -154,7 +149,7 @@ ExitStatus RunCsvList(const ToolOptions& options, const ToolContext& context, Po
                                   .language = startup.language,
                                   .tag = listed.tag,
                                   .pipeSize = outcome.resolved.pipeSize,
-                                  .waterTemperature = WaterTemperatureOf(outcome)});
+                                  .liquid = outcome.resolved.liquid});
                 return;
             }
             refused.push_back({listed.tag.isEmpty()

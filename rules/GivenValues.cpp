@@ -6,9 +6,10 @@
 #include <vector>
 
 #include "rules/AsciiText.h"
+#include "rules/LiquidTemperature.h"
 #include "rules/ListPositions.h"
+#include "rules/Materials.h"
 #include "rules/PipeSizes.h"
-#include "rules/WaterTemperature.h"
 #include "text/TextTable.h"
 
 namespace {
@@ -20,8 +21,10 @@ const std::array<GivenField, kGivenCount>& Fields() {
             made[FocusPosition(input.id)] = {input.optionName, input.captionTextId};
         made[kPipeSizeField] = {"pipe-size", TextId::PipeSizeNominalSize};
         made[kScheduleField] = {"schedule", TextId::PipeSizeSchedule};
-        made[kWaterTemperatureField] = {WaterTemperatureInput().optionName,
-                                        WaterTemperatureInput().captionTextId};
+        const InputDescriptor& temperature = Describe(InputId::FluidTemperature);
+        made[kFluidTemperatureField] = {temperature.optionName, temperature.captionTextId};
+        made[kWaterTemperatureField] = {"water-temperature", TextId::WaterTemperature};
+        made[kSalinityField] = {"salinity", TextId::SalinityCaption};
         return made;
     }();
     return fields;
@@ -111,26 +114,48 @@ std::optional<GivenRefusal> ApplyPipeSize(const GivenPoint& point, Entries& entr
     return std::nullopt;
 }
 
-// A temperature of water: the fluid velocity at it, the number the window's
-// dialog types, and the typed-velocity entry chosen. It cannot go with a
-// velocity of its own or with a fluid that is not water.
-std::optional<GivenRefusal> ApplyWaterTemperature(const GivenPoint& point, Entries& entries,
-                                                  const NumberFormat& format) {
-    const std::string_view given = point.values[kWaterTemperatureField];
-    if (!IsGiven(given)) return std::nullopt;
+// A temperature of the fluid: the fluid velocity its model gives, the number
+// the window's dialog types, and the typed-velocity entry chosen. It cannot
+// go with a velocity of its own or with a fluid that has no model; the
+// temperature of water only with water, as it always could; a salinity only
+// with seawater and its temperature.
+std::optional<GivenRefusal> ApplyTemperature(const GivenPoint& point, GivenEntries& given,
+                                             const NumberFormat& format) {
+    const auto text = [&](std::size_t field) {
+        const std::string_view value = point.values[field];
+        return QString::fromUtf8(value.data(), qsizetype(value.size()));
+    };
+    const bool salinity = IsGiven(point.values[kSalinityField]);
+    std::size_t field = kFluidTemperatureField;
+    if (IsGiven(point.values[kWaterTemperatureField])) {
+        if (IsGiven(point.values[kFluidTemperatureField]))
+            return GivenRefusal{Reason::EitherOr, kWaterTemperatureField, kFluidTemperatureField};
+        field = kWaterTemperatureField;
+    } else if (!IsGiven(point.values[kFluidTemperatureField])) {
+        if (salinity) return GivenRefusal{Reason::Needs, kSalinityField, kFluidTemperatureField};
+        return std::nullopt;
+    }
     const std::size_t velocity = FocusPosition(InputId::FluidVelocity);
     const std::size_t fluid = FocusPosition(InputId::Fluid);
-    if (IsGiven(point.values[velocity]))
-        return GivenRefusal{Reason::EitherOr, kWaterTemperatureField, velocity};
-    int& fluidEntry = entries[fluid].position;
-    if (fluidEntry >= 0 && !FncFluidTakesWaterTemperature(fluidEntry))
-        return GivenRefusal{Reason::NotReadWith, kWaterTemperatureField, fluid};
-    const WaterReading water =
-        FncReadWaterTemperature(QString::fromUtf8(given.data(), qsizetype(given.size())), format);
-    if (water.refusal)
-        return GivenRefusal{*water.refusal, kWaterTemperatureField, kWaterTemperatureField};
+    if (IsGiven(point.values[velocity])) return GivenRefusal{Reason::EitherOr, field, velocity};
+    int& fluidEntry = given.entries[fluid].position;
+    const int liquid = fluidEntry >= 0 ? fluidEntry : kWaterEntry;
+    const TemperatureModel* model =
+        FncTemperatureModelOf(fluidEntry >= 0 ? fluidEntry : kFluidTypedVelocityEntry);
+    if (model == nullptr) return GivenRefusal{Reason::NoTemperatureModel, field, fluid};
+    if (field == kWaterTemperatureField && model->liquid != LiquidModel::Water)
+        return GivenRefusal{Reason::NotReadWith, field, fluid};
+    if (salinity && !FncLiquidModelFacts(model->liquid).takesSalinity)
+        return GivenRefusal{Reason::NotReadWith, kSalinityField, fluid};
+    const LiquidReading reading = FncReadLiquid(*model, text(field), text(kSalinityField), format);
+    if (reading.refusal) {
+        const std::size_t refused = reading.salinityRefused ? kSalinityField : field;
+        return GivenRefusal{*reading.refusal, refused, refused};
+    }
     fluidEntry = kFluidTypedVelocityEntry;
-    entries[velocity].number = water.velocity;
+    given.entries[velocity].number = reading.velocity;
+    given.liquid = LiquidOrigin{model->liquid, liquid, reading};
+    given.temperatureField = field;
     return std::nullopt;
 }
 
@@ -227,8 +252,8 @@ std::variant<GivenEntries, GivenRefusal> FncResolveGiven(const GivenPoint& point
     // A pipe size from the tables; a typed pipe velocity has chosen its entry.
     if (std::optional<GivenRefusal> refusal = ApplyPipeSize(point, entries, format, given.pipeSize))
         return *refusal;
-    // A temperature of water: the fluid velocity and the entry that reads it.
-    if (std::optional<GivenRefusal> refusal = ApplyWaterTemperature(point, entries, format))
+    // A temperature of the fluid: the fluid velocity and the entry that reads it.
+    if (std::optional<GivenRefusal> refusal = ApplyTemperature(point, given, format))
         return *refusal;
     // Every number given is read.
     for (const LockedNumber& number : locked) {
@@ -252,8 +277,9 @@ QString FncGivenRefusalText(const GivenRefusal& refusal, Language language) {
     const auto caption = [&](std::size_t field) {
         return FncGetText(Fields()[field].captionTextId, language);
     };
-    const ReasonSubjects subjects{
-        caption(refusal.field), caption(refusal.other), refusal.quoted, {}};
+    ReasonSubjects subjects{caption(refusal.field), caption(refusal.other), refusal.quoted, {}};
+    if (refusal.reason == Reason::NoTemperatureModel)
+        subjects.quoted[0] = FncLiquidNamesText(language);
     return subjects.field + QStringLiteral(": ") +
            FncReasonText(refusal.reason, language, subjects);
 }
@@ -266,10 +292,13 @@ QString FncGivenRefusalOptionText(const GivenRefusal& refusal, const GivenPoint&
         const std::string_view value = point.values[field];
         return QString::fromUtf8(value.data(), qsizetype(value.size()));
     };
-    return FncReasonOptionText(refusal.reason, {option(refusal.field),
-                                                option(refusal.other),
-                                                refusal.quoted,
-                                                {given(refusal.field), given(refusal.other)}});
+    ReasonSubjects subjects{option(refusal.field),
+                            option(refusal.other),
+                            refusal.quoted,
+                            {given(refusal.field), given(refusal.other)}};
+    if (refusal.reason == Reason::NoTemperatureModel)
+        subjects.quoted[0] = FncLiquidNamesText(Language::English);
+    return FncReasonOptionText(refusal.reason, subjects);
 }
 
 std::optional<std::size_t> FncGivenFieldNamed(std::string_view utf8) {

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 
-#include "calc/PropertyTables.h"
 #include "rules/ListPositions.h"
+#include "rules/Materials.h"
 #include "rules/NameLists.h"
+#include "rules/TemperatureModels.h"
 
 namespace {
 
@@ -16,16 +17,17 @@ using Q = Quantity;
 // The entries that stand for a typed sound velocity unlock its field; any
 // other entry gives the table's value. A lining, whatever it is made of, has
 // a thickness; "NO LINING" has none.
-constexpr LockRule kPipeVelocityLock{PipeMaterial,
-                                     [](int p) { return p == kPipeTypedVelocityEntry; },
-                                     [](int p) { return double(PipeSVTable(p)); }};
-constexpr LockRule kLiningVelocityLock{LiningMaterial,
-                                       [](int p) { return p == kLiningTypedVelocityEntry; },
-                                       [](int p) { return double(LiningSVTable(p)); }};
+constexpr LockRule kPipeVelocityLock{
+    PipeMaterial, [](int p) { return p == kPipeTypedVelocityEntry; }, PipeVelocityAt};
+constexpr LockRule kLiningVelocityLock{
+    LiningMaterial, [](int p) { return p == kLiningTypedVelocityEntry; }, LiningVelocityAt};
 constexpr LockRule kLiningThicknessLock{LiningMaterial, [](int p) { return p != kNoLiningEntry; },
                                         [](int) { return 0.0; }};
 constexpr LockRule kFluidVelocityLock{Fluid, [](int p) { return p == kFluidTypedVelocityEntry; },
-                                      FluidSVTable};
+                                      FluidVelocityAt};
+// A temperature is read with a fluid that has a model for it; it has no
+// value of a table.
+constexpr LockRule kFluidTemperatureLock{Fluid, FncFluidTakesTemperature, nullptr};
 
 // The inch limits are the metric ones converted, lower limits rounded
 // down and upper limits rounded up at the precision written, so no metric
@@ -55,7 +57,7 @@ constexpr InputDescriptor List(InputId id, const char* optionName, TextId captio
 }
 
 // clang-format off
-constexpr std::array<InputDescriptor, kInputCount> kInputs = {{
+constexpr std::array<InputDescriptor, kDescribedCount> kInputs = {{
     Number(OuterDiameter, "outer-diameter", CaptionOuterDiameter, Q::Length, kDiameterMm, kDiameterInch),
     List(PipeMaterial, "pipe", CaptionPipeMaterial, PipeNameList),
     Number(PipeVelocity, "pipe-velocity", CaptionPipeVelocity, Q::Velocity, kWallVelocityMs, kWallVelocityFts, kPipeVelocityLock),
@@ -67,6 +69,9 @@ constexpr std::array<InputDescriptor, kInputCount> kInputs = {{
     Number(LiningThickness, "lining-thickness", CaptionLiningThickness, Q::Length, kLiningMm, kLiningInch, kLiningThicknessLock),
     List(Fluid, "fluid", CaptionFluid, FluidNameList),
     Number(FluidVelocity, "fluid-velocity", CaptionFluidVelocity, Q::Velocity, kFluidVelocityMs, kFluidVelocityFts, kFluidVelocityLock),
+    // Its limits are the default model's, pure water's; the fluid's own
+    // model holds it.
+    Number(FluidTemperature, "fluid-temperature", TextId::LiquidTemperatureCaption, Q::Temperature, kPureWaterModel.celsius, kPureWaterModel.fahrenheit, kFluidTemperatureLock),
 }};
 // clang-format on
 // Describe() finds an input's row at its focus position.
@@ -77,7 +82,7 @@ static_assert(std::ranges::all_of(kInputs, [](const InputDescriptor& input) {
 }  // namespace
 
 std::span<const InputDescriptor, kInputCount> Inputs() {
-    return kInputs;
+    return std::span(kInputs).first<kInputCount>();
 }
 
 const InputDescriptor& Describe(InputId id) {

@@ -140,13 +140,13 @@ enum class TextId : std::int16_t {
     // published model (and seawater's salinity).
     LiquidMenuEntry = 4530,
     LiquidTitle = 4531,
-    LiquidCaption = 4532,        // the list of liquids with a model
-    FluidTemperature = 4533,     // the temperature's caption
-    Salinity = 4534,             // seawater's salinity's caption
-    LiquidAtTemperature = 4535,  // "%1" the liquid, "%2" the temperature
-    LiquidAtSalinity = 4536,     // follows it for seawater: "%1" the salinity
-    LiquidSource = 4537,         // "%1" the model's source, "%2" its range
-    LiquidSaturated = 4538,      // "%1" the velocity gained per bar, with its unit
-    LiquidNoModel = 4539,        // "%1" the fluid list's entry
-    LiquidSourceCaption = 4540,  // the model's source on the mounting sheet
+    LiquidCaption = 4532,             // the list of liquids with a model
+    LiquidTemperatureCaption = 4533,  // the temperature's caption
+    SalinityCaption = 4534,           // seawater's salinity's caption
+    LiquidAtTemperature = 4535,       // "%1" the liquid, "%2" the temperature
+    LiquidAtSalinity = 4536,          // follows it for seawater: "%1" the salinity
+    LiquidSource = 4537,              // "%1" the model's source, "%2" its range
+    LiquidSaturated = 4538,           // "%1" the velocity gained per bar, with its unit
+    LiquidNoModel = 4539,             // "%1" the fluid list's entry
+    LiquidSourceCaption = 4540,       // the model's source on the mounting sheet
 };

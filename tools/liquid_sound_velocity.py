@@ -543,8 +543,11 @@ def write_fits(out):
             sample = rows[::10]
             xs = [(c - mid) / half for c, _, _, _ in sample]
             ys = [per_bar(eq, c + 273.15, p, rho) for c, _, p, rho in sample]
-            slope = fit(xs, ys, 4)
-            worst = max(abs(horner(slope, x) - y) for x, y in zip(xs, ys))
+            for degree in range(3, 10):
+                slope = fit(xs, ys, degree)
+                worst = max(abs(horner(slope, x) - y) for x, y in zip(xs, ys))
+                if worst < 0.005:
+                    break
             print(f"{name}: dw/dp fit within {worst:.4f} m/s per bar")
         text.append(f"\n// {eq.source}\n")
         text.append(f"inline constexpr LiquidVelocityFit k{name}Fit{{{low}, {high},\n"

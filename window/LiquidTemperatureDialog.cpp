@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "rules/ListPositions.h"
+#include "rules/Materials.h"
 #include "rules/NameLists.h"
 #include "rules/NumberText.h"
 #include "rules/UnitTexts.h"
@@ -34,29 +36,29 @@ LiquidTemperatureDialog::LiquidTemperatureDialog(const StartupValues& startup, i
     layout->addWidget(liquid_, 0, 1, 1, 3);
 
     temperatureRange_ = new QLabel(this);
-    temperature_ =
-        AddNumberRow(layout, 1, FluidTemperature, FncUnitCaption(Quantity::Temperature, units),
-                     temperatureRange_, "temperature");
+    temperature_ = AddNumberRow(layout, 1, LiquidTemperatureCaption,
+                                FncUnitCaption(Quantity::Temperature, units), temperatureRange_,
+                                "temperature");
     const Range salinity = FncSalinityRange();
     salinity_ = AddNumberRow(
-        layout, 2, Salinity, QString(),
+        layout, 2, SalinityCaption, QString(),
         new QLabel(FncLimitText(salinity.lower) + u'-' + FncLimitText(salinity.upper), this),
         "salinity");
     salinity_->setText(FncPlainNumberText(kSalinityDefault, startup_.format.locale));
 
     // Each line as wide as its widest text, so the dialog keeps its size.
     const InputDescriptor& field = Describe(InputId::FluidVelocity);
-    QStringList velocities = {startup_.Text(field.captionTextId) + QStringLiteral(": ") +
-                              FncLimitText(RangeOf(field, units).upper) + QLatin1Char(' ') +
-                              FncUnitTexts(units)[std::size_t(Quantity::Velocity)]};
+    QStringList velocities = {
+        startup_.Text(field.captionTextId) + QStringLiteral(": ") +
+        FncWithUnit(FncLimitText(RangeOf(field, units).upper), Quantity::Velocity, units)};
     for (const Reason reason : {Reason::NotANumber, Reason::OutOfRange})
         velocities << FncReasonText(reason, startup_.language);
     QStringList sources, notes;
-    for (int i = 0; i < int(kLiquidModelCount); ++i) {
-        sources << FncLiquidSourceCaption(LiquidModel(i), startup_.language, units);
+    for (const TemperatureModel& model : kTemperatureModels) {
+        sources << FncLiquidSourceCaption(model, startup_.language, units);
         LiquidReading warmest;
-        warmest.temperature = FncLiquidTemperatureRange(LiquidModel(i), units).upper.value;
-        notes << FncLiquidSaturatedNote(LiquidModel(i), warmest, startup_.language, units);
+        warmest.temperature = RangeOf(model, units).upper.value;
+        notes << FncLiquidSaturatedNote(model, warmest, startup_.language, units);
     }
     for (const QString& name : names) notes << startup_.Text(LiquidNoModel).arg(name);
     velocity_ = AddLine(layout, 3, "velocity", velocities);
@@ -70,20 +72,23 @@ LiquidTemperatureDialog::LiquidTemperatureDialog(const StartupValues& startup, i
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // The fluid list's entry when it has a model; else water, and why.
-    const std::optional<LiquidModel> model = FncLiquidModelAt(fluidPosition);
-    liquid_->setCurrentIndex(model ? liquid_->findData(fluidPosition) : 0);
+    const int start = liquid_->findData(fluidPosition);
+    liquid_->setCurrentIndex(std::max(start, 0));
     connect(liquid_, &QComboBox::currentIndexChanged, this, &LiquidTemperatureDialog::ShowModel);
     connect(temperature_, &QLineEdit::textChanged, this, &LiquidTemperatureDialog::ShowReading);
     connect(salinity_, &QLineEdit::textChanged, this, &LiquidTemperatureDialog::ShowReading);
     ShowModel();
-    if (!model && fluidPosition >= 0 && fluidPosition < names.size() &&
-        fluidPosition != names.size() - 1)
+    if (start < 0 && fluidPosition >= 0 && fluidPosition < kFluidTypedVelocityEntry)
         note_->setText(startup_.Text(LiquidNoModel).arg(names[fluidPosition]));
     temperature_->setFocus(Qt::OtherFocusReason);
 }
 
-LiquidModel LiquidTemperatureDialog::Model() const {
-    return *FncLiquidModelAt(liquid_->currentData().toInt());
+const TemperatureModel& LiquidTemperatureDialog::Model() const {
+    return *FncTemperatureModelOf(Fluid());
+}
+
+int LiquidTemperatureDialog::Fluid() const {
+    return liquid_->currentData().toInt();
 }
 
 // One row as the window shows a number: caption, field, unit and range.
@@ -127,18 +132,18 @@ QLabel* LiquidTemperatureDialog::AddLine(QGridLayout* layout, int row, const cha
 
 // A liquid picked: its range and source, the salinity only for seawater.
 void LiquidTemperatureDialog::ShowModel() {
-    const LiquidModel model = Model();
+    const TemperatureModel& model = Model();
     const Units units = startup_.format.units;
     temperatureRange_->setText(FncLiquidRangeCaption(model, units));
     source_->setText(FncLiquidSourceCaption(model, startup_.language, units));
-    salinity_->setEnabled(FncLiquidModelFacts(model).takesSalinity);
+    salinity_->setEnabled(FncLiquidModelFacts(model.liquid).takesSalinity);
     ShowReading();
 }
 
 // The velocity at what is typed, or why the text is refused; an empty
 // temperature, not yet typed in, is not reproached.
 void LiquidTemperatureDialog::ShowReading() {
-    const LiquidModel model = Model();
+    const TemperatureModel& model = Model();
     reading_ = FncReadLiquid(model, temperature_->text(), salinity_->text(), startup_.format);
     ok_->setEnabled(!reading_.refusal);
     note_->clear();
@@ -151,8 +156,9 @@ void LiquidTemperatureDialog::ShowReading() {
     } else if (temperature_->text().isEmpty()) {
         velocity_->clear();
     } else {
-        const QString field =
-            reading_.salinityRefused ? startup_.Text(Salinity) + QStringLiteral(": ") : QString();
+        const QString field = reading_.salinityRefused
+                                  ? startup_.Text(SalinityCaption) + QStringLiteral(": ")
+                                  : QString();
         velocity_->setText(field + FncReasonText(*reading_.refusal, startup_.language));
     }
 }

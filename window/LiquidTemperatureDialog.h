@@ -28,7 +28,8 @@ public:
 
     // The liquid and what was typed for it; the dialog is accepted only with
     // a reading that is not refused.
-    LiquidModel Model() const;
+    const TemperatureModel& Model() const;
+    int Fluid() const;  // the liquid's entry of the fluid list
     const LiquidReading& Reading() const { return reading_; }
 
 private:

@@ -426,7 +426,7 @@ void frmCalc::OpenLiquidTemperature() {
     QLineEdit* velocity = FieldOf(Describe(InputId::FluidVelocity));
     fluid->setCurrentIndex(kFluidTypedVelocityEntry);
     TypeIntoField(velocity, dialog.Reading().velocityText);
-    liquid_ = LiquidOrigin{dialog.Model(), dialog.Reading()};
+    liquid_ = LiquidOrigin{dialog.Model().liquid, dialog.Fluid(), dialog.Reading()};
     QWidget* next = velocity->nextInFocusChain();
     while (next != velocity && !(next->focusPolicy() & Qt::TabFocus && next->isEnabled()))
         next = next->nextInFocusChain();
