@@ -12,13 +12,13 @@
 
 #include "cli/ComparisonOutput.h"
 #include "cli/ConsoleText.h"
-#include "cli/CsvRun.h"
 #include "cli/ExitStatus.h"
 #include "cli/Listing.h"
 #include "cli/PointOutput.h"
 #include "cli/ToolOptions.h"
 #include "cli/ToolSheets.h"
 #include "cli/ToolUsage.h"
+#include "list/ListRun.h"
 
 #if defined(_WIN32)
 #include <fcntl.h>
@@ -48,8 +48,9 @@ ExitStatus Finish(ExitStatus status) {
 StartupValues RunSettings(const ToolOptions& options) {
     const ModCommonProc::IniFlags flags =
         ModCommonProc::FncLoadIniFlags(QCoreApplication::applicationDirPath());
-    return ModCommonProc::FncStartupValues(options.unitFlag.value_or(flags.UnitFlag),
-                                           options.langFlag.value_or(flags.LangFlag));
+    return ModCommonProc::FncStartupValues(
+        options.units.value_or(ModCommonProc::FncUnitsOfFlag(flags.UnitFlag)),
+        options.language.value_or(ModCommonProc::FncLanguageOfFlag(flags.LangFlag)));
 }
 
 // The sheets asked for, opened before anything is computed: a file that
@@ -91,7 +92,7 @@ ExitStatus WritePoint(const PointOutcome& outcome, const GivenPoint& point,
 }
 
 // A refused point gets no sheet, and no file is written.
-ExitStatus RunOnePoint(const ToolOptions& options, const ToolContext& context,
+ExitStatus RunOnePoint(const ToolOptions& options, const PointContext& context,
                        PointSheets* sheets) {
     if (const auto failed = OpenSheets(sheets, options)) return *failed;
     const GivenPoint point = PointOf(options);
@@ -99,21 +100,14 @@ ExitStatus RunOnePoint(const ToolOptions& options, const ToolContext& context,
     const ExitStatus status = WritePoint(outcome, point, options, context.startup);
     if (outcome.run.outcome != SpacingRun::Outcome::Shown || status != ExitStatus::Success)
         return status;
-    if (sheets != nullptr) {
-        const StartupValues& startup = context.startup;
-        sheets->AddPoint({.entries = outcome.resolved.entries,
-                          .run = outcome.run,
-                          .format = startup.format,
-                          .language = startup.language,
-                          .pipeSize = outcome.resolved.pipeSize,
-                          .liquid = outcome.resolved.liquid});
-    }
+    if (sheets != nullptr)
+        sheets->AddPoint(FncSheetPointOf(outcome.resolved, outcome.run, context.startup));
     return FinishSheets(sheets, options, status);
 }
 
 // The table is the result, whichever cells cannot be mounted; entries that
 // one point would refuse are refused as for one point.
-ExitStatus RunComparisonTable(const ToolOptions& options, const ToolContext& context) {
+ExitStatus RunComparisonTable(const ToolOptions& options, const PointContext& context) {
     const GivenPoint point = PointOf(options);
     const ComparisonOutcome outcome = RunComparison(point, context);
     if (outcome.refused) return WritePoint(*outcome.refused, point, options, context.startup);
@@ -122,7 +116,8 @@ ExitStatus RunComparisonTable(const ToolOptions& options, const ToolContext& con
     return Finish(ExitStatus::Success);
 }
 
-ExitStatus RunCsvList(const ToolOptions& options, const ToolContext& context, PointSheets* sheets) {
+ExitStatus RunCsvList(const ToolOptions& options, const PointContext& context,
+                      PointSheets* sheets) {
     QFile file;
     const bool opened = options.csvPath == "-"
                             ? file.open(stdin, QIODevice::ReadOnly)
@@ -143,13 +138,8 @@ ExitStatus RunCsvList(const ToolOptions& options, const ToolContext& context, Po
         sheetOfEach = [&](const ListedPoint& listed) {
             const PointOutcome& outcome = listed.outcome;
             if (outcome.run.outcome == SpacingRun::Outcome::Shown) {
-                sheets->AddPoint({.entries = outcome.resolved.entries,
-                                  .run = outcome.run,
-                                  .format = startup.format,
-                                  .language = startup.language,
-                                  .tag = listed.tag,
-                                  .pipeSize = outcome.resolved.pipeSize,
-                                  .liquid = outcome.resolved.liquid});
+                sheets->AddPoint(
+                    FncSheetPointOf(outcome.resolved, outcome.run, startup, listed.tag));
                 return;
             }
             refused.push_back({listed.tag.isEmpty()
@@ -159,13 +149,19 @@ ExitStatus RunCsvList(const ToolOptions& options, const ToolContext& context, Po
         };
     }
     std::fflush(stdout);
-    const CsvRunResult result = RunCsv(
-        SourceFromFd(fd), SinkToStandardOutput, context,
-        [](const std::string& warning) { Write(stderr, "velkara-spacing: " + warning + "\n"); },
-        options.encoding, sheetOfEach);
-    if (result.exitStatus == ExitStatus::UsageError) return UsageError(result.problem);
+    const ListRunResult result =
+        RunList(SourceFromFd(fd), SinkToStandardOutput, context,
+                {.warn =
+                     [](const std::string& warning) {
+                         Write(stderr, "velkara-spacing: " + warning + "\n");
+                     },
+                 .encoding = options.encoding,
+                 .points = sheetOfEach});
+    if (!result.problem.empty()) return UsageError(result.problem);
     if (sheets != nullptr && !refused.empty()) sheets->AddRefusedRows(refused);
-    return FinishSheets(sheets, options, result.exitStatus);
+    return FinishSheets(
+        sheets, options,
+        result.everyPointComputed ? ExitStatus::Success : ExitStatus::PointNotComputed);
 }
 
 ExitStatus Run(std::unique_ptr<QCoreApplication>& app, int& argc, char** argv) {
@@ -188,7 +184,7 @@ ExitStatus Run(std::unique_ptr<QCoreApplication>& app, int& argc, char** argv) {
         case ToolOptions::Action::Point:
             break;
     }
-    const ToolContext context(RunSettings(options));
+    const PointContext context(RunSettings(options));
     // Sheets need Qt's painting, loaded only now, and an application object
     // that has fonts in place of the Qt Core one.
     std::unique_ptr<PointSheets> sheets;

@@ -280,8 +280,7 @@ QString FncGivenRefusalText(const GivenRefusal& refusal, Language language) {
     ReasonSubjects subjects{caption(refusal.field), caption(refusal.other), refusal.quoted, {}};
     if (refusal.reason == Reason::NoTemperatureModel)
         subjects.quoted[0] = FncLiquidNamesText(language);
-    return subjects.field + QStringLiteral(": ") +
-           FncReasonText(refusal.reason, language, subjects);
+    return FncCaptionedReason(subjects.field, FncReasonText(refusal.reason, language, subjects));
 }
 
 QString FncGivenRefusalOptionText(const GivenRefusal& refusal, const GivenPoint& point) {

@@ -30,15 +30,10 @@ void frmCalc::SetUpSheet() {
 // that cannot be written is told with the system's reason and changes
 // nothing else.
 void frmCalc::SaveSheet() {
-    const Entries entries = GatherEntries();
-    const std::optional<SpacingRun> run = RunAndShow(entries);
+    const GivenEntries given{GatherEntries(), PipeSizeOfFields(), LiquidOfFields()};
+    const std::optional<SpacingRun> run = RunAndShow(given.entries);
     if (!run) return;
-    const SheetPoint point{.entries = entries,
-                           .run = *run,
-                           .format = startup_.format,
-                           .language = startup_.language,
-                           .pipeSize = PipeSizeOfFields(),
-                           .liquid = LiquidOfFields()};
+    const SheetPoint point = FncSheetPointOf(given, *run, startup_);
     const QString folder = sheetFolder_.isEmpty()
                                ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                                : sheetFolder_;

@@ -52,7 +52,8 @@ TEST(LiquidSoundVelocity, RangesAndPressure) {
         SCOPED_TRACE(facts.source);
         EXPECT_NO_THROW(FncLiquidSoundVelocity(model, facts.celsiusMin));
         EXPECT_NO_THROW(FncLiquidSoundVelocity(model, facts.celsiusMax));
-        for (const double beyond : {facts.celsiusMin - 0.001, facts.celsiusMax + 0.001, double(NAN)})
+        for (const double beyond :
+             {facts.celsiusMin - 0.001, facts.celsiusMax + 0.001, double(NAN)})
             EXPECT_THROW(FncLiquidSoundVelocity(model, beyond), CalcError);
         EXPECT_EQ(FncLiquidVelocityPerBar(model, facts.celsiusMin) > 0, facts.saturated);
     }

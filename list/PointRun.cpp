@@ -1,17 +1,17 @@
-#include "cli/PointRun.h"
+#include "list/PointRun.h"
 
 #include <utility>
 #include <variant>
 
-ToolContext::ToolContext(const StartupValues& values) : startup(values) {
-    startup.format.locale = ToolNumberLocale();
+PointContext::PointContext(const StartupValues& values) : startup(values) {
+    startup.format.locale = PointNumberLocale();
     for (const InputDescriptor& input : Inputs())
         captions_[FocusPosition(input.id)] = startup.Text(input.captionTextId);
     for (std::size_t reason = 0; reason < kReasonCount; ++reason)
         reasons_[reason] = FncReasonText(Reason(reason), startup.language);
 }
 
-QLocale ToolNumberLocale() {
+QLocale PointNumberLocale() {
     QLocale locale = QLocale::c();
     locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
     return locale;
@@ -19,13 +19,13 @@ QLocale ToolNumberLocale() {
 
 namespace {
 
-QString MessageOf(const SpacingRun& run, const ToolContext& context) {
+QString MessageOf(const SpacingRun& run, const PointContext& context) {
     switch (run.outcome) {
         case SpacingRun::Outcome::Shown:
             return {};
         case SpacingRun::Outcome::Refused:
-            return context.Caption(run.refusedInput) + QStringLiteral(": ") +
-                   context.ReasonText(run.reason);
+            return FncCaptionedReason(context.Caption(run.refusedInput),
+                                      context.ReasonText(run.reason));
         case SpacingRun::Outcome::Failed:
             break;
     }
@@ -34,7 +34,7 @@ QString MessageOf(const SpacingRun& run, const ToolContext& context) {
 
 // The entries of `point`, or the outcome that refuses a value given.
 std::variant<GivenEntries, PointOutcome> Resolve(const GivenPoint& point,
-                                                 const ToolContext& context) {
+                                                 const PointContext& context) {
     auto resolved = FncResolveGiven(point, context.names, context.startup.format);
     const auto* refusal = std::get_if<GivenRefusal>(&resolved);
     if (!refusal) return std::move(std::get<GivenEntries>(resolved));
@@ -51,7 +51,7 @@ std::variant<GivenEntries, PointOutcome> Resolve(const GivenPoint& point,
     return outcome;
 }
 
-PointOutcome Outcome(SpacingRun run, const ToolContext& context) {
+PointOutcome Outcome(SpacingRun run, const PointContext& context) {
     PointOutcome outcome;
     outcome.refusedField = FocusPosition(run.refusedInput);
     outcome.message = MessageOf(run, context);
@@ -61,7 +61,7 @@ PointOutcome Outcome(SpacingRun run, const ToolContext& context) {
 
 // The spacing run on the entries a point resolved to. One object returned
 // on every path: it is built in the caller's place, not moved there.
-PointOutcome Computed(GivenEntries& given, const ToolContext& context) {
+PointOutcome Computed(GivenEntries& given, const PointContext& context) {
     PointOutcome outcome = Outcome(FncRunSpacing(given.entries, context.startup.format), context);
     outcome.resolved = std::move(given);
     return outcome;
@@ -69,13 +69,13 @@ PointOutcome Computed(GivenEntries& given, const ToolContext& context) {
 
 }  // namespace
 
-PointOutcome RunPoint(const GivenPoint& point, const ToolContext& context) {
+PointOutcome RunPoint(const GivenPoint& point, const PointContext& context) {
     auto resolved = Resolve(point, context);
     if (auto* refused = std::get_if<PointOutcome>(&resolved)) return std::move(*refused);
     return Computed(std::get<GivenEntries>(resolved), context);
 }
 
-ComparisonOutcome RunComparison(const GivenPoint& point, const ToolContext& context) {
+ComparisonOutcome RunComparison(const GivenPoint& point, const PointContext& context) {
     auto resolved = Resolve(point, context);
     if (auto* refused = std::get_if<PointOutcome>(&resolved)) return {std::move(*refused), {}};
     ComparisonOutcome outcome;
