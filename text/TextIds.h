@@ -108,9 +108,8 @@ enum class TextId : std::int16_t {
     CompareTitle = 4481,
     CompareSeries = 4482,     // the head of the sensors' series words
     CompareFrequency = 4483,  // the head of the sensors' frequencies
-    // The fluid's sound velocity from the temperature of water.
-    WaterMenuEntry = 4490,
-    WaterTitle = 4491,
+    // The fluid's sound velocity from the temperature of water, as the tool
+    // has always taken it (--water-temperature).
     WaterTemperature = 4492,    // the temperature's caption
     WaterAtTemperature = 4493,  // what a velocity from a temperature says: "%1" the temperature
     // The mounting sheet as a PDF: the window's entry and dialogs, then the

@@ -126,10 +126,8 @@ constexpr std::array kRows = std::to_array<TextRow>({
     {CompareTitle, u"全センサ・取付け法の比較", u"Compare Sensors and Methods"},
     {CompareSeries, u"種別", u"SERIES"},
     {CompareFrequency, u"周波数", u"FREQUENCY"},
-    // The fluid's sound velocity from the temperature of water: the menu
-    // entry, the dialog, and the note beside a velocity that came so.
-    {WaterMenuEntry, u"水温から音速...", u"Water at temperature..."},
-    {WaterTitle, u"水温から音速", u"Water at Temperature"},
+    // The temperature of water as the tool has always taken it, and the note
+    // beside a velocity that came so.
     {WaterTemperature, u"水温", u"WATER TEMPERATURE"},
     {WaterAtTemperature, u"水温 %1", u"WATER at %1"},
     {SheetMenuEntry, u"取付けシートを保存...", u"Save mounting sheet..."},
