@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "rules/NameLists.h"
 #include "rules/UnitTexts.h"
 
 namespace {
@@ -44,13 +45,13 @@ std::string PointAsText(const PointOutcome& outcome, const StartupValues& startu
         text += ComposedMountSizeCaption(2, startup.language).toStdString() + ": " +
                 texts.result2.toStdString() + '\n';
     }
-    if (outcome.resolved.water) {
+    if (const std::optional<LiquidOrigin>& liquid = outcome.resolved.liquid) {
         // Which velocity the spacing took, and where it came from.
         text +=
             (startup.Text(Describe(InputId::FluidVelocity).captionTextId) + QStringLiteral(": ") +
-             FncWaterVelocityCaption(*outcome.resolved.water, startup.format) +
-             QStringLiteral(" (") +
-             FncWaterOriginText(*outcome.resolved.water, startup.language, startup.format) +
+             FncLiquidVelocityCaption(liquid->reading, startup.format.units) +
+             QStringLiteral(" (") + FncLiquidOriginText(*liquid, startup.language, startup.format) +
+             QStringLiteral("; ") + QString::fromUtf8(FncLiquidModelFacts(liquid->model).source) +
              QStringLiteral(")\n"))
                 .toStdString();
     }
@@ -83,15 +84,21 @@ std::string RunAsJson(const SpacingRun& run, const StartupValues& startup,
 }
 
 std::string PointAsJson(const PointOutcome& outcome, const StartupValues& startup) {
-    // Only a point given a temperature says which velocity it came to.
-    std::vector<JsonMember> water;
-    if (outcome.resolved.water) {
-        water = {
-            {Describe(InputId::FluidVelocity).optionName,
-             JsonText(outcome.resolved.water->velocity)},
-            {WaterTemperatureInput().optionName, JsonText(outcome.resolved.water->temperature)}};
+    // Only a point given a temperature says which velocity it came to, from
+    // which liquid at what temperature (and salinity), by which model.
+    std::vector<JsonMember> liquid;
+    if (const std::optional<LiquidOrigin>& origin = outcome.resolved.liquid) {
+        liquid = {{Describe(InputId::FluidVelocity).optionName, JsonText(origin->reading.velocity)},
+                  {GivenFields()[outcome.resolved.temperatureField].optionName,
+                   JsonText(origin->reading.temperature)}};
+        if (FncLiquidModelFacts(origin->model).takesSalinity)
+            liquid.emplace_back(GivenFields()[kSalinityField].optionName,
+                                JsonText(origin->reading.salinity));
+        liquid.emplace_back("liquid", JsonText(FluidNameList(startup.language)[origin->fluid]));
+        liquid.emplace_back("source",
+                            JsonText(QString::fromUtf8(FncLiquidModelFacts(origin->model).source)));
     }
     return RunAsJson(outcome.run, startup, {}, GivenFields()[outcome.refusedField].optionName,
-                     water) +
+                     liquid) +
            '\n';
 }

@@ -9,9 +9,9 @@
 #include "list/PointRun.h"
 
 // "SENSOR SPACING1: 65.47 mm", and "SENSOR SPACING2: 17" for the rail steps;
-// last, for a fluid velocity from a temperature of water, "FLUID S.V.: 1482
-// m/s (WATER at 20 °C)". Empty for a point that was not computed (its
-// message goes to stderr).
+// last, for a fluid velocity from a liquid's temperature, "FLUID S.V.: 1158
+// m/s (TOLUOL at 60 °C; Lemmon & Span (2006))". Empty for a point that was
+// not computed (its message goes to stderr).
 std::string PointAsText(const PointOutcome& outcome, const StartupValues& startup);
 
 // {"spacing": 65.47, "unit": "mm", "steps": null, "message": null,

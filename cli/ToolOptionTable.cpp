@@ -28,10 +28,16 @@ constexpr FurtherFieldRow kFurtherFieldRows[] = {
      "SGP, STPG Sch40, SUS Sch10S, ASME Sch40, ASME STD,\n"
      "PVC VP, ... (see --list)"},
     // Followed by the fluids that take it.
+    {kFluidTemperatureField, "NUMBER",
+     "the fluid's sound velocity from its temperature by\n"
+     "the fluid's published model, in degrees Celsius\n"
+     "(Fahrenheit with --units inch); with --fluid\n"},
     {kWaterTemperatureField, "NUMBER",
-     "the fluid's sound velocity from the temperature of\n"
-     "water, in degrees Celsius (Fahrenheit with --units\n"
-     "inch); with --fluid "},
+     "the same of water alone: with --fluid WATER,\n"
+     "DIST. WATER or none"},
+    {kSalinityField, "NUMBER",
+     "seawater's practical salinity, 0-40 (35 unless given),\n"
+     "with --fluid SEAWATER and --fluid-temperature"},
 };
 static_assert(std::size(kFurtherFieldRows) == kGivenCount - kInputCount);
 
@@ -101,7 +107,7 @@ std::vector<ToolOption> MadeTable() {
         table[further.field].valueName = further.valueName;
         table[further.field].description = further.description;
     }
-    table[kWaterTemperatureField].description += TemperatureFluids() + " or none";
+    table[kFluidTemperatureField].description += TemperatureFluids() + " or none";
     for (std::size_t field = 0; field < kGivenCount; ++field) {
         table[field].group = OptionGroup::OnePoint;
         table[field].name = GivenFields()[field].optionName;

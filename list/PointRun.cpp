@@ -40,9 +40,9 @@ std::variant<GivenEntries, PointOutcome> Resolve(const GivenPoint& point,
     if (!refusal) return std::move(std::get<GivenEntries>(resolved));
     PointOutcome outcome;
     // A value past the inputs stands for the input it fills: a pipe size for
-    // the outer diameter, a temperature for the fluid velocity.
+    // the outer diameter, a temperature or salinity for the fluid velocity.
     const InputId input = refusal->field < kInputCount               ? InputId(refusal->field)
-                          : refusal->field == kWaterTemperatureField ? InputId::FluidVelocity
+                          : refusal->field >= kFluidTemperatureField ? InputId::FluidVelocity
                                                                      : InputId::OuterDiameter;
     outcome.run = SpacingRun::Refused(input, refusal->reason);
     if (!FncRefusedByOwnCheck(*refusal)) outcome.given = *refusal;

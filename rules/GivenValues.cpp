@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "rules/AsciiText.h"
+#include "rules/LiquidTemperature.h"
 #include "rules/ListPositions.h"
 #include "rules/Materials.h"
 #include "rules/PipeSizes.h"
-#include "rules/WaterTemperature.h"
 #include "text/TextTable.h"
 
 namespace {
@@ -22,7 +22,9 @@ const std::array<GivenField, kGivenCount>& Fields() {
         made[kPipeSizeField] = {"pipe-size", TextId::PipeSizeNominalSize};
         made[kScheduleField] = {"schedule", TextId::PipeSizeSchedule};
         const InputDescriptor& temperature = Describe(InputId::FluidTemperature);
-        made[kWaterTemperatureField] = {temperature.optionName, temperature.captionTextId};
+        made[kFluidTemperatureField] = {temperature.optionName, temperature.captionTextId};
+        made[kWaterTemperatureField] = {"water-temperature", TextId::WaterTemperature};
+        made[kSalinityField] = {"salinity", TextId::SalinityCaption};
         return made;
     }();
     return fields;
@@ -114,26 +116,46 @@ std::optional<GivenRefusal> ApplyPipeSize(const GivenPoint& point, Entries& entr
 
 // A temperature of the fluid: the fluid velocity its model gives, the number
 // the window's dialog types, and the typed-velocity entry chosen. It cannot
-// go with a velocity of its own or with a fluid that has no model.
+// go with a velocity of its own or with a fluid that has no model; the
+// temperature of water only with water, as it always could; a salinity only
+// with seawater and its temperature.
 std::optional<GivenRefusal> ApplyTemperature(const GivenPoint& point, GivenEntries& given,
                                              const NumberFormat& format) {
-    const std::string_view text = point.values[kWaterTemperatureField];
-    if (!IsGiven(text)) return std::nullopt;
+    const auto text = [&](std::size_t field) {
+        const std::string_view value = point.values[field];
+        return QString::fromUtf8(value.data(), qsizetype(value.size()));
+    };
+    const bool salinity = IsGiven(point.values[kSalinityField]);
+    std::size_t field = kFluidTemperatureField;
+    if (IsGiven(point.values[kWaterTemperatureField])) {
+        if (IsGiven(point.values[kFluidTemperatureField]))
+            return GivenRefusal{Reason::EitherOr, kWaterTemperatureField, kFluidTemperatureField};
+        field = kWaterTemperatureField;
+    } else if (!IsGiven(point.values[kFluidTemperatureField])) {
+        if (salinity) return GivenRefusal{Reason::Needs, kSalinityField, kFluidTemperatureField};
+        return std::nullopt;
+    }
     const std::size_t velocity = FocusPosition(InputId::FluidVelocity);
     const std::size_t fluid = FocusPosition(InputId::Fluid);
-    if (IsGiven(point.values[velocity]))
-        return GivenRefusal{Reason::EitherOr, kWaterTemperatureField, velocity};
+    if (IsGiven(point.values[velocity])) return GivenRefusal{Reason::EitherOr, field, velocity};
     int& fluidEntry = given.entries[fluid].position;
-    const int modelled = fluidEntry >= 0 ? fluidEntry : kFluidTypedVelocityEntry;
-    const TemperatureModel* model = FncTemperatureModelOf(modelled);
-    if (model == nullptr) return GivenRefusal{Reason::NotReadWith, kWaterTemperatureField, fluid};
-    const WaterReading reading =
-        FncReadTemperature(QString::fromUtf8(text.data(), qsizetype(text.size())), *model, format);
-    if (reading.refusal)
-        return GivenRefusal{*reading.refusal, kWaterTemperatureField, kWaterTemperatureField};
+    const int liquid = fluidEntry >= 0 ? fluidEntry : kWaterEntry;
+    const TemperatureModel* model =
+        FncTemperatureModelOf(fluidEntry >= 0 ? fluidEntry : kFluidTypedVelocityEntry);
+    if (model == nullptr) return GivenRefusal{Reason::NoTemperatureModel, field, fluid};
+    if (field == kWaterTemperatureField && model->liquid != LiquidModel::Water)
+        return GivenRefusal{Reason::NotReadWith, field, fluid};
+    if (salinity && !FncLiquidModelFacts(model->liquid).takesSalinity)
+        return GivenRefusal{Reason::NotReadWith, kSalinityField, fluid};
+    const LiquidReading reading = FncReadLiquid(*model, text(field), text(kSalinityField), format);
+    if (reading.refusal) {
+        const std::size_t refused = reading.salinityRefused ? kSalinityField : field;
+        return GivenRefusal{*reading.refusal, refused, refused};
+    }
     fluidEntry = kFluidTypedVelocityEntry;
     given.entries[velocity].number = reading.velocity;
-    given.water = reading;
+    given.liquid = LiquidOrigin{model->liquid, liquid, reading};
+    given.temperatureField = field;
     return std::nullopt;
 }
 
@@ -256,8 +278,9 @@ QString FncGivenRefusalText(const GivenRefusal& refusal, Language language) {
     const auto caption = [&](std::size_t field) {
         return FncGetText(Fields()[field].captionTextId, language);
     };
-    const ReasonSubjects subjects{
-        caption(refusal.field), caption(refusal.other), refusal.quoted, {}};
+    ReasonSubjects subjects{caption(refusal.field), caption(refusal.other), refusal.quoted, {}};
+    if (refusal.reason == Reason::NoTemperatureModel)
+        subjects.quoted[0] = FncLiquidNamesText(language);
     return FncCaptionedReason(subjects.field, FncReasonText(refusal.reason, language, subjects));
 }
 
@@ -269,10 +292,13 @@ QString FncGivenRefusalOptionText(const GivenRefusal& refusal, const GivenPoint&
         const std::string_view value = point.values[field];
         return QString::fromUtf8(value.data(), qsizetype(value.size()));
     };
-    return FncReasonOptionText(refusal.reason, {option(refusal.field),
-                                                option(refusal.other),
-                                                refusal.quoted,
-                                                {given(refusal.field), given(refusal.other)}});
+    ReasonSubjects subjects{option(refusal.field),
+                            option(refusal.other),
+                            refusal.quoted,
+                            {given(refusal.field), given(refusal.other)}};
+    if (refusal.reason == Reason::NoTemperatureModel)
+        subjects.quoted[0] = FncLiquidNamesText(Language::English);
+    return FncReasonOptionText(refusal.reason, subjects);
 }
 
 std::optional<std::size_t> FncGivenFieldNamed(std::string_view utf8, bool* japaneseCaption) {

@@ -32,19 +32,22 @@
 #include <variant>
 
 #include "rules/InputDescriptors.h"
+#include "rules/LiquidTemperature.h"
 #include "rules/ListNames.h"
 #include "rules/PipeSizes.h"
 #include "rules/Reasons.h"
-#include "rules/WaterTemperature.h"
 #include "settings/NumberFormat.h"
 
 // The inputs in focus order, at their focus positions, then any other value:
-// the nominal size of a pipe and the schedule whose table has it, and the
-// temperature of water.
+// the nominal size of a pipe and the schedule whose table has it, the
+// temperature of the fluid, the same of water as it was first given (only
+// with a fluid that is water), and seawater's salinity.
 inline constexpr std::size_t kPipeSizeField = kInputCount;
 inline constexpr std::size_t kScheduleField = kInputCount + 1;
-inline constexpr std::size_t kWaterTemperatureField = kInputCount + 2;
-inline constexpr std::size_t kGivenCount = kInputCount + 3;
+inline constexpr std::size_t kFluidTemperatureField = kInputCount + 2;
+inline constexpr std::size_t kWaterTemperatureField = kInputCount + 3;
+inline constexpr std::size_t kSalinityField = kInputCount + 4;
+inline constexpr std::size_t kGivenCount = kInputCount + 5;
 
 struct GivenField {
     // The option without its leading "--"; also a column name.
@@ -74,12 +77,14 @@ struct GivenRefusal {
 };
 
 // The entries of a point given by name, the row of the pipe size tables
-// that gave its outer diameter and wall, if one did, and the temperature that
-// gave the fluid velocity, if one did.
+// that gave its outer diameter and wall, if one did, and the liquid and
+// temperature that gave the fluid velocity, if one did.
 struct GivenEntries {
     Entries entries;
     std::optional<PipeSizePick> pipeSize;
-    std::optional<WaterReading> water;
+    std::optional<LiquidOrigin> liquid;
+    // The field that gave the temperature: the fluid's, or water's.
+    std::size_t temperatureField = kFluidTemperatureField;
 };
 
 // The entries of the point, or the first refusal in focus order. Values

@@ -71,7 +71,7 @@ constexpr std::array<InputDescriptor, kDescribedCount> kInputs = {{
     Number(FluidVelocity, "fluid-velocity", CaptionFluidVelocity, Q::Velocity, kFluidVelocityMs, kFluidVelocityFts, kFluidVelocityLock),
     // Its limits are the default model's, pure water's; the fluid's own
     // model holds it.
-    Number(FluidTemperature, "water-temperature", TextId::WaterTemperature, Q::Temperature, kPureWaterModel.celsius, kPureWaterModel.fahrenheit, kFluidTemperatureLock),
+    Number(FluidTemperature, "fluid-temperature", TextId::LiquidTemperatureCaption, Q::Temperature, kPureWaterModel.celsius, kPureWaterModel.fahrenheit, kFluidTemperatureLock),
 }};
 // clang-format on
 // Describe() finds an input's row at its focus position.

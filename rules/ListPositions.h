@@ -18,3 +18,6 @@ inline constexpr int kPvcEntry = 2;
 
 // "NO LINING": no lining thickness is read and the lining layer is absent.
 inline constexpr int kNoLiningEntry = 0;
+
+// WATER: the liquid a temperature is of when no fluid is chosen.
+inline constexpr int kWaterEntry = 0;

@@ -26,6 +26,9 @@ constexpr std::array<ReasonRow, kReasonCount> kReasons = {
      {NoSuchSize, TextId::ReasonNoSuchSize, "%1: %3 has no size '%5' (see --list)"},
      {DiffersFromTable, TextId::ReasonDiffersFromTable,
       "%1 %5 differs from the pipe size table, which gives %3 for %4"},
+     {NoTemperatureModel, TextId::ReasonNoTemperatureModel,
+      "%1 cannot be given with %2 '%6', which has no model of its sound velocity; "
+      "these have one: %3"},
      {MalformedRecord, TextId::ReasonMalformedRecord},
 #define VELKARA_FAILURE_ROW(name) {name, TextId::Reason##name},
      VELKARA_CALC_ERROR_KINDS(VELKARA_FAILURE_ROW)

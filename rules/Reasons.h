@@ -20,12 +20,13 @@ enum class Reason : std::uint8_t {
     OutOfRange,
     // A value given by name outside the window (a command-line option, a
     // column of a list of points).
-    NotInList,         // the field names no entry of its list
-    NotReadWith,       // the field is not read with the entry the other field gives
-    Needs,             // the field is read only once the other field is given
-    EitherOr,          // the field and the other give the same value: one or the other
-    NoSuchSize,        // the schedule (quoted 0) has no size (quoted 1)
-    DiffersFromTable,  // the field is not the table's (quoted 0) for (quoted 1)
+    NotInList,           // the field names no entry of its list
+    NotReadWith,         // the field is not read with the entry the other field gives
+    Needs,               // the field is read only once the other field is given
+    EitherOr,            // the field and the other give the same value: one or the other
+    NoSuchSize,          // the schedule (quoted 0) has no size (quoted 1)
+    DiffersFromTable,    // the field is not the table's (quoted 0) for (quoted 1)
+    NoTemperatureModel,  // a temperature with a fluid that has no model; quoted 0 those that do
     // A line of a list of points that is no well-formed record.
     MalformedRecord,
 // The calculation's failures, one per CalcErrorKind, in its order and

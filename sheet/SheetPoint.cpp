@@ -7,7 +7,6 @@
 #include "rules/NameLists.h"
 #include "rules/NumberText.h"
 #include "rules/UnitTexts.h"
-#include "rules/WaterTemperature.h"
 
 namespace {
 
@@ -48,12 +47,7 @@ public:
         }
         add(Fluid, ListText(Fluid));
         add(FluidVelocity, Velocity(FluidVelocity, read.fluidVelocity));
-        if (point_.waterTemperature) {
-            page.entries.emplace_back(
-                Caption(WaterTemperatureInput().captionTextId),
-                WithUnit(FncPlainNumberText(*point_.waterTemperature, point_.format.locale),
-                         Quantity::Temperature));
-        }
+        if (point_.liquid) AddLiquid(page, *point_.liquid);
         if (point_.pipeSize) {
             const PipeSchedule& schedule = ScheduleOf(*point_.pipeSize);
             page.entries.emplace_back(
@@ -95,6 +89,22 @@ public:
 
 private:
     QString Caption(TextId id) const { return FncGetText(id, point_.language); }
+
+    // The liquid whose temperature gave the fluid velocity, the temperature
+    // (and seawater's salinity), and the model's source.
+    void AddLiquid(SheetPage& page, const LiquidOrigin& liquid) const {
+        const QLocale& locale = point_.format.locale;
+        page.entries.emplace_back(Caption(TextId::LiquidCaption),
+                                  FluidNameList(point_.language)[liquid.fluid]);
+        page.entries.emplace_back(Caption(TextId::LiquidTemperatureCaption),
+                                  WithUnit(FncPlainNumberText(liquid.reading.temperature, locale),
+                                           Quantity::Temperature));
+        if (FncLiquidModelFacts(liquid.model).takesSalinity)
+            page.entries.emplace_back(Caption(TextId::SalinityCaption),
+                                      FncPlainNumberText(liquid.reading.salinity, locale));
+        page.entries.emplace_back(Caption(TextId::LiquidSourceCaption),
+                                  QString::fromUtf8(FncLiquidModelFacts(liquid.model).source));
+    }
 
     double InUnits(double mm) const {
         return point_.format.units == Units::Inch ? FncMmToInch(mm) : mm;

@@ -8,6 +8,7 @@
 
 #include "rules/GivenValues.h"
 #include "rules/InputDescriptors.h"
+#include "rules/LiquidTemperature.h"
 #include "rules/PipeSizes.h"
 #include "rules/SpacingRun.h"
 #include "settings/ModCommonProc.h"
@@ -28,10 +29,10 @@ struct SheetPoint {
     QString tag = {};
     // The table's row that gave the outer diameter and the wall, if one did.
     std::optional<PipeSizePick> pipeSize = {};
-    // The temperature of water that gave the fluid's sound velocity, if one
-    // did, in the run's units (degrees Celsius, Fahrenheit in an inch run);
-    // to be shown after the fluid's velocity with the temperature's caption.
-    std::optional<double> waterTemperature = {};
+    // The liquid and temperature (and salinity) that gave the fluid's sound
+    // velocity, if one did, in the run's units; shown after the fluid's
+    // velocity with the model's source.
+    std::optional<LiquidOrigin> liquid = {};
 };
 
 // The point of a run of the window or the tool: its entries, as given with
@@ -40,15 +41,13 @@ struct SheetPoint {
 // only to write one.)
 inline SheetPoint FncSheetPointOf(const GivenEntries& given, const SpacingRun& run,
                                   const StartupValues& startup, const QString& tag = {}) {
-    std::optional<double> temperature;
-    if (given.water) temperature = given.water->temperature;
     return {.entries = given.entries,
             .run = run,
             .format = startup.format,
             .language = startup.language,
             .tag = tag,
             .pipeSize = given.pipeSize,
-            .waterTemperature = temperature};
+            .liquid = given.liquid};
 }
 
 // The page: every entry as the calculation read it, with the window's

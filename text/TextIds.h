@@ -89,6 +89,7 @@ enum class TextId : std::int16_t {
     ReasonNeeds = 3943,
     ReasonNoSuchSize = 3944,
     ReasonDiffersFromTable = 3945,
+    ReasonNoTemperatureModel = 3946,
 
     TitleFlowmeter = 4401,
     TitleSpacingTool = 4402,
@@ -107,9 +108,8 @@ enum class TextId : std::int16_t {
     CompareTitle = 4481,
     CompareSeries = 4482,     // the head of the sensors' series words
     CompareFrequency = 4483,  // the head of the sensors' frequencies
-    // The fluid's sound velocity from the temperature of water.
-    WaterMenuEntry = 4490,
-    WaterTitle = 4491,
+    // The fluid's sound velocity from the temperature of water, as the tool
+    // has always taken it (--water-temperature).
     WaterTemperature = 4492,    // the temperature's caption
     WaterAtTemperature = 4493,  // what a velocity from a temperature says: "%1" the temperature
     // The mounting sheet as a PDF: the window's entry and dialogs, then the
@@ -135,6 +135,19 @@ enum class TextId : std::int16_t {
     SheetSaveTitle = 4518,    // the save dialog's title
     SheetSaved = 4519,        // and asks whether to open it
     SheetNotSaved = 4520,
+    // The fluid's sound velocity from the temperature of a liquid with a
+    // published model (and seawater's salinity).
+    LiquidMenuEntry = 4530,
+    LiquidTitle = 4531,
+    LiquidCaption = 4532,             // the list of liquids with a model
+    LiquidTemperatureCaption = 4533,  // the temperature's caption
+    SalinityCaption = 4534,           // seawater's salinity's caption
+    LiquidAtTemperature = 4535,       // "%1" the liquid, "%2" the temperature
+    LiquidAtSalinity = 4536,          // follows it for seawater: "%1" the salinity
+    LiquidSource = 4537,              // "%1" the model's source, "%2" its range
+    LiquidSaturated = 4538,           // "%1" the velocity gained per bar, with its unit
+    LiquidNoModel = 4539,             // "%1" the fluid list's entry
+    LiquidSourceCaption = 4540,       // the model's source on the mounting sheet
     // A list of points headed by the window's Japanese captions: the column
     // of a point's message beside its results (rules/ResultColumns.h).
     ListMessageColumn = 4560,

@@ -110,6 +110,7 @@ constexpr std::array kRows = std::to_array<TextRow>({
     // A pipe size outside the window: not in its table, or not the table's.
     {ReasonNoSuchSize, u"%3に呼び径「%4」はありません", u"%3 has no size \"%4\""},
     {ReasonDiffersFromTable, u"配管サイズ表の%4は%3です", u"The pipe size table gives %3 for %4"},
+    {ReasonNoTemperatureModel, u"温度を指定できるのは %3 です", u"Only %3 take a temperature"},
     {TitleFlowmeter, u"超音波流量計", u"Ultrasonic Flowmeter"},
     {TitleSpacingTool, u"取付け寸法計算ツール", u"Sensor Spacing Calculation Tool"},
     {LiningPvc, u"塩ビ", u"PVC"},
@@ -125,10 +126,8 @@ constexpr std::array kRows = std::to_array<TextRow>({
     {CompareTitle, u"全センサ・取付け法の比較", u"Compare Sensors and Methods"},
     {CompareSeries, u"種別", u"SERIES"},
     {CompareFrequency, u"周波数", u"FREQUENCY"},
-    // The fluid's sound velocity from the temperature of water: the menu
-    // entry, the dialog, and the note beside a velocity that came so.
-    {WaterMenuEntry, u"水温から音速...", u"Water at temperature..."},
-    {WaterTitle, u"水温から音速", u"Water at Temperature"},
+    // The temperature of water as the tool has always taken it, and the note
+    // beside a velocity that came so.
     {WaterTemperature, u"水温", u"WATER TEMPERATURE"},
     {WaterAtTemperature, u"水温 %1", u"WATER at %1"},
     {SheetMenuEntry, u"取付けシートを保存...", u"Save mounting sheet..."},
@@ -165,6 +164,20 @@ constexpr std::array kRows = std::to_array<TextRow>({
     {SheetSaved, u"取付けシートを保存しました。開きますか？",
      u"The mounting sheet was saved. Open it now?"},
     {SheetNotSaved, u"取付けシートを保存できません。", u"The mounting sheet could not be saved."},
+    // The same of any liquid with a model of its sound velocity.
+    {LiquidMenuEntry, u"液温から音速...", u"Liquid at temperature..."},
+    {LiquidTitle, u"液温から音速", u"Liquid at Temperature"},
+    {LiquidCaption, u"液体", u"LIQUID"},
+    {LiquidTemperatureCaption, u"液温", u"FLUID TEMPERATURE"},
+    {SalinityCaption, u"塩分", u"SALINITY"},
+    {LiquidAtTemperature, u"%1 液温 %2", u"%1 at %2"},
+    {LiquidAtSalinity, u"、塩分 %1", u", salinity %1"},
+    {LiquidSource, u"出典: %1 (%2)", u"Source: %1 (%2)"},
+    {LiquidSaturated, u"飽和液の値です。飽和圧力より 1 bar 高いごとに約 %1 速くなります。",
+     u"For saturated liquid: about %1 faster per bar above saturation."},
+    {LiquidNoModel, u"%1 には温度からの音速モデルがありません。水で始めます。",
+     u"%1 has no model of its sound velocity; starting on WATER."},
+    {LiquidSourceCaption, u"出典", u"SOURCE"},
     {ListMessageColumn, u"メッセージ", u"MESSAGE"},
 });
 

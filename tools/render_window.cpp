@@ -1,11 +1,11 @@
 // velkara_render_window <out.png> <lang 0|1> <unit 0|1>
-//                       [pipe-size-table|water-temperature|comparison]
+//                       [pipe-size-table|liquid-temperature|comparison]
 // velkara_render_window <out.pdf> <lang 0|1> <unit 0|1> sheet
 //
 // Builds the calculator window with the given language and unit system on
 // the offscreen platform and saves its client area as a PNG; with
 // "pipe-size-table", the pipe size dialog of that window, on SGP 100A; with
-// "water-temperature", the water temperature dialog with 20 typed; with
+// "liquid-temperature", the liquid dialog on SEAWATER with 10 typed; with
 // "comparison", the comparison of every sensor and method on 114.3 x 6.0
 // (0.25 inch: 4.5 x 0.25) and the window's other defaults, on TB_01/TC_01
 // with the V method; with "sheet", the mounting sheet of the worked example
@@ -24,8 +24,8 @@
 #include "sheet/SheetPoint.h"
 #include "sheet/SheetTextsOf.h"
 #include "window/ComparisonDialog.h"
+#include "window/LiquidTemperatureDialog.h"
 #include "window/PipeSizeDialog.h"
-#include "window/WaterTemperatureDialog.h"
 #include "window/frmCalc.h"
 
 namespace {
@@ -59,11 +59,11 @@ int WriteWorkedExampleSheet(const QString& outPath, const StartupValues& startup
 int main(int argc, char** argv) {
     const std::string_view dialog = argc == 5 ? argv[4] : "";
     if ((argc != 4 && argc != 5) ||
-        (argc == 5 && dialog != "pipe-size-table" && dialog != "water-temperature" &&
+        (argc == 5 && dialog != "pipe-size-table" && dialog != "liquid-temperature" &&
          dialog != "comparison" && dialog != "sheet")) {
         std::fprintf(stderr,
                      "usage: %s <out.png> <lang 0|1> <unit 0|1> "
-                     "[pipe-size-table|water-temperature|comparison]\n"
+                     "[pipe-size-table|liquid-temperature|comparison]\n"
                      "       %s <out.pdf> <lang 0|1> <unit 0|1> sheet\n",
                      argv[0], argv[0]);
         return 2;
@@ -97,11 +97,12 @@ int main(int argc, char** argv) {
         const std::size_t size = FncFindPipeSize(PipeSchedules()[sgp], u"100A").value_or(0);
         PipeSizeDialog sizes(startup, PipeSizePick{sgp, size}, &window);
         image = Shown(sizes);
-    } else if (dialog == "water-temperature") {
-        WaterTemperatureDialog water(startup, &window);
-        Shown(water);
-        water.findChild<QLineEdit*>()->insert(QStringLiteral("20"));
-        image = Shown(water);
+    } else if (dialog == "liquid-temperature") {
+        constexpr int kSeawater = 1;  // the fluid list's SEAWATER
+        LiquidTemperatureDialog liquid(startup, kSeawater, &window);
+        Shown(liquid);
+        liquid.findChild<QLineEdit*>(QStringLiteral("temperature"))->insert(QStringLiteral("10"));
+        image = Shown(liquid);
     } else if (dialog == "comparison") {
         Entries entries;
         for (Entry& entry : entries) entry.position = 0;

@@ -24,10 +24,10 @@
 #include "window/DialogLook.h"
 #include "window/FieldValidator.h"
 #include "window/FontSubstitutions.h"
+#include "window/LiquidTemperatureDialog.h"
 #include "window/MessageBox.h"
 #include "window/PipeSizeDialog.h"
 #include "window/TypeIntoField.h"
-#include "window/WaterTemperatureDialog.h"
 #include "window/WheelGuard.h"
 #include "window/frmCalcLayout.h"
 
@@ -82,7 +82,7 @@ frmCalc::frmCalc(const StartupValues& startup, QWidget* parent)
     ControlsOf(InputId::OuterDiameter).entry->setFocus(Qt::OtherFocusReason);
     SetUpValidators();
     SetUpPipeSizeTable();
-    SetUpWaterTemperature();
+    SetUpLiquidTemperature();
     SetUpComparison();
     SetUpSheet();
 }
@@ -323,11 +323,11 @@ void frmCalc::SetUpPipeSizeTable() {
                        startup_.Text(TextId::PipeSizeMenuEntry), [this] { OpenPipeSizeTable(); });
 }
 
-// The fluid list and the fluid velocity field offer the velocity of water
+// The fluid list and the fluid velocity field offer the velocity of a liquid
 // from its temperature; in the field, locked or not, so do Alt+Down and F4.
-void frmCalc::SetUpWaterTemperature() {
-    const QString entry = startup_.Text(TextId::WaterMenuEntry);
-    const auto open = [this] { OpenWaterTemperature(); };
+void frmCalc::SetUpLiquidTemperature() {
+    const QString entry = startup_.Text(TextId::LiquidMenuEntry);
+    const auto open = [this] { OpenLiquidTemperature(); };
     QLineEdit* velocity = FieldOf(Describe(InputId::FluidVelocity));
     AddContextMenuEntry(ListOf(Describe(InputId::Fluid)), entry, open);
     AddContextMenuEntry(velocity, entry, open);
@@ -419,13 +419,14 @@ void frmCalc::OpenPipeSizeTable() {
 // A temperature accepted: the fluid list's typed-velocity entry is chosen
 // (which unlocks the field), the velocity goes into the field as if typed,
 // and the focus moves on as Tab from the field would. Esc changes nothing.
-void frmCalc::OpenWaterTemperature() {
-    WaterTemperatureDialog dialog(startup_, this);
+void frmCalc::OpenLiquidTemperature() {
+    QComboBox* fluid = ListOf(Describe(InputId::Fluid));
+    LiquidTemperatureDialog dialog(startup_, fluid->currentIndex(), this);
     if (dialog.exec() != QDialog::Accepted) return;
     QLineEdit* velocity = FieldOf(Describe(InputId::FluidVelocity));
-    ListOf(Describe(InputId::Fluid))->setCurrentIndex(kFluidTypedVelocityEntry);
+    fluid->setCurrentIndex(kFluidTypedVelocityEntry);
     TypeIntoField(velocity, dialog.Reading().velocityText);
-    waterReading_ = dialog.Reading();
+    liquid_ = LiquidOrigin{dialog.Model().liquid, dialog.Fluid(), dialog.Reading()};
     QWidget* next = velocity->nextInFocusChain();
     while (next != velocity && !(next->focusPolicy() & Qt::TabFocus && next->isEnabled()))
         next = next->nextInFocusChain();

@@ -10,9 +10,9 @@
 #include <optional>
 
 #include "rules/InputDescriptors.h"
+#include "rules/LiquidTemperature.h"
 #include "rules/PipeSizes.h"
 #include "rules/SpacingRun.h"
-#include "rules/WaterTemperature.h"
 #include "settings/ModCommonProc.h"
 
 class FieldValidator;
@@ -57,7 +57,7 @@ private:
     void SetUpAccessibility();
     void SetUpValidators();
     void SetUpPipeSizeTable();
-    void SetUpWaterTemperature();
+    void SetUpLiquidTemperature();
     void SetUpComparison();
     void SetUpSheet();
 
@@ -68,7 +68,7 @@ private:
     // Why a run shows no spacing, as Execute tells it.
     void ShowNotComputed(const SpacingRun& run);
     void OpenPipeSizeTable();
-    void OpenWaterTemperature();
+    void OpenLiquidTemperature();
     void OpenComparison();
     // Calculates as Execute does, then writes the point's mounting sheet
     // into a PDF the user names (frmCalcSheet.cpp).
@@ -89,8 +89,9 @@ private:
     // The pipe size table's row that the outer diameter and the wall still
     // hold, if they were taken from it.
     std::optional<PipeSizePick> PipeSizeOfFields() const;
-    // The temperature whose velocity the fluid velocity field still holds.
-    std::optional<WaterReading> WaterReadingOfFields() const;
+    // The liquid and temperature whose velocity the fluid velocity field
+    // still holds.
+    std::optional<LiquidOrigin> LiquidOfFields() const;
 
     const StartupValues startup_;
     std::array<InputControls, kInputCount> inputs_{};
@@ -103,6 +104,6 @@ private:
     QPushButton* execute_ = nullptr;
     FieldValidator* fieldValidator_ = nullptr;
     std::optional<PipeSizePick> pipeSizePick_;  // the last taken from the tables
-    std::optional<WaterReading> waterReading_;  // the last taken from a water temperature
+    std::optional<LiquidOrigin> liquid_;        // the last taken from a liquid's temperature
     QString sheetFolder_;                       // where the last sheet went
 };

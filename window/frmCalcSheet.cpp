@@ -30,7 +30,7 @@ void frmCalc::SetUpSheet() {
 // that cannot be written is told with the system's reason and changes
 // nothing else.
 void frmCalc::SaveSheet() {
-    const GivenEntries given{GatherEntries(), PipeSizeOfFields(), WaterReadingOfFields()};
+    const GivenEntries given{GatherEntries(), PipeSizeOfFields(), LiquidOfFields()};
     const std::optional<SpacingRun> run = RunAndShow(given.entries);
     if (!run) return;
     const SheetPoint point = FncSheetPointOf(given, *run, startup_);
@@ -67,10 +67,10 @@ std::optional<PipeSizePick> frmCalc::PipeSizeOfFields() const {
     return pipeSizePick_;
 }
 
-std::optional<WaterReading> frmCalc::WaterReadingOfFields() const {
+std::optional<LiquidOrigin> frmCalc::LiquidOfFields() const {
     const InputDescriptor& velocity = Describe(InputId::FluidVelocity);
-    if (!waterReading_ || IsLocked(velocity, GatherEntries()) ||
-        FieldOf(velocity)->text() != waterReading_->velocityText)
+    if (!liquid_ || IsLocked(velocity, GatherEntries()) ||
+        FieldOf(velocity)->text() != liquid_->reading.velocityText)
         return std::nullopt;
-    return waterReading_;
+    return liquid_;
 }

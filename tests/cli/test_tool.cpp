@@ -82,10 +82,9 @@ TEST(ToolOptions, HelpShowsEachOptionInItsGroup) {
     for (const char* lines :
          {"One point:\n  --outer-diameter NUMBER     OUTER DIAMETER\n  --pipe NAME     ",
           "  --schedule NAME             SGP, STPG Sch40, SUS Sch10S, ASME Sch40, ASME STD,\n"
-          "                              PVC VP, ... (see --list)\n  --water-temperature NUMBER  "
-          "the "
-          "fluid's sound velocity from the temperature of\n",
-          "--fluid WATER, DIST. WATER or none\n  A list not given takes",
+          "                              PVC VP, ... (see --list)\n  --fluid-temperature NUMBER  "
+          "the fluid's sound velocity from its temperature by\n",
+          "with --fluid SEAWATER and --fluid-temperature\n  A list not given takes",
           "  --encoding utf-8|cp932\n                    the list's encoding (default: a",
           "  --version         the version\n\nExit status: 0 every point computed; 1 a point "
           "refused or failed; 2 a usage or\ninput/output error.\n"}) {
@@ -131,11 +130,17 @@ TEST(ToolPoint, AsTextAsJsonOrWhyNot) {
         {"negative spacing", {"--outer-diameter", "6", "--wall", "0.1", "--sensor", "TB_01/TC_01"}, kEnglish, "",
          "The sensor spacing would be negative. Choose another sensor type or mounting method."},
         {"a water temperature: which velocity it gave", {"--outer-diameter", "114.3", "--wall", "6", "--sensor", "TB_01/TC_01", "--water-temperature", "20"},
-         kEnglish, "SENSOR SPACING1: 68.41 mm\nFLUID S.V.: 1482 m/s (WATER at 20 °C)\n", "",
-         R"({"spacing": 68.41, "unit": "mm", "steps": null, "message": null, "field": null, "fluid-velocity": 1482, "water-temperature": 20})" "\n"},
+         kEnglish, "SENSOR SPACING1: 68.41 mm\nFLUID S.V.: 1482 m/s (WATER at 20 °C; Bilaniuk & Wong (1993))\n", "",
+         R"({"spacing": 68.41, "unit": "mm", "steps": null, "message": null, "field": null, "fluid-velocity": 1482, "water-temperature": 20, "liquid": "WATER", )"
+         R"j("source": "Bilaniuk & Wong (1993)"})j" "\n"},
+        {"toluene at 60 °C", {"--outer-diameter", "114.3", "--wall", "6", "--sensor", "TB_01/TC_01", "--fluid", "TOLUOL", "--fluid-temperature", "60"},
+         kEnglish, "SENSOR SPACING1: 46.76 mm\nFLUID S.V.: 1158 m/s (TOLUOL at 60 °C; Lemmon & Span (2006))\n", "",
+         R"({"spacing": 46.76, "unit": "mm", "steps": null, "message": null, "field": null, "fluid-velocity": 1158, "fluid-temperature": 60, "liquid": "TOLUOL", )"
+         R"j("source": "Lemmon & Span (2006)"})j" "\n"},
         {"°F in an inch run, distilled water", {"--outer-diameter", "4.5", "--wall", "0.25", "--sensor", "TB_01/TC_01", "--fluid", "蒸留水",
-         "--water-temperature", "68"}, kJapaneseInch, "取付け寸法1: 2.707 inch\n流体音速: 4863 ft/s (水温 68 °F)\n", "",
-         R"({"spacing": 2.707, "unit": "inch", "steps": null, "message": null, "field": null, "fluid-velocity": 4863, "water-temperature": 68})" "\n"},
+         "--water-temperature", "68"}, kJapaneseInch, "取付け寸法1: 2.707 inch\n流体音速: 4863 ft/s (水温 68 °F; Bilaniuk & Wong (1993))\n", "",
+         R"({"spacing": 2.707, "unit": "inch", "steps": null, "message": null, "field": null, "fluid-velocity": 4863, "water-temperature": 68, "liquid": "蒸留水", )"
+         R"j("source": "Bilaniuk & Wong (1993)"})j" "\n"},
         {"a water temperature refused as a typed number is", {"--outer-diameter", "114.3", "--wall", "6", "--water-temperature", "100.5"}, kEnglish, "",
          "WATER TEMPERATURE: The value is outside of range",
          R"({"spacing": null, "unit": "mm", "steps": null, "message": "The value is outside of range", "field": "water-temperature"})" "\n"},
@@ -145,6 +150,16 @@ TEST(ToolPoint, AsTextAsJsonOrWhyNot) {
         {"a water temperature and a fluid velocity", {"--water-temperature", "20", "--fluid-velocity", "1500"}, kEnglish, "",
          "WATER TEMPERATURE: Cannot be given together with FLUID S.V.", nullptr,
          "--water-temperature cannot be given with --fluid-velocity '1500': both give the same value (give one of them)"},
+        {"a temperature with a fluid that has no model", {"--fluid", "MILK", "--fluid-temperature", "20"}, kEnglish, "",
+         "FLUID TEMPERATURE: Only WATER, SEAWATER, DIST. WATER, AMMONIA, BENZENE, ETHANOL, GLYCOL, TOLUOL, REFRIGERANT R410 take a temperature", nullptr,
+         "--fluid-temperature cannot be given with --fluid 'MILK', which has no model of its sound velocity; these have one: WATER, SEAWATER, DIST. WATER, "
+         "AMMONIA, BENZENE, ETHANOL, GLYCOL, TOLUOL, REFRIGERANT R410"},
+        {"a salinity with a fluid that is not seawater", {"--fluid", "TOLUOL", "--fluid-temperature", "20", "--salinity", "35"}, kEnglish, "",
+         "SALINITY: Cannot be given together with KIND OF FLUID", nullptr,
+         "--salinity cannot be given with --fluid 'TOLUOL', which does not read it (see --list)"},
+        {"a temperature outside the liquid's range", {"--fluid", "TOLUOL", "--fluid-temperature", "101"}, kEnglish, "",
+         "FLUID TEMPERATURE: The value is outside of range",
+         R"({"spacing": null, "unit": "mm", "steps": null, "message": "The value is outside of range", "field": "fluid-temperature"})" "\n"},
         // clang-format on
     };
     for (const auto& r : rows) {

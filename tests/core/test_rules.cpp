@@ -9,12 +9,12 @@
 #include "calc/CalcError.h"
 #include "calc/SensorTable.h"
 #include "rules/FieldRefusal.h"
+#include "rules/LiquidTemperature.h"
 #include "rules/ListPositions.h"
 #include "rules/NameLists.h"
 #include "rules/NumberText.h"
 #include "rules/SpacingComparison.h"
 #include "rules/SpacingRun.h"
-#include "rules/WaterTemperature.h"
 #include "support/TestSupport.h"
 #include "text/TextTable.h"
 
@@ -236,12 +236,17 @@ TEST(WaterTemperature, VelocityInTheRunsUnitsOrWhyNot) {
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
-        const WaterReading reading = FncReadWaterTemperature(r.text, {r.units, kUs});
+        const LiquidReading reading = FncReadLiquid(kPureWaterModel, r.text, "", {r.units, kUs});
         EXPECT_EQ(reading.refusal, r.refusal);
         EXPECT_EQ(reading.velocityText, r.velocity);
     }
-    EXPECT_EQ(FncWaterTemperatureRangeCaption(Metric), "0-100°C");
-    EXPECT_EQ(FncWaterTemperatureRangeCaption(Inch), "32-212°F");
+    EXPECT_EQ(FncLiquidRangeCaption(kPureWaterModel, Metric), "0-100°C");
+    EXPECT_EQ(FncLiquidRangeCaption(kPureWaterModel, Inch), "32-212°F");
+    // Another liquid's limits in Fahrenheit, with the decimal they need.
+    const TemperatureModel& benzene = ModelOf(LiquidModel::Benzene);
+    EXPECT_EQ(FncLiquidRangeCaption(benzene, Inch), "42.8-158°F");
+    EXPECT_EQ(FncReadLiquid(benzene, "42.8", "", {Inch, kUs}).velocityText, "4582");
+    EXPECT_EQ(FncReadLiquid(benzene, "42.7", "", {Inch, kUs}).refusal, kRange);
 }
 
 TEST(Numbers, ReadAndWrittenInTheLocale) {

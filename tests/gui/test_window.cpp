@@ -26,7 +26,7 @@ TEST(WindowScreenshots, RenderedAgainEachEqualsTheCommittedOne) {
     // The dialogs', taken on Linux only, named after the tool's mode that renders them.
     if (QString(VELKARA_SCREENSHOT_SUFFIX).isEmpty())
         names << "pipe-size-table-ja-metric"
-              << "water-temperature-ja-metric"
+              << "liquid-temperature-ja-metric"
               << "comparison-ja-metric"
               << "sheet-ja-metric";
     for (const QString& name : names) {

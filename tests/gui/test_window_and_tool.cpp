@@ -6,7 +6,7 @@
 
 #include "CalcWindowDriver.h"
 #include "list/PointRun.h"
-#include "window/WaterTemperatureDialog.h"
+#include "window/LiquidTemperatureDialog.h"
 
 namespace {
 
@@ -37,18 +37,26 @@ void EnterInTheWindow(CalcWindowDriver& d, const std::vector<Option>& options) {
             }
         }
     }
-    for (const auto& [name, value] : options) {
-        if (QLatin1String(name) != QLatin1String(WaterTemperatureInput().optionName)) continue;
-        // By keys: F4 in the fluid velocity field, the temperature, Enter.
-        QLineEdit* velocity = d.Field("FLUID_S_VText");
-        velocity->setFocus();
-        WhenUp<WaterTemperatureDialog>([value](WaterTemperatureDialog* dialog) {
-            QTest::keyClicks(dialog->focusWidget(), value);
-            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
-        });
-        QTest::keyClick(velocity, Qt::Key_F4);
-        d.Settle();
-    }
+    // By keys: F4 in the fluid velocity field, the temperature (and the
+    // salinity), Enter; the dialog starts on the fluid chosen.
+    const auto given = [&](std::string_view wanted) -> const char* {
+        for (const auto& [name, value] : options)
+            if (name == wanted) return value;
+        return nullptr;
+    };
+    const char* temperature = given("fluid-temperature");
+    if (!temperature) temperature = given("water-temperature");
+    if (!temperature) return;
+    QLineEdit* velocity = d.Field("FLUID_S_VText");
+    velocity->setFocus();
+    WhenUp<LiquidTemperatureDialog>([&](LiquidTemperatureDialog* dialog) {
+        if (const char* salinity = given("salinity"))
+            dialog->findChild<QLineEdit*>("salinity")->setText(salinity);
+        QTest::keyClicks(dialog->focusWidget(), temperature);
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+    });
+    QTest::keyClick(velocity, Qt::Key_F4);
+    d.Settle();
 }
 
 Shown ThroughTheWindow(const CalcRun& run, const std::vector<Option>& options) {
@@ -121,6 +129,8 @@ TEST(WindowAndTool, SameEntriesSameResultsAndMessages) {
         {"negative spacing", en, {{"outer-diameter", "6"}, {"wall", "0.1"}, {"sensor", "TB_01/TC_01"}}},
         {"water at 20 °C", ja, {{"outer-diameter", "114.3"}, {"wall", "6"}, {"sensor", "TB_01/TC_01"}, {"water-temperature", "20"}}, "68.41"},
         {"water at 68 °F", inch, {{"outer-diameter", "4.5"}, {"wall", "0.25"}, {"sensor", "TB_01/TC_01"}, {"water-temperature", "68"}}, "2.707"},
+        {"toluene at 60 °C", en, {{"outer-diameter", "114.3"}, {"wall", "6"}, {"sensor", "TB_01/TC_01"}, {"fluid", "TOLUOL"}, {"fluid-temperature", "60"}}, "46.76"},
+        {"seawater at 50 °F", inch, {{"outer-diameter", "4.5"}, {"wall", "0.25"}, {"sensor", "TB_01/TC_01"}, {"fluid", "SEAWATER"}, {"fluid-temperature", "50"}, {"salinity", "30"}}},
         // clang-format on
     };
     for (const auto& r : rows) {
