@@ -135,4 +135,32 @@ enum class TextId : std::int16_t {
     SheetSaveTitle = 4518,    // the save dialog's title
     SheetSaved = 4519,        // and asks whether to open it
     SheetNotSaved = 4520,
+    // A list of measuring points in the window: the entry that opens one,
+    // the list window and its dialogs; %1 stands for a number or a name.
+    ListMenuEntry = 4530,
+    ListOpenTitle = 4531,   // the open dialog's title
+    ListCsvFiles = 4532,    // the dialogs' file kinds
+    ListAllFiles = 4533,
+    ListTitle = 4534,       // the list window's title: %1 the file's name
+    ListLineColumn = 4535,  // the head of the rows' lines when the list has no tag
+    ListRefusedOnly = 4536,
+    ListSummary = 4537,  // %1 rows computed, %2 refused
+    ListPassedThrough = 4538,
+    ListDidYouMean = 4539,  // %1 the column's name, %2 the input's
+    ListSaveList = 4540,
+    ListSaveSheets = 4541,
+    ListReload = 4542,
+    ListSaveListTitle = 4543,
+    ListWritingSheets = 4544,  // the progress dialog's text
+    ListNotSaved = 4545,
+    ListNotAList = 4546,  // %1 the file, %2 why
+    ListEmpty = 4547,
+    ListNoInputs = 4548,
+    ListBinary = 4549,
+    ListUnreadable = 4550,  // %1 the system's reason
+    ListFolder = 4551,
+    ListTwoColumns = 4552,   // %1 the input's name
+    ListResultColumn = 4553,  // %1 the result column's name
+    ListNeeds = 4554,
+    ListRefusedMark = 4555,  // the word beside a refused row's message
 };

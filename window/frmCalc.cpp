@@ -83,6 +83,7 @@ frmCalc::frmCalc(const StartupValues& startup, QWidget* parent)
     SetUpWaterTemperature();
     SetUpComparison();
     SetUpSheet();
+    SetUpList();
 }
 
 frmCalc::~frmCalc() = default;

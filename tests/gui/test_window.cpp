@@ -27,7 +27,8 @@ TEST(WindowScreenshots, RenderedAgainEachEqualsTheCommittedOne) {
     if (QString(VELKARA_SCREENSHOT_SUFFIX).isEmpty())
         names << "pipe-size-table-ja-metric"
               << "water-temperature-ja-metric"
-              << "comparison-ja-metric";
+              << "comparison-ja-metric"
+              << "list-ja-metric";
     if (QString(VELKARA_SCREENSHOT_SUFFIX).isEmpty() && !PopplerMissing())
         names << "sheet-ja-metric";
     for (const QString& name : names) {
