@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <string>
 
-#include "cli/CsvReader.h"
-#include "cli/CsvWriter.h"
+#include "list/CsvReader.h"
+#include "list/CsvWriter.h"
 
 namespace {
 

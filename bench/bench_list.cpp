@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "OffscreenBenchmarkMain.h"
 #include "settings/ModCommonProc.h"
 #include "sheet/SheetPdfWriter.h"
 #include "sheet/SheetTextsOf.h"
@@ -55,11 +56,12 @@ void BM_OpenAndShow(benchmark::State& state) {
 void BM_SaveList(benchmark::State& state) {
     QTemporaryDir folder;
     const auto read = ReadListDocument(WriteList(folder, int(state.range(0))), kStartup);
-    const auto& list = std::get<ListDocument>(read);
+    const ListDocument& list = *std::get<std::shared_ptr<const ListDocument>>(read);
     for (auto _ : state) {
         QBuffer out;
         out.open(QIODevice::WriteOnly);
-        benchmark::DoNotOptimize(WriteSpacingList(list, kStartup, out));
+        QString error;
+        benchmark::DoNotOptimize(WriteSpacingList(list, kStartup, out, &error));
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
@@ -67,16 +69,17 @@ void BM_SaveList(benchmark::State& state) {
 void BM_SaveSheets(benchmark::State& state) {
     QTemporaryDir folder;
     const auto read = ReadListDocument(WriteList(folder, int(state.range(0))), kStartup);
-    const ListTable& table = *std::get<ListDocument>(read).table;
+    const ListDocument& list = *std::get<std::shared_ptr<const ListDocument>>(read);
     const ListRowSheets sheets(kStartup);
     std::int64_t pages = 0;
     for (auto _ : state) {
         SheetPdfWriter writer(FncSheetStyle(kStartup, QDateTime::currentDateTime()));
-        writer.Open(QDir(folder.path()).filePath(QStringLiteral("sheets.pdf")), nullptr);
-        for (std::size_t row = 0; row < table.Size(); ++row) {
-            if (!table.Refused(row)) writer.AddSheet(sheets.PageOf(table, row)), ++pages;
+        QString error;
+        writer.Open(QDir(folder.path()).filePath(QStringLiteral("sheets.pdf")), &error);
+        for (std::size_t row = 0; row < list.shown.size(); ++row) {
+            if (!list.refused[row]) writer.AddSheet(sheets.PageOf(list, row)), ++pages;
         }
-        writer.Finish(nullptr);
+        writer.Finish(&error);
     }
     state.SetItemsProcessed(pages);
 }
@@ -88,12 +91,5 @@ BENCHMARK(BM_SaveSheets)->Arg(40)->Unit(benchmark::kMillisecond)->UseRealTime();
 }  // namespace
 
 int main(int argc, char** argv) {
-    // A measuring tool, not the program: headless unless told otherwise.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return OffscreenBenchmarkMain<QApplication>(argc, argv);
 }

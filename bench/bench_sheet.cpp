@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
+#include "OffscreenBenchmarkMain.h"
 #include "sheet/SheetPdfWriter.h"
 
 namespace {
@@ -59,12 +60,5 @@ BENCHMARK_CAPTURE(BM_WriteSheets, english, false)->Unit(benchmark::kMillisecond)
 }  // namespace
 
 int main(int argc, char** argv) {
-    // A measuring tool, not the program: headless unless told otherwise.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return OffscreenBenchmarkMain<QGuiApplication>(argc, argv);
 }

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include "OffscreenBenchmarkMain.h"
 #include "settings/ModCommonProc.h"
 #include "window/frmCalc.h"
 
@@ -74,12 +75,5 @@ BENCHMARK_CAPTURE(BM_RepaintShownWindow, japanese_metric, kJapaneseMetric)
 }  // namespace
 
 int main(int argc, char** argv) {
-    // A measuring tool, not the program: headless unless told otherwise.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return OffscreenBenchmarkMain<QApplication>(argc, argv);
 }

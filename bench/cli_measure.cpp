@@ -27,10 +27,6 @@
 // the same time (a build that reads UTF-8 only is given the UTF-8 list).
 // The programs' paths are compiled in; their output goes to a scratch folder
 // that is removed at the end.
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -44,9 +40,8 @@
 #include <thread>
 #include <vector>
 
+#include "ChildRun.h"
 #include "MeasureCommon.h"
-
-extern char** environ;
 
 namespace {
 
@@ -56,51 +51,13 @@ const std::vector<std::string> kPointArguments = {
     "CARBON STEEL",     "--fluid",     "WATER",  "--method", "V",
     "--sensor",         "TB_01/TC_01", "--lang", "en"};
 
-struct Sample {
-    double ms = 0;     // spawn to exit
-    double cpuMs = 0;  // user and system time of the process
-    double peakMiB = 0;
-};
-
-// Runs `program arguments` with standard output into `output` (truncated)
-// and standard input and error on /dev/null; false unless it exits 0.
-bool RunOnce(const std::string& program, const std::vector<std::string>& arguments,
-             const std::string& output, Sample& sample) {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, output.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    std::vector<char*> argv{const_cast<char*>(program.c_str())};
-    for (const std::string& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-
-    const long long t0 = MonotonicNs();
-    pid_t pid = 0;
-    // A name without a folder is looked up in PATH, as a shell would (awk).
-    const int spawned =
-        posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) return false;
-    int status = 0;
-    rusage usage{};
-    if (wait4(pid, &status, 0, &usage) != pid) return false;
-    sample.ms = (MonotonicNs() - t0) / 1e6;
-    sample.cpuMs = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
-                   (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
-    sample.peakMiB = usage.ru_maxrss / 1024.0;  // KiB on Linux
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
 struct Medians {
     double ms, cpuMs, peakMiB;
 };
 
-Medians MediansOf(const std::vector<Sample>& samples) {
+Medians MediansOf(const std::vector<ChildRun>& samples) {
     std::vector<double> ms, cpuMs, peakMiB;
-    for (const Sample& s : samples) {
+    for (const ChildRun& s : samples) {
         ms.push_back(s.ms);
         cpuMs.push_back(s.cpuMs);
         peakMiB.push_back(s.peakMiB);
@@ -110,15 +67,15 @@ Medians MediansOf(const std::vector<Sample>& samples) {
 
 int MeasureStartup(const std::string& scratch, int runs) {
     const std::string out = scratch + "/out";
-    std::vector<Sample> tool, bare;
+    std::vector<ChildRun> tool, bare;
     for (int run = 0; run < runs; ++run) {
-        Sample sample;
-        if (!RunOnce(VELKARA_SPACING, kPointArguments, out, sample)) {
+        ChildRun sample;
+        if (!RunChild(VELKARA_SPACING, kPointArguments, out, sample)) {
             std::fprintf(stderr, "velkara-spacing failed\n");
             return 1;
         }
         tool.push_back(sample);
-        if (!RunOnce(BARE_CLI, kPointArguments, out, sample)) {
+        if (!RunChild(BARE_CLI, kPointArguments, out, sample)) {
             std::fprintf(stderr, "bare_cli failed\n");
             return 1;
         }
@@ -141,11 +98,11 @@ int MeasureCsv(const std::string& scratch, int runs, const std::vector<long>& si
     for (const long points : sizes) {
         const std::string utf8 = scratch + "/points.csv", japanese = scratch + "/points-ja.csv",
                           cp932 = scratch + "/points-932.csv", out = scratch + "/out.csv";
-        Sample made;
+        ChildRun made;
         // In processes of their own: a child's peak memory starts from its parent's.
-        if (!RunOnce(MAKE_POINTS, {std::to_string(points)}, utf8, made) ||
-            !RunOnce(MAKE_POINTS, {std::to_string(points), "ja"}, japanese, made) ||
-            !RunOnce("/usr/bin/iconv", {"-f", "UTF-8", "-t", "CP932", japanese}, cp932, made)) {
+        if (!RunChild(MAKE_POINTS, {std::to_string(points)}, utf8, made) ||
+            !RunChild(MAKE_POINTS, {std::to_string(points), "ja"}, japanese, made) ||
+            !RunChild("/usr/bin/iconv", {"-f", "UTF-8", "-t", "CP932", japanese}, cp932, made)) {
             std::fprintf(stderr, "make_points failed\n");
             return 1;
         }
@@ -159,13 +116,13 @@ int MeasureCsv(const std::string& scratch, int runs, const std::vector<long>& si
         if (before != nullptr) subjects.push_back({"before", before, "utf-8", utf8});
         subjects.push_back({"after", VELKARA_SPACING, "utf-8", utf8});
         subjects.push_back({"after", VELKARA_SPACING, "cp932", cp932});
-        std::vector<std::vector<Sample>> samples(subjects.size());
+        std::vector<std::vector<ChildRun>> samples(subjects.size());
         for (int run = 0; run < runs; ++run) {
             for (std::size_t at = 0; at < subjects.size(); ++at) {
-                Sample sample;
+                ChildRun sample;
                 // Exit status 1: the list holds refused rows on purpose.
-                RunOnce(subjects[at].program, {"--csv", subjects[at].file, "--lang", "en"}, out,
-                        sample);
+                RunChild(subjects[at].program, {"--csv", subjects[at].file, "--lang", "en"}, out,
+                         sample);
                 samples[at].push_back(sample);
             }
         }
@@ -223,17 +180,17 @@ int MeasureRate(const std::string& scratch, const std::string& baseline, int run
     std::printf("%-10s %-10s %12s %12s %14s %16s %10s\n", "program", "points", "wall (ms)",
                 "cpu (ms)", "points/s", "peak RSS (MiB)", "x awk");
     for (const long points : sizes) {
-        Sample made;
-        if (!RunOnce(MAKE_POINTS, {std::to_string(points), "steel"}, list, made)) {
+        ChildRun made;
+        if (!RunChild(MAKE_POINTS, {std::to_string(points), "steel"}, list, made)) {
             std::fprintf(stderr, "make_points failed\n");
             return 1;
         }
-        std::vector<std::vector<Sample>> samples(subjects.size());
+        std::vector<std::vector<ChildRun>> samples(subjects.size());
         for (int run = 0; run < runs; ++run) {
             for (std::size_t at = 0; at < subjects.size(); ++at) {
                 const Subject& subject = subjects[at];
-                Sample sample;
-                if (!RunOnce(subject.program, subject.arguments, subject.output, sample)) {
+                ChildRun sample;
+                if (!RunChild(subject.program, subject.arguments, subject.output, sample)) {
                     std::fprintf(stderr, "%s failed on the list\n", subject.name);
                     return 1;
                 }

@@ -16,9 +16,6 @@
 //   bare        a QWidget of the same size with one QLabel ("Velkara")
 //   bare-ja     the same with a Japanese label text, so that the Japanese
 //               font is loaded as in the calculator's default mode
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -42,12 +39,11 @@
 #include <thread>
 #include <vector>
 
+#include "ChildRun.h"
 #include "MeasureCommon.h"
 #include "app/SingleInstance.h"
 #include "settings/ModCommonProc.h"
 #include "window/frmCalc.h"
-
-extern char** environ;
 
 namespace {
 
@@ -144,35 +140,10 @@ struct Sample {
 };
 
 bool RunOnce(const char* self, const char* mode, Sample& sample) {
-    int out[2];
-    if (pipe(out) != 0) return false;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-
-    const std::string t0 = std::to_string(MonotonicNs());
-    char* const args[] = {const_cast<char*>(self), const_cast<char*>("child"),
-                          const_cast<char*>(mode), const_cast<char*>(t0.c_str()), nullptr};
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, self, &actions, nullptr, args, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(out[1]);
-    if (spawned != 0) {
-        close(out[0]);
-        return false;
-    }
-    std::string text;
-    char buffer[256];
-    ssize_t got = 0;
-    while ((got = read(out[0], buffer, sizeof buffer)) > 0) text.append(buffer, got);
-    close(out[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
+    ChildRun run;
+    if (!RunChild(self, {"child", mode, std::to_string(MonotonicNs())}, {}, run)) return false;
     char name[32] = {};
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 &&
-           std::sscanf(text.c_str(), "%31s %lld %ld %lld %lld", name, &sample.us, &sample.kb,
+    return std::sscanf(run.output.c_str(), "%31s %lld %ld %lld %lld", name, &sample.us, &sample.kb,
                        &sample.appUs, &sample.builtUs) == 5;
 }
 

@@ -10,7 +10,7 @@
 #include <QStringDecoder>
 #include <memory>
 
-#include "cli/Cp932.h"
+#include "list/Cp932.h"
 
 namespace {
 

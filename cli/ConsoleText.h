@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <string_view>
 
-#include "cli/ByteStreams.h"
-#include "cli/CsvEncoding.h"
+#include "list/ByteStreams.h"
+#include "list/CsvEncoding.h"
 
 // `stream` is stdout or stderr. False when the text could not be written.
 bool WriteText(std::FILE* stream, std::string_view utf8);

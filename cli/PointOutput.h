@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "cli/PointRun.h"
+#include "list/PointRun.h"
 
 // "SENSOR SPACING1: 65.47 mm", and "SENSOR SPACING2: 17" for the rail steps;
 // last, for a fluid velocity from a temperature of water, "FLUID S.V.: 1482

@@ -9,7 +9,7 @@
 #include <string>
 #include <variant>
 
-#include "cli/CsvEncoding.h"
+#include "list/CsvEncoding.h"
 #include "rules/GivenValues.h"
 
 struct ToolOptions {

@@ -12,13 +12,13 @@
 
 #include "cli/ComparisonOutput.h"
 #include "cli/ConsoleText.h"
-#include "cli/CsvRun.h"
 #include "cli/ExitStatus.h"
 #include "cli/Listing.h"
 #include "cli/PointOutput.h"
 #include "cli/ToolOptions.h"
 #include "cli/ToolSheets.h"
 #include "cli/ToolUsage.h"
+#include "list/ListRun.h"
 
 #if defined(_WIN32)
 #include <fcntl.h>
@@ -96,7 +96,7 @@ ExitStatus WritePoint(const PointOutcome& outcome, const GivenPoint& point,
 }
 
 // A refused point gets no sheet, and no file is written.
-ExitStatus RunOnePoint(const ToolOptions& options, const ToolContext& context,
+ExitStatus RunOnePoint(const ToolOptions& options, const PointContext& context,
                        PointSheets* sheets) {
     if (const auto failed = OpenSheets(sheets, options)) return *failed;
     const GivenPoint point = PointOf(options);
@@ -118,7 +118,7 @@ ExitStatus RunOnePoint(const ToolOptions& options, const ToolContext& context,
 
 // The table is the result, whichever cells cannot be mounted; entries that
 // one point would refuse are refused as for one point.
-ExitStatus RunComparisonTable(const ToolOptions& options, const ToolContext& context) {
+ExitStatus RunComparisonTable(const ToolOptions& options, const PointContext& context) {
     const GivenPoint point = PointOf(options);
     const ComparisonOutcome outcome = RunComparison(point, context);
     if (outcome.refused) return WritePoint(*outcome.refused, point, options, context.startup);
@@ -127,7 +127,8 @@ ExitStatus RunComparisonTable(const ToolOptions& options, const ToolContext& con
     return Finish(ExitStatus::Success);
 }
 
-ExitStatus RunCsvList(const ToolOptions& options, const ToolContext& context, PointSheets* sheets) {
+ExitStatus RunCsvList(const ToolOptions& options, const PointContext& context,
+                      PointSheets* sheets) {
     QFile file;
     const bool opened = options.csvPath == "-"
                             ? file.open(stdin, QIODevice::ReadOnly)
@@ -164,13 +165,19 @@ ExitStatus RunCsvList(const ToolOptions& options, const ToolContext& context, Po
         };
     }
     std::fflush(stdout);
-    const CsvRunResult result = RunCsv(
-        SourceFromFd(fd), SinkToStandardOutput, context,
-        [](const std::string& warning) { Write(stderr, "velkara-spacing: " + warning + "\n"); },
-        options.encoding, sheetOfEach);
-    if (result.exitStatus == ExitStatus::UsageError) return UsageError(result.problem);
+    const ListRunResult result =
+        RunList(SourceFromFd(fd), SinkToStandardOutput, context,
+                {.warn =
+                     [](const std::string& warning) {
+                         Write(stderr, "velkara-spacing: " + warning + "\n");
+                     },
+                 .encoding = options.encoding,
+                 .points = sheetOfEach});
+    if (!result.problem.empty()) return UsageError(result.problem);
     if (sheets != nullptr && !refused.empty()) sheets->AddRefusedRows(refused);
-    return FinishSheets(sheets, options, result.exitStatus);
+    return FinishSheets(
+        sheets, options,
+        result.everyPointComputed ? ExitStatus::Success : ExitStatus::PointNotComputed);
 }
 
 ExitStatus Run(std::unique_ptr<QCoreApplication>& app, int& argc, char** argv) {
@@ -193,7 +200,7 @@ ExitStatus Run(std::unique_ptr<QCoreApplication>& app, int& argc, char** argv) {
         case ToolOptions::Action::Point:
             break;
     }
-    const ToolContext context(RunSettings(options));
+    const PointContext context(RunSettings(options));
     // Sheets need Qt's painting, loaded only now, and an application object
     // that has fonts in place of the Qt Core one.
     std::unique_ptr<PointSheets> sheets;

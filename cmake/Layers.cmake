@@ -6,7 +6,7 @@
 # rule is checked when the build is configured and again by the
 # layer_includes test.
 
-set(VELKARA_LAYER_LEVELS calc text settings rules sheet cli window app)
+set(VELKARA_LAYER_LEVELS calc text settings rules sheet|list window|cli app)
 
 # A static library of the sources in `folder`, named after it. Files that
 # hold a main() (main.cpp, *_main.cpp) are programs, and the entry of a module

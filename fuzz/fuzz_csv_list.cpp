@@ -10,9 +10,9 @@
 #include <cstdlib>
 #include <set>
 
-#include "cli/Cp932.h"
-#include "cli/CsvRun.h"
 #include "cli/PointOutput.h"
+#include "list/Cp932.h"
+#include "list/ListRun.h"
 #include "tests/support/ReadAllCsv.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -21,10 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view csv(reinterpret_cast<const char*>(data + 1), size - 1);
     // Japanese and English, metric and inch.
     static const auto made = [](int units, int language) {
-        return ToolContext(ModCommonProc::FncStartupValues(units, language));
+        return PointContext(ModCommonProc::FncStartupValues(units, language));
     };
-    static const ToolContext contexts[] = {made(0, 0), made(0, 1), made(1, 0), made(1, 1)};
-    const ToolContext& context = contexts[knobs & 3];
+    static const PointContext contexts[] = {made(0, 0), made(0, 1), made(1, 0), made(1, 1)};
+    const PointContext& context = contexts[knobs & 3];
     std::optional<CsvEncoding> chosen;
     if (knobs & 8) chosen = knobs & 4 ? CsvEncoding::Cp932 : CsvEncoding::Utf8;
     constexpr std::size_t kSample = 64 * 1024;
@@ -33,20 +33,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::string output;
     std::set<std::string> warned;  // each near name once
-    const CsvRunResult result = RunCsv(
-        SourceFromMemory(csv, knobs >> 4 ? knobs >> 4 : SIZE_MAX),
-        [&](CsvEncoding found) {
-            if (found != encoding || !output.empty()) std::abort();
-            return SinkToString(output);
-        },
-        context,
-        [&](const std::string& warning) {
-            if (!warned.insert(warning).second) std::abort();
-        },
-        chosen);
+    const ListRunResult result = RunList(SourceFromMemory(csv, knobs >> 4 ? knobs >> 4 : SIZE_MAX),
+                                         [&](CsvEncoding found) {
+                                             if (found != encoding || !output.empty()) std::abort();
+                                             return SinkToString(output);
+                                         },
+                                         context,
+                                         {.warn =
+                                              [&](const std::string& warning) {
+                                                  if (!warned.insert(warning).second) std::abort();
+                                              },
+                                          .encoding = chosen});
 
     const std::vector<ReadRecord> in = ReadAll(csv);
-    if (result.exitStatus == ExitStatus::UsageError) {
+    if (!result.problem.empty()) {
         if (!output.empty()) std::abort();
         return 0;
     }
@@ -85,6 +85,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         allComputed = allComputed && (i == 0 || message.empty());
     }
-    if ((result.exitStatus == ExitStatus::Success) != allComputed) std::abort();
+    if (result.everyPointComputed != allComputed) std::abort();
     return 0;
 }

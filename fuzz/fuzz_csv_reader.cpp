@@ -8,7 +8,7 @@
 //   fields and line ends.
 #include <cstdlib>
 
-#include "cli/CsvWriter.h"
+#include "list/CsvWriter.h"
 #include "tests/support/ReadAllCsv.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -20,42 +20,41 @@ ListTableModel::ListTableModel(const StartupValues& startup, QObject* parent)
       startup_(startup),
       refusedIcon_(QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning)) {}
 
-void ListTableModel::SetTable(std::shared_ptr<const ListTable> table) {
+void ListTableModel::SetList(std::shared_ptr<const ListDocument> list) {
     beginResetModel();
-    table_ = std::move(table);
+    list_ = std::move(list);
     endResetModel();
 }
 
 int ListTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || !table_ ? 0 : int(table_->Size());
+    return parent.isValid() || !list_ ? 0 : int(list_->shown.size());
 }
 
 int ListTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() || !table_ ? 0 : int(table_->Fields().size()) + 2;
-}
-
-QString ListTableModel::Label(std::size_t row) const {
-    if (table_->Tagged() && !table_->Tag(row).empty()) return Utf8(table_->Tag(row));
-    return QString::number(table_->Line(row));
+    return parent.isValid() || !list_ ? 0 : int(list_->inputColumns.size()) + 2;
 }
 
 QVariant ListTableModel::data(const QModelIndex& index, int role) const {
-    if (!table_ || !index.isValid()) return {};
+    if (!list_ || !index.isValid()) return {};
     const auto row = std::size_t(index.row());
     const auto column = std::size_t(index.column());
-    const bool result = column == table_->Fields().size() + 1;
-    const bool refused = table_->Refused(row);
+    const bool result = column == list_->inputColumns.size() + 1;
+    const bool refused = list_->refused[row];
     switch (role) {
         case Qt::DisplayRole:
-        case Qt::AccessibleTextRole:
-            if (column == 0) return Label(row);
-            if (!result) return Utf8(table_->Value(row, column - 1));
-            // The word as well as the icon: a refused row is told apart without
-            // its colour, also by a screen reader.
-            if (refused)
-                return startup_.Text(TextId::ListRefusedMark) + QStringLiteral(": ") +
-                       Utf8(table_->Shown(row));
-            return Utf8(table_->Shown(row));
+        case Qt::AccessibleTextRole: {
+            if (column == 0) return list_->Label(row, startup_, false);
+            if (!result) {
+                const auto& fields = list_->table.records[row].fields;
+                const std::size_t at = list_->inputColumns[column - 1];
+                return at < fields.size() ? Utf8(fields[at]) : QString();
+            }
+            // The word as well as the icon: a refused row is told apart
+            // without its colour, by a screen reader too.
+            const QString shown = Utf8(list_->shown[row]);
+            return refused ? startup_.Text(TextId::ListRefusedMark) + QStringLiteral(": ") + shown
+                           : shown;
+        }
         case Qt::DecorationRole:
             return result && refused ? QVariant(refusedIcon_) : QVariant();
         case Qt::ForegroundRole:
@@ -70,13 +69,18 @@ QVariant ListTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant ListTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (!table_ || role != Qt::DisplayRole) return {};
-    if (orientation == Qt::Vertical) return section + 1;
+    if (!list_ || role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
     const auto column = std::size_t(section);
+    const ListColumns& columns = list_->table.columns;
     if (column == 0)
-        return startup_.Text(table_->Tagged() ? TextId::SheetRefusedTag : TextId::ListLineColumn);
-    if (column <= table_->Fields().size())
-        return startup_.Text(GivenFields()[table_->Fields()[column - 1]].captionTextId);
+        return startup_.Text(columns.tag != kNoColumn ? TextId::SheetRefusedTag
+                                                      : TextId::ListLineColumn);
+    if (column <= list_->inputColumns.size()) {
+        const auto field =
+            std::find(columns.of.begin(), columns.of.end(), list_->inputColumns[column - 1]) -
+            columns.of.begin();
+        return startup_.Text(GivenFields()[std::size_t(field)].captionTextId);
+    }
     return startup_.Text(TextId::CaptionSensorSpacing) + u' ' +
            FncUnitCaption(Quantity::Length, startup_.format.units);
 }

@@ -1,8 +1,8 @@
 #pragma once
-// The list window's table on a ListTable: the row's tag (or its line), its
+// The list window's table on a ListDocument: the row's tag (or its line), its
 // input columns as read, and the spacing or the refused row's message, which
 // carries a warning icon and the word for refused. A refused-rows filter
-// shows those alone. Texts are decoded only for the rows in sight.
+// shows those alone. Only the rows in sight are asked for their texts.
 
 #include <QAbstractTableModel>
 #include <QIcon>
@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "settings/ModCommonProc.h"
-#include "window/ListTable.h"
+#include "window/ListDocument.h"
 
 class ListTableModel : public QAbstractTableModel {
     Q_OBJECT
@@ -18,8 +18,7 @@ class ListTableModel : public QAbstractTableModel {
 public:
     explicit ListTableModel(const StartupValues& startup, QObject* parent = nullptr);
 
-    void SetTable(std::shared_ptr<const ListTable> table);
-    const std::shared_ptr<const ListTable>& Table() const { return table_; }
+    void SetList(std::shared_ptr<const ListDocument> list);
     // Whether a row is refused, as Qt::UserRole.
     static constexpr int kRefusedRole = Qt::UserRole;
 
@@ -29,10 +28,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    QString Label(std::size_t row) const;
-
     const StartupValues startup_;
-    std::shared_ptr<const ListTable> table_;
+    std::shared_ptr<const ListDocument> list_;
     QIcon refusedIcon_;
 };
 

@@ -16,6 +16,7 @@
 #include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <vector>
 
 #include "sheet/SheetPdfWriter.h"
@@ -88,7 +89,8 @@ void ListWindow::BuildControls() {
     saveList->setObjectName(QStringLiteral("saveList"));
     auto* saveSheets = new QPushButton(startup_.Text(TextId::ListSaveSheets), this);
     saveSheets->setObjectName(QStringLiteral("saveSheets"));
-    auto* reload = new QPushButton(startup_.Text(TextId::ListReload) + QStringLiteral(" (F5)"), this);
+    auto* reload =
+        new QPushButton(startup_.Text(TextId::ListReload) + QStringLiteral(" (F5)"), this);
     reload->setObjectName(QStringLiteral("reload"));
     for (QPushButton* button : {saveList, saveSheets, reload}) button->setAutoDefault(false);
 
@@ -111,22 +113,27 @@ void ListWindow::BuildControls() {
     connect(reload, &QPushButton::clicked, this, &ListWindow::Reload);
 }
 
-void ListWindow::Show(ListDocument list) {
+void ListWindow::Show(std::shared_ptr<const ListDocument> list) {
     // The row selected, found again by its tag or else by its place.
     const QModelIndex current = filter_->mapToSource(table_->currentIndex());
-    std::optional<std::size_t> keep;
-    if (current.isValid()) {
-        keep = std::size_t(current.row());
-        const ListTable& before = *list_.table;
-        if (before.Tagged() && !before.Tag(*keep).empty())
-            keep = list.table->RowTagged(before.Tag(*keep));
+    std::size_t row = 0;
+    if (current.isValid() && list_) {
+        row = std::size_t(current.row());
+        const std::size_t tag = list_->table.columns.tag;
+        const auto& fields = list_->table.records[row].fields;
+        if (tag < fields.size() && !fields[tag].empty() && tag == list->table.columns.tag) {
+            const auto& records = list->table.records;
+            const auto same = std::find_if(records.begin(), records.end(), [&](const auto& record) {
+                return tag < record.fields.size() && record.fields[tag] == fields[tag];
+            });
+            row = std::size_t(same - records.begin());
+        }
     }
     list_ = std::move(list);
-    model_->SetTable(list_.table);
-    setWindowTitle(startup_.Text(TextId::ListTitle).arg(QFileInfo(list_.path).fileName()));
+    model_->SetList(list_);
+    setWindowTitle(startup_.Text(TextId::ListTitle).arg(QFileInfo(list_->path).fileName()));
     ShowSummary();
     table_->resizeColumnsToContents();
-    const std::size_t row = keep && *keep < list_.table->Size() ? *keep : 0;
     const QModelIndex shown = filter_->mapFromSource(model_->index(int(row), 0));
     table_->setCurrentIndex(shown.isValid() ? shown : filter_->index(0, 0));
     table_->scrollTo(table_->currentIndex());
@@ -134,38 +141,42 @@ void ListWindow::Show(ListDocument list) {
 }
 
 void ListWindow::ShowSummary() {
-    const ListTable& table = *list_.table;
+    const ListDocument& list = *list_;
     QStringList lines = {startup_.Text(TextId::ListSummary)
-                             .arg(table.Size() - table.RefusedCount())
-                             .arg(table.RefusedCount())};
-    if (!table.passedThrough.isEmpty())
-        lines << startup_.Text(TextId::ListPassedThrough).arg(table.passedThrough.join(u", "));
-    for (const auto& [column, input] : table.nearNames)
+                             .arg(list.shown.size() - list.refusedCount)
+                             .arg(list.refusedCount)};
+    if (!list.passedThrough.isEmpty())
+        lines << startup_.Text(TextId::ListPassedThrough).arg(list.passedThrough.join(u", "));
+    for (const auto& [column, input] : list.nearNames)
         lines << startup_.Text(TextId::ListDidYouMean).arg(column, input);
     summary_->setText(lines.join(u'\n'));
 }
 
 // The row's entries into the calculator, which calculates and comes forward;
-// the list stays as it is.
+// the list stays as it is. A malformed record has no entries: its message
+// is told again.
 void ListWindow::TakeRow(const QModelIndex& index) {
-    const QModelIndex row = filter_->mapToSource(index);
-    if (!row.isValid()) return;
-    take_(GivenPointOf(*list_.table, std::size_t(row.row())));
+    const QModelIndex at = filter_->mapToSource(index);
+    if (!at.isValid()) return;
+    const ListTable::Record& record = list_->table.records[std::size_t(at.row())];
+    if (!record.wellFormed) return SubShowMessage(this, Utf8(list_->shown[std::size_t(at.row())]));
+    take_(GivenPointOf(
+        list_->table.columns, record.fields.size(),
+        [&](std::size_t column) -> std::string_view { return record.fields[column]; }));
 }
 
 // Read again as at first; a file that is no list now is told and the list
 // shown stays.
 void ListWindow::Reload() {
-    auto read = ReadListDocument(list_.path, startup_);
+    auto read = ReadListDocument(list_->path, startup_);
     if (const auto* why = std::get_if<QString>(&read)) return SubShowMessage(this, *why);
-    Show(std::move(std::get<ListDocument>(read)));
+    Show(std::get<std::shared_ptr<const ListDocument>>(std::move(read)));
 }
 
 QString ListWindow::AskForFile(TextId title, const QString& suffix, const QString& filter) {
-    const QFileInfo file(list_.path);
-    return QFileDialog::getSaveFileName(this, startup_.Text(title),
-                                        file.dir().filePath(file.completeBaseName() + suffix),
-                                        filter);
+    const QFileInfo file(list_->path);
+    return QFileDialog::getSaveFileName(
+        this, startup_.Text(title), file.dir().filePath(file.completeBaseName() + suffix), filter);
 }
 
 void ListWindow::TellNotSaved(const QString& path, const QString& reason) {
@@ -175,18 +186,22 @@ void ListWindow::TellNotSaved(const QString& path, const QString& reason) {
 
 // The file is replaced whole or not at all.
 void ListWindow::SaveList() {
-    const QString path = AskForFile(
-        TextId::ListSaveListTitle, QStringLiteral("-spacing.csv"),
-        startup_.Text(TextId::ListCsvFiles) + QStringLiteral(" (*.csv);;") +
-            startup_.Text(TextId::ListAllFiles) + QStringLiteral(" (*)"));
+    const QString path =
+        AskForFile(TextId::ListSaveListTitle, QStringLiteral("-spacing.csv"),
+                   startup_.Text(TextId::ListCsvFiles) + QStringLiteral(" (*.csv);;") +
+                       startup_.Text(TextId::ListAllFiles) + QStringLiteral(" (*)"));
     if (path.isEmpty()) return;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !WriteSpacingList(list_, startup_, file) ||
-        !file.commit()) {
-        const QString reason = file.errorString();
+    QString reason;
+    // Unbuffered, so that a write cut short (a full disk) fails here and
+    // never makes it into the file put in place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return TellNotSaved(path, file.errorString());
+    if (!WriteSpacingList(*list_, startup_, file, &reason)) {
         file.cancelWriting();
-        TellNotSaved(path, reason);
+        return TellNotSaved(path, reason);
     }
+    if (!file.commit()) TellNotSaved(path, file.errorString());
 }
 
 // Cancel leaves no file behind and an existing one as it was: the writer
@@ -198,34 +213,31 @@ void ListWindow::SaveSheets() {
     SheetPdfWriter writer(FncSheetStyle(startup_, QDateTime::currentDateTime()));
     QString error;
     if (!writer.Open(path, &error)) return TellNotSaved(path, error);
-    const ListTable& table = *list_.table;
+    const ListDocument& list = *list_;
+    const std::size_t rows = list.shown.size();
     std::unique_ptr<QProgressDialog> progress;
-    if (table.Size() >= kProgressFromRows) {
+    if (rows >= kProgressFromRows) {
         progress = std::make_unique<QProgressDialog>(startup_.Text(TextId::ListWritingSheets),
                                                      startup_.Text(TextId::DialogCancel), 0,
-                                                     int(table.Size()), this);
+                                                     int(rows), this);
         progress->setWindowModality(Qt::WindowModal);
         progress->setMinimumDuration(0);
     }
     const ListRowSheets sheets(startup_);
     std::vector<RefusedRow> refused;
-    for (std::size_t row = 0; row < table.Size(); ++row) {
+    for (std::size_t row = 0; row < rows; ++row) {
         if (progress) {
             progress->setValue(int(row));
             if (progress->wasCanceled()) return;
         }
-        if (!table.Refused(row)) {
-            writer.AddSheet(sheets.PageOf(table, row));
+        if (!list.refused[row]) {
+            writer.AddSheet(sheets.PageOf(list, row));
             continue;
         }
-        refused.push_back(
-            {table.Tagged() && !table.Tag(row).empty()
-                 ? Utf8(table.Tag(row))
-                 : startup_.Text(TextId::SheetRefusedLine).arg(table.Line(row)),
-             Utf8(table.Shown(row))});
+        refused.push_back({list.Label(row, startup_, true), Utf8(list.shown[row])});
     }
     if (!refused.empty()) writer.AddRefusedRows(refused);
-    if (progress) progress->setValue(int(table.Size()));
+    if (progress) progress->setValue(int(rows));
     if (!writer.Finish(&error)) TellNotSaved(path, error);
 }
 

@@ -7,6 +7,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "rules/GivenValues.h"
 #include "settings/ModCommonProc.h"
@@ -31,8 +32,8 @@ public:
 
     // Shows `list` in place of the one shown, keeping the selected row where
     // the new one has it (its tag, else its place).
-    void Show(ListDocument list);
-    const QString& Path() const { return list_.path; }
+    void Show(std::shared_ptr<const ListDocument> list);
+    const QString& Path() const { return list_->path; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -51,7 +52,7 @@ private:
 
     const StartupValues startup_;
     const std::function<void(const GivenPoint&)> take_;
-    ListDocument list_;
+    std::shared_ptr<const ListDocument> list_;
     ListTableModel* model_ = nullptr;
     RefusedRowsFilter* filter_ = nullptr;
     QTableView* table_ = nullptr;

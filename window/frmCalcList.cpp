@@ -8,11 +8,11 @@
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QStandardPaths>
-#include <QRegularExpression>
 
-#include "cli/PointRun.h"
+#include "list/PointRun.h"
 #include "rules/ListNames.h"
 #include "window/ContextMenuEntries.h"
 #include "window/ListDrops.h"
@@ -38,8 +38,9 @@ void frmCalc::SetUpList() {
     auto* open = new QShortcut(QKeySequence::Open, this);
     connect(open, &QShortcut::activated, this, &frmCalc::AskForList);
     const QString entry = startup_.Text(TextId::ListMenuEntry);
-    for (QWidget* control : {ControlsOf(InputId::SensorType).entry, static_cast<QWidget*>(results_[0]),
-                             static_cast<QWidget*>(results_[1])})
+    for (QWidget* control :
+         {ControlsOf(InputId::SensorType).entry, static_cast<QWidget*>(results_[0]),
+          static_cast<QWidget*>(results_[1])})
         AddContextMenuEntry(control, entry, [this] { AskForList(); });
     AcceptListDrops(this, [this](const QString& path) { OpenList(path); });
 }
@@ -66,7 +67,7 @@ void frmCalc::OpenList(const QString& path) {
         // Beside the calculator, as far as the screen allows.
         listWindow_->move(frameGeometry().topRight() + QPoint(8, 0));
     }
-    listWindow_->Show(std::move(std::get<ListDocument>(read)));
+    listWindow_->Show(std::get<std::shared_ptr<const ListDocument>>(std::move(read)));
     listWindow_->setWindowState(listWindow_->windowState() & ~Qt::WindowMinimized);
     listWindow_->show();
     listWindow_->raise();
@@ -78,7 +79,7 @@ void frmCalc::OpenList(const QString& path) {
 // is told, and nothing changes.
 void frmCalc::TakeListRow(const GivenPoint& point) {
     NumberFormat listFormat = startup_.format;
-    listFormat.locale = ToolNumberLocale();
+    listFormat.locale = PointNumberLocale();
     const auto resolved = FncResolveGiven(point, ListNames(), listFormat);
     if (const auto* refusal = std::get_if<GivenRefusal>(&resolved))
         return SubShowMessage(this, FncGivenRefusalText(*refusal, startup_.language));

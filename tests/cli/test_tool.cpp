@@ -13,12 +13,12 @@
 
 #include "calc/SensorTable.h"
 #include "cli/ComparisonOutput.h"
-#include "cli/CsvEncoding.h"
-#include "cli/CsvRun.h"
 #include "cli/Listing.h"
 #include "cli/PointOutput.h"
 #include "cli/ToolOptions.h"
 #include "cli/ToolUsage.h"
+#include "list/CsvEncoding.h"
+#include "list/ListRun.h"
 #include "rules/NameLists.h"
 #include "support/Poppler.h"
 #include "support/TestSupport.h"
@@ -151,7 +151,7 @@ TEST(ToolPoint, AsTextAsJsonOrWhyNot) {
         const auto options = std::get<ToolOptions>(ParseToolOptions(r.arguments));
         GivenPoint point;
         for (std::size_t at = 0; at < kGivenCount; ++at) point.values[at] = options.values[at];
-        const PointOutcome outcome = RunPoint(point, ToolContext(r.startup));
+        const PointOutcome outcome = RunPoint(point, PointContext(r.startup));
         EXPECT_EQ(PointAsText(outcome, r.startup), r.text);
         EXPECT_EQ(outcome.message, r.message);
         EXPECT_EQ(outcome.given ? FncGivenRefusalOptionText(*outcome.given, point) : "", r.option);
@@ -192,7 +192,7 @@ TEST(ToolCompare, EverySensorAndMethodOrTheRefusalOfOnePoint) {
         const auto options = std::get<ToolOptions>(ParseToolOptions(r.arguments));
         GivenPoint point;
         for (std::size_t at = 0; at < kGivenCount; ++at) point.values[at] = options.values[at];
-        const ToolContext context(r.startup);
+        const PointContext context(r.startup);
         const ComparisonOutcome outcome = RunComparison(point, context);
         EXPECT_EQ(outcome.refused ? outcome.refused->message.toStdString() : "", r.message);
         EXPECT_EQ(outcome.refused ? outcome.refused->message : "",
@@ -220,11 +220,11 @@ std::string RunCsvText(std::string_view input, const StartupValues& startup, int
                        std::size_t piece = 1) {
     std::string output;
     std::string warnings;
-    const CsvRunResult result = RunCsv(
+    const ListRunResult result = RunList(
         SourceFromMemory(input, piece), [&](CsvEncoding) { return SinkToString(output); },
-        ToolContext(startup),
-        [&](const std::string& warning) { warnings += "warning: " + warning + "\n"; });
-    status = static_cast<int>(result.exitStatus);
+        PointContext(startup),
+        {.warn = [&](const std::string& warning) { warnings += "warning: " + warning + "\n"; }});
+    status = !result.problem.empty() ? 2 : result.everyPointComputed ? 0 : 1;
     return warnings + (status == 2 ? "problem: " + result.problem : output);
 }
 

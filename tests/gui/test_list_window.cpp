@@ -17,7 +17,7 @@
 #endif
 
 #include "CalcWindowDriver.h"
-#include "cli/Cp932.h"
+#include "list/Cp932.h"
 #include "support/ReadAllCsv.h"
 #include "window/ListWindow.h"
 
@@ -85,16 +85,18 @@ TEST(ListWindow, RowsAndTheSavedListAreTheTools) {
         const char* summary;
     } rows[] = {
         {"code page 932, Japanese captions", ja,
-         Cp932FromUnicode(u"tag,外径寸法,配管厚さ,配管材質,ｾﾝｻ種類\r\n計画-1,114.3,6,鋼管,TB_01/TC_01\r\n"
-                          u"計画-2,114.3,60,鋼管,TB_01/TC_01\r\n"_qs),
+         Cp932FromUnicode(
+             u"tag,外径寸法,配管厚さ,配管材質,ｾﾝｻ種類\r\n計画-1,114.3,6,鋼管,TB_01/TC_01\r\n"
+             u"計画-2,114.3,60,鋼管,TB_01/TC_01\r\n"_qs),
          "計画-1|114.3|6|鋼管|TB_01/TC_01|65.47", "計算 1 行、計算できなかった行 1 行"},
         {"UTF-8 with a byte order mark, rail steps, a malformed record, no tag", en,
          "\xEF\xBB\xBFouter-diameter,wall,sensor,note\n60.5,3,TA_02,a\n\n1,\"2\"x,TA_02\n",
          "2|60.5|3|TA_02|", "1 rows computed, 1 refused\nPassed through: note"},
         {"UTF-8, captions, a near name", en,
          "tag,OUTER DIAMETER,WALL THICKNESS,sensr\nFT-1,114.3,6,x\nFT-2,2000,20,y\n",
-         "FT-1|114.3|6|", "2 rows computed, 0 refused\nPassed through: sensr\n"
-                          "Column 'sensr': did you mean 'sensor'?"},
+         "FT-1|114.3|6|",
+         "2 rows computed, 0 refused\nPassed through: sensr\n"
+         "Column 'sensr': did you mean 'sensor'?"},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
@@ -168,8 +170,8 @@ TEST(ListWindow, EnterTakesARowIntoTheCalculatorADroppedListOpens) {
     QTest::keyClick(table, Qt::Key_Down);
     QTest::keyClick(table, Qt::Key_Return);
     d.Settle();
-    EXPECT_EQ(Rows(list).value(1).section('|', -1), d.Field("txtResult1Text")->text() + " (" +
-                                                         d.Field("txtResult2Text")->text() + ")");
+    EXPECT_EQ(Rows(list).value(1).section('|', -1),
+              d.Field("txtResult1Text")->text() + " (" + d.Field("txtResult2Text")->text() + ")");
     EXPECT_EQ(d.List("PIPE_MATERIALCombo")->currentText(), u"塩ﾋﾞ管"_qs);
     EXPECT_EQ(d.List("SENSOR_MOUNTCombo")->currentIndex(), 1);
     EXPECT_TRUE(d->isActiveWindow());

@@ -5,7 +5,7 @@
 #include <QTableWidget>
 
 #include "CalcWindowDriver.h"
-#include "cli/PointRun.h"
+#include "list/PointRun.h"
 #include "window/WaterTemperatureDialog.h"
 
 namespace {
@@ -97,7 +97,7 @@ Shown ThroughTheTool(const CalcRun& run, const std::vector<Option>& options) {
 }
 
 TEST(WindowAndTool, SameEntriesSameResultsAndMessages) {
-    const QLocale plain = ToolNumberLocale();
+    const QLocale plain = PointNumberLocale();
     const CalcRun en{0, 1, plain}, ja{0, 0, plain}, inch{1, 1, plain};
     const struct {
         const char* name;
@@ -141,7 +141,7 @@ TEST(WindowAndTool, SameEntriesSameResultsAndMessages) {
 // Every sensor and method: the dialog's cells are the tool's, line by line; entries refused
 // alike, the tool's exit status telling the table from the refusal.
 TEST(WindowAndTool, SameComparison) {
-    const CalcRun en{0, 1, ToolNumberLocale()};
+    const CalcRun en{0, 1, PointNumberLocale()};
     const std::tuple<const char*, std::vector<Option>, int> rows[] = {
         {"small PVC pipe", {{"outer-diameter", "32"}, {"wall", "3.1"}, {"pipe", "PVC"}}, 0},
         {"wall fills the pipe", {{"outer-diameter", "12"}, {"wall", "6"}}, 1},

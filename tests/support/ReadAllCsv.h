@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/CsvReader.h"
+#include "list/CsvReader.h"
 
 struct ReadRecord {
     std::int64_t line = 0;

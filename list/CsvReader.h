@@ -23,7 +23,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/ByteStreams.h"
+#include "list/ByteStreams.h"
 
 enum class CsvError : std::uint8_t {
     None,

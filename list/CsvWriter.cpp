@@ -1,4 +1,4 @@
-#include "cli/CsvWriter.h"
+#include "list/CsvWriter.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -16,7 +16,7 @@
 #include <unistd.h>
 #endif
 
-#include "cli/CsvWriter.h"
+#include "list/CsvWriter.h"
 #include "tests/support/ReadAllCsv.h"
 
 // Shown on a mismatch: which record differs, and in what.

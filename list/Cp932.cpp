@@ -1,4 +1,4 @@
-#include "cli/Cp932.h"
+#include "list/Cp932.h"
 
 #if defined(_WIN32)
 

@@ -1,5 +1,5 @@
 #pragma once
-// One measuring point as typed outside the window (options, a CSV record):
+// One measuring point given as text (the tool's options, a list's record):
 // the values given become entries by the rules every such point follows,
 // then the point goes through exactly the checks and the calculation of the
 // window's Execute button.
@@ -15,11 +15,12 @@
 #include "rules/WaterTemperature.h"
 #include "settings/ModCommonProc.h"
 
-// What the tool runs with: the language, the unit system and its number
-// format (a decimal point, no grouping, whatever the user's locale), and the
-// list names to look entries up by.
-struct ToolContext {
-    explicit ToolContext(const StartupValues& values);
+// What such points are run with, in the tool and for a list in the window:
+// the language, the unit system and its number format (a decimal point, no
+// grouping, whatever the user's locale), and the list names to look entries
+// up by.
+struct PointContext {
+    explicit PointContext(const StartupValues& values);
     StartupValues startup;
     ListNames names;
 
@@ -35,8 +36,8 @@ private:
     std::array<QString, kReasonCount> reasons_;
 };
 
-// The number format of the tool: the same on every machine.
-QLocale ToolNumberLocale();
+// The number format of points given as text: the same on every machine.
+QLocale PointNumberLocale();
 
 struct PointOutcome {
     // The entries the values given became (when none was refused), and the
@@ -57,7 +58,7 @@ struct PointOutcome {
     std::optional<WaterReading> water;
 };
 
-PointOutcome RunPoint(const GivenPoint& point, const ToolContext& context);
+PointOutcome RunPoint(const GivenPoint& point, const PointContext& context);
 
 // Every sensor and method on a point's entries. Entries that one point would
 // refuse are refused the same way, before any comparison: `refused` is then
@@ -67,4 +68,4 @@ struct ComparisonOutcome {
     SpacingComparison comparison;
 };
 
-ComparisonOutcome RunComparison(const GivenPoint& point, const ToolContext& context);
+ComparisonOutcome RunComparison(const GivenPoint& point, const PointContext& context);

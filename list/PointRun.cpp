@@ -1,19 +1,19 @@
-#include "cli/PointRun.h"
+#include "list/PointRun.h"
 
 #include <utility>
 #include <variant>
 
 #include "rules/AsciiText.h"
 
-ToolContext::ToolContext(const StartupValues& values) : startup(values) {
-    startup.format.locale = ToolNumberLocale();
+PointContext::PointContext(const StartupValues& values) : startup(values) {
+    startup.format.locale = PointNumberLocale();
     for (const InputDescriptor& input : Inputs())
         captions_[FocusPosition(input.id)] = startup.Text(input.captionTextId);
     for (std::size_t reason = 0; reason < kReasonCount; ++reason)
         reasons_[reason] = FncReasonText(Reason(reason), startup.language);
 }
 
-QLocale ToolNumberLocale() {
+QLocale PointNumberLocale() {
     QLocale locale = QLocale::c();
     locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
     return locale;
@@ -21,7 +21,7 @@ QLocale ToolNumberLocale() {
 
 namespace {
 
-QString MessageOf(const SpacingRun& run, const ToolContext& context) {
+QString MessageOf(const SpacingRun& run, const PointContext& context) {
     switch (run.outcome) {
         case SpacingRun::Outcome::Shown:
             return {};
@@ -36,7 +36,7 @@ QString MessageOf(const SpacingRun& run, const ToolContext& context) {
 
 // The entries of `point`, or the outcome that refuses a value given.
 std::variant<GivenEntries, PointOutcome> Resolve(const GivenPoint& point,
-                                                 const ToolContext& context) {
+                                                 const PointContext& context) {
     auto resolved = FncResolveGiven(point, context.names, context.startup.format);
     const auto* refusal = std::get_if<GivenRefusal>(&resolved);
     if (!refusal) return std::move(std::get<GivenEntries>(resolved));
@@ -53,7 +53,7 @@ std::variant<GivenEntries, PointOutcome> Resolve(const GivenPoint& point,
     return outcome;
 }
 
-PointOutcome Outcome(SpacingRun run, const ToolContext& context) {
+PointOutcome Outcome(SpacingRun run, const PointContext& context) {
     PointOutcome outcome;
     outcome.refusedField = FocusPosition(run.refusedInput);
     outcome.message = MessageOf(run, context);
@@ -63,7 +63,7 @@ PointOutcome Outcome(SpacingRun run, const ToolContext& context) {
 
 // The spacing run on the entries `point` resolved to. One object returned
 // on every path: it is built in the caller's place, not moved there.
-PointOutcome Computed(GivenEntries& given, const GivenPoint& point, const ToolContext& context) {
+PointOutcome Computed(GivenEntries& given, const GivenPoint& point, const PointContext& context) {
     PointOutcome outcome = Outcome(FncRunSpacing(given.entries, context.startup.format), context);
     outcome.resolved = std::move(given);
     // Read once more for what the output says of it.
@@ -78,13 +78,13 @@ PointOutcome Computed(GivenEntries& given, const GivenPoint& point, const ToolCo
 
 }  // namespace
 
-PointOutcome RunPoint(const GivenPoint& point, const ToolContext& context) {
+PointOutcome RunPoint(const GivenPoint& point, const PointContext& context) {
     auto resolved = Resolve(point, context);
     if (auto* refused = std::get_if<PointOutcome>(&resolved)) return std::move(*refused);
     return Computed(std::get<GivenEntries>(resolved), point, context);
 }
 
-ComparisonOutcome RunComparison(const GivenPoint& point, const ToolContext& context) {
+ComparisonOutcome RunComparison(const GivenPoint& point, const PointContext& context) {
     auto resolved = Resolve(point, context);
     if (auto* refused = std::get_if<PointOutcome>(&resolved)) return {std::move(*refused), {}};
     ComparisonOutcome outcome;

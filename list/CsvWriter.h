@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "cli/ByteStreams.h"
+#include "list/ByteStreams.h"
 
 class CsvWriter {
 public:

@@ -1,4 +1,4 @@
-#include "cli/CsvReader.h"
+#include "list/CsvReader.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,4 +1,4 @@
-#include "cli/ByteStreams.h"
+#include "list/ByteStreams.h"
 
 #include <unistd.h>
 #include <algorithm>

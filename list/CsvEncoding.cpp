@@ -1,4 +1,4 @@
-#include "cli/CsvEncoding.h"
+#include "list/CsvEncoding.h"
 
 #include <cstdint>
 

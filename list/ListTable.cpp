@@ -1,0 +1,54 @@
+#include "list/ListTable.h"
+
+#include "list/Cp932.h"
+#include "list/CsvReader.h"
+#include "list/ListInput.h"
+#include "list/ListPipeline.h"
+
+namespace {
+
+std::string Utf8Of(std::string_view field, CsvEncoding encoding) {
+    return encoding == CsvEncoding::Utf8 ? std::string(field) : Cp932ToUnicode(field).toStdString();
+}
+
+}  // namespace
+
+std::variant<ListTable, std::string> ReadListTable(std::string_view bytes,
+                                                   const PointContext& context,
+                                                   std::optional<CsvEncoding> chosen,
+                                                   const ListWarning& warn) {
+    auto opened = OpenListInput(SourceFromMemory(bytes), chosen);
+    if (const auto* problem = std::get_if<std::string>(&opened)) return *problem;
+    ListTable table;
+    table.encoding = std::get<ListInput>(opened).encoding;
+    CsvReader reader(std::move(std::get<ListInput>(opened).wholeInput));
+    const CsvRecord* header = reader.Next();
+    if (header == nullptr) return std::string("the CSV has no header row");
+    if (header->error != CsvError::None)
+        return std::string("the CSV header row is not well-formed");
+    const auto columns =
+        MapListColumns(*header, table.encoding, ResultColumnNames(context.startup), warn);
+    if (const auto* problem = std::get_if<std::string>(&columns)) return *problem;
+    table.columns = std::get<ListColumns>(columns);
+    for (const std::string_view name : header->fields)
+        table.header.push_back(Utf8Of(name, table.encoding));
+    while (const CsvRecord* record = reader.Next()) {
+        ListTable::Record& row = table.records.emplace_back();
+        row.line = record->line;
+        row.wellFormed =
+            record->error == CsvError::None && record->fields.size() <= table.columns.width;
+        for (const std::string_view field : record->fields)
+            row.fields.push_back(Utf8Of(field, table.encoding));
+    }
+    return table;
+}
+
+PointOutcome ListRecordOutcome(const ListTable& table, std::size_t at,
+                               const PointContext& context) {
+    const ListTable::Record& record = table.records[at];
+    if (!record.wellFormed) return MalformedRecordOutcome(context);
+    return RunPoint(
+        GivenPointOf(table.columns, record.fields.size(),
+                     [&](std::size_t column) -> std::string_view { return record.fields[column]; }),
+        context);
+}
