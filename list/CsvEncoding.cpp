@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "list/Cp932.h"
+
 namespace {
 
 bool IsContinuation(std::uint8_t byte) {
@@ -55,4 +57,8 @@ bool IsUtf8(std::string_view text, bool complete) {
 CsvEncoding DetectCsvEncoding(std::string_view start, bool complete) {
     if (start.starts_with(kUtf8ByteOrderMark) || IsUtf8(start, complete)) return CsvEncoding::Utf8;
     return CsvEncoding::Cp932;
+}
+
+std::string ToUtf8(std::string_view text, CsvEncoding encoding) {
+    return encoding == CsvEncoding::Utf8 ? std::string(text) : Cp932ToUnicode(text).toStdString();
 }

@@ -3,17 +3,8 @@
 #include <optional>
 #include <set>
 
-#include "list/Cp932.h"
 #include "rules/AsciiText.h"
 #include "rules/UnitTexts.h"
-
-namespace {
-
-std::string ToUtf8(std::string_view text, CsvEncoding encoding) {
-    return encoding == CsvEncoding::Utf8 ? std::string(text) : Cp932ToUnicode(text).toStdString();
-}
-
-}  // namespace
 
 ListResultColumns ResultColumnNames(const StartupValues& startup) {
     const QString length = FncUnitTexts(startup.format.units)[std::size_t(Quantity::Length)];

@@ -1,17 +1,8 @@
 #include "list/ListTable.h"
 
-#include "list/Cp932.h"
 #include "list/CsvReader.h"
 #include "list/ListInput.h"
 #include "list/ListPipeline.h"
-
-namespace {
-
-std::string Utf8Of(std::string_view field, CsvEncoding encoding) {
-    return encoding == CsvEncoding::Utf8 ? std::string(field) : Cp932ToUnicode(field).toStdString();
-}
-
-}  // namespace
 
 std::variant<ListTable, std::string> ReadListTable(std::string_view bytes,
                                                    const PointContext& context,
@@ -31,14 +22,14 @@ std::variant<ListTable, std::string> ReadListTable(std::string_view bytes,
     if (const auto* problem = std::get_if<std::string>(&columns)) return *problem;
     table.columns = std::get<ListColumns>(columns);
     for (const std::string_view name : header->fields)
-        table.header.push_back(Utf8Of(name, table.encoding));
+        table.header.push_back(ToUtf8(name, table.encoding));
     while (const CsvRecord* record = reader.Next()) {
         ListTable::Record& row = table.records.emplace_back();
         row.line = record->line;
         row.wellFormed =
             record->error == CsvError::None && record->fields.size() <= table.columns.width;
         for (const std::string_view field : record->fields)
-            row.fields.push_back(Utf8Of(field, table.encoding));
+            row.fields.push_back(ToUtf8(field, table.encoding));
     }
     return table;
 }
