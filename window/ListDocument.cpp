@@ -9,7 +9,6 @@
 #include <cstring>
 
 #include "list/ByteStreams.h"
-#include "list/Cp932.h"
 #include "list/CsvEncoding.h"
 #include "list/CsvReader.h"
 #include "list/ListRun.h"
@@ -48,10 +47,10 @@ QString HeaderProblem(const ListDocument& list, const StartupValues& startup) {
     if (header == nullptr) return startup.Text(TextId::ListEmpty);
     if (header->error != CsvError::None) return startup.Text(TextId::ListNoInputs);
     const ListResultColumns results = ResultColumnNames(startup);
-    const bool cp932 = DetectCsvEncoding(View(list.bytes), true) == CsvEncoding::Cp932;
+    const CsvEncoding encoding = DetectCsvEncoding(View(list.bytes), true);
     std::vector<std::size_t> named;
     for (const std::string_view bytes : header->fields) {
-        const std::string name = cp932 ? Cp932ToUnicode(bytes).toStdString() : std::string(bytes);
+        const std::string name = ToUtf8(bytes, encoding);
         const std::string key = AsciiLower(TrimBlanks(name));
         if (std::find(results.begin(), results.end(), key) != results.end())
             return startup.Text(TextId::ListResultColumn).arg(Text(key));

@@ -13,6 +13,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -239,6 +240,18 @@ void ListWindow::SaveSheets() {
     if (!refused.empty()) writer.AddRefusedRows(refused);
     if (progress) progress->setValue(int(rows));
     if (!writer.Finish(&error)) TellNotSaved(path, error);
+}
+
+void ListWindow::PlaceBeside(const QWidget& calculator) {
+    const QRect beside = calculator.frameGeometry();
+    const QRect screen = calculator.screen()->availableGeometry();
+    QRect placed(beside.topRight() + QPoint(1, 0), frameGeometry().size());
+    if (placed.right() > screen.right()) placed.moveRight(beside.left() - 1);
+    placed.moveLeft(std::clamp(placed.left(), screen.left(),
+                               std::max(screen.left(), screen.right() - placed.width())));
+    placed.moveTop(std::clamp(placed.top(), screen.top(),
+                              std::max(screen.top(), screen.bottom() - placed.height())));
+    move(placed.topLeft());
 }
 
 bool ListWindow::eventFilter(QObject* watched, QEvent* event) {

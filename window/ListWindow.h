@@ -34,6 +34,8 @@ public:
     // the new one has it (its tag, else its place).
     void Show(std::shared_ptr<const ListDocument> list);
     const QString& Path() const { return list_->path; }
+    // To the right of `calculator`, or else its left, within the screen.
+    void PlaceBeside(const QWidget& calculator);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

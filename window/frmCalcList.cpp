@@ -64,8 +64,7 @@ void frmCalc::OpenList(const QString& path) {
         listWindow_ = new ListWindow(
             startup_, this, [this](const GivenPoint& point) { TakeListRow(point); },
             [this] { AskForList(); });
-        // Beside the calculator, as far as the screen allows.
-        listWindow_->move(frameGeometry().topRight() + QPoint(8, 0));
+        listWindow_->PlaceBeside(*this);
     }
     listWindow_->Show(std::get<std::shared_ptr<const ListDocument>>(std::move(read)));
     listWindow_->setWindowState(listWindow_->windowState() & ~Qt::WindowMinimized);
