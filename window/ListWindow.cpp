@@ -49,7 +49,7 @@ ListWindow::ListWindow(const StartupValues& startup, QWidget* calculator,
     // Closing the calculator closes the list too, even where the calculator
     // is only hidden, not deleted.
     calculator->installEventFilter(this);
-    auto* reload = new QShortcut(QKeySequence::Refresh, this);
+    auto* reload = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(reload, &QShortcut::activated, this, &ListWindow::Reload);
     auto* open = new QShortcut(QKeySequence::Open, this);
     connect(open, &QShortcut::activated, this, std::move(openAnother));

@@ -145,7 +145,7 @@ TEST(ListWindow, RowsAndTheSavedListAreTheTools) {
 }
 
 // Enter on a row: its entries as if typed (Undo takes them back), Execute, the calculator in
-// front; a list dropped on a field opens, the field keeps its text.
+// front; a list dropped on a field opens, the field keeps its text; F5 keeps the row selected.
 TEST(ListWindow, EnterTakesARowIntoTheCalculatorADroppedListOpens) {
     QTemporaryDir folder;
     const QString path = folder.filePath("plan.csv");
@@ -178,6 +178,14 @@ TEST(ListWindow, EnterTakesARowIntoTheCalculatorADroppedListOpens) {
     EXPECT_EQ(diameter->text(), "114.3");
     diameter->undo();
     EXPECT_EQ(diameter->text(), "200");
+    // Read again after the file changed: the row selected is still B, now the first.
+    Write(path, "tag,wall\nB,5\nA,1\nC,2\n");
+    list->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(list));
+    d.Settle();
+    QTest::keyClick(table, Qt::Key_F5);
+    EXPECT_EQ(table->currentIndex().row(), 0);
+    EXPECT_EQ(Rows(list).value(0).section('|', 0, 1), "B|5");
 }
 
 // Which case, and what a list needs; the list shown stays.
