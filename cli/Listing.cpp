@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "calc/NumericFunctions.h"
 #include "calc/SensorTable.h"
 #include "cli/TextColumns.h"
 #include "rules/InputDescriptors.h"
@@ -15,11 +14,9 @@
 
 namespace {
 
-// A velocity in the run's unit, whole.
+// A velocity of a table in the run's unit, whole.
 QString VelocityText(double metresPerSecond, Units units) {
-    const double shown =
-        units == Units::Inch ? FncHalfAdjust(FncMToFt(metresPerSecond), 0) : metresPerSecond;
-    return FncPlainNumberText(shown, QLocale::c()) + QLatin1Char(' ') + FncUnitTexts(units)[1];
+    return FncVelocityText(metresPerSecond, true, {units, QLocale::c()});
 }
 
 struct Row {
@@ -57,7 +54,6 @@ std::string PipeSizeSection(const StartupValues& startup) {
     const QStringList pipes = PipeNameList(startup.language);
     // The sizes as a command line takes them, whatever the user's locale.
     const NumberFormat format{startup.format.units, QLocale::c()};
-    const QString unit = QLatin1Char(' ') + FncUnitTexts(format.units)[0];
     QString text = startup.Text(TextId::PipeSizeTitle) + QLatin1Char('\n');
     for (const PipeSchedule& schedule : PipeSchedules()) {
         text += QStringLiteral("  %1  %2  %3\n")
@@ -70,8 +66,8 @@ std::string PipeSizeSection(const StartupValues& startup) {
             text += QStringLiteral("    ") +
                     QString::fromLatin1(size.name.data(), qsizetype(size.name.size()))
                         .leftJustified(6) +
-                    texts.outerDiameter.rightJustified(7) + QStringLiteral(" x ") + texts.wall +
-                    unit + QLatin1Char('\n');
+                    texts.outerDiameter.rightJustified(7) + QStringLiteral(" x ") +
+                    FncWithUnit(texts.wall, Quantity::Length, format.units) + QLatin1Char('\n');
         }
     }
     return text.toStdString();
@@ -90,10 +86,10 @@ std::string ListingText(const StartupValues& startup) {
             Row row{names[position], {}};
             if (list.id == InputId::SensorType) {
                 const SensorSpec& sensor = SensorTable(position);
-                row.details = QStringLiteral("%1  %2°  %3 MHz")
+                row.details = QStringLiteral("%1  %2°  %3")
                                   .arg(VelocityText(sensor.WedgeSV, startup.format.units))
                                   .arg(sensor.WedgeAngle)
-                                  .arg(FncPlainNumberText(sensor.FreqMHz, QLocale::c()));
+                                  .arg(FncSensorWords(sensor, QLocale::c()).frequency);
             } else if (velocity != nullptr) {
                 // The entry for a typed velocity, or one with none ("NO LINING").
                 const double value = velocity->lock->unlockedAt(position)

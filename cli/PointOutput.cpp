@@ -34,25 +34,23 @@ std::string JsonObject(const std::vector<JsonMember>& members) {
 
 }  // namespace
 
-std::string LengthUnit(const StartupValues& startup) {
-    return FncUnitTexts(startup.format.units)[0].toStdString();
-}
-
 std::string PointAsText(const PointOutcome& outcome, const StartupValues& startup) {
     if (outcome.run.outcome != SpacingRun::Outcome::Shown) return {};
     const SpacingTexts& texts = outcome.run.texts;
-    std::string text = ComposedMountSizeCaption(1, startup.language).toStdString() + ": " +
-                       texts.result1.toStdString() + ' ' + LengthUnit(startup) + '\n';
+    std::string text = (ComposedMountSizeCaption(1, startup.language) + QStringLiteral(": ") +
+                        FncWithUnit(texts.result1, Quantity::Length, startup.format.units) + u'\n')
+                           .toStdString();
     if (!texts.result2.isEmpty()) {
         text += ComposedMountSizeCaption(2, startup.language).toStdString() + ": " +
                 texts.result2.toStdString() + '\n';
     }
-    if (outcome.water) {
+    if (outcome.resolved.water) {
         // Which velocity the spacing took, and where it came from.
         text +=
             (startup.Text(Describe(InputId::FluidVelocity).captionTextId) + QStringLiteral(": ") +
-             FncWaterVelocityCaption(*outcome.water, startup.format) + QStringLiteral(" (") +
-             FncWaterOriginText(*outcome.water, startup.language, startup.format) +
+             FncWaterVelocityCaption(*outcome.resolved.water, startup.format) +
+             QStringLiteral(" (") +
+             FncWaterOriginText(*outcome.resolved.water, startup.language, startup.format) +
              QStringLiteral(")\n"))
                 .toStdString();
     }
@@ -76,7 +74,7 @@ std::string RunAsJson(const SpacingRun& run, const StartupValues& startup,
     members.insert(
         members.end(),
         {{"spacing", shown ? JsonNumber(run.texts.result1) : null},
-         {"unit", JsonText(QString::fromStdString(LengthUnit(startup)))},
+         {"unit", JsonText(FncUnitText(Quantity::Length, startup.format.units))},
          {"steps", shown ? JsonNumber(run.texts.result2) : null},
          {"message", shown ? null : JsonText(FncReasonText(run.reason, startup.language))},
          {"field", refused ? JsonText(QString::fromLatin1(refusedField)) : null}});
@@ -87,9 +85,11 @@ std::string RunAsJson(const SpacingRun& run, const StartupValues& startup,
 std::string PointAsJson(const PointOutcome& outcome, const StartupValues& startup) {
     // Only a point given a temperature says which velocity it came to.
     std::vector<JsonMember> water;
-    if (outcome.water) {
-        water = {{Describe(InputId::FluidVelocity).optionName, JsonText(outcome.water->velocity)},
-                 {WaterTemperatureInput().optionName, JsonText(outcome.water->temperature)}};
+    if (outcome.resolved.water) {
+        water = {
+            {Describe(InputId::FluidVelocity).optionName,
+             JsonText(outcome.resolved.water->velocity)},
+            {WaterTemperatureInput().optionName, JsonText(outcome.resolved.water->temperature)}};
     }
     return RunAsJson(outcome.run, startup, {}, GivenFields()[outcome.refusedField].optionName,
                      water) +

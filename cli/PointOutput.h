@@ -31,6 +31,3 @@ std::string JsonString(const QString& text);
 std::string RunAsJson(const SpacingRun& run, const StartupValues& startup,
                       const std::vector<JsonMember>& first = {}, const char* refusedField = nullptr,
                       const std::vector<JsonMember>& last = {});
-
-// The unit of lengths in the run: "mm" or "inch".
-std::string LengthUnit(const StartupValues& startup);

@@ -4,6 +4,9 @@
 #include <vector>
 
 #include "rules/GivenValues.h"
+#include "rules/ListPositions.h"
+#include "rules/NameLists.h"
+#include "rules/ResultColumns.h"
 #include "text/TextTable.h"
 
 namespace {
@@ -24,10 +27,11 @@ constexpr FurtherFieldRow kFurtherFieldRows[] = {
     {kScheduleField, "NAME",
      "SGP, STPG Sch40, SUS Sch10S, ASME Sch40, ASME STD,\n"
      "PVC VP, ... (see --list)"},
+    // Followed by the fluids that take it.
     {kWaterTemperatureField, "NUMBER",
      "the fluid's sound velocity from the temperature of\n"
      "water, in degrees Celsius (Fahrenheit with --units\n"
-     "inch); with --fluid WATER, DIST. WATER or none"},
+     "inch); with --fluid "},
 };
 static_assert(std::size(kFurtherFieldRows) == kGivenCount - kInputCount);
 
@@ -44,8 +48,7 @@ constexpr OwnRow kOwnRows[] = {
     {OwnOption::Csv, OptionGroup::ManyPoints, "csv", "FILE",
      "read points from CSV (\"-\": standard input) whose header names\n"
      "the columns as the options above, without \"--\", or as the\n"
-     "window's captions; write the input with the columns\n"
-     "spacing-mm (or spacing-inch), steps and message added"},
+     "window's captions; write the input with the columns\n"},
     {OwnOption::Encoding, OptionGroup::ManyPoints, "encoding", "utf-8|cp932",
      "the list's encoding (default: a byte order mark or valid\n"
      "UTF-8 at its start, else code page 932); the output keeps it"},
@@ -76,6 +79,17 @@ constexpr bool InOptionOrder() {
 }
 static_assert(InOptionOrder(), "kOwnRows follows the order of OwnOption");
 
+// "WATER, DIST. WATER": the fluids with a model of their temperature, as
+// --fluid names them.
+std::string TemperatureFluids() {
+    const QStringList names = FluidNameList(Language::English);
+    QStringList taking;
+    for (int position = 0; position < kFluidTypedVelocityEntry; ++position) {
+        if (FncFluidTakesTemperature(position)) taking.append(names[position]);
+    }
+    return taking.join(QStringLiteral(", ")).toStdString();
+}
+
 std::vector<ToolOption> MadeTable() {
     std::vector<ToolOption> table(kGivenCount);
     for (const InputDescriptor& input : Inputs()) {
@@ -87,6 +101,7 @@ std::vector<ToolOption> MadeTable() {
         table[further.field].valueName = further.valueName;
         table[further.field].description = further.description;
     }
+    table[kWaterTemperatureField].description += TemperatureFluids() + " or none";
     for (std::size_t field = 0; field < kGivenCount; ++field) {
         table[field].group = OptionGroup::OnePoint;
         table[field].name = GivenFields()[field].optionName;
@@ -95,6 +110,11 @@ std::vector<ToolOption> MadeTable() {
         table.push_back({own.group, std::string(own.name), std::string(own.valueName),
                          std::string(own.description), std::string(own.alias)});
     }
+    // Followed by the result columns.
+    const auto metric = FncResultColumnNames(Units::Metric);
+    table[RowIndex(OwnOption::Csv)].description += metric[0] + " (or " +
+                                                   FncResultColumnNames(Units::Inch)[0] + "), " +
+                                                   metric[1] + " and " + metric[2] + " added";
     return table;
 }
 

@@ -1,6 +1,7 @@
 #include "cli/ToolOptions.h"
 
 #include <QCommandLineParser>
+#include <array>
 
 #include "cli/ToolOptionTable.h"
 
@@ -8,18 +9,20 @@ namespace {
 
 using Action = ToolOptions::Action;
 
-// Flag 0 for the first word of the option's value name ("mm|inch"), 1 for
-// the second; any other word is refused.
-std::optional<std::string> ChooseFlag(const ToolOption& option, const std::string& value,
-                                      std::optional<std::int16_t>& flag) {
+// `choices[0]` for the first word of the option's value name ("mm|inch"),
+// `choices[1]` for the second; any other word is refused.
+template <typename Choice>
+std::optional<std::string> Choose(const ToolOption& option, const std::string& value,
+                                  const std::array<Choice, 2>& choices,
+                                  std::optional<Choice>& chosen) {
     const std::size_t bar = option.valueName.find('|');
-    const std::string zero = option.valueName.substr(0, bar),
-                      one = option.valueName.substr(bar + 1);
-    if (value == zero || value == one) {
-        flag = value == zero ? 0 : 1;
+    const std::string first = option.valueName.substr(0, bar),
+                      second = option.valueName.substr(bar + 1);
+    if (value == first || value == second) {
+        chosen = choices[value == first ? 0 : 1];
         return std::nullopt;
     }
-    return "--" + option.name + " takes " + zero + " or " + one + ", not '" + value + "'";
+    return "--" + option.name + " takes " + first + " or " + second + ", not '" + value + "'";
 }
 
 QCommandLineOption ParserOption(const ToolOption& option) {
@@ -62,16 +65,21 @@ std::variant<ToolOptions, std::string> ParseToolOptions(const QStringList& argum
         options.values[field] = parser.value(declared[qsizetype(field)]).toStdString();
     }
     const auto chosen = [&](OwnOption option) { return parser.value(own(option)).toStdString(); };
-    const auto choose = [&](OwnOption option, std::optional<std::int16_t>& flag) {
-        return parser.isSet(own(option)) ? ChooseFlag(OptionRow(option), chosen(option), flag)
-                                         : std::nullopt;
+    const auto choose = [&]<typename Choice>(OwnOption option, std::array<Choice, 2> choices,
+                                             std::optional<Choice>& result) {
+        return parser.isSet(own(option))
+                   ? Choose(OptionRow(option), chosen(option), choices, result)
+                   : std::nullopt;
     };
-    std::optional<std::string> problem = choose(OwnOption::Units, options.unitFlag);
-    if (!problem) problem = choose(OwnOption::Lang, options.langFlag);
-    std::optional<std::int16_t> cp932;
-    if (!problem) problem = choose(OwnOption::Encoding, cp932);
+    std::optional<std::string> problem =
+        choose(OwnOption::Units, std::array{Units::Metric, Units::Inch}, options.units);
+    if (!problem)
+        problem = choose(OwnOption::Lang, std::array{Language::Japanese, Language::English},
+                         options.language);
+    if (!problem)
+        problem = choose(OwnOption::Encoding, std::array{CsvEncoding::Utf8, CsvEncoding::Cp932},
+                         options.encoding);
     if (problem) return *problem;
-    if (cp932) options.encoding = *cp932 != 0 ? CsvEncoding::Cp932 : CsvEncoding::Utf8;
     options.csvPath = chosen(OwnOption::Csv);
     options.json = parser.isSet(own(OwnOption::Json));
     if (parser.isSet(own(OwnOption::Sheet))) {

@@ -4,7 +4,6 @@
 
 #include <QStringList>
 #include <array>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <variant>
@@ -20,8 +19,8 @@ struct ToolOptions {
     std::array<std::string, kGivenCount> values;
     std::array<bool, kGivenCount> given{};
     // Overrides of the settings file for this run.
-    std::optional<std::int16_t> unitFlag;
-    std::optional<std::int16_t> langFlag;
+    std::optional<Units> units;
+    std::optional<Language> language;
     std::string csvPath;                  // "-": standard input
     std::string sheetPath;                // the mounting sheet's PDF; empty: none
     std::optional<CsvEncoding> encoding;  // of the CSV list; detected when not given

@@ -48,13 +48,9 @@ ExitStatus Finish(ExitStatus status) {
 StartupValues RunSettings(const ToolOptions& options) {
     const ModCommonProc::IniFlags flags =
         ModCommonProc::FncLoadIniFlags(QCoreApplication::applicationDirPath());
-    return ModCommonProc::FncStartupValues(options.unitFlag.value_or(flags.UnitFlag),
-                                           options.langFlag.value_or(flags.LangFlag));
-}
-
-std::optional<double> WaterTemperatureOf(const PointOutcome& outcome) {
-    if (!outcome.water) return std::nullopt;
-    return outcome.water->temperature;
+    return ModCommonProc::FncStartupValues(
+        options.units.value_or(ModCommonProc::FncUnitsOfFlag(flags.UnitFlag)),
+        options.language.value_or(ModCommonProc::FncLanguageOfFlag(flags.LangFlag)));
 }
 
 // The sheets asked for, opened before anything is computed: a file that
@@ -104,15 +100,8 @@ ExitStatus RunOnePoint(const ToolOptions& options, const PointContext& context,
     const ExitStatus status = WritePoint(outcome, point, options, context.startup);
     if (outcome.run.outcome != SpacingRun::Outcome::Shown || status != ExitStatus::Success)
         return status;
-    if (sheets != nullptr) {
-        const StartupValues& startup = context.startup;
-        sheets->AddPoint({.entries = outcome.resolved.entries,
-                          .run = outcome.run,
-                          .format = startup.format,
-                          .language = startup.language,
-                          .pipeSize = outcome.resolved.pipeSize,
-                          .waterTemperature = WaterTemperatureOf(outcome)});
-    }
+    if (sheets != nullptr)
+        sheets->AddPoint(FncSheetPointOf(outcome.resolved, outcome.run, context.startup));
     return FinishSheets(sheets, options, status);
 }
 
@@ -149,13 +138,8 @@ ExitStatus RunCsvList(const ToolOptions& options, const PointContext& context,
         sheetOfEach = [&](const ListedPoint& listed) {
             const PointOutcome& outcome = listed.outcome;
             if (outcome.run.outcome == SpacingRun::Outcome::Shown) {
-                sheets->AddPoint({.entries = outcome.resolved.entries,
-                                  .run = outcome.run,
-                                  .format = startup.format,
-                                  .language = startup.language,
-                                  .tag = listed.tag,
-                                  .pipeSize = outcome.resolved.pipeSize,
-                                  .waterTemperature = WaterTemperatureOf(outcome)});
+                sheets->AddPoint(
+                    FncSheetPointOf(outcome.resolved, outcome.run, startup, listed.tag));
                 return;
             }
             refused.push_back({listed.tag.isEmpty()

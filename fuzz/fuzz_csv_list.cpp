@@ -13,6 +13,7 @@
 #include "cli/PointOutput.h"
 #include "list/Cp932.h"
 #include "list/ListRun.h"
+#include "rules/ResultColumns.h"
 #include "tests/support/ReadAllCsv.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -61,8 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return (utf8 ? text.toUtf8() : Cp932FromUnicode(text)).toStdString();
     };
     const std::string malformed = encoded(context.ReasonText(Reason::MalformedRecord));
-    const std::vector<std::string> names = {"spacing-" + LengthUnit(context.startup), "steps",
-                                            "message"};
+    const auto names = FncResultColumnNames(context.startup.format.units);
     bool allComputed = true;
     for (std::size_t i = 0; i < in.size(); ++i) {
         std::vector<std::string> fields = in[i].fields;
@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string &spacing = results[0], &steps = results[1], &message = results[2];
         // In the output's encoding: decoded and encoded again, unchanged.
         if (encoded(utf8 ? QString::fromStdString(message) : Cp932ToUnicode(message)) != message ||
-            (i == 0 ? results != names
+            (i == 0 ? !std::ranges::equal(results, names)
              : !wellFormed
                  ? !spacing.empty() || !steps.empty() || message != malformed
                  : spacing.empty() == message.empty() || (spacing.empty() && !steps.empty())))

@@ -4,12 +4,6 @@
 #include <set>
 
 #include "rules/AsciiText.h"
-#include "rules/UnitTexts.h"
-
-ListResultColumns ResultColumnNames(const StartupValues& startup) {
-    const QString length = FncUnitTexts(startup.format.units)[std::size_t(Quantity::Length)];
-    return {"spacing-" + length.toStdString(), "steps", "message"};
-}
 
 std::variant<ListColumns, std::string> MapListColumns(const CsvRecord& header, CsvEncoding encoding,
                                                       const ListResultColumns& resultColumns,

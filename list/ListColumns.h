@@ -24,10 +24,8 @@ struct ListColumns {
 // A remark on the list that changes neither the output nor the outcome.
 using ListWarning = std::function<void(const std::string&)>;
 
-// The columns added after the header's: "spacing-mm" (or "spacing-inch"),
-// "steps", "message".
+// The columns added after the header's (FncResultColumnNames).
 using ListResultColumns = std::array<std::string, 3>;
-ListResultColumns ResultColumnNames(const StartupValues& startup);
 
 // The header's columns, or why the list cannot be used. Names are matched as
 // UTF-8; a name near a field's is passed through with a warning.

@@ -12,6 +12,7 @@
 #include "list/CsvReader.h"
 #include "list/CsvWriter.h"
 #include "list/ListInput.h"
+#include "rules/ResultColumns.h"
 
 namespace {
 
@@ -172,7 +173,7 @@ ListRunResult RunList(ByteSource input, const SinkFor& sinkFor, const PointConte
         return Problem("the CSV has no header row");
     }
     if (header->error != CsvError::None) return Problem("the CSV header row is not well-formed");
-    const ListResultColumns resultColumns = ResultColumnNames(context.startup);
+    const ListResultColumns resultColumns = FncResultColumnNames(context.startup.format.units);
     const auto columns = MapListColumns(*header, start.encoding, resultColumns, hooks.warn);
     if (const auto* problem = std::get_if<std::string>(&columns)) return Problem(*problem);
 

@@ -3,6 +3,7 @@
 #include "list/CsvReader.h"
 #include "list/ListInput.h"
 #include "list/ListPipeline.h"
+#include "rules/ResultColumns.h"
 
 std::variant<ListTable, std::string> ReadListTable(std::string_view bytes,
                                                    const PointContext& context,
@@ -17,8 +18,8 @@ std::variant<ListTable, std::string> ReadListTable(std::string_view bytes,
     if (header == nullptr) return std::string("the CSV has no header row");
     if (header->error != CsvError::None)
         return std::string("the CSV header row is not well-formed");
-    const auto columns =
-        MapListColumns(*header, table.encoding, ResultColumnNames(context.startup), warn);
+    const auto columns = MapListColumns(*header, table.encoding,
+                                        FncResultColumnNames(context.startup.format.units), warn);
     if (const auto* problem = std::get_if<std::string>(&columns)) return *problem;
     table.columns = std::get<ListColumns>(columns);
     for (const std::string_view name : header->fields)

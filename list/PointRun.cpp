@@ -3,8 +3,6 @@
 #include <utility>
 #include <variant>
 
-#include "rules/AsciiText.h"
-
 PointContext::PointContext(const StartupValues& values) : startup(values) {
     startup.format.locale = PointNumberLocale();
     for (const InputDescriptor& input : Inputs())
@@ -26,8 +24,8 @@ QString MessageOf(const SpacingRun& run, const PointContext& context) {
         case SpacingRun::Outcome::Shown:
             return {};
         case SpacingRun::Outcome::Refused:
-            return context.Caption(run.refusedInput) + QStringLiteral(": ") +
-                   context.ReasonText(run.reason);
+            return FncCaptionedReason(context.Caption(run.refusedInput),
+                                      context.ReasonText(run.reason));
         case SpacingRun::Outcome::Failed:
             break;
     }
@@ -61,18 +59,11 @@ PointOutcome Outcome(SpacingRun run, const PointContext& context) {
     return outcome;
 }
 
-// The spacing run on the entries `point` resolved to. One object returned
+// The spacing run on the entries a point resolved to. One object returned
 // on every path: it is built in the caller's place, not moved there.
-PointOutcome Computed(GivenEntries& given, const GivenPoint& point, const PointContext& context) {
+PointOutcome Computed(GivenEntries& given, const PointContext& context) {
     PointOutcome outcome = Outcome(FncRunSpacing(given.entries, context.startup.format), context);
     outcome.resolved = std::move(given);
-    // Read once more for what the output says of it.
-    if (const std::string_view water = TrimBlanks(point.values[kWaterTemperatureField]);
-        !water.empty()) {
-        const WaterReading reading = FncReadWaterTemperature(
-            QString::fromUtf8(water.data(), qsizetype(water.size())), context.startup.format);
-        if (!reading.refusal) outcome.water = reading;
-    }
     return outcome;
 }
 
@@ -81,7 +72,7 @@ PointOutcome Computed(GivenEntries& given, const GivenPoint& point, const PointC
 PointOutcome RunPoint(const GivenPoint& point, const PointContext& context) {
     auto resolved = Resolve(point, context);
     if (auto* refused = std::get_if<PointOutcome>(&resolved)) return std::move(*refused);
-    return Computed(std::get<GivenEntries>(resolved), point, context);
+    return Computed(std::get<GivenEntries>(resolved), context);
 }
 
 ComparisonOutcome RunComparison(const GivenPoint& point, const PointContext& context) {

@@ -12,7 +12,6 @@
 #include "rules/ListNames.h"
 #include "rules/SpacingComparison.h"
 #include "rules/SpacingRun.h"
-#include "rules/WaterTemperature.h"
 #include "settings/ModCommonProc.h"
 
 // What such points are run with, in the tool and for a list in the window:
@@ -40,8 +39,9 @@ private:
 QLocale PointNumberLocale();
 
 struct PointOutcome {
-    // The entries the values given became (when none was refused), and the
-    // pipe size table's row that gave the outer diameter and wall.
+    // The entries the values given became (when none was refused), the pipe
+    // size table's row that gave the outer diameter and wall, and the
+    // temperature that gave the fluid velocity.
     GivenEntries resolved;
     SpacingRun run;
     // A value given that cannot be used as given; the run is then Refused.
@@ -53,9 +53,6 @@ struct PointOutcome {
     // Refused or failed: the window's message, after the caption of the
     // field it refuses ("WALL THICKNESS: The value is outside of range").
     QString message;
-    // The temperature of water that gave the fluid velocity, if one was
-    // given and read.
-    std::optional<WaterReading> water;
 };
 
 PointOutcome RunPoint(const GivenPoint& point, const PointContext& context);

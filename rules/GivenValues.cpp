@@ -7,6 +7,7 @@
 
 #include "rules/AsciiText.h"
 #include "rules/ListPositions.h"
+#include "rules/Materials.h"
 #include "rules/PipeSizes.h"
 #include "rules/WaterTemperature.h"
 #include "text/TextTable.h"
@@ -20,8 +21,8 @@ const std::array<GivenField, kGivenCount>& Fields() {
             made[FocusPosition(input.id)] = {input.optionName, input.captionTextId};
         made[kPipeSizeField] = {"pipe-size", TextId::PipeSizeNominalSize};
         made[kScheduleField] = {"schedule", TextId::PipeSizeSchedule};
-        made[kWaterTemperatureField] = {WaterTemperatureInput().optionName,
-                                        WaterTemperatureInput().captionTextId};
+        const InputDescriptor& temperature = Describe(InputId::FluidTemperature);
+        made[kWaterTemperatureField] = {temperature.optionName, temperature.captionTextId};
         return made;
     }();
     return fields;
@@ -111,26 +112,28 @@ std::optional<GivenRefusal> ApplyPipeSize(const GivenPoint& point, Entries& entr
     return std::nullopt;
 }
 
-// A temperature of water: the fluid velocity at it, the number the window's
-// dialog types, and the typed-velocity entry chosen. It cannot go with a
-// velocity of its own or with a fluid that is not water.
-std::optional<GivenRefusal> ApplyWaterTemperature(const GivenPoint& point, Entries& entries,
-                                                  const NumberFormat& format) {
-    const std::string_view given = point.values[kWaterTemperatureField];
-    if (!IsGiven(given)) return std::nullopt;
+// A temperature of the fluid: the fluid velocity its model gives, the number
+// the window's dialog types, and the typed-velocity entry chosen. It cannot
+// go with a velocity of its own or with a fluid that has no model.
+std::optional<GivenRefusal> ApplyTemperature(const GivenPoint& point, GivenEntries& given,
+                                             const NumberFormat& format) {
+    const std::string_view text = point.values[kWaterTemperatureField];
+    if (!IsGiven(text)) return std::nullopt;
     const std::size_t velocity = FocusPosition(InputId::FluidVelocity);
     const std::size_t fluid = FocusPosition(InputId::Fluid);
     if (IsGiven(point.values[velocity]))
         return GivenRefusal{Reason::EitherOr, kWaterTemperatureField, velocity};
-    int& fluidEntry = entries[fluid].position;
-    if (fluidEntry >= 0 && !FncFluidTakesWaterTemperature(fluidEntry))
-        return GivenRefusal{Reason::NotReadWith, kWaterTemperatureField, fluid};
-    const WaterReading water =
-        FncReadWaterTemperature(QString::fromUtf8(given.data(), qsizetype(given.size())), format);
-    if (water.refusal)
-        return GivenRefusal{*water.refusal, kWaterTemperatureField, kWaterTemperatureField};
+    int& fluidEntry = given.entries[fluid].position;
+    const int modelled = fluidEntry >= 0 ? fluidEntry : kFluidTypedVelocityEntry;
+    const TemperatureModel* model = FncTemperatureModelOf(modelled);
+    if (model == nullptr) return GivenRefusal{Reason::NotReadWith, kWaterTemperatureField, fluid};
+    const WaterReading reading =
+        FncReadTemperature(QString::fromUtf8(text.data(), qsizetype(text.size())), *model, format);
+    if (reading.refusal)
+        return GivenRefusal{*reading.refusal, kWaterTemperatureField, kWaterTemperatureField};
     fluidEntry = kFluidTypedVelocityEntry;
-    entries[velocity].number = water.velocity;
+    given.entries[velocity].number = reading.velocity;
+    given.water = reading;
     return std::nullopt;
 }
 
@@ -227,8 +230,8 @@ std::variant<GivenEntries, GivenRefusal> FncResolveGiven(const GivenPoint& point
     // A pipe size from the tables; a typed pipe velocity has chosen its entry.
     if (std::optional<GivenRefusal> refusal = ApplyPipeSize(point, entries, format, given.pipeSize))
         return *refusal;
-    // A temperature of water: the fluid velocity and the entry that reads it.
-    if (std::optional<GivenRefusal> refusal = ApplyWaterTemperature(point, entries, format))
+    // A temperature of the fluid: the fluid velocity and the entry that reads it.
+    if (std::optional<GivenRefusal> refusal = ApplyTemperature(point, given, format))
         return *refusal;
     // Every number given is read.
     for (const LockedNumber& number : locked) {
@@ -254,8 +257,7 @@ QString FncGivenRefusalText(const GivenRefusal& refusal, Language language) {
     };
     const ReasonSubjects subjects{
         caption(refusal.field), caption(refusal.other), refusal.quoted, {}};
-    return subjects.field + QStringLiteral(": ") +
-           FncReasonText(refusal.reason, language, subjects);
+    return FncCaptionedReason(subjects.field, FncReasonText(refusal.reason, language, subjects));
 }
 
 QString FncGivenRefusalOptionText(const GivenRefusal& refusal, const GivenPoint& point) {

@@ -17,9 +17,10 @@
 // size from the tables of the standards: its size and schedule fill the outer
 // diameter and the wall, which may be given too only with the table's values,
 // and select the pipe material the table implies unless one is given.
-// So is the temperature of water: it selects "FLUID S.V." with the velocity
-// of water at that temperature, and may go only with a fluid that is water
-// and without a fluid velocity of its own.
+// So is the temperature of the fluid: it selects "FLUID S.V." with the
+// velocity the fluid's model gives at that temperature, and may go only with
+// a fluid that has a model (FncFluidTakesTemperature) and without a fluid
+// velocity of its own.
 
 #include <QString>
 #include <array>
@@ -34,6 +35,7 @@
 #include "rules/ListNames.h"
 #include "rules/PipeSizes.h"
 #include "rules/Reasons.h"
+#include "rules/WaterTemperature.h"
 #include "settings/NumberFormat.h"
 
 // The inputs in focus order, at their focus positions, then any other value:
@@ -71,11 +73,13 @@ struct GivenRefusal {
     std::array<QString, 2> quoted{};
 };
 
-// The entries of a point given by name, and the row of the pipe size tables
-// that gave its outer diameter and wall, if one did.
+// The entries of a point given by name, the row of the pipe size tables
+// that gave its outer diameter and wall, if one did, and the temperature that
+// gave the fluid velocity, if one did.
 struct GivenEntries {
     Entries entries;
     std::optional<PipeSizePick> pipeSize;
+    std::optional<WaterReading> water;
 };
 
 // The entries of the point, or the first refusal in focus order. Values

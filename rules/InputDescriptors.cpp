@@ -1,8 +1,9 @@
 #include "rules/InputDescriptors.h"
 
-#include "calc/PropertyTables.h"
 #include "rules/ListPositions.h"
+#include "rules/Materials.h"
 #include "rules/NameLists.h"
+#include "rules/TemperatureModels.h"
 
 namespace {
 
@@ -15,14 +16,16 @@ using Q = Quantity;
 // other entry gives the table's value. A lining, whatever it is made of, has
 // a thickness; "NO LINING" has none.
 const LockRule kPipeVelocityLock{PipeMaterial, [](int p) { return p == kPipeTypedVelocityEntry; },
-                                 [](int p) { return double(PipeSVTable(p)); }};
-const LockRule kLiningVelocityLock{LiningMaterial,
-                                   [](int p) { return p == kLiningTypedVelocityEntry; },
-                                   [](int p) { return double(LiningSVTable(p)); }};
+                                 PipeVelocityAt};
+const LockRule kLiningVelocityLock{
+    LiningMaterial, [](int p) { return p == kLiningTypedVelocityEntry; }, LiningVelocityAt};
 const LockRule kLiningThicknessLock{LiningMaterial, [](int p) { return p != kNoLiningEntry; },
                                     [](int) { return 0.0; }};
 const LockRule kFluidVelocityLock{Fluid, [](int p) { return p == kFluidTypedVelocityEntry; },
-                                  FluidSVTable};
+                                  FluidVelocityAt};
+// A temperature is read with a fluid that has a model for it; it has no
+// value of a table.
+const LockRule kFluidTemperatureLock{Fluid, FncFluidTakesTemperature, nullptr};
 
 // The inch limits are the metric ones converted, lower limits rounded
 // down and upper limits rounded up at the precision written, so no metric
@@ -51,7 +54,7 @@ InputDescriptor List(InputId id, const char* optionName, TextId caption,
 }
 
 // clang-format off
-const std::array<InputDescriptor, kInputCount> kInputs = {{
+const std::array<InputDescriptor, kDescribedCount> kInputs = {{
     Number(OuterDiameter, "outer-diameter", CaptionOuterDiameter, Q::Length, kDiameterMm, kDiameterInch),
     List(PipeMaterial, "pipe", CaptionPipeMaterial, PipeNameList),
     Number(PipeVelocity, "pipe-velocity", CaptionPipeVelocity, Q::Velocity, kWallVelocityMs, kWallVelocityFts, kPipeVelocityLock),
@@ -63,13 +66,16 @@ const std::array<InputDescriptor, kInputCount> kInputs = {{
     Number(LiningThickness, "lining-thickness", CaptionLiningThickness, Q::Length, kLiningMm, kLiningInch, kLiningThicknessLock),
     List(Fluid, "fluid", CaptionFluid, FluidNameList),
     Number(FluidVelocity, "fluid-velocity", CaptionFluidVelocity, Q::Velocity, kFluidVelocityMs, kFluidVelocityFts, kFluidVelocityLock),
+    // Its limits are the default model's, pure water's; the fluid's own
+    // model holds it.
+    Number(FluidTemperature, "water-temperature", TextId::WaterTemperature, Q::Temperature, kPureWaterModel.celsius, kPureWaterModel.fahrenheit, kFluidTemperatureLock),
 }};
 // clang-format on
 
 }  // namespace
 
 std::span<const InputDescriptor, kInputCount> Inputs() {
-    return kInputs;
+    return std::span(kInputs).first<kInputCount>();
 }
 
 const InputDescriptor& Describe(InputId id) {

@@ -17,7 +17,10 @@
 #include "text/TextTable.h"
 
 // The inputs in focus order; the value is the position in that order, which
-// is also the index of the input's required mark.
+// is also the index of the input's required mark. Past them the numbers of a
+// request that no field of the window holds, which have no focus position
+// and no entry: the temperature of the fluid (of water, so far), typed in
+// the window's dialog.
 enum class InputId : std::size_t {
     OuterDiameter,
     PipeMaterial,
@@ -30,8 +33,11 @@ enum class InputId : std::size_t {
     LiningThickness,
     Fluid,
     FluidVelocity,
+    FluidTemperature,
 };
+// The window's inputs, and every input described.
 inline constexpr std::size_t kInputCount = 11;
+inline constexpr std::size_t kDescribedCount = 12;
 
 constexpr std::size_t FocusPosition(InputId id) {
     return static_cast<std::size_t>(id);
@@ -39,8 +45,8 @@ constexpr std::size_t FocusPosition(InputId id) {
 
 enum class InputKind { Number, List };
 
-// What a number holds, which is also its slot of the unit texts. (No input
-// of the window holds a temperature; the water temperature does.)
+// What a number holds. (No input of the window holds a temperature; the
+// water temperature does.)
 enum class Quantity : std::size_t { Length = 0, Velocity = 1, Temperature = 2 };
 
 // A number that depends on a list. While locked it is not typed, not read
@@ -49,7 +55,7 @@ struct LockRule {
     InputId list;
     bool (*unlockedAt)(int listPosition);
     // Metric; throws CalcError(SubscriptOutOfRange) for a position with no
-    // table row.
+    // table row. None for a number no table gives (a temperature).
     double (*lockedValue)(int listPosition);
 };
 
@@ -83,6 +89,7 @@ struct InputDescriptor {
     QStringList (*entryNames)(Language language) = nullptr;
 };
 
+// The window's inputs, in focus order.
 std::span<const InputDescriptor, kInputCount> Inputs();
 
 const InputDescriptor& Describe(InputId id);

@@ -3,65 +3,46 @@
 #include <array>
 #include <span>
 
-#include "rules/ListPositions.h"
+#include "rules/Materials.h"
+#include "rules/NumberText.h"
 
 namespace {
 
 using enum TextId;
 
-// The entries' texts, looked up in the run's language. The last entry of a
-// list with a typed sound velocity is named as the velocity's caption.
-constexpr std::array kPipeNameTextIds = {
-    PipeCarbonSteel,    PipeStainlessSteel, PipePvc,     PipeCopper,
-    PipeCastIron,       PipeAluminum,       PipeFrp,     PipeDuctileIron,
-    PipePeek,           PipePvdf,           PipeAcrylic, PipePp,
-    CaptionPipeVelocity};
-constexpr std::array kFluidNameTextIds = {
-    FluidWater,   FluidSeawater,        FluidDistilledWater, FluidAmmonia, FluidAlcohol,
-    FluidBenzene, FluidBromide,         FluidEthanol,        FluidGlycol,  FluidKerosene,
-    FluidMilk,    FluidMethanol,        FluidToluol,         FluidLubeOil, FluidFuelOil,
-    FluidPetrol,  FluidRefrigerantR410, CaptionFluidVelocity};
-constexpr std::array kLiningNameTextIds = {LiningNone,   LiningTarEpoxy,       LiningMortar,
-                                           LiningRubber, LiningTeflon,         LiningPyrexGlass,
-                                           LiningPvc,    CaptionLiningVelocity};
-
 struct MountEntry {
     TextId textId;
     MountMethod method;
+    char letter;
 };
 constexpr std::array<MountEntry, 4> kMountEntries = {{
-    {MountV, MountMethod::V},
-    {MountZ, MountMethod::Z},
-    {MountN, MountMethod::N},
-    {MountW, MountMethod::W},
+    {MountV, MountMethod::V, 'V'},
+    {MountZ, MountMethod::Z, 'Z'},
+    {MountN, MountMethod::N, 'N'},
+    {MountW, MountMethod::W, 'W'},
 }};
 
-// The typed-value entry closes each list of materials and fluids.
-static_assert(kPipeNameTextIds.size() == kPipeTypedVelocityEntry + 1);
-static_assert(kFluidNameTextIds.size() == kFluidTypedVelocityEntry + 1);
-static_assert(kLiningNameTextIds.size() == kLiningTypedVelocityEntry + 1);
-static_assert(kFluidNameTextIds[kWaterEntry] == FluidWater &&
-              kFluidNameTextIds[kDistilledWaterEntry] == FluidDistilledWater);
-
-QStringList NamesOf(std::span<const TextId> textIds, Language language) {
+// The entries' texts, looked up in the run's language.
+template <typename Row>
+QStringList NamesOf(std::span<const Row> rows, Language language) {
     QStringList names;
-    names.reserve(qsizetype(textIds.size()));
-    for (const TextId id : textIds) names.append(FncGetText(id, language));
+    names.reserve(qsizetype(rows.size()));
+    for (const Row& row : rows) names.append(FncGetText(row.name, language));
     return names;
 }
 
 }  // namespace
 
 QStringList PipeNameList(Language language) {
-    return NamesOf(kPipeNameTextIds, language);
+    return NamesOf<MaterialRow>(PipeMaterials(), language);
 }
 
 QStringList FluidNameList(Language language) {
-    return NamesOf(kFluidNameTextIds, language);
+    return NamesOf<FluidRow>(Fluids(), language);
 }
 
 QStringList LiningNameList(Language language) {
-    return NamesOf(kLiningNameTextIds, language);
+    return NamesOf<MaterialRow>(LiningMaterials(), language);
 }
 
 QStringList MountNameList(Language language) {
@@ -83,6 +64,24 @@ MountMethod MountMethodAt(int position) {
 
 int MountEntryCount() {
     return int(kMountEntries.size());
+}
+
+QString FncMethodLetter(MountMethod method) {
+    for (const MountEntry& entry : kMountEntries) {
+        if (entry.method == method) return QString(QLatin1Char(entry.letter));
+    }
+    return {};
+}
+
+SensorWords FncSensorWords(const SensorSpec& sensor, const QLocale& locale) {
+    return {QString::fromUtf8(sensor.Name), SensorSeriesLabel(sensor.Series),
+            FncPlainNumberText(sensor.FreqMHz, locale) + QStringLiteral(" MHz")};
+}
+
+QString FncSensorDescription(const SensorSpec& sensor, const QLocale& locale) {
+    const SensorWords words = FncSensorWords(sensor, locale);
+    return words.name + QStringLiteral(" (") + words.series + QStringLiteral(", ") +
+           words.frequency + u')';
 }
 
 QString SensorSeriesLabel(SensorSeries series) {

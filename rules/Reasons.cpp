@@ -1,8 +1,5 @@
 #include "rules/Reasons.h"
 
-#include <algorithm>
-#include <optional>
-
 namespace {
 
 struct ReasonRow {
@@ -10,36 +7,30 @@ struct ReasonRow {
     TextId text;
     // The command line's sentence, for a value given as an option.
     const char* optionText = nullptr;
-    // The calculation's failure that the reason reports.
-    std::optional<CalcErrorKind> failure = std::nullopt;
 };
 
 using enum Reason;
-using K = CalcErrorKind;
 
 // In the order of Reason.
-constexpr std::array<ReasonRow, kReasonCount> kReasons = {{
-    {NotANumber, TextId::ReasonNotANumber},
-    {OutOfRange, TextId::ReasonOutOfRange},
-    {NotInList, TextId::ReasonNotInList,
-     "%1: no entry is named '%5', nor one alone starts so (see --list)"},
-    {NotReadWith, TextId::ReasonNotReadWith,
-     "%1 cannot be given with %2 '%6', which does not read it (see --list)"},
-    {Needs, TextId::ReasonNeeds, "%1 needs %2 (see --list)"},
-    // Said in the window's words as a value not read with the other.
-    {EitherOr, TextId::ReasonNotReadWith,
-     "%1 cannot be given with %2 '%6': both give the same value (give one of them)"},
-    {NoSuchSize, TextId::ReasonNoSuchSize, "%1: %3 has no size '%5' (see --list)"},
-    {DiffersFromTable, TextId::ReasonDiffersFromTable,
-     "%1 %5 differs from the pipe size table, which gives %3 for %4"},
-    {MalformedRecord, TextId::ReasonMalformedRecord},
-    {InvalidArgument, TextId::ReasonInvalidArgument, nullptr, K::InvalidArgument},
-    {DivisionByZero, TextId::ReasonDivisionByZero, nullptr, K::DivisionByZero},
-    {Overflow, TextId::ReasonOverflow, nullptr, K::Overflow},
-    {ConversionFailure, TextId::ReasonConversionFailure, nullptr, K::ConversionFailure},
-    {SubscriptOutOfRange, TextId::ReasonSubscriptOutOfRange, nullptr, K::SubscriptOutOfRange},
-    {NegativeSpacing, TextId::ReasonNegativeSpacing, nullptr, K::NegativeSpacing},
-}};
+constexpr std::array<ReasonRow, kReasonCount> kReasons = {
+    {{NotANumber, TextId::ReasonNotANumber},
+     {OutOfRange, TextId::ReasonOutOfRange},
+     {NotInList, TextId::ReasonNotInList,
+      "%1: no entry is named '%5', nor one alone starts so (see --list)"},
+     {NotReadWith, TextId::ReasonNotReadWith,
+      "%1 cannot be given with %2 '%6', which does not read it (see --list)"},
+     {Needs, TextId::ReasonNeeds, "%1 needs %2 (see --list)"},
+     // Said in the window's words as a value not read with the other.
+     {EitherOr, TextId::ReasonNotReadWith,
+      "%1 cannot be given with %2 '%6': both give the same value (give one of them)"},
+     {NoSuchSize, TextId::ReasonNoSuchSize, "%1: %3 has no size '%5' (see --list)"},
+     {DiffersFromTable, TextId::ReasonDiffersFromTable,
+      "%1 %5 differs from the pipe size table, which gives %3 for %4"},
+     {MalformedRecord, TextId::ReasonMalformedRecord},
+#define VELKARA_FAILURE_ROW(name) {name, TextId::Reason##name},
+     VELKARA_CALC_ERROR_KINDS(VELKARA_FAILURE_ROW)
+#undef VELKARA_FAILURE_ROW
+    }};
 
 static_assert(
     [] {
@@ -49,16 +40,6 @@ static_assert(
         return true;
     }(),
     "a reason's row stands at its value");
-static_assert(
-    [] {
-        for (const K kind : {K::InvalidArgument, K::DivisionByZero, K::Overflow,
-                             K::ConversionFailure, K::SubscriptOutOfRange, K::NegativeSpacing}) {
-            if (std::ranges::count(kReasons, std::optional(kind), &ReasonRow::failure) != 1)
-                return false;
-        }
-        return true;
-    }(),
-    "every failure of the calculation has one reason");
 
 constexpr const ReasonRow& RowOf(Reason reason) {
     return kReasons[static_cast<std::size_t>(reason)];
@@ -91,13 +72,10 @@ QString FncReasonText(Reason reason, Language language, const ReasonSubjects& su
     return Filled(FncGetText(RowOf(reason).text, language), subjects);
 }
 
-QString FncReasonOptionText(Reason reason, const ReasonSubjects& subjects) {
-    return Filled(QString::fromLatin1(RowOf(reason).optionText), subjects);
+QString FncCaptionedReason(const QString& caption, const QString& reasonText) {
+    return caption + QStringLiteral(": ") + reasonText;
 }
 
-Reason FncFailureReason(CalcErrorKind kind) {
-    for (const ReasonRow& row : kReasons) {
-        if (row.failure == kind) return row.reason;
-    }
-    return InvalidArgument;
+QString FncReasonOptionText(Reason reason, const ReasonSubjects& subjects) {
+    return Filled(QString::fromLatin1(RowOf(reason).optionText), subjects);
 }

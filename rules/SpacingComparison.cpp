@@ -2,7 +2,6 @@
 
 #include "calc/SensorTable.h"
 #include "rules/NameLists.h"
-#include "rules/NumberText.h"
 #include "rules/UnitTexts.h"
 
 SpacingComparison FncCompareSpacings(const Entries& entries, const NumberFormat& format) {
@@ -34,10 +33,8 @@ ComparisonTexts FncComparisonTexts(const SpacingComparison& comparison, Language
                 << FncGetText(TextId::CompareFrequency, language) << MountNameList(language);
     const std::span<const SensorSpec> sensors = SensorTypes();
     for (int sensor = 0; sensor < comparison.sensorCount; ++sensor) {
-        const SensorSpec& spec = sensors[std::size_t(sensor)];
-        QStringList row = {
-            QString::fromUtf8(spec.Name), SensorSeriesLabel(spec.Series),
-            FncPlainNumberText(spec.FreqMHz, format.locale) + QStringLiteral(" MHz")};
+        const SensorWords words = FncSensorWords(sensors[std::size_t(sensor)], format.locale);
+        QStringList row = {words.name, words.series, words.frequency};
         for (int method = 0; method < comparison.methodCount; ++method)
             row << FncComparisonCellText(comparison.Cell(sensor, method));
         texts.rows.push_back(row);
@@ -45,8 +42,21 @@ ComparisonTexts FncComparisonTexts(const SpacingComparison& comparison, Language
     return texts;
 }
 
+namespace {
+
+// The spacing as `spacing` writes it, the rail steps after it in brackets.
+QString WithSteps(const QString& spacing, const SpacingRun& cell) {
+    if (cell.texts.result2.isEmpty()) return spacing;
+    return spacing + QStringLiteral(" (") + cell.texts.result2 + u')';
+}
+
+}  // namespace
+
 QString FncComparisonCellText(const SpacingRun& cell) {
     if (cell.outcome != SpacingRun::Outcome::Shown) return QStringLiteral("-");
-    if (cell.texts.result2.isEmpty()) return cell.texts.result1;
-    return cell.texts.result1 + QStringLiteral(" (") + cell.texts.result2 + u')';
+    return WithSteps(cell.texts.result1, cell);
+}
+
+QString FncComparisonCellWithUnit(const SpacingRun& cell, Units units) {
+    return WithSteps(FncWithUnit(cell.texts.result1, Quantity::Length, units), cell);
 }

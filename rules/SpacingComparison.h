@@ -47,3 +47,5 @@ ComparisonTexts FncComparisonTexts(const SpacingComparison& comparison, Language
 // A cell as the result field would show the spacing, the rail steps after it
 // in brackets ("51 (17)"); "-" where the sensor cannot be mounted so.
 QString FncComparisonCellText(const SpacingRun& cell);
+// A cell that can be mounted with the spacing's unit: "51 mm (17)".
+QString FncComparisonCellWithUnit(const SpacingRun& cell, Units units);

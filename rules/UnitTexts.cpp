@@ -1,10 +1,14 @@
 #include "rules/UnitTexts.h"
 
+#include <array>
 #include <charconv>
+
+#include "calc/NumericFunctions.h"
+#include "rules/NumberText.h"
 
 namespace {
 
-// Temperatures go with the unit system: degrees Celsius with millimetres,
+// By Quantity. Temperatures go with the unit system: degrees Celsius with millimetres,
 // Fahrenheit with inches.
 const std::array<QString, 3> kMetricUnits = {QStringLiteral("mm"), QStringLiteral("m/s"),
                                              QStringLiteral("°C")};
@@ -13,8 +17,21 @@ const std::array<QString, 3> kInchUnits = {QStringLiteral("inch"), QStringLitera
 
 }  // namespace
 
-std::array<QString, 3> FncUnitTexts(Units units) {
-    return units == Units::Metric ? kMetricUnits : kInchUnits;
+QString FncUnitText(Quantity quantity, Units units) {
+    return (units == Units::Metric ? kMetricUnits : kInchUnits)[static_cast<std::size_t>(quantity)];
+}
+
+QString FncWithUnit(const QString& number, Quantity quantity, Units units) {
+    return number + u' ' + FncUnitText(quantity, units);
+}
+
+QString FncVelocityText(double metresPerSecond, bool fromTable, const NumberFormat& format) {
+    double shown = metresPerSecond;
+    if (format.units == Units::Inch) {
+        shown = FncMToFt(metresPerSecond);
+        if (fromTable) shown = FncHalfAdjust(shown, 0);
+    }
+    return FncWithUnit(FncPlainNumberText(shown, format.locale), Quantity::Velocity, format.units);
 }
 
 QString FncLimitText(const Limit& limit) {
@@ -25,8 +42,7 @@ QString FncLimitText(const Limit& limit) {
 }
 
 QString FncUnitCaption(Quantity quantity, Units units) {
-    return QLatin1Char('[') + FncUnitTexts(units)[static_cast<std::size_t>(quantity)] +
-           QLatin1Char(']');
+    return QLatin1Char('[') + FncUnitText(quantity, units) + QLatin1Char(']');
 }
 
 QString FncRangeCaption(const InputDescriptor& input, Units units) {
@@ -35,5 +51,5 @@ QString FncRangeCaption(const InputDescriptor& input, Units units) {
 
 QString FncRangeCaption(const Range& range, Quantity quantity, Units units) {
     return FncLimitText(range.lower) + QLatin1Char('-') + FncLimitText(range.upper) +
-           FncUnitTexts(units)[static_cast<std::size_t>(quantity)];
+           FncUnitText(quantity, units);
 }

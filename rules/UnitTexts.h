@@ -3,12 +3,18 @@
 // beside a number: its unit and its range.
 
 #include <QString>
-#include <array>
 
 #include "rules/InputDescriptors.h"
 
-// Unit names by Quantity: [0] length, [1] velocity, [2] temperature.
-std::array<QString, 3> FncUnitTexts(Units units);
+// "mm", "ft/s", "°C": the unit a quantity is written in.
+QString FncUnitText(Quantity quantity, Units units);
+// "65.47 mm": a number as written, then its unit.
+QString FncWithUnit(const QString& number, Quantity quantity, Units units);
+
+// "1440 m/s", "4724 ft/s": a velocity in the run's units. A velocity of a
+// table is given in ft/s whole, as the list of entries gives it; a typed one
+// as it was typed.
+QString FncVelocityText(double metresPerSecond, bool fromTable, const NumberFormat& format);
 
 // "6.00", "244.100": a limit as written, with a point whatever the locale.
 QString FncLimitText(const Limit& limit);

@@ -12,21 +12,11 @@
 
 #include "rules/InputDescriptors.h"
 #include "rules/Reasons.h"
+#include "rules/TemperatureModels.h"
 #include "settings/NumberFormat.h"
 
-struct WaterTemperatureDescriptor {
-    // The option without its leading "--"; also a column name.
-    const char* optionName = nullptr;
-    TextId captionTextId{};
-    // Degrees Celsius in a metric run, Fahrenheit in an inch run.
-    Range metric;
-    Range inch;
-};
-
-const WaterTemperatureDescriptor& WaterTemperatureInput();
-
-// The temperature's limits in `units`.
-const Range& FncWaterTemperatureRange(Units units);
+// The temperature's row of the input descriptors.
+const InputDescriptor& WaterTemperatureInput();
 
 // "0-100°C", "32-212°F": the range label.
 QString FncWaterTemperatureRangeCaption(Units units);
@@ -44,14 +34,18 @@ struct WaterReading {
     QString velocityText;
 };
 
-// A typed temperature in the format's units and locale, with the velocity.
+// A typed temperature in the format's units and locale, with the velocity
+// `model` gives at it.
+WaterReading FncReadTemperature(const QString& text, const TemperatureModel& model,
+                                const NumberFormat& format);
+// The same of pure water.
 WaterReading FncReadWaterTemperature(const QString& text, const NumberFormat& format);
 
-// The sound velocity of pure water at `temperature` (degrees Celsius, or
+// The sound velocity `model` gives at `temperature` (degrees Celsius, or
 // Fahrenheit in an inch run) in m/s or ft/s, rounded to a whole number: in
 // ft/s from the unrounded m/s, so it is the nearest whole ft/s. Throws
-// CalcError(InvalidArgument) outside the limits.
-double FncWaterVelocity(double temperature, Units units);
+// CalcError(InvalidArgument) outside the model's limits.
+double FncTemperatureVelocity(const TemperatureModel& model, double temperature, Units units);
 
 // "1482 m/s": an accepted reading's velocity with its unit.
 QString FncWaterVelocityCaption(const WaterReading& reading, const NumberFormat& format);
@@ -59,7 +53,3 @@ QString FncWaterVelocityCaption(const WaterReading& reading, const NumberFormat&
 // "WATER at 20 °C", "水温 20 °C": where a velocity came from, in `language`.
 QString FncWaterOriginText(const WaterReading& reading, Language language,
                            const NumberFormat& format);
-
-// Whether a temperature of water may go with the fluid at `position`: pure
-// water, distilled or not, and the typed-velocity entry it selects.
-bool FncFluidTakesWaterTemperature(int position);

@@ -30,8 +30,10 @@ inline constexpr char kIniFileName[] = "Velkara.ini";
 Units FncUnitsOfFlag(std::int16_t unitFlag);
 Language FncLanguageOfFlag(std::int16_t langFlag);
 
-// The start-up values the two flags choose. CaptionFontName follows from the
-// language; the number locale is the system's.
+// The start-up values of a unit system and a language, or of the two flags
+// that choose them. CaptionFontName follows from the language; the number
+// locale is the system's.
+StartupValues FncStartupValues(Units units, Language language);
 StartupValues FncStartupValues(std::int16_t unitFlag, std::int16_t langFlag);
 
 // The settings part of start-up for a given program folder: reads the

@@ -16,12 +16,16 @@ Language FncLanguageOfFlag(std::int16_t langFlag) {
     return langFlag != 0 ? Language::English : Language::Japanese;
 }
 
-StartupValues FncStartupValues(std::int16_t unitFlag, std::int16_t langFlag) {
+StartupValues FncStartupValues(Units units, Language language) {
     StartupValues values;
-    values.format.units = FncUnitsOfFlag(unitFlag);
-    values.language = FncLanguageOfFlag(langFlag);
+    values.format.units = units;
+    values.language = language;
     values.CaptionFontName = values.Text(TextId::FontName);
     return values;
+}
+
+StartupValues FncStartupValues(std::int16_t unitFlag, std::int16_t langFlag) {
+    return FncStartupValues(FncUnitsOfFlag(unitFlag), FncLanguageOfFlag(langFlag));
 }
 
 IniFlags FncLoadIniFlags(const QString& programFolder) {

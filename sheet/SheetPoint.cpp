@@ -19,8 +19,7 @@ QString Latin1(std::string_view text) {
 
 class PageWriter {
 public:
-    explicit PageWriter(const SheetPoint& point)
-        : point_(point), units_(FncUnitTexts(point.format.units)) {}
+    explicit PageWriter(const SheetPoint& point) : point_(point) {}
 
     SheetPage Page() {
         const SpacingRequest& read = point_.run.request;
@@ -63,10 +62,7 @@ public:
             page.entries.emplace_back(Caption(TextId::PipeSizeNominalSize),
                                       Latin1(SizeOf(*point_.pipeSize).name));
         }
-        const SensorSpec& sensor = SensorTable(read.sensorRow);
-        add(SensorType, QStringLiteral("%1 (%2, %3 MHz)")
-                            .arg(ListText(SensorType), SensorSeriesLabel(sensor.Series),
-                                 FncPlainNumberText(sensor.FreqMHz, point_.format.locale)));
+        add(SensorType, FncSensorDescription(SensorTable(read.sensorRow), point_.format.locale));
         add(MountingMethod, ListText(MountingMethod));
 
         const SpacingTexts& shown = point_.run.texts;
@@ -92,23 +88,6 @@ public:
                FncPipeSizeNumberText(InUnits(read.wallThickness), point_.format);
     }
 
-    // "V": the method's letter.
-    QString MethodLetter() const {
-        switch (point_.run.request.method) {
-            case MountMethod::V:
-                return QStringLiteral("V");
-            case MountMethod::Z:
-                return QStringLiteral("Z");
-            case MountMethod::N:
-                return QStringLiteral("N");
-            case MountMethod::W:
-                return QStringLiteral("W");
-            case MountMethod::None:
-                break;
-        }
-        return {};
-    }
-
     QString ListText(InputId list) const {
         const int position = point_.entries[FocusPosition(list)].position;
         return Describe(list).entryNames(point_.language).value(position);
@@ -122,23 +101,16 @@ private:
     }
 
     QString WithUnit(const QString& number, Quantity quantity) const {
-        return number + u' ' + units_[static_cast<std::size_t>(quantity)];
+        return FncWithUnit(number, quantity, point_.format.units);
     }
 
     QString Length(double mm) const {
         return WithUnit(FncPlainNumberText(InUnits(mm), point_.format.locale), Quantity::Length);
     }
 
-    // A velocity from the table is written as the list of entries gives it
-    // in feet per second (whole); a typed one as it was typed.
     QString Velocity(InputId input, double metresPerSecond) const {
-        const bool fromTable = IsLocked(Describe(input), point_.entries);
-        double shown = metresPerSecond;
-        if (point_.format.units == Units::Inch) {
-            shown = FncMToFt(metresPerSecond);
-            if (fromTable) shown = FncHalfAdjust(shown, 0);
-        }
-        return WithUnit(FncPlainNumberText(shown, point_.format.locale), Quantity::Velocity);
+        return FncVelocityText(metresPerSecond, IsLocked(Describe(input), point_.entries),
+                               point_.format);
     }
 
     std::optional<PipeSizeTexts> TableTexts() const {
@@ -147,7 +119,6 @@ private:
     }
 
     const SheetPoint& point_;
-    const std::array<QString, 3> units_;
 };
 
 // Characters a file name cannot hold on Windows, or holds only with trouble
@@ -167,7 +138,8 @@ SheetPage FncSheetPage(const SheetPoint& point) {
 
 QString FncSheetFileName(const SheetPoint& point) {
     const PageWriter writer(point);
-    return SafeFileName(writer.PipeText(QStringLiteral("x")) + u' ' + writer.MethodLetter() + u' ' +
+    return SafeFileName(writer.PipeText(QStringLiteral("x")) + u' ' +
+                        FncMethodLetter(point.run.request.method) + u' ' +
                         writer.ListText(SensorType)) +
            QStringLiteral(".pdf");
 }

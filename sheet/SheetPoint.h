@@ -6,9 +6,11 @@
 #include <QString>
 #include <optional>
 
+#include "rules/GivenValues.h"
 #include "rules/InputDescriptors.h"
 #include "rules/PipeSizes.h"
 #include "rules/SpacingRun.h"
+#include "settings/ModCommonProc.h"
 #include "settings/NumberFormat.h"
 #include "sheet/SheetPage.h"
 #include "text/TextTable.h"
@@ -31,6 +33,23 @@ struct SheetPoint {
     // to be shown after the fluid's velocity with the temperature's caption.
     std::optional<double> waterTemperature = {};
 };
+
+// The point of a run of the window or the tool: its entries, as given with
+// the pipe size and the temperature that gave some of them, and its result.
+// (Inline: the tool builds points without linking the sheet, which it loads
+// only to write one.)
+inline SheetPoint FncSheetPointOf(const GivenEntries& given, const SpacingRun& run,
+                                  const StartupValues& startup, const QString& tag = {}) {
+    std::optional<double> temperature;
+    if (given.water) temperature = given.water->temperature;
+    return {.entries = given.entries,
+            .run = run,
+            .format = startup.format,
+            .language = startup.language,
+            .tag = tag,
+            .pipeSize = given.pipeSize,
+            .waterTemperature = temperature};
+}
 
 // The page: every entry as the calculation read it, with the window's
 // captions, list texts and units; the result as the window shows it; the

@@ -20,16 +20,17 @@ constexpr double kEntriesRowMm = 5.0;
 // Room the entries take at most; more entries get lower rows.
 constexpr double kEntriesHeightMm = 70.0;
 
+// "65.47 mm": a length the sheet writes, with the run's unit.
+QString WithLengthUnit(const QString& number, const SheetStyle& style) {
+    return FncWithUnit(number, Quantity::Length, style.format.units);
+}
+
 }  // namespace
 
 QRectF ContentArea(Units units) {
     const QSizeF paper = QPageSize(units == Units::Metric ? QPageSize::A4 : QPageSize::Letter)
                              .size(QPageSize::Millimeter);
     return {kMarginMm, kMarginMm, paper.width() - 2 * kMarginMm, paper.height() - 2 * kMarginMm};
-}
-
-QString LengthUnit(const SheetStyle& style) {
-    return FncUnitTexts(style.format.units)[0];
 }
 
 double DrawPageHeader(SheetCanvas& canvas, const QRectF& content, const QString& title,
@@ -82,7 +83,7 @@ double DrawEntriesAndResult(SheetCanvas& canvas, const QRectF& content, double y
     canvas.Box(box, 0.3, Qt::black, kResultFill);
     canvas.Text(QRectF(box.left() + 3, top + 2, box.width() - 6, 6),
                 Qt::AlignLeft | Qt::AlignVCenter, page.resultCaption, canvas.Font(9, true), kQuiet);
-    const QString result = page.resultText + QLatin1Char(' ') + LengthUnit(style);
+    const QString result = WithLengthUnit(page.resultText, style);
     canvas.Text(QRectF(box.left() + 2, top + 9, box.width() - 4, 16), Qt::AlignCenter, result,
                 canvas.Font(26, true));
     if (!page.stepsText.isEmpty()) {
@@ -96,15 +97,14 @@ double DrawEntriesAndResult(SheetCanvas& canvas, const QRectF& content, double y
 double DrawMountingSection(SheetCanvas& canvas, const QRectF& content, double y,
                            const SheetPage& page, const SheetStyle& style) {
     y = DrawSectionHeading(canvas, content, y, style.texts.drawingHeading);
-    const QString unit = LengthUnit(style);
     const QRectF area(content.left(), y + 1.5, content.width(), kMountingDrawingHeightMm);
-    DrawMounting(canvas, area, page.geometry, page.resultText + QLatin1Char(' ') + unit);
+    DrawMounting(canvas, area, page.geometry, WithLengthUnit(page.resultText, style));
     QString note = style.texts.sameSide;
     if (!page.geometry.sameSide) {
         // The second sensor's mark is halfway round the pipe from the first.
         const double around = FncPi() * page.geometry.outerDiameterMm / 2;
-        note = style.texts.oppositeSide.arg(FncPresentSpacing(around, false, style.format).result1 +
-                                            QLatin1Char(' ') + unit);
+        note = style.texts.oppositeSide.arg(
+            WithLengthUnit(FncPresentSpacing(around, false, style.format).result1, style));
     }
     canvas.Text(QRectF(content.left(), area.bottom(), content.width(), 5.0),
                 Qt::AlignLeft | Qt::AlignVCenter, note, canvas.Font(9));
@@ -121,8 +121,7 @@ double DrawStripIntroduction(SheetCanvas& canvas, const QRectF& content, double 
     y += noteHeight + 2.0;
     const RulerScale scale = RulerScaleOf(style.format.units);
     DrawCheckBar(canvas, {content.left(), y}, scale,
-                 style.texts.checkBar.arg(QString::number(scale.checkBar) + QLatin1Char(' ') +
-                                          LengthUnit(style)));
+                 style.texts.checkBar.arg(WithLengthUnit(QString::number(scale.checkBar), style)));
     y += 5.5;
     const QFont font = canvas.Font(8.5);
     const double usageHeight = canvas.WrappedHeight(content.width(), style.texts.stripUsage, font);
@@ -136,8 +135,8 @@ std::size_t DrawStrips(SheetCanvas& canvas, const QRectF& content, double y,
                        const SheetStyle& style) {
     const RulerScale scale = RulerScaleOf(style.format.units);
     const SheetTexts& texts = style.texts;
-    const QString end = texts.secondSensor + QStringLiteral("  ") + page.resultText +
-                        QLatin1Char(' ') + LengthUnit(style);
+    const QString end =
+        texts.secondSensor + QStringLiteral("  ") + WithLengthUnit(page.resultText, style);
     std::size_t i = first;
     do {
         const bool last = i + 1 == pieces.size();

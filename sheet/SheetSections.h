@@ -17,9 +17,6 @@
 // inch run, portrait; and the area within its margins.
 QRectF ContentArea(Units units);
 
-// "mm" or "inch": the unit of every length the sheet writes.
-QString LengthUnit(const SheetStyle& style);
-
 // The small heading, the title and, on the right, when and by what.
 double DrawPageHeader(SheetCanvas& canvas, const QRectF& content, const QString& title,
                       const SheetStyle& style);

@@ -1,25 +1,28 @@
 #include "sheet/SheetTextsOf.h"
 
+#include <iterator>
+
+namespace {
+
+// The texts in the order of their ids, which stand in one run from
+// SheetHeading to SheetRefusedMessage.
+constexpr QString SheetTexts::*kTextsInIdOrder[] = {
+    &SheetTexts::heading,        &SheetTexts::continued,      &SheetTexts::entriesHeading,
+    &SheetTexts::drawingHeading, &SheetTexts::sameSide,       &SheetTexts::oppositeSide,
+    &SheetTexts::stripHeading,   &SheetTexts::printNote,      &SheetTexts::checkBar,
+    &SheetTexts::stripUsage,     &SheetTexts::firstSensor,    &SheetTexts::secondSensor,
+    &SheetTexts::join,           &SheetTexts::refusedHeading, &SheetTexts::refusedTag,
+    &SheetTexts::refusedMessage};
+static_assert(int(TextId::SheetHeading) + int(std::size(kTextsInIdOrder)) - 1 ==
+              int(TextId::SheetRefusedMessage));
+
+}  // namespace
+
 SheetTexts FncSheetTexts(Language language) {
-    using enum TextId;
-    const auto text = [language](TextId id) { return FncGetText(id, language); };
     SheetTexts texts;
-    texts.heading = text(SheetHeading);
-    texts.continued = text(SheetContinued);
-    texts.entriesHeading = text(SheetEntriesHeading);
-    texts.drawingHeading = text(SheetDrawingHeading);
-    texts.sameSide = text(SheetSameSide);
-    texts.oppositeSide = text(SheetOppositeSide);
-    texts.stripHeading = text(SheetStripHeading);
-    texts.printNote = text(SheetPrintNote);
-    texts.checkBar = text(SheetCheckBar);
-    texts.stripUsage = text(SheetStripUsage);
-    texts.firstSensor = text(SheetFirstSensor);
-    texts.secondSensor = text(SheetSecondSensor);
-    texts.join = text(SheetJoin);
-    texts.refusedHeading = text(SheetRefusedHeading);
-    texts.refusedTag = text(SheetRefusedTag);
-    texts.refusedMessage = text(SheetRefusedMessage);
+    int id = int(TextId::SheetHeading);
+    for (QString SheetTexts::*text : kTextsInIdOrder)
+        texts.*text = FncGetText(TextId(id++), language);
     return texts;
 }
 

@@ -88,8 +88,9 @@ int main(int argc, char** argv) {
     int qtArgc = static_cast<int>(qtArgs.size());
     QApplication app(qtArgc, qtArgs.data());
 
-    StartupValues startup = ModCommonProc::FncStartupValues(static_cast<std::int16_t>(unit),
-                                                            static_cast<std::int16_t>(lang));
+    StartupValues startup =
+        ModCommonProc::FncStartupValues(ModCommonProc::FncUnitsOfFlag(std::int16_t(unit)),
+                                        ModCommonProc::FncLanguageOfFlag(std::int16_t(lang)));
     // Numbers as on most machines, whatever this one's locale.
     startup.format.locale = QLocale::c();
     if (dialog == "sheet") return WriteWorkedExampleSheet(outPath, startup);

@@ -126,11 +126,7 @@ void ComparisonDialog::ShowChosenCell() {
     const ComparisonPick pick = Pick();
     const SpacingRun& cell = comparison_.Cell(pick.sensorRow, pick.methodPosition);
     QString shown = FncReasonText(cell.reason, startup_.language);
-    if (Mountable(cell)) {
-        shown = cell.texts.result1 + u' ' + FncUnitTexts(startup_.format.units)[0];
-        if (!cell.texts.result2.isEmpty())
-            shown += QStringLiteral(" (") + cell.texts.result2 + u')';
-    }
+    if (Mountable(cell)) shown = FncComparisonCellWithUnit(cell, startup_.format.units);
     chosen_->setText(texts_.rows[std::size_t(pick.sensorRow)][0] + QStringLiteral("  ") +
                      texts_.heads[kSensorColumns + pick.methodPosition] + QStringLiteral(":  ") +
                      shown);

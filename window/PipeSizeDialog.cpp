@@ -185,11 +185,13 @@ void PipeSizeDialog::ShowSchedule(std::size_t schedule, std::optional<std::size_
 void PipeSizeDialog::ShowChosenRow() {
     const PipeSizePick pick = Pick();
     const PipeSizeTexts texts = FncPipeSizeTexts(SizeOf(pick), startup_.format);
-    const QString unit = QLatin1Char(' ') + FncUnitTexts(startup_.format.units)[0];
+    const auto length = [this](const QString& number) {
+        return FncWithUnit(number, Quantity::Length, startup_.format.units);
+    };
     chosen_->setText(Text(ScheduleOf(pick).name) + QLatin1Char(' ') + Text(SizeOf(pick).name) +
                      QStringLiteral(":  ") + Caption(InputId::OuterDiameter) + QLatin1Char(' ') +
-                     texts.outerDiameter + unit + QStringLiteral("  ") +
-                     Caption(InputId::WallThickness) + QLatin1Char(' ') + texts.wall + unit);
+                     length(texts.outerDiameter) + QStringLiteral("  ") +
+                     Caption(InputId::WallThickness) + QLatin1Char(' ') + length(texts.wall));
 }
 
 QString PipeSizeDialog::Caption(InputId input) const {

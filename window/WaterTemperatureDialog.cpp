@@ -44,10 +44,9 @@ WaterTemperatureDialog::WaterTemperatureDialog(const StartupValues& startup, QWi
     // a reason, or a velocity as long as the field's upper limit.
     const InputDescriptor& field = Describe(InputId::FluidVelocity);
     const QFontMetrics metrics(velocity_->font());
-    int width =
-        metrics.horizontalAdvance(startup_.Text(field.captionTextId) + QStringLiteral(": ") +
-                                  FncLimitText(RangeOf(field, units).upper) + QLatin1Char(' ') +
-                                  FncUnitTexts(units)[std::size_t(Quantity::Velocity)]);
+    int width = metrics.horizontalAdvance(
+        startup_.Text(field.captionTextId) + QStringLiteral(": ") +
+        FncWithUnit(FncLimitText(RangeOf(field, units).upper), Quantity::Velocity, units));
     for (const Reason reason : {Reason::NotANumber, Reason::OutOfRange})
         width =
             std::max(width, metrics.horizontalAdvance(FncReasonText(reason, startup_.language)));

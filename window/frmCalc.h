@@ -104,7 +104,7 @@ private:
     // hold, if they were taken from it.
     std::optional<PipeSizePick> PipeSizeOfFields() const;
     // The temperature whose velocity the fluid velocity field still holds.
-    std::optional<double> WaterTemperatureOfFields() const;
+    std::optional<WaterReading> WaterReadingOfFields() const;
 
     const StartupValues startup_;
     std::array<InputControls, kInputCount> inputs_{};

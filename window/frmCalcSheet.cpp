@@ -30,15 +30,10 @@ void frmCalc::SetUpSheet() {
 // that cannot be written is told with the system's reason and changes
 // nothing else.
 void frmCalc::SaveSheet() {
-    const Entries entries = GatherEntries();
-    const std::optional<SpacingRun> run = RunAndShow(entries);
+    const GivenEntries given{GatherEntries(), PipeSizeOfFields(), WaterReadingOfFields()};
+    const std::optional<SpacingRun> run = RunAndShow(given.entries);
     if (!run) return;
-    const SheetPoint point{.entries = entries,
-                           .run = *run,
-                           .format = startup_.format,
-                           .language = startup_.language,
-                           .pipeSize = PipeSizeOfFields(),
-                           .waterTemperature = WaterTemperatureOfFields()};
+    const SheetPoint point = FncSheetPointOf(given, *run, startup_);
     const QString folder = sheetFolder_.isEmpty()
                                ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                                : sheetFolder_;
@@ -72,10 +67,10 @@ std::optional<PipeSizePick> frmCalc::PipeSizeOfFields() const {
     return pipeSizePick_;
 }
 
-std::optional<double> frmCalc::WaterTemperatureOfFields() const {
+std::optional<WaterReading> frmCalc::WaterReadingOfFields() const {
     const InputDescriptor& velocity = Describe(InputId::FluidVelocity);
     if (!waterReading_ || IsLocked(velocity, GatherEntries()) ||
         FieldOf(velocity)->text() != waterReading_->velocityText)
         return std::nullopt;
-    return waterReading_->temperature;
+    return waterReading_;
 }

@@ -22,7 +22,7 @@
 struct CalcRun {
     std::int16_t unitFlag = 0, langFlag = 0;  // 0 metric, 0 Japanese
     QLocale numbers = kUs;                    // how numbers are typed and shown
-    bool inch() const { return unitFlag != 0; }
+    bool inch() const { return ModCommonProc::FncUnitsOfFlag(unitFlag) == Units::Inch; }
 };
 
 class CalcWindowDriver {
