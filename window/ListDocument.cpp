@@ -13,6 +13,7 @@
 #include "list/CsvReader.h"
 #include "list/ListRun.h"
 #include "rules/AsciiText.h"
+#include "rules/ResultColumns.h"
 #include "rules/SpacingComparison.h"
 #include "sheet/SheetPoint.h"
 
@@ -46,7 +47,7 @@ QString HeaderProblem(const ListDocument& list, const StartupValues& startup) {
     const CsvRecord* header = reader.Next();
     if (header == nullptr) return startup.Text(TextId::ListEmpty);
     if (header->error != CsvError::None) return startup.Text(TextId::ListNoInputs);
-    const ListResultColumns results = ResultColumnNames(startup);
+    const ListResultColumns results = FncResultColumnNames(startup.format.units);
     const CsvEncoding encoding = DetectCsvEncoding(View(list.bytes), true);
     std::vector<std::size_t> named;
     for (const std::string_view bytes : header->fields) {
@@ -148,16 +149,8 @@ ListRowSheets::~ListRowSheets() = default;
 
 SheetPage ListRowSheets::PageOf(const ListDocument& list, std::size_t row) const {
     const PointOutcome outcome = ListRecordOutcome(list.table, row, run_->context);
-    const StartupValues& startup = run_->context.startup;
-    std::optional<double> water;
-    if (outcome.water) water = outcome.water->temperature;
     const auto& fields = list.table.records[row].fields;
     const std::size_t tag = list.table.columns.tag;
-    return FncSheetPage({.entries = outcome.resolved.entries,
-                         .run = outcome.run,
-                         .format = startup.format,
-                         .language = startup.language,
-                         .tag = tag < fields.size() ? Text(fields[tag]) : QString(),
-                         .pipeSize = outcome.resolved.pipeSize,
-                         .waterTemperature = water});
+    return FncSheetPage(FncSheetPointOf(outcome.resolved, outcome.run, run_->context.startup,
+                                        tag < fields.size() ? Text(fields[tag]) : QString()));
 }

@@ -94,14 +94,7 @@ void frmCalc::TakeListRow(const GivenPoint& point) {
         TypeIntoField(FieldOf(input), InWindowFormat(text, startup_.format.locale));
     }
     pipeSizePick_ = given.pipeSize;
-    waterReading_.reset();
-    if (const std::string_view water = point.values[kWaterTemperatureField]; !water.empty()) {
-        const WaterReading reading = FncReadWaterTemperature(
-            InWindowFormat(QString::fromUtf8(water.data(), qsizetype(water.size())).trimmed(),
-                           startup_.format.locale),
-            startup_.format);
-        if (!reading.refusal) waterReading_ = reading;
-    }
+    waterReading_ = given.water;
     ExecuteCalc();
     setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();
