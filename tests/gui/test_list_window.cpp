@@ -188,7 +188,8 @@ TEST(ListWindow, EnterTakesARowIntoTheCalculatorADroppedListOpens) {
     EXPECT_EQ(Rows(list).value(0).section('|', 0, 1), "B|5");
 }
 
-// Which case, and what a list needs; the list shown stays.
+// Ctrl+O opens a list; a file that is none is told, which case and what a list needs, and
+// the list shown stays.
 TEST(ListWindow, WhatIsNoListIsToldAndNothingChanges) {
     QTemporaryDir folder;
     const QString good = folder.filePath("good.csv");
@@ -205,7 +206,15 @@ TEST(ListWindow, WhatIsNoListIsToldAndNothingChanges) {
         {"folder", "<folder>", TextId::ListFolder},
     };
     CalcWindowDriver d(CalcRun{0, 1, kUs});
-    ListWindow* list = Opened(d, good);
+    WhenUp<QFileDialog>([&](QFileDialog* dialog) {  // Ctrl+O's
+        EXPECT_EQ(dialog->nameFilters(), QStringList({"CSV files (*.csv)", "All files (*)"}));
+        dialog->selectFile(good);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    QTest::keyClick(d.Field("OUTER_DIAMETERText"), Qt::Key_O, Qt::ControlModifier);
+    d.Settle();
+    auto* list = d->findChild<ListWindow*>();
+    ASSERT_TRUE(list);
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
         const QString path = folder.filePath(QString(r.name) + ".csv");
