@@ -7,6 +7,7 @@
 #include <QtGlobal>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 #include "app/PeerUser.h"
 
@@ -44,15 +45,15 @@ constexpr int kAnswerLimitMs = 3000;
 enum class Holder { Nobody, ThisUser, OtherUser, Silent };
 
 // Connects to whoever holds the name and, when it runs as this user, sends
-// the bring-forward request and waits for the answer.
-Holder AskHolder(const QString& name) {
+// `request` and waits for the answer.
+Holder AskHolder(const QString& name, const QByteArray& request) {
     QLocalSocket probe;
     probe.setSocketOptions(kSocketOptions);
     probe.connectToServer(name);
     if (!probe.waitForConnected(kConnectLimitMs)) return Holder::Nobody;
     if (!PeerIsThisUser(probe.socketDescriptor())) return Holder::OtherUser;
     AllowPeerToTakeForeground(probe.socketDescriptor());
-    probe.write(SingleInstance::kBringForwardRequest);
+    probe.write(request);
     probe.waitForBytesWritten(kConnectLimitMs);
     constexpr qsizetype answerSize = sizeof SingleInstance::kBringForwardAnswer - 1;
     while (probe.bytesAvailable() < answerSize && probe.waitForReadyRead(kAnswerLimitMs)) {
@@ -61,20 +62,41 @@ Holder AskHolder(const QString& name) {
                                                                          : Holder::Silent;
 }
 
+// A request is one line, and no longer than the longest path a system takes.
+constexpr qsizetype kRequestLimit = 64 * 1024;
+
+QByteArray RequestFor(const QString& openPath) {
+    if (openPath.isEmpty()) return SingleInstance::kBringForwardRequest;
+    return SingleInstance::kOpenRequest + openPath.toUtf8().toBase64() + '\n';
+}
+
+// The path a request asks to open (empty for none), or nothing for bytes
+// that are no request.
+std::optional<QString> PathOfRequest(const QByteArray& line) {
+    if (line == SingleInstance::kBringForwardRequest) return QString();
+    if (!line.startsWith(SingleInstance::kOpenRequest) || !line.endsWith('\n')) return std::nullopt;
+    const qsizetype start = sizeof SingleInstance::kOpenRequest - 1;
+    const auto decoded = QByteArray::fromBase64Encoding(line.mid(start, line.size() - start - 1),
+                                                        QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded || decoded.decoded.isEmpty()) return std::nullopt;
+    return QString::fromUtf8(decoded.decoded);
+}
+
 }  // namespace
 
-SingleInstance::SingleInstance(const QString& name)
+SingleInstance::SingleInstance(const QString& name, const QString& openPath)
     : server_(new QLocalServer(QCoreApplication::instance())) {
     server_->setSocketOptions(kServerOptions);
 #if defined(Q_OS_WIN)
     const WindowsStartupLock lock(name);
 #endif
+    const QByteArray request = RequestFor(openPath);
     Holder holder = Holder::Nobody;
     for (int attempt = 0; attempt < kAttempts && holder == Holder::Nobody; ++attempt) {
 #if !defined(Q_OS_LINUX)
         // Without an abstract namespace a name can stay behind as a socket
         // file of a killed copy, which answers nobody: ask first, then clear.
-        if ((holder = AskHolder(name)) != Holder::Nobody) break;
+        if ((holder = AskHolder(name, request)) != Holder::Nobody) break;
         QLocalServer::removeServer(name);
 #endif
         if (Listen(name)) return;
@@ -82,7 +104,7 @@ SingleInstance::SingleInstance(const QString& name)
         // the program: run without the rule.
         if (server_->serverError() != QAbstractSocket::AddressInUseError) break;
 #if defined(Q_OS_LINUX)
-        if ((holder = AskHolder(name)) != Holder::Nobody) break;
+        if ((holder = AskHolder(name, request)) != Holder::Nobody) break;
 #endif
         QThread::msleep(kRetryPauseMs);
     }
@@ -112,7 +134,7 @@ bool SingleInstance::Listen(const QString& name) {
     return true;
 }
 
-// Each connection is read only up to the length of the request and never
+// Each connection is read only up to the end of a request's line and never
 // waited for, so nothing a peer sends or withholds can stall the window.
 void SingleInstance::AcceptConnections() {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
@@ -125,14 +147,16 @@ void SingleInstance::AcceptConnections() {
             finish();  // unread
             continue;
         }
-        constexpr qsizetype requestSize = sizeof kBringForwardRequest - 1;
         auto received = std::make_shared<QByteArray>();
         const auto take = [this, socket, received, finish] {
-            received->append(socket->read(requestSize - received->size()));
+            char byte;
+            while (!received->endsWith('\n') && received->size() < kRequestLimit &&
+                   socket->getChar(&byte))
+                received->append(byte);
             const bool ended = socket->state() != QLocalSocket::ConnectedState;
-            if (received->size() < requestSize && !ended) return;
-            const bool understood = *received == kBringForwardRequest;
-            if (understood && !ended) {
+            if (!received->endsWith('\n') && received->size() < kRequestLimit && !ended) return;
+            const std::optional<QString> openPath = PathOfRequest(*received);
+            if (openPath && !ended) {
                 // The asking copy closes the connection once it has the
                 // answer: closing first could drop it unread (Windows pipes).
                 socket->disconnect();
@@ -142,7 +166,7 @@ void SingleInstance::AcceptConnections() {
             } else {
                 finish();
             }
-            if (understood && bringForward_) bringForward_();
+            if (openPath && bringForward_) bringForward_(*openPath);
         };
         QObject::connect(socket, &QLocalSocket::readyRead, socket, take);
         QObject::connect(socket, &QLocalSocket::disconnected, socket, take);

@@ -3,6 +3,7 @@
 #include "app/SubMain.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
@@ -39,6 +40,14 @@ void BringWindowForward(QWidget* window) {
     window->activateWindow();
 }
 
+// The list given at start (`velkara plan.csv`, "Open with", a file dropped
+// on the program's icon), as a full path: the copy that opens it may run in
+// another folder.
+QString ListPathOfArguments(const QStringList& arguments) {
+    if (arguments.size() < 2 || arguments[1].isEmpty()) return {};
+    return QFileInfo(arguments[1]).absoluteFilePath();
+}
+
 }  // namespace
 
 RunningCopy::RunningCopy(std::unique_ptr<SingleInstance> oneCopy, QWidget* window)
@@ -50,8 +59,9 @@ RunningCopy::~RunningCopy() {
     delete window_.data();
 }
 
-std::unique_ptr<RunningCopy> SubMain() {
-    auto oneCopy = std::make_unique<SingleInstance>();
+std::unique_ptr<RunningCopy> SubMain(const QStringList& arguments) {
+    const QString listPath = ListPathOfArguments(arguments);
+    auto oneCopy = std::make_unique<SingleInstance>(SingleInstance::DefaultName(), listPath);
     if (oneCopy->AnotherCopyRunning()) return nullptr;
 
     const StartupValues startup = FncLoadStartupValues(QCoreApplication::applicationDirPath());
@@ -60,9 +70,15 @@ std::unique_ptr<RunningCopy> SubMain() {
     auto* window = new frmCalc(startup);
     window->setAttribute(Qt::WA_DeleteOnClose);
     CentreOnPrimaryScreen(*window);
-    oneCopy->SetBringForwardHandler(
-        [window = QPointer<QWidget>(window)] { BringWindowForward(window); });
+    oneCopy->SetBringForwardHandler([window = QPointer<frmCalc>(window)](const QString& path) {
+        BringWindowForward(window);
+        if (window && !path.isEmpty()) window->OpenList(path);
+    });
     window->show();
+    // Once the event loop runs: a message that the file is no list has the
+    // window to stand over.
+    if (!listPath.isEmpty())
+        QMetaObject::invokeMethod(window, [window, listPath] { window->OpenList(listPath); }, Qt::QueuedConnection);
     return std::make_unique<RunningCopy>(std::move(oneCopy), window);
 }
 

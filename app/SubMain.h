@@ -2,7 +2,9 @@
 // The program's entry point: the one-copy rule, the start-up values and the
 // window.
 
+#include <QCoreApplication>
 #include <QPointer>
+#include <QStringList>
 #include <memory>
 
 class QWidget;
@@ -27,7 +29,9 @@ private:
 };
 
 // One-copy rule, settings, window. Returns nothing at once when another copy
-// of the same user runs (after asking it to bring its window forward).
-std::unique_ptr<RunningCopy> SubMain();
+// of the same user runs (after asking it to bring its window forward and to
+// open the list the arguments name). A list the program's arguments name
+// (`velkara plan.csv`) is opened once the event loop runs.
+std::unique_ptr<RunningCopy> SubMain(const QStringList& arguments = QCoreApplication::arguments());
 
 }  // namespace ModCommonProc

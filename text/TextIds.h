@@ -151,4 +151,32 @@ enum class TextId : std::int16_t {
     // A list of points headed by the window's Japanese captions: the column
     // of a point's message beside its results (rules/ResultColumns.h).
     ListMessageColumn = 4560,
+    // A list of measuring points in the window: the entry that opens one,
+    // the list window and its dialogs; %1 stands for a number or a name.
+    ListMenuEntry = 4570,
+    ListOpenTitle = 4571,   // the open dialog's title
+    ListCsvFiles = 4572,    // the dialogs' file kinds
+    ListAllFiles = 4573,
+    ListTitle = 4574,       // the list window's title: %1 the file's name
+    ListLineColumn = 4575,  // the head of the rows' lines when the list has no tag
+    ListRefusedOnly = 4576,
+    ListSummary = 4577,  // %1 rows computed, %2 refused
+    ListPassedThrough = 4578,
+    ListDidYouMean = 4579,  // %1 the column's name, %2 the input's
+    ListSaveList = 4580,
+    ListSaveSheets = 4581,
+    ListReload = 4582,
+    ListSaveListTitle = 4583,
+    ListWritingSheets = 4584,  // the progress dialog's text
+    ListNotSaved = 4585,
+    ListNotAList = 4586,  // %1 the file, %2 why
+    ListEmpty = 4587,
+    ListNoInputs = 4588,
+    ListBinary = 4589,
+    ListUnreadable = 4590,  // %1 the system's reason
+    ListFolder = 4591,
+    ListTwoColumns = 4592,   // %1 the input's name
+    ListResultColumn = 4593,  // %1 the result column's name
+    ListNeeds = 4594,
+    ListRefusedMark = 4595,  // the word beside a refused row's message
 };

@@ -179,6 +179,40 @@ constexpr std::array kRows = std::to_array<TextRow>({
      u"%1 has no model of its sound velocity; starting on WATER."},
     {LiquidSourceCaption, u"出典", u"SOURCE"},
     {ListMessageColumn, u"メッセージ", u"MESSAGE"},
+    {ListMenuEntry, u"リストを開く...", u"Open list..."},
+    {ListOpenTitle, u"リストを開く", u"Open List"},
+    {ListCsvFiles, u"CSVファイル", u"CSV files"},
+    {ListAllFiles, u"すべてのファイル", u"All files"},
+    {ListTitle, u"リスト - %1", u"List - %1"},
+    {ListLineColumn, u"行", u"LINE"},
+    {ListRefusedOnly, u"計算できなかった行だけ表示", u"Refused rows only"},
+    {ListSummary, u"計算 %1 行、計算できなかった行 %2 行", u"%1 rows computed, %2 refused"},
+    {ListPassedThrough, u"そのまま渡す列: %1", u"Passed through: %1"},
+    {ListDidYouMean, u"列「%1」は「%2」のことですか？", u"Column '%1': did you mean '%2'?"},
+    {ListSaveList, u"リストを保存...", u"Save list..."},
+    {ListSaveSheets, u"取付けシートを保存...", u"Save sheets..."},
+    {ListReload, u"再読込", u"Reload"},
+    {ListSaveListTitle, u"リストの保存", u"Save List"},
+    {ListWritingSheets, u"取付けシートを書いています...", u"Writing the mounting sheets..."},
+    {ListNotSaved, u"ファイルを保存できません。", u"The file could not be saved."},
+    {ListNotAList, u"%1 はリストとして読めません: %2", u"%1 cannot be read as a list: %2"},
+    {ListEmpty, u"ファイルが空です。", u"the file is empty."},
+    {ListNoInputs, u"見出しの行が入力の名前を1つも含みません。",
+     u"its header row names no input."},
+    {ListBinary, u"テキストのファイルではありません。", u"it is not a text file."},
+    {ListUnreadable, u"読み込めません (%1)。", u"it cannot be read (%1)."},
+    {ListFolder, u"フォルダです。", u"it is a folder."},
+    {ListTwoColumns, u"見出しに「%1」の列が2つあります。", u"its header has two columns for '%1'."},
+    {ListResultColumn, u"見出しにすでに結果の列「%1」があります。",
+     u"its header already has the result column '%1'."},
+    {ListNeeds,
+     u"リストはCSVファイルで、最初の行が見出しです。見出しは入力を画面の項目名 (外径寸法、配管厚さ、"
+     u"ｾﾝｻ種類 など) かオプション名 (outer-diameter、wall、sensor など) で示します。"
+     u"ほかの列はそのまま渡されます。",
+     u"A list is a CSV file whose first row is a header naming the inputs, by the window's "
+     u"captions (OUTER DIAMETER, WALL THICKNESS, SENSOR TYPE, ...) or by option names "
+     u"(outer-diameter, wall, sensor, ...). Other columns are passed through."},
+    {ListRefusedMark, u"計算不可", u"REFUSED"},
 });
 
 constexpr int BaseId(const TextRow& row) {

@@ -1,5 +1,5 @@
 // velkara_render_window <out.png> <lang 0|1> <unit 0|1>
-//                       [pipe-size-table|liquid-temperature|comparison]
+//                       [pipe-size-table|liquid-temperature|comparison|list]
 // velkara_render_window <out.pdf> <lang 0|1> <unit 0|1> sheet
 //
 // Builds the calculator window with the given language and unit system on
@@ -8,11 +8,14 @@
 // "liquid-temperature", the liquid dialog on SEAWATER with 10 typed; with
 // "comparison", the comparison of every sensor and method on 114.3 x 6.0
 // (0.25 inch: 4.5 x 0.25) and the window's other defaults, on TB_01/TC_01
-// with the V method; with "sheet", the mounting sheet of the worked example
+// with the V method; with "list", the list window on the list of
+// docs/command-line.md (in UTF-8: it shows the same); with "sheet", the mounting sheet of the worked example
 // (TB_01/TC_01, V method, 114.3 x 6.0 carbon steel, water) as the window
 // saves it, made at a fixed time, as a PDF.
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QPixmap>
 #include <cstdio>
 #include <string_view>
@@ -25,6 +28,7 @@
 #include "sheet/SheetTextsOf.h"
 #include "window/ComparisonDialog.h"
 #include "window/LiquidTemperatureDialog.h"
+#include "window/ListWindow.h"
 #include "window/PipeSizeDialog.h"
 #include "window/frmCalc.h"
 
@@ -60,10 +64,10 @@ int main(int argc, char** argv) {
     const std::string_view dialog = argc == 5 ? argv[4] : "";
     if ((argc != 4 && argc != 5) ||
         (argc == 5 && dialog != "pipe-size-table" && dialog != "liquid-temperature" &&
-         dialog != "comparison" && dialog != "sheet")) {
+         dialog != "comparison" && dialog != "list" && dialog != "sheet")) {
         std::fprintf(stderr,
                      "usage: %s <out.png> <lang 0|1> <unit 0|1> "
-                     "[pipe-size-table|liquid-temperature|comparison]\n"
+                     "[pipe-size-table|liquid-temperature|comparison|list]\n"
                      "       %s <out.pdf> <lang 0|1> <unit 0|1> sheet\n",
                      argv[0], argv[0]);
         return 2;
@@ -115,6 +119,17 @@ int main(int argc, char** argv) {
         comparison.show();
         QApplication::processEvents();
         image = comparison.grab();
+    } else if (dialog == "list") {
+        const QTemporaryDir folder;
+        QFile list(folder.filePath(QStringLiteral("plan.csv")));
+        if (!list.open(QIODevice::WriteOnly)) return 1;
+        list.write("tag,外径寸法,配管厚さ,配管材質,ｾﾝｻ種類\r\n計画-1,114.3,6,鋼管,TB_01/TC_01\r\n"
+                   "計画-2,114.3,60,鋼管,TB_01/TC_01\r\n");
+        list.close();
+        window.OpenList(list.fileName());
+        auto* shown = window.findChild<ListWindow*>();
+        shown->resize(760, 260);
+        image = Shown(*shown);
     }
     if (!image.save(outPath, "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);

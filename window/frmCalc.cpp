@@ -85,6 +85,7 @@ frmCalc::frmCalc(const StartupValues& startup, QWidget* parent)
     SetUpLiquidTemperature();
     SetUpComparison();
     SetUpSheet();
+    SetUpList();
 }
 
 frmCalc::~frmCalc() = default;

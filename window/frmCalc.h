@@ -4,11 +4,13 @@
 // The controls are built from the layout table (frmCalcLayout) and carry its
 // names as objectNames; the window holds each by the role its row gives it.
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <array>
 #include <optional>
 
+#include "rules/GivenValues.h"
 #include "rules/InputDescriptors.h"
 #include "rules/LiquidTemperature.h"
 #include "rules/PipeSizes.h"
@@ -16,6 +18,7 @@
 #include "settings/ModCommonProc.h"
 
 class FieldValidator;
+class ListWindow;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -32,6 +35,10 @@ public:
     // numbers in its number locale.
     explicit frmCalc(const StartupValues& startup, QWidget* parent = nullptr);
     ~frmCalc() override;
+
+    // Opens the list of measuring points at `path` in the list window, or
+    // says why it is none (frmCalcList.cpp).
+    void OpenList(const QString& path);
 
 private:
     // The controls of one input of the request.
@@ -60,6 +67,7 @@ private:
     void SetUpLiquidTemperature();
     void SetUpComparison();
     void SetUpSheet();
+    void SetUpList();
 
     // Handlers.
     // Locks or unlocks the numbers that depend on `list`, with their marks.
@@ -73,6 +81,10 @@ private:
     // Calculates as Execute does, then writes the point's mounting sheet
     // into a PDF the user names (frmCalcSheet.cpp).
     void SaveSheet();
+    // The open dialog for a list.
+    void AskForList();
+    // A list row's values into the fields and lists as if typed, then Execute.
+    void TakeListRow(const GivenPoint& point);
 
     // Creates the control of a layout row and holds it by its role.
     void AddControl(const ControlSpec& spec, QWidget* container);
@@ -106,4 +118,5 @@ private:
     std::optional<PipeSizePick> pipeSizePick_;  // the last taken from the tables
     std::optional<LiquidOrigin> liquid_;        // the last taken from a liquid's temperature
     QString sheetFolder_;                       // where the last sheet went
+    QPointer<ListWindow> listWindow_;           // the list opened, if any
 };

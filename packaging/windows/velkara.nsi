@@ -1,7 +1,9 @@
 ; The Windows installer of Velkara, built by scripts/build-windows.sh:
 ;   makensis -DVERSION=1.1.0 -DSTAGE=<portable folder> -DOUTFILE=<setup.exe> velkara.nsi
 ; The portable folder holds the program as the zip ships it; the installer puts
-; it into Program Files, adds a Start-menu entry and an uninstaller.
+; it into Program Files, adds a Start-menu entry and an uninstaller, and
+; offers Velkara in Explorer's "Open with" for CSV lists, without making it
+; the program that opens them.
 ;
 ; Velkara.ini beside the program is the user's: the installer writes the
 ; default only when there is none, so an upgrade keeps an edited file, and
@@ -17,6 +19,12 @@ RequestExecutionLevel admin
 
 !define PRODUCT "Velkara"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
+; "Open with": the program's own key, and a kind of file the .csv extension
+; lists among those it may be opened as; the extension's default is left alone.
+!define APP_KEY "Software\Classes\Applications\velkara.exe"
+!define LIST_PROGID "Velkara.List"
+!define LIST_KEY "Software\Classes\${LIST_PROGID}"
+!define CSV_OPEN_WITH_KEY "Software\Classes\.csv\OpenWithProgids"
 
 Name "${PRODUCT} ${VERSION}"
 OutFile "${OUTFILE}"
@@ -60,6 +68,18 @@ Section "Install"
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
     ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+
+    WriteRegStr HKLM "${APP_KEY}" "FriendlyAppName" "${PRODUCT}"
+    WriteRegStr HKLM "${APP_KEY}\SupportedTypes" ".csv" ""
+    WriteRegStr HKLM "${APP_KEY}\shell\open\command" "" '"$INSTDIR\velkara.exe" "%1"'
+    WriteRegStr HKLM "${LIST_KEY}" "" "${PRODUCT} list"
+    WriteRegStr HKLM "${LIST_KEY}" "FriendlyTypeName" "${PRODUCT} list"
+    WriteRegStr HKLM "${LIST_KEY}\DefaultIcon" "" "$INSTDIR\velkara.exe,0"
+    WriteRegStr HKLM "${LIST_KEY}\shell\open" "FriendlyAppName" "${PRODUCT}"
+    WriteRegStr HKLM "${LIST_KEY}\shell\open\command" "" '"$INSTDIR\velkara.exe" "%1"'
+    WriteRegStr HKLM "${CSV_OPEN_WITH_KEY}" "${LIST_PROGID}" ""
+    ; Explorer reads the associations again.
+    System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 SectionEnd
 
 ; $R0 = 1 when the files $R1 and $R2 hold the same bytes, else 0.
@@ -109,4 +129,9 @@ Section "Uninstall"
     RMDir "$INSTDIR"
 
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    DeleteRegKey HKLM "${APP_KEY}"
+    DeleteRegKey HKLM "${LIST_KEY}"
+    DeleteRegValue HKLM "${CSV_OPEN_WITH_KEY}" "${LIST_PROGID}"
+    DeleteRegKey /IfEmpty HKLM "${CSV_OPEN_WITH_KEY}"
+    System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 SectionEnd

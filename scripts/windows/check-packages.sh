@@ -8,7 +8,9 @@
 # arguments, reads and writes a code page 932 list named in Japanese, writes
 # Unicode to a console in code page 437 and writes mounting sheets (its sheet
 # module loaded from the folder) into a folder named in Japanese with blanks;
-# the installer installs silently, registers its uninstaller, keeps an edited
+# velkara.exe started with the list's path opens it in its list window;
+# the installer installs silently, registers its uninstaller and "Open with"
+# for .csv (not as the default program), keeps an edited
 # Velkara.ini on upgrade and on removal, both programs read that file, and the
 # removal takes the rest.
 # Screenshots of both windows are left in <build>/dist for a look.
@@ -26,12 +28,12 @@ fail() {
     exit 1
 }
 
-# Starts velkara.exe in folder $1, waits for its window titled $2, saves a
-# screenshot as $3 and ends the program. Every DLL it loaded from a file of
-# its own is one of the folder's.
+# Starts velkara.exe in folder $1 (with the arguments after $3), waits for its
+# window titled $2, saves a screenshot as $3 and ends the program. Every DLL it
+# loaded from a file of its own is one of the folder's.
 show_window() {
     local folder="$1" title="$2" shot="$3" log="$work/loaded.log" pid
-    (cd "$folder" && exec env WINEDEBUG=+loaddll timeout 120 wine velkara.exe) >"$log" 2>&1 &
+    (cd "$folder" && exec env WINEDEBUG=+loaddll timeout 120 wine velkara.exe "${@:4}") >"$log" 2>&1 &
     pid=$!
     if ! timeout 60 xdotool search --sync --onlyvisible --name "$title" >/dev/null; then
         kill "$pid" || true
@@ -93,6 +95,8 @@ spacing --csv "$(winepath -w "$list")" --sheet "$(winepath -w "$sheets")" >/dev/
 [[ "$(pages "$sheets")" == 2 ]] || fail "the list's sheets are not two pages: $(pdfinfo "$sheets" 2>&1)"
 pdftotext -f 2 -l 2 "$sheets" - | grep -qF "WALL THICKNESS: The value is outside of range" ||
     fail "the list's last page does not name the refused row"
+# The window started with the list's path, as "Open with" starts it, opens it.
+show_window "$portable" "List - 計画 一覧.csv" "$dist/list-under-wine.png" "$(winepath -w "$list")"
 # A console in code page 437 shows bytes beyond ASCII garbled; the tool
 # writes Unicode to it. Wine's console draws on the terminal `script` gives,
 # with escape sequences between the characters (and for blanks).
@@ -108,6 +112,8 @@ echo "==> The installer, silently"
 installed="$WINEPREFIX/drive_c/Program Files/Velkara"
 menu_entry="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Velkara.lnk"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velkara'
+open_with_key='HKLM\Software\Classes\.csv\OpenWithProgids'
+open_command_key='HKLM\Software\Classes\Velkara.List\shell\open\command'
 # Each waits until every program of the prefix has ended: the (un)installer
 # may hand its work to an elevated copy of itself and return at once.
 install() {
@@ -131,6 +137,13 @@ cmp -s "$installed/Velkara.ini" "$stage/Velkara.ini" || fail "no default Velkara
 [[ -f "$menu_entry" ]] || fail "no Start-menu entry"
 timeout 60 wine reg query "$uninstall_key" /v UninstallString 2>/dev/null | grep -q 'uninstall.exe' ||
     fail "the uninstaller is not registered"
+# Offered in "Open with" for .csv, and not made the program that opens them.
+timeout 60 wine reg query "$open_with_key" /v Velkara.List >/dev/null 2>&1 ||
+    fail "not offered in Open with for .csv"
+timeout 60 wine reg query "$open_command_key" /ve 2>/dev/null | grep -qF 'velkara.exe" "%1"' ||
+    fail "the list's open command is not registered"
+! timeout 60 wine reg query 'HKLM\Software\Classes\.csv' /ve 2>/dev/null | grep -q Velkara ||
+    fail "made the default program of .csv"
 
 printf '[SYSTEM]\r\nUNIT_FLAG=1\r\nLANG_FLAG=1\r\n' >"$installed/Velkara.ini"
 cp "$installed/Velkara.ini" "$work/edited.ini"
@@ -147,6 +160,8 @@ uninstall
     fail "the removal left program files"
 cmp -s "$installed/Velkara.ini" "$work/edited.ini" || fail "the removal took the edited Velkara.ini"
 ! timeout 60 wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "the uninstaller is still registered"
+! timeout 60 wine reg query "$open_with_key" /v Velkara.List >/dev/null 2>&1 ||
+    fail "still offered in Open with for .csv"
 
 rm -f "$installed/Velkara.ini"
 install

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -19,6 +20,7 @@
 
 #include "app/SingleInstance.h"
 #include "app/SubMain.h"
+#include "window/ListWindow.h"
 #include "window/frmCalc.h"
 
 #if defined(_WIN32)
@@ -182,13 +184,13 @@ protected:
         ASSERT_FALSE(probe.waitForConnected(500)) << "a copy of the program is running; close it";
     }
     // Starts a copy of the program in a folder of its own.
-    QProcess& start() {
+    QProcess& start(const QStringList& arguments = {}, const QString& in = QDir::tempPath()) {
         const QString program = folders_.emplace_back().filePath(kProgramFile);
         EXPECT_TRUE(QFile::copy(VELKARA_EXE_PATH, program));
         QProcess& process = processes_.emplace_back();
-        process.setWorkingDirectory(QDir::tempPath());
+        process.setWorkingDirectory(in);
         process.setReadChannel(QProcess::StandardError);
-        process.start(program, {});
+        process.start(program, arguments);
         EXPECT_TRUE(process.waitForStarted(kSettleLimitMs));
         return process;
     }
@@ -272,12 +274,22 @@ TEST_F(OneCopy, SecondStartBringsTheWindowForwardNothingElseDoesAndClosingEndsWi
     // answer for every other user's start.
     EXPECT_TRUE(SingleInstance::DefaultName().startsWith("velkara-single-instance-" + kUser))
         << SingleInstance::DefaultName().toStdString();
-    const auto copy = ModCommonProc::SubMain();  // holds the name until the test ends
+    // Lists given at start, to this copy and to a later start in another folder.
+    QTemporaryDir lists;
+    const QString first = lists.filePath("first plan.csv"), later = lists.filePath("計画 2.csv");
+    for (const QString& list : {first, later}) {
+        QFile file(list);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write("wall\n6\n") == 7);
+    }
+    const auto copy = ModCommonProc::SubMain({"velkara", first});
     ASSERT_NE(copy, nullptr);
     frmCalc* window = nullptr;
     for (QWidget* widget : QApplication::topLevelWidgets())
         window = window ? window : qobject_cast<frmCalc*>(widget);
     ASSERT_NE(window, nullptr);
+    ListWindow* list = nullptr;
+    EXPECT_TRUE(ServeEventsUntil([&] { return (list = window->findChild<ListWindow*>()); }));
+    EXPECT_EQ(list ? list->Path() : "", first);
     window->showMinimized();
 #if !defined(_WIN32)
     if (::geteuid() == 0) {  // another user's request, from a child as nobody
@@ -312,6 +324,12 @@ TEST_F(OneCopy, SecondStartBringsTheWindowForwardNothingElseDoesAndClosingEndsWi
     ServeEventsUntil([&] { return !window->isMinimized() && window->isActiveWindow(); });
     EXPECT_FALSE(window->isMinimized());
     EXPECT_TRUE(window->isActiveWindow());
+    // A later start given a list hands it over, its path as that start found it.
+    QProcess& third = start({QFileInfo(later).fileName()}, lists.path());
+    ASSERT_TRUE(ServeEventsUntil([&] { return third.state() == QProcess::NotRunning; }));
+    EXPECT_EQ(third.exitCode(), 0);
+    EXPECT_TRUE(ServeEventsUntil([&] { return list && list->Path() == later; }));
+    EXPECT_TRUE(ServeEventsUntil([&] { return list && list->isActiveWindow(); }));
     // Closed as the window system closes it, once the program's event loop runs.
     QTimer::singleShot(0, window, [window] { window->windowHandle()->close(); });
     EXPECT_EQ(QApplication::exec(), 0);

@@ -28,6 +28,7 @@ TEST(WindowScreenshots, RenderedAgainEachEqualsTheCommittedOne) {
         names << "pipe-size-table-ja-metric"
               << "liquid-temperature-ja-metric"
               << "comparison-ja-metric"
+              << "list-ja-metric"
               << "sheet-ja-metric";
     for (const QString& name : names) {
         const QString flag = name.contains("-en-") ? "1" : "0";

@@ -1,0 +1,156 @@
+#include "window/ListDocument.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QIODevice>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "list/ByteStreams.h"
+#include "list/CsvEncoding.h"
+#include "list/CsvReader.h"
+#include "list/ListRun.h"
+#include "rules/AsciiText.h"
+#include "rules/ResultColumns.h"
+#include "rules/SpacingComparison.h"
+#include "sheet/SheetPoint.h"
+
+namespace {
+
+QString Text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
+
+std::string_view View(const QByteArray& bytes) {
+    return {bytes.constData(), std::size_t(bytes.size())};
+}
+
+// The bytes of the file, or why they are no list's.
+std::variant<QByteArray, QString> ReadBytes(const QString& path, const StartupValues& startup) {
+    if (QFileInfo(path).isDir()) return startup.Text(TextId::ListFolder);
+    QFile file(path);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return startup.Text(TextId::ListUnreadable).arg(file.errorString());
+    // Text in either encoding holds no NUL; most other files do, early on.
+    if (bytes.contains('\0')) return startup.Text(TextId::ListBinary);
+    return bytes;
+}
+
+// Why the list run refuses a header whose first row is a record: a result
+// column it already has, or an input named twice.
+QString HeaderProblem(const ListDocument& list, const StartupValues& startup) {
+    CsvReader reader(SourceFromMemory(View(list.bytes)));
+    const CsvRecord* header = reader.Next();
+    if (header == nullptr) return startup.Text(TextId::ListEmpty);
+    if (header->error != CsvError::None) return startup.Text(TextId::ListNoInputs);
+    const ListResultColumns results = FncResultColumnNames(startup.format.units);
+    const CsvEncoding encoding = DetectCsvEncoding(View(list.bytes), true);
+    std::vector<std::size_t> named;
+    for (const std::string_view bytes : header->fields) {
+        const std::string name = ToUtf8(bytes, encoding);
+        const std::string key = AsciiLower(TrimBlanks(name));
+        if (std::find(results.begin(), results.end(), key) != results.end())
+            return startup.Text(TextId::ListResultColumn).arg(Text(key));
+        const auto field = FncGivenFieldNamed(name);
+        if (field && std::find(named.begin(), named.end(), *field) != named.end())
+            return startup.Text(TextId::ListTwoColumns)
+                .arg(QLatin1String(GivenFields()[*field].optionName));
+        if (field) named.push_back(*field);
+    }
+    return startup.Text(TextId::ListNoInputs);
+}
+
+// The header's columns as the window shows them: the inputs, those passed
+// through, the names near an input's.
+void SortColumns(ListDocument& list) {
+    const ListColumns& columns = list.table.columns;
+    for (std::size_t column = 0; column < list.table.header.size(); ++column) {
+        if (std::find(columns.of.begin(), columns.of.end(), column) != columns.of.end()) {
+            list.inputColumns.push_back(column);
+            continue;
+        }
+        if (column == columns.tag) continue;
+        const std::string& name = list.table.header[column];
+        list.passedThrough << Text(name);
+        if (const auto near = FncGivenFieldNear(name))
+            list.nearNames.emplace_back(Text(name), QLatin1String(GivenFields()[*near].optionName));
+    }
+}
+
+}  // namespace
+
+QString ListDocument::Label(std::size_t row, const StartupValues& startup, bool lineWord) const {
+    const auto& fields = table.records[row].fields;
+    if (table.columns.tag < fields.size() && !fields[table.columns.tag].empty())
+        return Text(fields[table.columns.tag]);
+    const QString line = QString::number(table.records[row].line);
+    return lineWord ? startup.Text(TextId::SheetRefusedLine).arg(line) : line;
+}
+
+std::variant<std::shared_ptr<const ListDocument>, QString> ReadListDocument(
+    const QString& path, const StartupValues& startup) {
+    const auto notAList = [&](const QString& why) {
+        return startup.Text(TextId::ListNotAList).arg(QDir::toNativeSeparators(path), why) +
+               QStringLiteral("\n\n") + startup.Text(TextId::ListNeeds);
+    };
+    auto bytes = ReadBytes(path, startup);
+    if (const auto* why = std::get_if<QString>(&bytes)) return notAList(*why);
+    auto list = std::make_shared<ListDocument>();
+    list->path = path;
+    list->bytes = std::move(std::get<QByteArray>(bytes));
+    const PointContext context(startup);
+    auto table = ReadListTable(View(list->bytes), context);
+    if (std::holds_alternative<std::string>(table)) return notAList(HeaderProblem(*list, startup));
+    list->table = std::move(std::get<ListTable>(table));
+    SortColumns(*list);
+    if (list->inputColumns.empty()) return notAList(startup.Text(TextId::ListNoInputs));
+    const std::size_t size = list->table.records.size();
+    list->shown.reserve(size);
+    list->refused.reserve(size);
+    for (std::size_t row = 0; row < size; ++row) {
+        const PointOutcome outcome = ListRecordOutcome(list->table, row, context);
+        const bool refused = outcome.run.outcome != SpacingRun::Outcome::Shown;
+        list->shown.push_back(
+            (refused ? outcome.message : FncComparisonCellText(outcome.run)).toStdString());
+        list->refused.push_back(refused);
+        list->refusedCount += refused;
+    }
+    return list;
+}
+
+bool WriteSpacingList(const ListDocument& list, const StartupValues& startup, QIODevice& out,
+                      QString* error) {
+    // The device is unbuffered: a short write is seen here, with its reason.
+    const ByteSink sink = [&](const char* bytes, std::size_t size) {
+        errno = 0;
+        if (out.write(bytes, qint64(size)) == qint64(size)) return true;
+        *error = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : out.errorString();
+        return false;
+    };
+    const ListRunResult result = RunList(
+        SourceFromMemory(View(list.bytes)), [&](CsvEncoding) { return sink; },
+        PointContext(startup));
+    if (!result.problem.empty() && error->isEmpty()) *error = Text(result.problem);
+    return result.problem.empty();
+}
+
+struct ListRowSheets::Run {
+    explicit Run(const StartupValues& startup) : context(startup) {}
+    PointContext context;
+};
+
+ListRowSheets::ListRowSheets(const StartupValues& startup) : run_(std::make_unique<Run>(startup)) {}
+
+ListRowSheets::~ListRowSheets() = default;
+
+SheetPage ListRowSheets::PageOf(const ListDocument& list, std::size_t row) const {
+    const PointOutcome outcome = ListRecordOutcome(list.table, row, run_->context);
+    const auto& fields = list.table.records[row].fields;
+    const std::size_t tag = list.table.columns.tag;
+    return FncSheetPage(FncSheetPointOf(outcome.resolved, outcome.run, run_->context.startup,
+                                        tag < fields.size() ? Text(fields[tag]) : QString()));
+}
