@@ -78,7 +78,8 @@ std::unique_ptr<RunningCopy> SubMain(const QStringList& arguments) {
     // Once the event loop runs: a message that the file is no list has the
     // window to stand over.
     if (!listPath.isEmpty())
-        QMetaObject::invokeMethod(window, [window, listPath] { window->OpenList(listPath); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            window, [window, listPath] { window->OpenList(listPath); }, Qt::QueuedConnection);
     return std::make_unique<RunningCopy>(std::move(oneCopy), window);
 }
 

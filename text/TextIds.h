@@ -154,8 +154,8 @@ enum class TextId : std::int16_t {
     // A list of measuring points in the window: the entry that opens one,
     // the list window and its dialogs; %1 stands for a number or a name.
     ListMenuEntry = 4570,
-    ListOpenTitle = 4571,   // the open dialog's title
-    ListCsvFiles = 4572,    // the dialogs' file kinds
+    ListOpenTitle = 4571,  // the open dialog's title
+    ListCsvFiles = 4572,   // the dialogs' file kinds
     ListAllFiles = 4573,
     ListTitle = 4574,       // the list window's title: %1 the file's name
     ListLineColumn = 4575,  // the head of the rows' lines when the list has no tag
@@ -175,7 +175,7 @@ enum class TextId : std::int16_t {
     ListBinary = 4589,
     ListUnreadable = 4590,  // %1 the system's reason
     ListFolder = 4591,
-    ListTwoColumns = 4592,   // %1 the input's name
+    ListTwoColumns = 4592,    // %1 the input's name
     ListResultColumn = 4593,  // %1 the result column's name
     ListNeeds = 4594,
     ListRefusedMark = 4595,  // the word beside a refused row's message

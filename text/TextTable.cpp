@@ -197,8 +197,7 @@ constexpr std::array kRows = std::to_array<TextRow>({
     {ListNotSaved, u"ファイルを保存できません。", u"The file could not be saved."},
     {ListNotAList, u"%1 はリストとして読めません: %2", u"%1 cannot be read as a list: %2"},
     {ListEmpty, u"ファイルが空です。", u"the file is empty."},
-    {ListNoInputs, u"見出しの行が入力の名前を1つも含みません。",
-     u"its header row names no input."},
+    {ListNoInputs, u"見出しの行が入力の名前を1つも含みません。", u"its header row names no input."},
     {ListBinary, u"テキストのファイルではありません。", u"it is not a text file."},
     {ListUnreadable, u"読み込めません (%1)。", u"it cannot be read (%1)."},
     {ListFolder, u"フォルダです。", u"it is a folder."},
@@ -206,7 +205,8 @@ constexpr std::array kRows = std::to_array<TextRow>({
     {ListResultColumn, u"見出しにすでに結果の列「%1」があります。",
      u"its header already has the result column '%1'."},
     {ListNeeds,
-     u"リストはCSVファイルで、最初の行が見出しです。見出しは入力を画面の項目名 (外径寸法、配管厚さ、"
+     u"リストはCSVファイルで、最初の行が見出しです。見出しは入力を画面の項目名 "
+     u"(外径寸法、配管厚さ、"
      u"ｾﾝｻ種類 など) かオプション名 (outer-diameter、wall、sensor など) で示します。"
      u"ほかの列はそのまま渡されます。",
      u"A list is a CSV file whose first row is a header naming the inputs, by the window's "

@@ -9,14 +9,14 @@
 // "comparison", the comparison of every sensor and method on 114.3 x 6.0
 // (0.25 inch: 4.5 x 0.25) and the window's other defaults, on TB_01/TC_01
 // with the V method; with "list", the list window on the list of
-// docs/command-line.md (in UTF-8: it shows the same); with "sheet", the mounting sheet of the worked example
-// (TB_01/TC_01, V method, 114.3 x 6.0 carbon steel, water) as the window
-// saves it, made at a fixed time, as a PDF.
+// docs/command-line.md (in UTF-8: it shows the same); with "sheet", the mounting sheet of the
+// worked example (TB_01/TC_01, V method, 114.3 x 6.0 carbon steel, water) as the window saves it,
+// made at a fixed time, as a PDF.
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <string_view>
 #include <vector>
@@ -123,8 +123,9 @@ int main(int argc, char** argv) {
         const QTemporaryDir folder;
         QFile list(folder.filePath(QStringLiteral("plan.csv")));
         if (!list.open(QIODevice::WriteOnly)) return 1;
-        list.write("tag,外径寸法,配管厚さ,配管材質,ｾﾝｻ種類\r\n計画-1,114.3,6,鋼管,TB_01/TC_01\r\n"
-                   "計画-2,114.3,60,鋼管,TB_01/TC_01\r\n");
+        list.write(
+            "tag,外径寸法,配管厚さ,配管材質,ｾﾝｻ種類\r\n計画-1,114.3,6,鋼管,TB_01/TC_01\r\n"
+            "計画-2,114.3,60,鋼管,TB_01/TC_01\r\n");
         list.close();
         window.OpenList(list.fileName());
         auto* shown = window.findChild<ListWindow*>();

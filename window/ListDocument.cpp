@@ -47,14 +47,12 @@ QString HeaderProblem(const ListDocument& list, const StartupValues& startup) {
     const CsvRecord* header = reader.Next();
     if (header == nullptr) return startup.Text(TextId::ListEmpty);
     if (header->error != CsvError::None) return startup.Text(TextId::ListNoInputs);
-    const ListResultColumns results = FncResultColumnNames(startup.format.units);
     const CsvEncoding encoding = DetectCsvEncoding(View(list.bytes), true);
     std::vector<std::size_t> named;
     for (const std::string_view bytes : header->fields) {
         const std::string name = ToUtf8(bytes, encoding);
-        const std::string key = AsciiLower(TrimBlanks(name));
-        if (std::find(results.begin(), results.end(), key) != results.end())
-            return startup.Text(TextId::ListResultColumn).arg(Text(key));
+        if (FncResultColumnNamed(name))
+            return startup.Text(TextId::ListResultColumn).arg(Text(TrimBlanks(name)));
         const auto field = FncGivenFieldNamed(name);
         if (field && std::find(named.begin(), named.end(), *field) != named.end())
             return startup.Text(TextId::ListTwoColumns)

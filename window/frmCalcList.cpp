@@ -19,6 +19,7 @@
 #include "window/ListWindow.h"
 #include "window/MessageBox.h"
 #include "window/PipeSizeDialog.h"
+#include "window/TypeIntoField.h"
 #include "window/frmCalc.h"
 
 namespace {
@@ -94,7 +95,7 @@ void frmCalc::TakeListRow(const GivenPoint& point) {
         TypeIntoField(FieldOf(input), InWindowFormat(text, startup_.format.locale));
     }
     pipeSizePick_ = given.pipeSize;
-    waterReading_ = given.water;
+    liquid_ = given.liquid;
     ExecuteCalc();
     setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();

@@ -457,7 +457,7 @@ TEST(ToolSheet, APageAPointAndTheRefusedRowsLast) {
          0,
          1,
          {u"68.41 mm", u"外径寸法", u"114.3 mm", u"配管厚さ", u"6 mm", u"鋼管", u"3000 m/s",
-          u"ﾗｲﾆﾝｸﾞ無し", u"水温", u"20 ℃", u"1482 m/s", u"TB_01/TC_01 (小型, 1 MHz)", u"V法"},
+          u"ﾗｲﾆﾝｸﾞ無し", u"液温", u"20 ℃", u"1482 m/s", u"TB_01/TC_01 (小型, 1 MHz)", u"V法"},
          {}},
         {"a list: its computed rows, then the refused",
          csv,
