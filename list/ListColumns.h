@@ -10,6 +10,7 @@
 
 #include "list/CsvEncoding.h"
 #include "list/CsvReader.h"
+#include "list/ListProblem.h"
 #include "rules/GivenValues.h"
 #include "rules/ResultColumns.h"
 #include "settings/ModCommonProc.h"
@@ -28,10 +29,20 @@ struct ListColumns {
 using ListWarning = std::function<void(const std::string&)>;
 
 // The header's columns, or why the list cannot be used (it has a result
-// column of either naming already). Names are matched as UTF-8; a name near a
-// field's is passed through with a warning.
-std::variant<ListColumns, std::string> MapListColumns(const CsvRecord& header, CsvEncoding encoding,
+// column of either naming already, or names an input twice). Names are
+// matched as UTF-8; a name near a field's is passed through with a warning.
+std::variant<ListColumns, ListProblem> MapListColumns(const CsvRecord& header, CsvEncoding encoding,
                                                       const ListWarning& warn);
+
+struct ListHeader {
+    const CsvRecord* record;  // valid until the reader's next record
+    ListColumns columns;
+};
+
+// The first record of `reader` read as the list's header, or why there is
+// none that can be used. The run and the table both start here.
+std::variant<ListHeader, ListProblem> ReadListHeader(CsvReader& reader, CsvEncoding encoding,
+                                                     const ListWarning& warn);
 
 // The names of the columns added after the header's, in the list's encoding.
 std::array<std::string, 3> ResultColumnsOf(const ListColumns& columns, Units units,

@@ -51,18 +51,18 @@ ByteSource StartThenRest(std::string start, ByteSource rest, bool complete) {
 
 }  // namespace
 
-std::variant<ListInput, std::string> OpenListInput(ByteSource input,
+std::variant<ListInput, ListProblem> OpenListInput(ByteSource input,
                                                    std::optional<CsvEncoding> chosen) {
     InputStart start = ReadStart(input);
     if (start.readError != 0) return ListReadProblem(start.readError);
     const CsvEncoding encoding = chosen.value_or(DetectCsvEncoding(start.bytes, start.complete));
     if (encoding == CsvEncoding::Cp932 && !Cp932Available())
-        return std::string("code page 932 is not available on this system");
+        return ListProblem{ListProblem::Kind::NoCp932};
     const bool byteOrderMark = start.bytes.starts_with(kUtf8ByteOrderMark);
     return ListInput{encoding, byteOrderMark,
                      StartThenRest(std::move(start.bytes), std::move(input), start.complete)};
 }
 
-std::string ListReadProblem(int error) {
-    return std::string("cannot read the CSV: ") + std::strerror(error);
+ListProblem ListReadProblem(int error) {
+    return {ListProblem::Kind::Unreadable, std::strerror(error)};
 }

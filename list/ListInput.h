@@ -9,6 +9,7 @@
 
 #include "list/ByteStreams.h"
 #include "list/CsvEncoding.h"
+#include "list/ListProblem.h"
 
 struct ListInput {
     CsvEncoding encoding;   // `chosen`, or else detected
@@ -17,8 +18,8 @@ struct ListInput {
 };
 
 // The input's encoding and its bytes from the start, or why it cannot be read.
-std::variant<ListInput, std::string> OpenListInput(ByteSource input,
+std::variant<ListInput, ListProblem> OpenListInput(ByteSource input,
                                                    std::optional<CsvEncoding> chosen);
 
-// "cannot read the CSV: " and what errno `error` says.
-std::string ListReadProblem(int error);
+// The list could not be read: what errno `error` says.
+ListProblem ListReadProblem(int error);

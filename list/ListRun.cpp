@@ -163,18 +163,16 @@ void RunBatches(CsvReader& reader, CsvWriter& writer, const ListPipeline& pipeli
 ListRunResult RunList(ByteSource input, const SinkFor& sinkFor, const PointContext& context,
                       const ListRunHooks& hooks) {
     auto opened = OpenListInput(std::move(input), hooks.encoding);
-    if (const auto* problem = std::get_if<std::string>(&opened)) return Problem(*problem);
+    if (const auto* problem = std::get_if<ListProblem>(&opened))
+        return Problem(FncListProblemText(*problem));
     ListInput& start = std::get<ListInput>(opened);
     CsvReader reader(std::move(start.wholeInput));
 
-    const CsvRecord* header = reader.Next();
-    if (header == nullptr) {
-        if (reader.ReadError() != 0) return Problem(ListReadProblem(reader.ReadError()));
-        return Problem("the CSV has no header row");
-    }
-    if (header->error != CsvError::None) return Problem("the CSV header row is not well-formed");
-    const auto columns = MapListColumns(*header, start.encoding, hooks.warn);
-    if (const auto* problem = std::get_if<std::string>(&columns)) return Problem(*problem);
+    const auto read = ReadListHeader(reader, start.encoding, hooks.warn);
+    if (const auto* problem = std::get_if<ListProblem>(&read))
+        return Problem(FncListProblemText(*problem));
+    const CsvRecord* header = std::get<ListHeader>(read).record;
+    const ListColumns& columns = std::get<ListHeader>(read).columns;
 
     // The output answers the input: its byte order mark, line ends and encoding.
     ByteSink output = sinkFor(start.encoding);
@@ -182,18 +180,17 @@ ListRunResult RunList(ByteSource input, const SinkFor& sinkFor, const PointConte
         return Problem(std::string("cannot write the result: ") + std::strerror(errno));
     CsvWriter writer(std::move(output), header->lineEnd == "\r\n" ? "\r\n" : "\n");
     for (const std::string_view name : header->fields) writer.Field(name);
-    for (const std::string& result : ResultColumnsOf(std::get<ListColumns>(columns),
-                                                     context.startup.format.units, start.encoding))
+    for (const std::string& result :
+         ResultColumnsOf(columns, context.startup.format.units, start.encoding))
         writer.Field(result);
     writer.EndRecord();
 
     ListRunResult result;
-    const ListPipeline pipeline(context, std::get<ListColumns>(columns), start.encoding,
-                                hooks.points);
+    const ListPipeline pipeline(context, columns, start.encoding, hooks.points);
     RunBatches(reader, writer, pipeline, hooks, result);
     if (reader.ReadError() != 0) {
         writer.Flush();
-        return Problem(ListReadProblem(reader.ReadError()));
+        return Problem(FncListProblemText(ListReadProblem(reader.ReadError())));
     }
     if (!writer.Flush()) {
         return Problem(std::string("cannot write the result: ") +

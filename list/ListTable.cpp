@@ -5,24 +5,20 @@
 #include "list/ListPipeline.h"
 #include "rules/ResultColumns.h"
 
-std::variant<ListTable, std::string> ReadListTable(std::string_view bytes,
+std::variant<ListTable, ListProblem> ReadListTable(std::string_view bytes,
                                                    const PointContext& context,
                                                    std::optional<CsvEncoding> chosen,
                                                    const ListWarning& warn) {
     auto opened = OpenListInput(SourceFromMemory(bytes), chosen);
-    if (const auto* problem = std::get_if<std::string>(&opened)) return *problem;
+    if (const auto* problem = std::get_if<ListProblem>(&opened)) return *problem;
     ListTable table;
     table.encoding = std::get<ListInput>(opened).encoding;
     CsvReader reader(std::move(std::get<ListInput>(opened).wholeInput));
-    const CsvRecord* header = reader.Next();
-    if (header == nullptr) return std::string("the CSV has no header row");
-    if (header->error != CsvError::None)
-        return std::string("the CSV header row is not well-formed");
-    const auto columns = MapListColumns(*header, table.encoding, warn);
-    if (const auto* problem = std::get_if<std::string>(&columns)) return *problem;
-    table.columns = std::get<ListColumns>(columns);
+    auto header = ReadListHeader(reader, table.encoding, warn);
+    if (const auto* problem = std::get_if<ListProblem>(&header)) return *problem;
+    table.columns = std::get<ListHeader>(header).columns;
     table.results = FncResultColumnNames(context.startup.format.units, table.columns.results);
-    for (const std::string_view name : header->fields)
+    for (const std::string_view name : std::get<ListHeader>(header).record->fields)
         table.header.push_back(ToUtf8(name, table.encoding));
     while (const CsvRecord* record = reader.Next()) {
         ListTable::Record& row = table.records.emplace_back();

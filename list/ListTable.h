@@ -30,7 +30,7 @@ struct ListTable {
 };
 
 // The list in `bytes`, or why it cannot be used (the problems RunList reports).
-std::variant<ListTable, std::string> ReadListTable(std::string_view bytes,
+std::variant<ListTable, ListProblem> ReadListTable(std::string_view bytes,
                                                    const PointContext& context,
                                                    std::optional<CsvEncoding> chosen = {},
                                                    const ListWarning& warn = {});

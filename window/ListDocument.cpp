@@ -10,10 +10,7 @@
 
 #include "list/ByteStreams.h"
 #include "list/CsvEncoding.h"
-#include "list/CsvReader.h"
 #include "list/ListRun.h"
-#include "rules/AsciiText.h"
-#include "rules/ResultColumns.h"
 #include "rules/SpacingComparison.h"
 #include "sheet/SheetPoint.h"
 
@@ -40,26 +37,24 @@ std::variant<QByteArray, QString> ReadBytes(const QString& path, const StartupVa
     return bytes;
 }
 
-// Why the list run refuses a header whose first row is a record: a result
-// column it already has, or an input named twice.
-QString HeaderProblem(const ListDocument& list, const StartupValues& startup) {
-    CsvReader reader(SourceFromMemory(View(list.bytes)));
-    const CsvRecord* header = reader.Next();
-    if (header == nullptr) return startup.Text(TextId::ListEmpty);
-    if (header->error != CsvError::None) return startup.Text(TextId::ListNoInputs);
-    const CsvEncoding encoding = DetectCsvEncoding(View(list.bytes), true);
-    std::vector<std::size_t> named;
-    for (const std::string_view bytes : header->fields) {
-        const std::string name = ToUtf8(bytes, encoding);
-        if (FncResultColumnNamed(name))
-            return startup.Text(TextId::ListResultColumn).arg(Text(TrimBlanks(name)));
-        const auto field = FncGivenFieldNamed(name);
-        if (field && std::find(named.begin(), named.end(), *field) != named.end())
-            return startup.Text(TextId::ListTwoColumns)
-                .arg(QLatin1String(GivenFields()[*field].optionName));
-        if (field) named.push_back(*field);
+// Why the list cannot be used, in the run's language.
+QString ProblemText(const ListProblem& problem, const StartupValues& startup) {
+    const QString detail = Text(problem.detail);
+    switch (problem.kind) {
+        case ListProblem::Kind::Unreadable:
+            return startup.Text(TextId::ListUnreadable).arg(detail);
+        case ListProblem::Kind::NoCp932:
+            return startup.Text(TextId::ListUnreadable).arg(Text(FncListProblemText(problem)));
+        case ListProblem::Kind::NoHeader:
+            return startup.Text(TextId::ListEmpty);
+        case ListProblem::Kind::HeaderMalformed:
+            return startup.Text(TextId::ListNoInputs);
+        case ListProblem::Kind::ResultColumn:
+            return startup.Text(TextId::ListResultColumn).arg(detail);
+        case ListProblem::Kind::TwoColumns:
+            return startup.Text(TextId::ListTwoColumns).arg(detail);
     }
-    return startup.Text(TextId::ListNoInputs);
+    return {};
 }
 
 // The header's columns as the window shows them: the inputs, those passed
@@ -102,7 +97,8 @@ std::variant<std::shared_ptr<const ListDocument>, QString> ReadListDocument(
     list->bytes = std::move(std::get<QByteArray>(bytes));
     const PointContext context(startup);
     auto table = ReadListTable(View(list->bytes), context);
-    if (std::holds_alternative<std::string>(table)) return notAList(HeaderProblem(*list, startup));
+    if (const auto* problem = std::get_if<ListProblem>(&table))
+        return notAList(ProblemText(*problem, startup));
     list->table = std::move(std::get<ListTable>(table));
     SortColumns(*list);
     if (list->inputColumns.empty()) return notAList(startup.Text(TextId::ListNoInputs));

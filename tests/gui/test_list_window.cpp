@@ -201,6 +201,8 @@ TEST(ListWindow, WhatIsNoListIsToldAndNothingChanges) {
     } rows[] = {
         {"empty", "", TextId::ListEmpty},
         {"no input named", "a,b\n1,2\n", TextId::ListNoInputs},
+        {"results already added", "wall,spacing-mm\n6,\n", TextId::ListResultColumn},
+        {"an input named twice", "wall,Wall\n6,6\n", TextId::ListTwoColumns},
         {"binary", QByteArray("wall\n\x89PNG\0\0\0\rIHDR", 16), TextId::ListBinary},
         {"cannot be read", "<none>", TextId::ListUnreadable},
         {"folder", "<folder>", TextId::ListFolder},

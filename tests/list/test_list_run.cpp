@@ -64,8 +64,8 @@ TEST(ListTable, RefusesWhatTheRunRefuses) {
     const ListRunResult result = RunList(
         SourceFromMemory(csv), [&](CsvEncoding) { return SinkToString(output); }, English());
     const auto read = ReadListTable(csv, English());
-    ASSERT_TRUE(std::holds_alternative<std::string>(read));
-    EXPECT_EQ(std::get<std::string>(read), result.problem);
+    ASSERT_TRUE(std::holds_alternative<ListProblem>(read));
+    EXPECT_EQ(FncListProblemText(std::get<ListProblem>(read)), result.problem);
 }
 
 // A record of plain fields is kept once as it stood, its commas with it (a
