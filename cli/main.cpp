@@ -143,10 +143,8 @@ ExitStatus RunCsvList(const ToolOptions& options, const PointContext& context,
                     FncSheetPointOf(outcome.resolved, outcome.run, startup, listed.tag));
                 return;
             }
-            refused.push_back({listed.tag.isEmpty()
-                                   ? startup.Text(TextId::SheetRefusedLine).arg(listed.line)
-                                   : listed.tag,
-                               outcome.message});
+            refused.push_back(
+                {FncRefusedRowName(listed.tag, listed.line, startup), outcome.message});
         };
     }
     std::fflush(stdout);

@@ -18,6 +18,10 @@ std::string Latin1(const QString& text) {
 
 }  // namespace
 
+QString FncRefusedRowName(const QString& tag, std::int64_t line, const StartupValues& startup) {
+    return tag.isEmpty() ? startup.Text(TextId::SheetRefusedLine).arg(line) : tag;
+}
+
 PointOutcome MalformedRecordOutcome(const PointContext& context) {
     PointOutcome outcome;
     outcome.message = context.ReasonText(Reason::MalformedRecord);

@@ -20,6 +20,10 @@ struct ListedPoint {
 };
 using ListedPointSink = std::function<void(const ListedPoint&)>;
 
+// How a record is named among the refused rows of the sheets: by its tag, or
+// else by its line ("line 7").
+QString FncRefusedRowName(const QString& tag, std::int64_t line, const StartupValues& startup);
+
 // What a malformed record comes to: refused, with the reason's message.
 PointOutcome MalformedRecordOutcome(const PointContext& context);
 

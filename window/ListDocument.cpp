@@ -76,12 +76,9 @@ void SortColumns(ListDocument& list) {
 
 }  // namespace
 
-QString ListDocument::Label(std::size_t row, const StartupValues& startup, bool lineWord) const {
+QString ListDocument::Tag(std::size_t row) const {
     const auto& fields = table.records[row].fields;
-    if (table.columns.tag < fields.size() && !fields[table.columns.tag].empty())
-        return Text(fields[table.columns.tag]);
-    const QString line = QString::number(table.records[row].line);
-    return lineWord ? startup.Text(TextId::SheetRefusedLine).arg(line) : line;
+    return table.columns.tag < fields.size() ? Text(fields[table.columns.tag]) : QString();
 }
 
 std::variant<std::shared_ptr<const ListDocument>, QString> ReadListDocument(
@@ -143,8 +140,6 @@ ListRowSheets::~ListRowSheets() = default;
 
 SheetPage ListRowSheets::PageOf(const ListDocument& list, std::size_t row) const {
     const PointOutcome outcome = ListRecordOutcome(list.table, row, run_->context);
-    const auto& fields = list.table.records[row].fields;
-    const std::size_t tag = list.table.columns.tag;
-    return FncSheetPage(FncSheetPointOf(outcome.resolved, outcome.run, run_->context.startup,
-                                        tag < fields.size() ? Text(fields[tag]) : QString()));
+    return FncSheetPage(
+        FncSheetPointOf(outcome.resolved, outcome.run, run_->context.startup, list.Tag(row)));
 }

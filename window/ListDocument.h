@@ -36,8 +36,8 @@ struct ListDocument {
     QStringList passedThrough;
     std::vector<std::pair<QString, QString>> nearNames;
 
-    // What the row is named by: its tag, or else its line in the file.
-    QString Label(std::size_t row, const StartupValues& startup, bool lineWord) const;
+    // The row's field of the column "tag"; empty when there is none.
+    QString Tag(std::size_t row) const;
 };
 
 // The list at `path`, or why it is none: which case and what a list needs,

@@ -43,7 +43,10 @@ QVariant ListTableModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
         case Qt::AccessibleTextRole: {
-            if (column == 0) return list_->Label(row, startup_, false);
+            if (column == 0) {
+                const QString tag = list_->Tag(row);
+                return tag.isEmpty() ? QString::number(list_->table.records[row].line) : tag;
+            }
             if (!result) {
                 const auto& fields = list_->table.records[row].fields;
                 const std::size_t at = list_->inputColumns[column - 1];

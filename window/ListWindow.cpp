@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "list/ListPipeline.h"
 #include "sheet/SheetPdfWriter.h"
 #include "sheet/SheetTextsOf.h"
 #include "window/ListTableModel.h"
@@ -235,7 +236,8 @@ void ListWindow::SaveSheets() {
             writer.AddSheet(sheets.PageOf(list, row));
             continue;
         }
-        refused.push_back({list.Label(row, startup_, true), Utf8(list.shown[row])});
+        refused.push_back({FncRefusedRowName(list.Tag(row), list.table.records[row].line, startup_),
+                           Utf8(list.shown[row])});
     }
     if (!refused.empty()) writer.AddRefusedRows(refused);
     if (progress) progress->setValue(int(rows));
