@@ -437,7 +437,7 @@ TEST(ToolSheet, APageAPointAndTheRefusedRowsLast) {
     ASSERT_TRUE(list.open(QIODevice::WriteOnly));
     list.write(
         "tag,outer-diameter,wall,sensor\nP-1,114.3,6,TB_01/TC_01\n"
-        "P-2,114.3,60,TB_01/TC_01\n,60.5,3,TA_01\n");
+        "P-2,114.3,60,TB_01/TC_01\n,60.5,3,TA_01\n,114.3,70,TB_01/TC_01\n");
     list.close();
     const QStringList point = {"--outer-diameter", "114.3",   "--wall", "6",      "--sensor",
                                "TB_01/TC_01",      "--units", "mm",     "--lang", "ja"};
@@ -464,7 +464,8 @@ TEST(ToolSheet, APageAPointAndTheRefusedRowsLast) {
          1,
          3,
          {u"P-1", u"65.47 mm"},
-         {u"ROWS WITHOUT A SHEET", u"P-2", u"WALL THICKNESS: The value is outside of range"}},
+         {u"ROWS WITHOUT A SHEET", u"P-2", u"WALL THICKNESS: The value is outside of range",
+          u"line 5"}},
         {"not to standard output",
          csv + QStringList{"--sheet", "-"},
          2,
