@@ -28,6 +28,19 @@ fail() {
     exit 1
 }
 
+# Waits up to a minute for a visible window titled $1. xdotool gives up on
+# the first X error, and Wine creates and destroys helper windows while a
+# program starts, so a window gone between listing and reading its title
+# ends one search, not the wait.
+wait_for_window() {
+    local deadline=$((SECONDS + 60))
+    while ((SECONDS < deadline)); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && return 0
+        sleep 1
+    done
+    return 1
+}
+
 # Starts velkara.exe in folder $1 (with the arguments after $3), waits for its
 # window titled $2, saves a screenshot as $3 and ends the program. Every DLL it
 # loaded from a file of its own is one of the folder's.
@@ -35,7 +48,7 @@ show_window() {
     local folder="$1" title="$2" shot="$3" log="$work/loaded.log" pid
     (cd "$folder" && exec env WINEDEBUG=+loaddll timeout 120 wine velkara.exe "${@:4}") >"$log" 2>&1 &
     pid=$!
-    if ! timeout 60 xdotool search --sync --onlyvisible --name "$title" >/dev/null; then
+    if ! wait_for_window "$title"; then
         kill "$pid" || true
         fail "no window \"$title\" from $folder/velkara.exe"
     fi
