@@ -1,11 +1,13 @@
-// The window and velkara-spacing on the same entries: the same result texts,
-// or the same message about the same field.
+// The window, velkara-spacing and a list through velkara-spacing on the same
+// entries: the same result texts, or the same message about the same field.
 #include <QMenu>
 #include <QProcess>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 #include "CalcWindowDriver.h"
 #include "list/PointRun.h"
+#include "support/ReadAllCsv.h"
 #include "window/LiquidTemperatureDialog.h"
 
 namespace {
@@ -104,6 +106,35 @@ Shown ThroughTheTool(const CalcRun& run, const std::vector<Option>& options) {
     return shown;
 }
 
+// A one-row list headed by the option names, through `velkara-spacing --csv`:
+// the row's result columns, and its message as "CAPTION: message".
+Shown ThroughAList(const CalcRun& run, const std::vector<Option>& options) {
+    QTemporaryDir folder;
+    QFile list(folder.filePath("plan.csv"));
+    EXPECT_TRUE(list.open(QIODevice::WriteOnly));
+    QStringList header, row;
+    for (const auto& [name, value] : options) {
+        header << name;
+        row << QStringLiteral("\"%1\"").arg(QString::fromUtf8(value));
+    }
+    list.write((header.join(',') + "\r\n" + row.join(',') + "\r\n").toUtf8());
+    list.close();
+    QProcess tool;
+    tool.start(VELKARA_SPACING_PATH,
+               {"--csv", list.fileName(), "--units", run.inch() ? "inch" : "mm", "--lang",
+                run.langFlag ? "en" : "ja"});
+    EXPECT_TRUE(tool.waitForFinished(10000));
+    const std::vector<ReadRecord> records = ReadAll(tool.readAllStandardOutput().toStdString());
+    if (records.size() != 2 || records[1].fields.size() != options.size() + 3) {
+        ADD_FAILURE() << "the list came back as " << records.size() << " records";
+        return {};
+    }
+    const auto column = [&](std::size_t i) {
+        return QString::fromStdString(records[1].fields[options.size() + i]);
+    };
+    return {column(0), column(1), column(2), ""};
+}
+
 TEST(WindowAndTool, SameEntriesSameResultsAndMessages) {
     const QLocale plain = PointNumberLocale();
     const CalcRun en{0, 1, plain}, ja{0, 0, plain}, inch{1, 1, plain};
@@ -142,6 +173,12 @@ TEST(WindowAndTool, SameEntriesSameResultsAndMessages) {
         EXPECT_EQ(window.message, tool.message);
         EXPECT_EQ(window.field, tool.field);
         EXPECT_NE(window.result1 + window.message, "") << "the window shows nothing";
+        const Shown list = ThroughAList(r.run, r.options);
+        EXPECT_EQ(list.result1, window.result1) << "in a list";
+        EXPECT_EQ(list.result2, window.result2) << "in a list";
+        EXPECT_EQ(list.message,
+                  window.field.isEmpty() ? window.message : window.field + ": " + window.message)
+            << "in a list";
         if (r.result1) {
             EXPECT_EQ(window.result1, r.result1);
         }
