@@ -85,15 +85,27 @@ constexpr bool InOptionOrder() {
 }
 static_assert(InOptionOrder(), "kOwnRows follows the order of OwnOption");
 
-// "WATER, DIST. WATER": the fluids with a model of their temperature, as
-// --fluid names them.
+// "WATER, SEAWATER, ... or none": the fluids with a model of their
+// temperature, as --fluid names them, in lines no wider than the hand-made
+// ones of the description and with no name broken.
 std::string TemperatureFluids() {
+    constexpr qsizetype kWidth = 52;
     const QStringList names = FluidNameList(Language::English);
     QStringList taking;
     for (int position = 0; position < kFluidTypedVelocityEntry; ++position) {
-        if (FncFluidTakesTemperature(position)) taking.append(names[position]);
+        if (FncFluidTakesTemperature(position)) taking.append(names[position] + u',');
     }
-    return taking.join(QStringLiteral(", ")).toStdString();
+    taking.last().chop(1);
+    taking.last() += QStringLiteral(" or none");
+    QString text, line;
+    for (const QString& name : taking) {
+        if (!line.isEmpty() && line.size() + 1 + name.size() > kWidth) {
+            text += line + u'\n';
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + name;
+    }
+    return (text + line).toStdString();
 }
 
 std::vector<ToolOption> MadeTable() {
@@ -107,7 +119,7 @@ std::vector<ToolOption> MadeTable() {
         table[further.field].valueName = further.valueName;
         table[further.field].description = further.description;
     }
-    table[kFluidTemperatureField].description += TemperatureFluids() + " or none";
+    table[kFluidTemperatureField].description += TemperatureFluids();
     for (std::size_t field = 0; field < kGivenCount; ++field) {
         table[field].group = OptionGroup::OnePoint;
         table[field].name = GivenFields()[field].optionName;

@@ -84,7 +84,13 @@ TEST(ToolOptions, HelpShowsEachOptionInItsGroup) {
           "  --schedule NAME             SGP, STPG Sch40, SUS Sch10S, ASME Sch40, ASME STD,\n"
           "                              PVC VP, ... (see --list)\n  --fluid-temperature NUMBER  "
           "the fluid's sound velocity from its temperature by\n",
+          "(Fahrenheit with --units inch); with --fluid\n"
+          "                              WATER, SEAWATER, DIST. WATER, AMMONIA, BENZENE,\n"
+          "                              ETHANOL, GLYCOL, TOLUOL, REFRIGERANT R410 or none\n"
+          "  --water-temperature NUMBER",
           "with --fluid SEAWATER and --fluid-temperature\n  A list not given takes",
+          "spacing-mm (or spacing-inch), steps and message added\n"
+          "                    (取付け寸法1[mm], 取付け寸法2 and メッセージ in a list\n",
           "  --encoding utf-8|cp932\n                    the list's encoding (default: a",
           "  --version         the version\n\nExit status: 0 every point computed; 1 a point "
           "refused or failed; 2 a usage or\ninput/output error.\n"}) {
