@@ -125,6 +125,7 @@ TEST(Numbers, RoundingAndUnits) {
     EXPECT_DOUBLE_EQ(FncRoundDown(1.15, 2), 1.15);  // 1.15 * 100 is 114.99999999999999
     EXPECT_DOUBLE_EQ(FncRoundDown(8.2, 2), 8.2);    // 819.9999999999999: 16 digits keep the error
     EXPECT_DOUBLE_EQ(FncRoundDown(-2.5, 0), -2);
+    EXPECT_DOUBLE_EQ(FncRoundDown(1.1234567891, 9), 1.123456789);  // past the exact powers
     EXPECT_FALSE(std::signbit(FncRoundDown(-0.001, 2))) << "a plain 0, never -0";
     EXPECT_THROW(FncRoundDown(std::numeric_limits<double>::max(), 0), CalcError);
     EXPECT_DOUBLE_EQ(FncHalfAdjust(0.125, 2), 0.13);  // half away from zero
