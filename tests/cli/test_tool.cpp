@@ -299,15 +299,17 @@ TEST(ToolCsv, EveryRecordKeepsItsPlaceWithTheResultColumnsAdded) {
          "114.3,6,,,NO LINING,2000,,,,LINING S.V.: Cannot be given together with LINING MATERIAL\n"
          "114.3,6,,,,2000,3,99.33,,\n",
          1},
-        {"captions in either language, '_' and blanks alike; a near name warned once, passed on",
-         "OUTER  DIAMETER,配管厚さ,ｾﾝｻ種類,mount,mount,fluid_velocity,wlal,lining velocty,sensr\n"
-         "114.3,6,TB_01/TC_01,x,y,,,,\n",
+        {"captions in either language, '_' and blanks alike; a near name warned once, passed on; "
+         "a name near none passed on in silence",
+         "OUTER  DIAMETER,配管厚さ,ｾﾝｻ種類,mount,mount,fluid_velocity,wlal,lining "
+         "velocty,sensr,paint\n"
+         "114.3,6,TB_01/TC_01,x,y,,,,,n\n",
          "warning: column 'mount' is passed through; did you mean 'method'?\n"
          "warning: column 'wlal' is passed through; did you mean 'wall'?\n"
          "warning: column 'lining velocty' is passed through; did you mean 'lining-velocity'?\n"
          "warning: column 'sensr' is passed through; did you mean 'sensor'?\n"
          "OUTER  DIAMETER,配管厚さ,ｾﾝｻ種類,mount,mount,fluid_velocity,wlal,lining velocty,sensr,"
-         "spacing-mm,steps,message\n114.3,6,TB_01/TC_01,x,y,,,,,65.47,,\n",
+         "paint,spacing-mm,steps,message\n114.3,6,TB_01/TC_01,x,y,,,,,n,65.47,,\n",
          0},
         {"code page 932: names read, Japanese messages in it, other bytes as they came",
          "tag,\x8AO\x8C"
