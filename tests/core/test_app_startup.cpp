@@ -53,6 +53,7 @@ const struct {
     {"no settings file", "", "", "", 0, 0},                                                 {"digits, then other characters; a plus", "UNIT_FLAG=12abc\nLANG_FLAG=+7", "", "", 12, 7},
     {"16-bit limits", "UNIT_FLAG=32767\nLANG_FLAG=-32768", "", "", 32767, -32768},             {"past the 16-bit limits: missing", "UNIT_FLAG=32768\nLANG_FLAG=-32769", "", "", 0, 0},
     {"past 32 bits: wrapped, then checked", "UNIT_FLAG=4294967297\nLANG_FLAG=-4294967297", "", "", 1, -1},
+    {"zeros among the digits", "UNIT_FLAG=100\nLANG_FLAG=-20", "", "", 100, -20},
     {"hexadecimal, a sign apart", "UNIT_FLAG=0x10\nLANG_FLAG=- 5", "", "", 0, 0},               {"blank value", "UNIT_FLAG=11\nLANG_FLAG= \t ", "", "", 11, 0},
     {"quoted values", "UNIT_FLAG=\" 7 \"\nLANG_FLAG='1\"", "", "", 7, 0},                      {"keys outside the section", "UNIT_FLAG=1\n[SYSTEM]\n[OTHER]\nLANG_FLAG=1", "", "", 0, 0},
     {"comments, a key twice, a second section", "[SYSTEM]\n;UNIT_FLAG=3\n  ;LANG_FLAG=3\nUNIT_FLAG=2 ;x\nUNIT_FLAG=4\n[system]\nLANG_FLAG=5", "", "", 2, 0},
