@@ -203,8 +203,12 @@ INSTANTIATE_TEST_SUITE_P(
                               {u"3,000.00 mm"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// What is not a length gets its two marks on one spot, not endless strips.
-TEST(MarkingStrip, NotALengthGetsItsMarksOnOneSpot) {
+// A strip's longest piece fits the page between its leads (6 mm each side),
+// a whole number of 10 mm or half inches; what is not a length gets its two
+// marks on one spot, not endless strips.
+TEST(MarkingStrip, PiecesFitThePageNotALengthGetsItsMarksOnOneSpot) {
+    EXPECT_EQ(LongestPiece(180, RulerScaleOf(Units::Metric)), 160);  // 168 mm of room
+    EXPECT_EQ(LongestPiece(180, RulerScaleOf(Units::Inch)), 6.5);    // 6.61 inch of room
     for (const double spacing : {double(NAN), double(INFINITY)}) {
         const std::vector<StripPiece> pieces = SplitSpacing(spacing, 100);
         EXPECT_EQ(pieces.size(), 1u) << spacing;
