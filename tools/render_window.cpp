@@ -10,8 +10,8 @@
 // (0.25 inch: 4.5 x 0.25) and the window's other defaults, on TB_01/TC_01
 // with the V method; with "list", the list window on the list of
 // docs/command-line.md (in UTF-8: it shows the same); with "sheet", the mounting sheet of the
-// worked example (TB_01/TC_01, V method, 114.3 x 6.0 carbon steel, water) as the window saves it,
-// made at a fixed time, as a PDF.
+// worked example (TB_01/TC_01, V method, 114.3 x 6.0 carbon steel, water) with a 0.5 mm tar
+// epoxy lining, as the window saves it, made at a fixed time, as a PDF.
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
@@ -47,6 +47,10 @@ int WriteWorkedExampleSheet(const QString& outPath, const StartupValues& startup
     entries[FocusPosition(InputId::WallThickness)].text = QStringLiteral("6.0");
     entries[FocusPosition(InputId::SensorType)].position =
         int(SensorNameList(startup.language).indexOf(QStringLiteral("TB_01/TC_01")));
+    // A thin lining, drawn at its least width, so that the picture shows both layers.
+    entries[FocusPosition(InputId::LiningMaterial)].position =
+        int(LiningNameList(Language::English).indexOf(QStringLiteral("TAR EPOXY")));
+    entries[FocusPosition(InputId::LiningThickness)].text = QStringLiteral("0.5");
     const SpacingRun run = FncRunSpacing(entries, startup.format);
     const SheetPage page = FncSheetPage(
         {.entries = entries, .run = run, .format = startup.format, .language = startup.language});
