@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cstdlib>
+#include <ranges>
 #include <vector>
 
 #include "rules/AsciiText.h"
@@ -50,7 +51,7 @@ const std::vector<LockedNumber>& LockedNumbers() {
             const qsizetype count =
                 Describe(input.lock->list).entryNames(Language::Japanese).size();
             int readers = 0;
-            for (int position = 0; position < count; ++position) {
+            for (const int position : std::views::iota(0, int(count))) {
                 if (!input.lock->unlockedAt(position)) continue;
                 ++readers;
                 number.soleReadingEntry = position;
