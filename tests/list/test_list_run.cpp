@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "list/ListBatch.h"
+#include "list/ListInput.h"
 #include "list/ListRun.h"
 #include "list/ListTable.h"
 
@@ -81,9 +82,31 @@ TEST(ListBatch, PlainRecordsAreKeptAsTheyStood) {
     EXPECT_EQ(batch.bytes, "a,bcab");
 }
 
+// The bytes read ahead for the encoding come back before the rest, in order,
+// whatever piece of them a read asks for.
+TEST(ListInput, WholeInputFromItsFirstByteInAnyPieces) {
+    std::string text;
+    for (int i = 0; text.size() < 100'000; ++i) text += std::to_string(i) + ",114.3\n";
+    auto opened = OpenListInput(SourceFromMemory(text, 3'000), std::nullopt);
+    ASSERT_TRUE(std::holds_alternative<ListInput>(opened));
+    ByteSource& whole = std::get<ListInput>(opened).wholeInput;
+    std::string read;
+    char piece[1'000];
+    for (std::ptrdiff_t count; (count = whole(piece, sizeof piece)) > 0;) read.append(piece, count);
+    EXPECT_TRUE(read == text) << read.size() << " bytes of " << text.size();
+}
+
 TEST(ListRun, ReportsEachBatchWrittenAndStopsAtTheNextWhenCancelled) {
     std::string csv = "outer-diameter,wall\n";
     for (std::size_t i = 0; i < 2 * kBatchRecords + 1; ++i) csv += "114.3,6\n";
+    {  // not cancelled: the third batch's record computed as the first's
+        std::string output;
+        RunList(
+            SourceFromMemory(csv), [&](CsvEncoding) { return SinkToString(output); }, English());
+        const QStringList lines = QString::fromStdString(output).split('\n', Qt::SkipEmptyParts);
+        EXPECT_EQ(lines.size(), qsizetype(2 * kBatchRecords + 2));
+        EXPECT_EQ(lines.back(), lines.value(1));
+    }
     std::atomic<bool> cancel = false;
     std::vector<std::int64_t> written;
     std::string output;
