@@ -33,6 +33,8 @@ SheetStyle Style(bool japanese, Units units) {
     t.oppositeSide = QStringLiteral("<%1>");
     t.checkBar = QStringLiteral("BAR=%1");
     t.join = QStringLiteral("JOIN%1");
+    t.firstSensor = QStringLiteral("FIRST");  // as wide as the end's label on a short strip
+    t.secondSensor = QStringLiteral("SECOND");
     t.refusedHeading = QStringLiteral("REFUSED");
     t.refusedTag = QStringLiteral("TAGS");
     t.refusedMessage = QStringLiteral("WHY");
@@ -87,6 +89,28 @@ double WordEdgeMm(const QString& boxes, const QString& word, const char* edge) {
     return found.hasMatch() ? found.captured(1).toDouble() * 25.4 / 72 : NAN;
 }
 
+// Words that pdftotext -bbox finds printed over one another on a page, as "a/b, c/d".
+QString OverlappingWords(const QString& boxes) {
+    const QRegularExpression word(
+        R"re(xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re");
+    QStringList overlapping;
+    for (const QString& page : boxes.split("<page ")) {
+        std::vector<std::pair<QRectF, QString>> words;
+        for (const QRegularExpressionMatch& m : word.globalMatch(page)) {
+            words.push_back({QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                    QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())),
+                             m.captured(5)});
+        }
+        for (std::size_t a = 0; a < words.size(); ++a) {
+            for (std::size_t b = a + 1; b < words.size(); ++b) {
+                if (words[a].first.intersected(words[b].first).width() > 0.5)
+                    overlapping << words[a].second + '/' + words[b].second;
+            }
+        }
+    }
+    return overlapping.join(", ");
+}
+
 // The middle, in millimetres, of a line of two words as pdftotext -bbox puts them.
 double MiddleMm(const QString& boxes, const QString& first, const QString& second) {
     const QRegularExpression line("xMin=\"([\\d.]+)\"[^>]*>" + first +
@@ -137,6 +161,7 @@ TEST_P(SheetRead, TextPaperAndStripMarksAsPrinted) {
     EXPECT_NEAR(
         WordEdgeMm(words, metric ? "BAR=100" : "BAR=4", "xMin") - ContentArea(c.units).left(),
         (metric ? 100 : 4 * 25.4) + 3, 0.5);
+    EXPECT_EQ(OverlappingWords(words), "");
     if (!c.page.stepsText.isEmpty()) {  // the steps centred under the result
         EXPECT_NEAR(MiddleMm(words, ":", c.page.stepsText),
                     MiddleMm(words, c.page.resultText, "mm"), 0.2);
