@@ -73,6 +73,15 @@ TEST(ComparisonDialog, ByKeysACellTakenLandsInTheWindowAndNothingElseChangesIt) 
     EXPECT_EQ(methods->currentText(), "W法");
     EXPECT_EQ(d.Field("txtResult1Text")->text(), "11.99");
 
+    // The first row taken (the two reserve rows read alike: told apart by the list's position).
+    OpenComparisonByKeys(sensors, entry, [&](QTableWidget* cells) {
+        QTest::keyClick(cells, Qt::Key_PageUp);
+        QTest::keyClick(cells, Qt::Key_Return);
+    });
+    d.Settle();
+    EXPECT_EQ(sensors->currentIndex(), 0);
+    EXPECT_EQ(d.Field("txtResult1Text")->text(), "46.89");
+
     // A wall that fills the pipe: Execute's message, the wall selected, no table (which the
     // watchdog would record as another box).
     d->activateWindow();  // back from the dialog
@@ -85,7 +94,7 @@ TEST(ComparisonDialog, ByKeysACellTakenLandsInTheWindowAndNothingElseChangesIt) 
     EXPECT_EQ(boxes.Shown(), QStringList({"入力値が範囲外です"}));
     EXPECT_EQ(QApplication::focusWidget(), wall);
     EXPECT_EQ(wall->selectedText(), "16");
-    EXPECT_EQ(d.Field("txtResult1Text")->text(), "11.99");
+    EXPECT_EQ(d.Field("txtResult1Text")->text(), "46.89");
 }
 
 }  // namespace
