@@ -10,8 +10,9 @@
 // (0.25 inch: 4.5 x 0.25) and the window's other defaults, on TB_01/TC_01
 // with the V method; with "list", the list window on the list of
 // docs/command-line.md (in UTF-8: it shows the same); with "sheet", the mounting sheet of the
-// worked example (TB_01/TC_01, V method, 114.3 x 6.0 carbon steel, water) with a 0.5 mm tar
-// epoxy lining, as the window saves it, made at a fixed time, as a PDF.
+// TB_01/TC_01 with the V method on 114.3 x 8.6 carbon steel (100A Sch 80: its wall drawn thicker
+// than the thinnest) with a 0.5 mm tar epoxy lining and water, as the window saves it, made at a
+// fixed time, as a PDF.
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
@@ -44,7 +45,7 @@ int WriteWorkedExampleSheet(const QString& outPath, const StartupValues& startup
     Entries entries;
     for (Entry& entry : entries) entry.position = 0;
     entries[FocusPosition(InputId::OuterDiameter)].text = QStringLiteral("114.3");
-    entries[FocusPosition(InputId::WallThickness)].text = QStringLiteral("6.0");
+    entries[FocusPosition(InputId::WallThickness)].text = QStringLiteral("8.6");
     entries[FocusPosition(InputId::SensorType)].position =
         int(SensorNameList(startup.language).indexOf(QStringLiteral("TB_01/TC_01")));
     // A thin lining, drawn at its least width, so that the picture shows both layers.
