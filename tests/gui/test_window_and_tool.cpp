@@ -3,7 +3,6 @@
 #include <QMenu>
 #include <QProcess>
 #include <QTableWidget>
-#include <QTemporaryDir>
 
 #include "CalcWindowDriver.h"
 #include "list/PointRun.h"
@@ -106,23 +105,19 @@ Shown ThroughTheTool(const CalcRun& run, const std::vector<Option>& options) {
     return shown;
 }
 
-// A one-row list headed by the option names, through `velkara-spacing --csv`:
+// A one-row list headed by the option names, through `velkara-spacing --csv -`:
 // the row's result columns, and its message as "CAPTION: message".
 Shown ThroughAList(const CalcRun& run, const std::vector<Option>& options) {
-    QTemporaryDir folder;
-    QFile list(folder.filePath("plan.csv"));
-    EXPECT_TRUE(list.open(QIODevice::WriteOnly));
     QStringList header, row;
     for (const auto& [name, value] : options) {
         header << name;
         row << QStringLiteral("\"%1\"").arg(QString::fromUtf8(value));
     }
-    list.write((header.join(',') + "\r\n" + row.join(',') + "\r\n").toUtf8());
-    list.close();
     QProcess tool;
-    tool.start(VELKARA_SPACING_PATH,
-               {"--csv", list.fileName(), "--units", run.inch() ? "inch" : "mm", "--lang",
-                run.langFlag ? "en" : "ja"});
+    tool.start(VELKARA_SPACING_PATH, {"--csv", "-", "--units", run.inch() ? "inch" : "mm", "--lang",
+                                      run.langFlag ? "en" : "ja"});
+    tool.write((header.join(',') + "\r\n" + row.join(',') + "\r\n").toUtf8());
+    tool.closeWriteChannel();
     EXPECT_TRUE(tool.waitForFinished(10000));
     const std::vector<ReadRecord> records = ReadAll(tool.readAllStandardOutput().toStdString());
     if (records.size() != 2 || records[1].fields.size() != options.size() + 3) {
