@@ -33,8 +33,10 @@ SheetStyle Style(bool japanese, Units units) {
     t.oppositeSide = QStringLiteral("<%1>");
     t.checkBar = QStringLiteral("BAR=%1");
     t.join = QStringLiteral("JOIN%1");
-    t.firstSensor = QStringLiteral("FIRST");  // as wide as the end's label on a short strip
-    t.secondSensor = QStringLiteral("SECOND");
+    // Short enough that a short strip's end label, placed past its mark, would
+    // just fit between the marks without the margin that keeps it apart.
+    t.firstSensor = QStringLiteral("S1");
+    t.secondSensor = QStringLiteral("SEC");
     t.refusedHeading = QStringLiteral("REFUSED");
     t.refusedTag = QStringLiteral("TAGS");
     t.refusedMessage = QStringLiteral("WHY");
@@ -183,50 +185,22 @@ TEST_P(SheetRead, TextPaperAndStripMarksAsPrinted) {
     EXPECT_NEAR(marked, c.page.geometry.spacingMm, 0.1);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Sheets, SheetRead,
-    testing::Values(SheetCase{"JapaneseMetricV",
-                              true,
-                              Units::Metric,
-                              Page("65.47", 65.47, 2),
-                              "595 x 842",
-                              1,
-                              1,
-                              {u"65.47 mm", u"入力値", u"外径寸法", u"水", u"P-101 ポンプ",
-                               u"2025-03-14 09:30"}},
-                    SheetCase{"InchZOppositeHalfwayRound",
-                              false,
-                              Units::Inch,
-                              Page("0.899", 0.899 * 25.4, 1),
-                              "612 x 792",
-                              1,
-                              1,
-                              {u"0.899 inch", u"<7.068 inch>", u"Velkara 1.1.0", u"水"}},
-                    SheetCase{"RailStepsN",
-                              false,
-                              Units::Metric,
-                              Page("75", 75, 3, "25"),
-                              "595 x 842",
-                              1,
-                              1,
-                              {u"75 mm", u": 25", u"<179.54 mm>", u"Z METHOD"}},
-                    SheetCase{"LongOverStrips",
-                              false,
-                              Units::Metric,
-                              Page("832.54", 832.54, 4),
-                              "595 x 842",
-                              1,
-                              5,
-                              {u"JOIN1", u"JOIN4"}},
-                    SheetCase{"LongerThanItsPage",
-                              true,
-                              Units::Metric,
-                              Page("3,000.00", 3000, 4),
-                              "595 x 842",
-                              2,
-                              18,
-                              {u"3,000.00 mm"}}),
+    testing::Values(
+        SheetCase{"JapaneseMetricV", true, Units::Metric, Page("65.47", 65.47, 2), "595 x 842", 1, 1,
+                  {u"65.47 mm", u"入力値", u"外径寸法", u"水", u"P-101 ポンプ", u"2025-03-14 09:30"}},
+        SheetCase{"InchZOppositeHalfwayRound", false, Units::Inch, Page("0.899", 0.899 * 25.4, 1), "612 x 792", 1, 1,
+                  {u"0.899 inch", u"<7.068 inch>", u"Velkara 1.1.0", u"水", u"\nSEC 0.899 inch"}},
+        SheetCase{"RailStepsN", false, Units::Metric, Page("75", 75, 3, "25"), "595 x 842", 1, 1,
+                  {u"75 mm", u": 25", u"<179.54 mm>", u"Z METHOD"}},
+        SheetCase{"LongOverStrips", false, Units::Metric, Page("832.54", 832.54, 4), "595 x 842", 1, 5,
+                  {u"JOIN1", u"JOIN4"}},
+        SheetCase{"LongerThanItsPage", true, Units::Metric, Page("3,000.00", 3000, 4), "595 x 842", 2, 18,
+                  {u"3,000.00 mm"}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // A strip's longest piece fits the page between its leads (6 mm each side),
 // a whole number of 10 mm or half inches; what is not a length gets its two
