@@ -271,6 +271,13 @@ std::variant<GivenEntries, GivenRefusal> FncResolveGiven(const GivenPoint& point
     return given;
 }
 
+QString FncGivenNumberText(const GivenEntries& given, InputId input, const NumberFormat& format) {
+    const Entry& entry = given.entries[FocusPosition(input)];
+    if (!entry.number) return entry.text;
+    if (input == InputId::FluidVelocity && given.liquid) return given.liquid->reading.velocityText;
+    return FncPipeSizeNumberText(*entry.number, format);
+}
+
 bool FncRefusedByOwnCheck(const GivenRefusal& refusal) {
     return refusal.reason == Reason::NotANumber || refusal.reason == Reason::OutOfRange;
 }

@@ -93,6 +93,11 @@ std::variant<GivenEntries, GivenRefusal> FncResolveGiven(const GivenPoint& point
                                                          const ListNames& names,
                                                          const NumberFormat& format);
 
+// The text the number of `input` goes into its field as: as given, or, for
+// one that a pipe size or the liquid's temperature gave, as the pipe size
+// table and the liquid dialog write it.
+QString FncGivenNumberText(const GivenEntries& given, InputId input, const NumberFormat& format);
+
 // Whether the refusal is of the value alone, as a number typed into the
 // window is refused, rather than of how the values are given together.
 bool FncRefusedByOwnCheck(const GivenRefusal& refusal);

@@ -149,7 +149,9 @@ TEST(ListWindow, RowsAndTheSavedListAreTheTools) {
 TEST(ListWindow, EnterTakesARowIntoTheCalculatorADroppedListOpens) {
     QTemporaryDir folder;
     const QString path = folder.filePath("plan.csv");
-    Write(path, "tag,outer-diameter,wall,pipe,sensor,method\nA,,1,,,\nB,114.3,6,PVC,TA_01,Z\n");
+    Write(path,
+          "tag,outer-diameter,wall,pipe,sensor,method,schedule,pipe-size,fluid,fluid-temperature\n"
+          "A,,1,,,,,,,\nB,114.3,6,PVC,TA_01,Z,,,,\nC,,,,TB_01/TC_01,,SGP,100A,TOLUOL,60\n");
     CalcWindowDriver d;
     QLineEdit* diameter = d.Field("OUTER_DIAMETERText");
     d.TypeInto(diameter, "200");
@@ -178,6 +180,17 @@ TEST(ListWindow, EnterTakesARowIntoTheCalculatorADroppedListOpens) {
     EXPECT_EQ(diameter->text(), "114.3");
     diameter->undo();
     EXPECT_EQ(diameter->text(), "200");
+    // A pipe size's numbers and a liquid's velocity at its temperature, as their dialogs write
+    // them.
+    MessageBoxWatchdog boxes;
+    QTest::keyClick(table, Qt::Key_Down);
+    QTest::keyClick(table, Qt::Key_Return);
+    d.Settle();
+    EXPECT_EQ(boxes.Shown(), QStringList());
+    EXPECT_EQ(Rows(list).value(2).section('|', -1), d.Field("txtResult1Text")->text());
+    EXPECT_EQ(d.Field("WALL_THICKNESSText")->text(), "4.5");
+    EXPECT_EQ(d.Field("FLUID_S_VText")->text(), "1158");
+    QTest::keyClick(table, Qt::Key_Up);
     // Read again after the file changed: the row selected is still B, now the first.
     Write(path, "tag,wall\nB,5\nA,1\nC,2\n");
     list->activateWindow();
