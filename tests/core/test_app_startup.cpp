@@ -66,7 +66,8 @@ const struct {
     {"redirected into a subfolder", "INI_FILENAME=\\sub\\alt.ini", "sub/alt.ini", "UNIT_FLAG=1", 1, 0},
     {"a redirection cut inside a character", "INI_FILENAME=" + k251 + "\xF0\x9F\x98\x80.ini", k251, "UNIT_FLAG=1", 1, 0},
     {"a redirection cut after 254 bytes", "INI_FILENAME=" + k254 + "tail", k254, "UNIT_FLAG=1", 1, 0},
-    {"unreadable", ";unreadable\nUNIT_FLAG=1", "", "", 0, 0},   {"past the read bound", kHuge, "", "", 0, 1},   {"a folder", "<folder>", "", "", 0, 0},
+    {"unreadable", ";unreadable\nUNIT_FLAG=1", "", "", 0, 0},   {"past the read bound", kHuge, "", "", 0, 1},
+    {"as long as the read bound: its last line whole", kHuge.left(kProfileReadLimit), "", "", 1, 1},   {"a folder", "<folder>", "", "", 0, 0},
 #if !defined(_WIN32)
     {"a device", "<device>", "", "", 0, 0},                     {"a FIFO", "<fifo>", "", "", 0, 0},
 #endif

@@ -215,7 +215,8 @@ TEST(MarkingStrip, PiecesFitThePageNotALengthGetsItsMarksOnOneSpot) {
     }
 }
 
-// A list's sheets streamed one by one, then its refused rows.
+// A list's sheets streamed one by one, then its refused rows, over as many
+// pages as they take; a tag too long for its column is cut short there.
 TEST(SheetPdfWriter, ThousandSheetsThenTheRefusedRows) {
     if (PopplerMissing()) GTEST_SKIP() << "poppler-utils are not installed";
     QTemporaryDir folder;
@@ -224,17 +225,22 @@ TEST(SheetPdfWriter, ThousandSheetsThenTheRefusedRows) {
     QString error;
     ASSERT_TRUE(writer.Open(pdf, &error)) << error;
     for (int i = 0; i < 1000; ++i) writer.AddSheet(Page("65.47", 65.47, 2));
-    const RefusedRow refused[] = {{"P-7", "The value is outside of range"}};
+    std::vector<RefusedRow> refused(80, {"P-8", "The value is outside of range"});
+    refused.front().tag = "P-7 " + QString(60, u'W');
+    refused.back().tag = "P-99";
     writer.AddRefusedRows(refused);
     ASSERT_TRUE(writer.Finish(&error)) << error;
-    EXPECT_EQ(PdfPages(pdf), 1001);
-    const QString last = Poppler("pdftotext", {"-f", "1001", "-l", "1001", pdf, "-"});
-    EXPECT_TRUE(last.contains("REFUSED") && last.contains("P-7") &&
-                last.contains("The value is outside of range"))
-        << last;
-    // The column captions of the refused rows stand on one line.
+    EXPECT_EQ(PdfPages(pdf), 1002);
+    const QString first = Poppler("pdftotext", {"-f", "1001", "-l", "1001", pdf, "-"});
+    EXPECT_TRUE(first.contains("REFUSED") && first.contains("P-7 WWW") &&
+                first.contains("The value is outside of range"))
+        << first;
+    EXPECT_TRUE(Poppler("pdftotext", {"-f", "1002", "-l", "1002", pdf, "-"}).contains("P-99"));
+    // The column captions of the refused rows stand on one line; nothing runs into the next
+    // column.
     const QString words = Poppler("pdftotext", {"-bbox", "-f", "1001", "-l", "1001", pdf, "-"});
     EXPECT_NEAR(WordEdgeMm(words, "TAGS", "yMin"), WordEdgeMm(words, "WHY", "yMin"), 0.1);
+    EXPECT_EQ(OverlappingWords(words), "");
 }
 
 // A file that cannot be made reports why; one abandoned halfway leaves the
