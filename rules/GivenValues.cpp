@@ -3,7 +3,6 @@
 #include <QStringList>
 #include <algorithm>
 #include <cstdlib>
-#include <ranges>
 #include <vector>
 
 #include "rules/AsciiText.h"
@@ -51,7 +50,7 @@ const std::vector<LockedNumber>& LockedNumbers() {
             const qsizetype count =
                 Describe(input.lock->list).entryNames(Language::Japanese).size();
             int readers = 0;
-            for (const int position : std::views::iota(0, int(count))) {
+            for (int position = 0; position < count; ++position) {
                 if (!input.lock->unlockedAt(position)) continue;
                 ++readers;
                 number.soleReadingEntry = position;
