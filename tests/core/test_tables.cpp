@@ -17,7 +17,8 @@ TEST(TextTable, BaseIdsAndTheirTwinsAnswerAndNoOtherId) {
     EXPECT_EQ(TextTable(5001), "Arial");
     for (const int id : {-1, 0, 2, 5000, 5002, 10001, INT16_MAX})
         EXPECT_THROW(TextTable(std::int16_t(id)), std::out_of_range) << id;
-    EXPECT_THROW(FncGetText(TextId(5001), Language::English), std::out_of_range);
+    for (const Language language : {Language::Japanese, Language::English})
+        EXPECT_THROW(FncGetText(TextId(5001), language), std::out_of_range);
 }
 
 // Look-alikes (full-width for half-width) are other texts; the caption font's

@@ -216,7 +216,8 @@ TEST(MarkingStrip, PiecesFitThePageNotALengthGetsItsMarksOnOneSpot) {
 }
 
 // A list's sheets streamed one by one, then its refused rows, over as many
-// pages as they take; a tag too long for its column is cut short there.
+// pages as they take (here four) and every row on one; a tag too long for its
+// column is cut short there.
 TEST(SheetPdfWriter, ThousandSheetsThenTheRefusedRows) {
     if (PopplerMissing()) GTEST_SKIP() << "poppler-utils are not installed";
     QTemporaryDir folder;
@@ -225,17 +226,19 @@ TEST(SheetPdfWriter, ThousandSheetsThenTheRefusedRows) {
     QString error;
     ASSERT_TRUE(writer.Open(pdf, &error)) << error;
     for (int i = 0; i < 1000; ++i) writer.AddSheet(Page("65.47", 65.47, 2));
-    std::vector<RefusedRow> refused(80, {"P-8", "The value is outside of range"});
+    std::vector<RefusedRow> refused(150, {"P-8", "The value is outside of range"});
     refused.front().tag = "P-7 " + QString(60, u'W');
-    refused.back().tag = "P-99";
+    refused[100].tag = "P-100";
+    refused.back().tag = "P-149";
     writer.AddRefusedRows(refused);
     ASSERT_TRUE(writer.Finish(&error)) << error;
-    EXPECT_EQ(PdfPages(pdf), 1002);
+    EXPECT_EQ(PdfPages(pdf), 1004);
     const QString first = Poppler("pdftotext", {"-f", "1001", "-l", "1001", pdf, "-"});
     EXPECT_TRUE(first.contains("REFUSED") && first.contains("P-7 WWW") &&
                 first.contains("The value is outside of range"))
         << first;
-    EXPECT_TRUE(Poppler("pdftotext", {"-f", "1002", "-l", "1002", pdf, "-"}).contains("P-99"));
+    const QString rest = Poppler("pdftotext", {"-f", "1002", "-l", "1004", pdf, "-"});
+    EXPECT_TRUE(rest.contains("P-100") && rest.contains("P-149")) << rest;
     // The column captions of the refused rows stand on one line; nothing runs into the next
     // column.
     const QString words = Poppler("pdftotext", {"-bbox", "-f", "1001", "-l", "1001", pdf, "-"});
