@@ -101,6 +101,7 @@ std::optional<GivenRefusal> ApplyPipeSize(const GivenPoint& point, Entries& entr
         Entry& entry = entries[FocusPosition(input)];
         if (!IsGiven(point.values[FocusPosition(input)])) {
             entry.number = value;
+            entry.text = FncPipeSizeNumberText(value, format);
         } else if (FncDiffersFromTable(entry.text, value, format.locale)) {
             return GivenRefusal{Reason::DiffersFromTable,
                                 FocusPosition(input),
@@ -154,6 +155,7 @@ std::optional<GivenRefusal> ApplyTemperature(const GivenPoint& point, GivenEntri
     }
     fluidEntry = kFluidTypedVelocityEntry;
     given.entries[velocity].number = reading.velocity;
+    given.entries[velocity].text = reading.velocityText;
     given.liquid = LiquidOrigin{model->liquid, liquid, reading};
     given.temperatureField = field;
     return std::nullopt;
@@ -268,13 +270,6 @@ std::variant<GivenEntries, GivenRefusal> FncResolveGiven(const GivenPoint& point
     // A list not given takes its first entry, as the window does at start.
     for (Entry& entry : entries) entry.position = std::max(entry.position, 0);
     return given;
-}
-
-QString FncGivenNumberText(const GivenEntries& given, InputId input, const NumberFormat& format) {
-    const Entry& entry = given.entries[FocusPosition(input)];
-    if (!entry.number) return entry.text;
-    if (input == InputId::FluidVelocity && given.liquid) return given.liquid->reading.velocityText;
-    return FncPipeSizeNumberText(*entry.number, format);
 }
 
 bool FncRefusedByOwnCheck(const GivenRefusal& refusal) {

@@ -87,16 +87,12 @@ struct GivenEntries {
     std::size_t temperatureField = kFluidTemperatureField;
 };
 
-// The entries of the point, or the first refusal in focus order. Values
-// from the pipe size tables are written in the format's units and locale.
+// The entries of the point, or the first refusal in focus order. A number
+// from the pipe size tables or a liquid's temperature is given as a number
+// and also as the text its dialog types (in the format's units and locale).
 std::variant<GivenEntries, GivenRefusal> FncResolveGiven(const GivenPoint& point,
                                                          const ListNames& names,
                                                          const NumberFormat& format);
-
-// The text the number of `input` goes into its field as: as given, or, for
-// one that a pipe size or the liquid's temperature gave, as the pipe size
-// table and the liquid dialog write it.
-QString FncGivenNumberText(const GivenEntries& given, InputId input, const NumberFormat& format);
 
 // Whether the refusal is of the value alone, as a number typed into the
 // window is refused, rather than of how the values are given together.

@@ -99,8 +99,8 @@ const Range& RangeOf(const InputDescriptor& input, Units units);
 
 // What a user has entered: a text per number, a position (from 0, -1 for
 // none) per list, indexed by focus position. A number given as a number, not
-// typed (a pipe size from the tables), is read instead of the text. The other
-// members are unused.
+// typed (a pipe size from the tables), is read instead of the text, which then
+// only shows it. The other members are unused.
 struct Entry {
     QString text;
     int position = -1;

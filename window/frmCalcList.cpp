@@ -75,9 +75,9 @@ void frmCalc::OpenList(const QString& path) {
 }
 
 // The values as the tool reads them; numbers go into the fields in the
-// window's number format, those of a pipe size or a temperature as their
-// dialogs write them. A value that no entry takes (a name in no list)
-// is told, and nothing changes.
+// window's number format (those of a pipe size or a temperature as their
+// dialogs write them). A value that no entry takes (a name in no list) is
+// told, and nothing changes.
 void frmCalc::TakeListRow(const GivenPoint& point) {
     NumberFormat listFormat = startup_.format;
     listFormat.locale = PointNumberLocale();
@@ -92,7 +92,7 @@ void frmCalc::TakeListRow(const GivenPoint& point) {
     const Entries entries = GatherEntries();
     for (const InputDescriptor& input : Inputs()) {
         if (input.kind != InputKind::Number || IsLocked(input, entries)) continue;
-        const QString text = FncGivenNumberText(given, input.id, listFormat);
+        const QString& text = given.entries[FocusPosition(input.id)].text;
         TypeIntoField(FieldOf(input), InWindowFormat(text, startup_.format.locale));
     }
     pipeSizePick_ = given.pipeSize;
