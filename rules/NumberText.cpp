@@ -1,10 +1,13 @@
 #include "rules/NumberText.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <iterator>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -52,32 +55,68 @@ double ReadFinite(const QString& text, const QLocale& locale) {
     return value;
 }
 
+// The C locale's symbols are fixed; asking any locale for one builds a
+// string each time, which lists (read and written in the C locale) would pay
+// for every number.
+bool IsCLocale(const QLocale& locale) {
+    return locale.language() == QLocale::C;
+}
+
+QString DecimalPointOf(const QLocale& locale) {
+    static const QString kPoint = QStringLiteral(".");
+    return IsCLocale(locale) ? kPoint : locale.decimalPoint();
+}
+
+// The decimal separator when the locale writes ASCII digits and a
+// one-character separator, else none: only then is its text plain digits.
+std::optional<QChar> PlainDigitsPoint(const QLocale& locale) {
+    if (IsCLocale(locale)) return QLatin1Char('.');
+    const QString point = locale.decimalPoint();
+    if (point.size() != 1 || locale.zeroDigit() != QLatin1String("0")) return std::nullopt;
+    return point[0];
+}
+
+// Correctly rounded as from_chars reads it: up to 15 digits are exact in a
+// double, and so is a power of ten up to 1e15, so their one quotient is the
+// correctly rounded value. Longer texts are left to from_chars.
+bool ReadShortDecimal(std::string_view digits, std::size_t decimals, double& value) {
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    if (digits.size() > 15) return false;  // the point counts: at most 15 digits
+    std::uint64_t mantissa = 0;
+    for (const char c : digits) {
+        if (c != '.') mantissa = mantissa * 10 + std::uint64_t(c - '0');
+    }
+    value = double(mantissa) / kPowers[decimals];
+    return true;
+}
+
 // Texts are built from ASCII digits and then given the locale's separators,
 // so that a locale with native digits or other grouping sizes still shows the
-// same digits in groups of three. The digits go in a group at a time.
+// same digits in groups of three. The characters gather in a buffer on the
+// stack and become a string once.
 QString WithLocaleSeparators(std::string_view asciiDigits, const QString& groupSeparator,
                              const QLocale& locale) {
     const std::size_t point = std::min(asciiDigits.find('.'), asciiDigits.size());
     const std::string_view integerPart = asciiDigits.substr(0, point);
-    const auto latin1 = [](std::string_view digits) {
-        return QLatin1StringView(digits.data(), qsizetype(digits.size()));
+    QVarLengthArray<QChar, 64> text;
+    const auto append = [&](std::string_view digits) {
+        for (const char digit : digits) text.append(QLatin1Char(digit));
     };
-    QString text;
-    // One allocation: the separators are at most a few characters each.
-    text.reserve(qsizetype(asciiDigits.size() + (integerPart.size() / 3 + 1) * 4));
     // The first group takes what the groups of three leave over.
     std::size_t groupEnd =
         groupSeparator.isEmpty() ? integerPart.size() : (integerPart.size() + 2) % 3 + 1;
     for (std::size_t at = 0; at < integerPart.size(); groupEnd += 3) {
-        if (at > 0) text += groupSeparator;
-        text += latin1(integerPart.substr(at, groupEnd - at));
+        if (at > 0) text.append(groupSeparator.constData(), groupSeparator.size());
+        append(integerPart.substr(at, groupEnd - at));
         at = groupEnd;
     }
     if (point < asciiDigits.size()) {
-        text += locale.decimalPoint();
-        text += latin1(asciiDigits.substr(point + 1));
+        const QString decimalPoint = DecimalPointOf(locale);
+        text.append(decimalPoint.constData(), decimalPoint.size());
+        append(asciiDigits.substr(point + 1));
     }
-    return text;
+    return QString(text.constData(), text.size());
 }
 
 bool ShowsZero(std::string_view asciiDigits) {
@@ -173,22 +212,25 @@ bool FncReadPlainDigits(QStringView text, const QLocale& locale, double& value) 
     char buffer[32];
     if (text.isEmpty() || text.size() >= qsizetype(sizeof buffer)) return false;
     if (locale.numberOptions() & QLocale::RejectTrailingZeroesAfterDot) return false;
-    const QString point = locale.decimalPoint();
-    if (point.size() != 1 || locale.zeroDigit() != QLatin1String("0")) return false;
+    const std::optional<QChar> point = PlainDigitsPoint(locale);
+    if (!point) return false;
     qsizetype pointAt = -1;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
             buffer[i] = static_cast<char>(c.unicode());
-        } else if (c == point[0] && pointAt < 0 && i > 0 && i + 1 < text.size()) {
+        } else if (c == *point && pointAt < 0 && i > 0 && i + 1 < text.size()) {
             pointAt = i;
             buffer[i] = '.';
         } else {
             return false;
         }
     }
-    const auto [end, ec] = std::from_chars(buffer, buffer + text.size(), value);
-    return ec == std::errc{} && end == buffer + text.size();
+    const std::string_view digits(buffer, std::size_t(text.size()));
+    const std::size_t decimals = pointAt < 0 ? 0 : std::size_t(text.size() - pointAt - 1);
+    if (ReadShortDecimal(digits, decimals, value)) return true;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    return ec == std::errc{} && end == digits.data() + digits.size();
 }
 
 double FncTextToDouble(const QString& text, const QLocale& locale) {

@@ -121,6 +121,8 @@ TEST(ToolPoint, AsTextAsJsonOrWhyNot) {
          R"({"spacing": 22.150, "unit": "inch", "steps": null, "message": null, "field": null})" "\n"},
         {"no such name, kept as typed", {"--outer-diameter", "24", "--wall", "0.8", "--fluid", "\"sea\\water%2\""}, kEnglish, "", "KIND OF FLUID: Not a name in the list",
          nullptr, "--fluid: no entry is named '\"sea\\water%2\"', nor one alone starts so (see --list)"},
+        {"the start of several names", {"--outer-diameter", "24", "--wall", "0.8", "--sensor", "tb"}, kEnglish, "", "SENSOR TYPE: Not a name in the list",
+         nullptr, "--sensor: no entry is named 'tb', nor one alone starts so (see --list)"},
         {"a method by its Japanese name", {"--outer-diameter", "114.3", "--wall", "6", "--sensor", "TB_01", "--method", "N法"}, kEnglish,
          "SENSOR SPACING1: 108.10 mm\n", ""},
         {"a velocity the fluid does not read", {"--outer-diameter", "6", "--wall", "0.1", "--fluid", "WATER", "--fluid-velocity", "1500"}, kEnglish, "",

@@ -255,6 +255,7 @@ TEST(Numbers, ReadAndWrittenInTheLocale) {
         EXPECT_THROW(FncTextToDouble(QString::fromUtf8(refused), kUs), CalcError) << refused;
     }
     const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
+    const QLocale c = QLocale::c();
     // The shortcut takes exactly the plain texts, with the locale's value.
     const struct {
         const char* text;
@@ -267,6 +268,10 @@ TEST(Numbers, ReadAndWrittenInTheLocale) {
                  {"5.", kUs, false},
                  {"1e3", kUs, false},
                  {"10", arabic, false},  // a locale of other digits reads them itself
+                 {"114.3", c, true},
+                 {"1,5", c, false},
+                 {"123456789012.345", kUs, true},     // 15 digits
+                 {"0.30000000000000004", kUs, true},  // more, as rounded by the library
                  {"1234567890123456789012345678901234567890", kUs, false}};
     for (const auto& p : plain) {
         double value = -1;
