@@ -160,7 +160,7 @@ enum class TextId : std::int16_t {
     ListTitle = 4574,       // the list window's title: %1 the file's name
     ListLineColumn = 4575,  // the head of the rows' lines when the list has no tag
     ListRefusedOnly = 4576,
-    ListSummary = 4577,  // %1 rows computed, %2 refused
+    ListSummary = 4577,  // rows computed: %1, refused: %2
     ListPassedThrough = 4578,
     ListDidYouMean = 4579,  // %1 the column's name, %2 the input's
     ListSaveList = 4580,

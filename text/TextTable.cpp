@@ -186,7 +186,7 @@ constexpr std::array kRows = std::to_array<TextRow>({
     {ListTitle, u"リスト - %1", u"List - %1"},
     {ListLineColumn, u"行", u"LINE"},
     {ListRefusedOnly, u"計算できなかった行だけ表示", u"Refused rows only"},
-    {ListSummary, u"計算 %1 行、計算できなかった行 %2 行", u"%1 rows computed, %2 refused"},
+    {ListSummary, u"計算 %1 行、計算できなかった行 %2 行", u"Rows computed: %1, refused: %2"},
     {ListPassedThrough, u"そのまま渡す列: %1", u"Passed through: %1"},
     {ListDidYouMean, u"列「%1」は「%2」のことですか？", u"Column '%1': did you mean '%2'?"},
     {ListSaveList, u"リストを保存...", u"Save list..."},

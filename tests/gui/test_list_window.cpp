@@ -91,11 +91,11 @@ TEST(ListWindow, RowsAndTheSavedListAreTheTools) {
          "計画-1|114.3|6|鋼管|TB_01/TC_01|65.47", "計算 1 行、計算できなかった行 1 行"},
         {"UTF-8 with a byte order mark, rail steps, a malformed record, no tag", en,
          "\xEF\xBB\xBFouter-diameter,wall,sensor,note\n60.5,3,TA_02,a\n\n1,\"2\"x,TA_02\n",
-         "2|60.5|3|TA_02|", "1 rows computed, 1 refused\nPassed through: note"},
+         "2|60.5|3|TA_02|", "Rows computed: 1, refused: 1\nPassed through: note"},
         {"UTF-8, captions, a near name", en,
          "tag,OUTER DIAMETER,WALL THICKNESS,sensr\nFT-1,114.3,6,x\nFT-2,2000,20,y\n",
          "FT-1|114.3|6|",
-         "2 rows computed, 0 refused\nPassed through: sensr\n"
+         "Rows computed: 2, refused: 0\nPassed through: sensr\n"
          "Column 'sensr': did you mean 'sensor'?"},
     };
     for (const auto& r : rows) {
