@@ -1,5 +1,7 @@
 #include "list/ListPipeline.h"
 
+#include <algorithm>
+
 #include "list/Cp932.h"
 #include "list/Cp932Fields.h"
 #include "rules/AsciiText.h"
@@ -9,10 +11,7 @@ namespace {
 // As QString::toLatin1, into a string that holds a number's text in place.
 std::string Latin1(const QString& text) {
     std::string bytes(std::size_t(text.size()), '\0');
-    for (std::size_t at = 0; at < bytes.size(); ++at) {
-        const char16_t unit = text[qsizetype(at)].unicode();
-        bytes[at] = unit < 0x100 ? char(unit) : '?';
-    }
+    std::transform(text.cbegin(), text.cend(), bytes.begin(), [](QChar c) { return c.toLatin1(); });
     return bytes;
 }
 

@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cstdlib>
+#include <numeric>
 #include <vector>
 
 #include "rules/AsciiText.h"
@@ -210,7 +211,7 @@ qsizetype EditDistance(const QString& a, const QString& b) {
     std::vector<std::vector<qsizetype>> d(std::size_t(a.size()) + 1,
                                           std::vector<qsizetype>(std::size_t(b.size()) + 1));
     for (qsizetype i = 0; i <= a.size(); ++i) d[i][0] = i;
-    for (qsizetype j = 0; j <= b.size(); ++j) d[0][j] = j;
+    std::iota(d.front().begin(), d.front().end(), qsizetype{0});
     for (qsizetype i = 1; i <= a.size(); ++i) {
         for (qsizetype j = 1; j <= b.size(); ++j) {
             d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1,

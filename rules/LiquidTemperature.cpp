@@ -26,8 +26,8 @@ double CelsiusOf(const TemperatureModel& model, double temperature, Units units)
 const std::vector<int>& FncLiquidEntries() {
     static const std::vector<int> entries = [] {
         std::vector<int> found;
-        for (int position = 0; position < kFluidTypedVelocityEntry; ++position)
-            if (Fluids()[std::size_t(position)].temperature) found.push_back(position);
+        for (const FluidRow& fluid : Fluids())
+            if (fluid.temperature) found.push_back(int(&fluid - Fluids().data()));
         return found;
     }();
     return entries;

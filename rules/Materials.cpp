@@ -22,20 +22,20 @@ constexpr std::array<MaterialRow, kPipeMaterialRows> kPipes = {{
     {PipePvdf, 2307},
     {PipeAcrylic, 2644},
     {PipePp, 2307},
-    {CaptionPipeVelocity, 0},
+    {CaptionPipeVelocity},
 }};
 
 // "NO LINING" has velocity 0, which makes the calculation skip the lining
 // layer.
 constexpr std::array<MaterialRow, kLiningMaterialRows> kLinings = {{
-    {LiningNone, 0},
+    {LiningNone},
     {LiningTarEpoxy, 2505},
     {LiningMortar, 3000},
     {LiningRubber, 1510},
     {LiningTeflon, 1240},
     {LiningPyrexGlass, 3280},
     {LiningPvc, 2307},
-    {CaptionLiningVelocity, 0},
+    {CaptionLiningVelocity},
 }};
 
 constexpr std::array<FluidRow, kFluidRows> kFluids = {{
@@ -56,7 +56,7 @@ constexpr std::array<FluidRow, kFluidRows> kFluids = {{
     {FluidFuelOil, 1250},
     {FluidPetrol, 1390},
     {FluidRefrigerantR410, 414, &ModelOf(LiquidModel::R410A)},
-    {CaptionFluidVelocity, 0},
+    {CaptionFluidVelocity},
 }};
 
 static_assert(kPipes[kPipeTypedVelocityEntry].name == CaptionPipeVelocity &&

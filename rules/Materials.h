@@ -11,14 +11,15 @@
 #include "rules/TemperatureModels.h"
 #include "text/TextTable.h"
 
+// The velocity of an entry that reads a typed one, or of no lining, is 0.
 struct MaterialRow {
     TextId name;
-    double velocity;
+    double velocity = 0;
 };
 
 struct FluidRow {
     TextId name;
-    double velocity;
+    double velocity = 0;
     // The model that gives its velocity at a temperature; none for a fluid
     // whose velocity is known at one temperature only.
     const TemperatureModel* temperature = nullptr;

@@ -32,12 +32,9 @@ bool StartsWithZeroGroup(QStringView text, const QLocale& locale) {
         }
     }
     const QString zero = locale.zeroDigit();
-    qsizetype zeros = 0;
-    while (text.startsWith(zero)) {
-        text = text.sliced(zero.size());
-        ++zeros;
-    }
-    return zeros > 0 && text.startsWith(group);
+    if (!text.startsWith(zero)) return false;
+    while (text.startsWith(zero)) text = text.sliced(zero.size());
+    return text.startsWith(group);
 }
 
 // A number text is read only if every character of it belongs to the number,

@@ -45,10 +45,11 @@ ProfileData ProfileData::Parse(QByteArrayView content) {
 
         if (line.isEmpty() || line.front() == ';') continue;
         if (line.front() == '[') {
-            const qsizetype close = line.indexOf(']');
-            if (close > 0) {
+            const QByteArrayView name = line.sliced(1);
+            const qsizetype close = name.indexOf(']');
+            if (close >= 0) {
                 const auto [it, isNew] =
-                    data.sections_.try_emplace(FoldCase(TrimBlanks(line.sliced(1, close - 1))));
+                    data.sections_.try_emplace(FoldCase(TrimBlanks(name.first(close))));
                 current = isNew ? &it->second : nullptr;
                 continue;
             }

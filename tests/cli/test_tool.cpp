@@ -304,14 +304,14 @@ TEST(ToolCsv, EveryRecordKeepsItsPlaceWithTheResultColumnsAdded) {
         {"captions in either language, '_' and blanks alike; a near name warned once, passed on; "
          "a name near none passed on in silence",
          "OUTER  DIAMETER,配管厚さ,ｾﾝｻ種類,mount,mount,fluid_velocity,wlal,lining "
-         "velocty,sensr,paint\n"
-         "114.3,6,TB_01/TC_01,x,y,,,,,n\n",
+         "velocty,sensr,paint,meters\n"
+         "114.3,6,TB_01/TC_01,x,y,,,,,n,m\n",
          "warning: column 'mount' is passed through; did you mean 'method'?\n"
          "warning: column 'wlal' is passed through; did you mean 'wall'?\n"
          "warning: column 'lining velocty' is passed through; did you mean 'lining-velocity'?\n"
          "warning: column 'sensr' is passed through; did you mean 'sensor'?\n"
          "OUTER  DIAMETER,配管厚さ,ｾﾝｻ種類,mount,mount,fluid_velocity,wlal,lining velocty,sensr,"
-         "paint,spacing-mm,steps,message\n114.3,6,TB_01/TC_01,x,y,,,,,n,65.47,,\n",
+         "paint,meters,spacing-mm,steps,message\n114.3,6,TB_01/TC_01,x,y,,,,,n,m,65.47,,\n",
          0},
         {"code page 932: names read, Japanese messages in it, other bytes as they came",
          "tag,\x8AO\x8C"

@@ -55,7 +55,7 @@ const struct {
     {"past 32 bits: wrapped, then checked", "UNIT_FLAG=4294967297\nLANG_FLAG=-4294967297", "", "", 1, -1},
     {"zeros among the digits", "UNIT_FLAG=100\nLANG_FLAG=-20", "", "", 100, -20},
     {"hexadecimal, a sign apart", "UNIT_FLAG=0x10\nLANG_FLAG=- 5", "", "", 0, 0},               {"blank value", "UNIT_FLAG=11\nLANG_FLAG= \t ", "", "", 11, 0},
-    {"quoted values", "UNIT_FLAG=\" 7 \"\nLANG_FLAG='1\"", "", "", 7, 0},                      {"keys outside the section", "UNIT_FLAG=1\n[SYSTEM]\n[OTHER]\nLANG_FLAG=1", "", "", 0, 0},
+    {"quoted values", "UNIT_FLAG=\" 7 \"\nLANG_FLAG='1\"", "", "", 7, 0},                      {"keys outside the section", "UNIT_FLAG=1\n[SYSTEM]\n[OTHER]\nLANG_FLAG=1", "", "", 0, 0}, {"a section of no name", "[SYSTEM]\n[]\nUNIT_FLAG=1", "", "", 0, 0},
     {"comments, a key twice, a second section", "[SYSTEM]\n;UNIT_FLAG=3\n  ;LANG_FLAG=3\nUNIT_FLAG=2 ;x\nUNIT_FLAG=4\n[system]\nLANG_FLAG=5", "", "", 2, 0},
     {"byte order mark, CR LF, letter case, blanks", "\xEF\xBB\xBF[System]\r\n\r\nUnit_Flag = 1\r\n", "", "", 1, 0},
     {"lines ended by CR", "[SYSTEM]\rUNIT_FLAG=1\rLANG_FLAG=1", "", "", 1, 1},              {"other bytes before the section", QByteArrayLiteral("\xff\0[\0]=\n[SYSTEM]\nUNIT_FLAG=-5"), "", "", -5, 0},
