@@ -125,7 +125,7 @@ bool ShowsZero(std::string_view asciiDigits) {
 struct RoundedDigits {
     bool negative = false;
     std::string digits;
-    int pointPosition = 0;
+    int pointPosition{};
 };
 
 RoundedDigits RoundToSignificantDigits(double value, int significantDigits) {

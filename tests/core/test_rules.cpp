@@ -11,6 +11,7 @@
 #include "rules/FieldRefusal.h"
 #include "rules/LiquidTemperature.h"
 #include "rules/ListPositions.h"
+#include "rules/Materials.h"
 #include "rules/NameLists.h"
 #include "rules/NumberText.h"
 #include "rules/SpacingComparison.h"
@@ -315,6 +316,8 @@ TEST(Inputs, LockRulesFollowTheLists) {
         }
         EXPECT_EQ(names.last(), FncGetText(input.captionTextId, Language::English));
     }
+    // No position outside the fluid list takes a temperature.
+    for (const int outside : {-1, kFluidRows}) EXPECT_FALSE(FncFluidTakesTemperature(outside));
 }
 
 // A sensor's wedge path is its wedge height along the beam, which leaves at the wedge angle.

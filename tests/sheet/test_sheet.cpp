@@ -239,10 +239,11 @@ TEST(SheetPdfWriter, ThousandSheetsThenTheRefusedRows) {
         << first;
     const QString rest = Poppler("pdftotext", {"-f", "1002", "-l", "1004", pdf, "-"});
     EXPECT_TRUE(rest.contains("P-100") && rest.contains("P-149")) << rest;
-    // The column captions of the refused rows stand on one line; nothing runs into the next
-    // column.
+    // The column captions of the refused rows stand on one line, the tags under theirs;
+    // nothing runs into the next column.
     const QString words = Poppler("pdftotext", {"-bbox", "-f", "1001", "-l", "1001", pdf, "-"});
     EXPECT_NEAR(WordEdgeMm(words, "TAGS", "yMin"), WordEdgeMm(words, "WHY", "yMin"), 0.1);
+    EXPECT_NEAR(WordEdgeMm(words, "P-8", "xMin"), WordEdgeMm(words, "TAGS", "xMin"), 0.5);
     EXPECT_EQ(OverlappingWords(words), "");
 }
 
@@ -270,6 +271,15 @@ TEST(SheetPdfWriter, FailedOrAbandonedLeavesNothingBehind) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "old");
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"old.pdf"});
+
+    // A folder put in the file's place while it was written: the sheet fails.
+    SheetPdfWriter writer(Style(true, Units::Metric));
+    ASSERT_TRUE(writer.Open(folder.filePath(QStringLiteral("taken.pdf")), &error)) << error;
+    writer.AddSheet(Page("65.47", 65.47, 2));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("taken.pdf")));
+    error.clear();
+    EXPECT_FALSE(writer.Finish(&error));
+    EXPECT_FALSE(error.isEmpty());
 }
 
 }  // namespace
