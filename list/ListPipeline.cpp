@@ -8,7 +8,7 @@
 
 namespace {
 
-// As QString::toLatin1, into a string that holds a number's text in place.
+// A result's text, which is ASCII, into a string that holds it in place.
 std::string Latin1(const QString& text) {
     std::string bytes(std::size_t(text.size()), '\0');
     std::transform(text.cbegin(), text.cend(), bytes.begin(), [](QChar c) { return c.toLatin1(); });

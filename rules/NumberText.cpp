@@ -67,9 +67,9 @@ QString DecimalPointOf(const QLocale& locale) {
 // The decimal separator when the locale writes ASCII digits and a
 // one-character separator, else none: only then is its text plain digits.
 std::optional<QChar> PlainDigitsPoint(const QLocale& locale) {
-    if (IsCLocale(locale)) return QLatin1Char('.');
-    const QString point = locale.decimalPoint();
-    if (point.size() != 1 || locale.zeroDigit() != QLatin1String("0")) return std::nullopt;
+    const QString point = DecimalPointOf(locale);
+    if (point.size() != 1) return std::nullopt;
+    if (!IsCLocale(locale) && locale.zeroDigit() != QLatin1String("0")) return std::nullopt;
     return point[0];
 }
 
