@@ -15,6 +15,7 @@
 
 #include "settings/ModCommonProc.h"
 #include "settings/ModFileProc.h"
+#include "settings/RegularFileRead.h"
 
 namespace {
 
@@ -103,6 +104,12 @@ TEST(StartupDeathTest, SettingsDecideUnitsAndLanguage) {
         ::_exit(::testing::Test::HasFailure() ? 1 : 0);
     };
     EXPECT_EXIT(asNobody(), ::testing::ExitedWithCode(0), "");
+}
+
+// A file whose reading fails is none, not retried: on Linux the process's own memory reads as
+// an I/O error at address 0 (elsewhere no such file).
+TEST(Startup, AFileThatFailsToReadIsNone) {
+    EXPECT_FALSE(ReadRegularFilePrefix(QStringLiteral("/proc/self/mem"), 64).has_value());
 }
 
 }  // namespace

@@ -46,7 +46,11 @@ TEST(FieldChecks, RefusedFieldGetsOneBoxItsTextSelectedAndTheFocus) {
                                                           QApplication::sendEvent(d.Field("WALL_THICKNESSText"), &menu), d.Settle();
                                                           EXPECT_NE(QApplication::activePopupWidget(), nullptr);
                                                           if (QApplication::activePopupWidget()) QApplication::activePopupWidget()->close(); }},
-        {"click on a list", Wall200, Reason::OutOfRange, "WALL_THICKNESSText", [](D& d) { QTest::mouseClick(d.List("SENSOR_TYPECombo"), Qt::LeftButton); }},
+        {"click on a list; a press for another window goes on", Wall200, Reason::OutOfRange, "WALL_THICKNESSText", [](D& d) { QTest::mouseClick(d.List("SENSOR_TYPECombo"), Qt::LeftButton);
+                                                          QWindow other;
+                                                          QMouseEvent press(QEvent::MouseButtonPress, {}, {}, Qt::LeftButton, Qt::LeftButton, {});
+                                                          QApplication::sendEvent(&other, &press);
+                                                          EXPECT_FALSE(press.isAccepted()) << "ignored there, not held back"; }},
         {"click on Execute, twice", Wall200, Reason::OutOfRange, "WALL_THICKNESSText", [](D& d) { Execute(d), d.Settle(), Execute(d); }, "65.47", 2},
         {"closing the window", Wall200, {}, nullptr, [](D& d) { EXPECT_TRUE(d->close()); }},
         {"pipe S.V. empty", [](D& d) { d.Pick(d.List("PIPE_MATERIALCombo"), kPipeTypedVelocityEntry); }, Reason::OutOfRange, "TRANS_FREQUENCYText"},

@@ -199,6 +199,12 @@ TEST(ListWindow, EnterTakesARowIntoTheCalculatorADroppedListOpens) {
     QTest::keyClick(table, Qt::Key_F5);
     EXPECT_EQ(table->currentIndex().row(), 0);
     EXPECT_EQ(Rows(list).value(0).section('|', 0, 1), "B|5");
+    // Refused rows only, and B computed once read again: the first row shown is selected.
+    list->findChild<QCheckBox*>("refusedOnly")->click();
+    Write(path, "tag,outer-diameter,wall\nB,114.3,6\nA,,1\n");
+    QTest::keyClick(table, Qt::Key_F5);
+    EXPECT_EQ(table->currentIndex(), table->model()->index(0, 0));
+    EXPECT_EQ(Rows(list).value(0).section('|', 0, 0), "A");
 }
 
 // Ctrl+O opens a list; a file that is none is told, which case and what a list needs, and

@@ -46,9 +46,12 @@ SheetStyle Style(bool japanese, Units units) {
 SheetPage Page(const char* result, double spacingMm, int traverses, const char* steps = "") {
     SheetPage page;
     page.title = QStringLiteral(u"P-101 ポンプ");
-    page.entries = {{QStringLiteral(u"外径寸法"), QStringLiteral("114.3 mm")},
-                    {QStringLiteral(u"流体種類"), QStringLiteral(u"水")},
-                    {QStringLiteral("SENSOR MOUNT"), QStringLiteral("Z METHOD")}};
+    page.entries = {
+        {QStringLiteral(u"外径寸法"), QStringLiteral("114.3 mm")},
+        {QStringLiteral(u"流体種類"), QStringLiteral(u"水")},
+        // each too long for its column: cut short before the next
+        {QStringLiteral("SENSOR MOUNT AS CHOSEN FOR THIS PIPE"),
+         QStringLiteral("Z METHOD: SENSORS ON OPPOSITE SIDES, THE BEAM CROSSING ONCE")}};
     page.resultText = QString::fromLatin1(result);
     page.stepsText = QString::fromLatin1(steps);
     page.geometry = {114.3, 6.0, 0.0, spacingMm, traverses, traverses % 2 == 0};
