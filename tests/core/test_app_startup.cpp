@@ -106,8 +106,7 @@ TEST(StartupDeathTest, SettingsDecideUnitsAndLanguage) {
     EXPECT_EXIT(asNobody(), ::testing::ExitedWithCode(0), "");
 }
 
-// A file whose reading fails is none, not retried: on Linux the process's own memory reads as
-// an I/O error at address 0 (elsewhere no such file).
+// A file whose reading fails is none, not read again: on Linux /proc/self/mem fails at address 0.
 TEST(Startup, AFileThatFailsToReadIsNone) {
     EXPECT_FALSE(ReadRegularFilePrefix(QStringLiteral("/proc/self/mem"), 64).has_value());
 }
