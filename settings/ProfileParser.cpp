@@ -54,8 +54,8 @@ ProfileData ProfileData::Parse(QByteArrayView content) {
                 continue;
             }
         }
-        if (!line.contains('=') || current == nullptr) continue;
         const qsizetype equals = line.indexOf('=');
+        if (equals < 0 || current == nullptr) continue;
         current->try_emplace(FoldCase(TrimBlanks(line.first(equals))),
                              StripQuotes(TrimBlanks(line.sliced(equals + 1))).toByteArray());
     }
