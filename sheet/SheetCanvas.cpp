@@ -55,10 +55,6 @@ double SheetCanvas::TextWidth(const QString& text, const QFont& font) const {
     return Metrics(font).horizontalAdvance(text) / dotsPerMm_;
 }
 
-double SheetCanvas::LineHeight(const QFont& font) const {
-    return Metrics(font).height() / dotsPerMm_;
-}
-
 void SheetCanvas::Text(const QRectF& box, int flags, const QString& text, const QFont& font,
                        const QColor& color) {
     const QRectF device = ToDevice(box);

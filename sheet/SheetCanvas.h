@@ -21,7 +21,6 @@ public:
 
     QFont Font(double points, bool bold = false) const;
     double TextWidth(const QString& text, const QFont& font) const;
-    double LineHeight(const QFont& font) const;
     // `text` in `box`, aligned by Qt alignment `flags`. A single line too
     // long for the box is elided; with Qt::TextWordWrap it wraps instead.
     void Text(const QRectF& box, int flags, const QString& text, const QFont& font,

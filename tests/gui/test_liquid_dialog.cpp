@@ -1,7 +1,6 @@
 // The velocity of a liquid from its temperature, from the fluid velocity field's keys and
 // the fluid list's context menu: what the dialog shows while typing, what the list, the
 // field and the focus show after Enter; Esc changes nothing, Undo takes it back.
-
 #include "CalcWindowDriver.h"
 #include "window/LiquidTemperatureDialog.h"
 

@@ -1,7 +1,6 @@
 // The pipe size tables from the outer-diameter field's context menu and keys:
 // what the fields, the pipe material and the focus show after accepting;
 // Cancel leaves everything as it was.
-
 #include "CalcWindowDriver.h"
 #include "rules/ListPositions.h"
 #include "window/PipeSizeDialog.h"
